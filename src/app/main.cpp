@@ -1,0 +1,32 @@
+#include "settings/SqliteRegistryBackend.h"
+#include "settings/modRegistryFunctions.h"
+#include "support/ErrorReport.h"
+#include "ui/Main.h"
+#include "ui/QtUserInterface.h"
+
+#include <QApplication>
+#include <QIcon>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quillon"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("quillon"));
+    QIcon icon;
+    for (const int size : {24, 32, 48, 96, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/quillon-%1.png").arg(size), QSize(size, size));
+    QApplication::setWindowIcon(icon);
+
+    quillon::SqliteRegistryBackend backend(quillon::SqliteRegistryBackend::DefaultDatabasePath());
+    quillon::RegistryStore store(backend);
+    quillon::QtUserInterface ui;
+    quillon::Main window(store, ui);
+    ui.SetOwnerWindow(&window);
+    try {
+        window.Load();
+    } catch (...) {
+        // The window still opens; whatever could not be loaded shows its default.
+        quillon::ReportCurrentFailure(ui);
+    }
+    window.show();
+    return app.exec();
+}

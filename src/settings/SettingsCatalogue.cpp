@@ -1,0 +1,94 @@
+#include "settings/SettingsCatalogue.h"
+
+#include <QLocale>
+#include <QRegularExpression>
+
+#include <cmath>
+
+namespace quillon {
+
+namespace {
+
+constexpr std::array<OptionSpec, kOptionCount> kOptions{{
+    {OptionId::ScanType, "ScanType", "TxtScanType", OptionKind::List, 1},
+    {OptionId::DPI, "DPI", "TxtDPI", OptionKind::List, 3},
+    {OptionId::DuplexSetting, "DuplexSetting", "TxtDuplexSetting", OptionKind::List, 1},
+    {OptionId::PageRejectionCoverage, "PageRejectionCoverage", "TxtPageRejectionCoverage", OptionKind::List, 0},
+    {OptionId::Format, "Format", "TxtFormat", OptionKind::List, 1},
+    {OptionId::PaperSize, "PaperSize", "TxtPaperSize", OptionKind::List, 0},
+    {OptionId::Quality, "Quality", "TxtQuality", OptionKind::List, 3},
+    {OptionId::AllowMultiplePages, "AllowMultiplePages", "ChkAllowMultiplePages", OptionKind::Check, 1},
+    {OptionId::TryADFFirst, "TryADFFirst", "ChkTryADFFirst", OptionKind::Check, 1},
+    {OptionId::AutoCrop, "AutoCrop", "ChkAutoCrop", OptionKind::Check, 0},
+    {OptionId::AutoDeskew, "AutoDeskew", "ChkAutoDeskew", OptionKind::Check, 0},
+    {OptionId::AutoContrast, "AutoContrast", "ChkAutoContrast", OptionKind::Check, 1},
+    {OptionId::WIA, "WIA", "ChkWIA", OptionKind::Check, 0},
+}};
+
+constexpr std::array<OptionId, 12> kResetByDefaults{
+    OptionId::AutoCrop,     OptionId::AutoDeskew,    OptionId::WIA,
+    OptionId::DPI,          OptionId::Quality,       OptionId::DuplexSetting,
+    OptionId::Format,       OptionId::PageRejectionCoverage, OptionId::ScanType,
+    OptionId::AllowMultiplePages, OptionId::TryADFFirst, OptionId::AutoContrast,
+};
+
+}  // namespace
+
+std::span<const OptionSpec, kOptionCount> AllOptions() { return kOptions; }
+
+const OptionSpec& Option(OptionId id) { return kOptions[static_cast<std::size_t>(id)]; }
+
+QString ValueName(OptionId id) { return QString::fromLatin1(Option(id).valueName); }
+
+std::span<const OptionId> OptionsResetByDefaults() { return kResetByDefaults; }
+
+QStringList CoverageItems(QChar decimalSeparator) {
+    QStringList items;
+    // The sum is carried from step to step, not recomputed from the position.
+    for (double coverage = 0.001; coverage < 0.051; coverage += 0.001) {
+        QString text = QString::number(coverage, 'g', 15);  // 'g' drops trailing zeros
+        text.replace(QLatin1Char('.'), decimalSeparator);
+        items.append(text);
+    }
+    return items;
+}
+
+QStringList OptionItems(OptionId id) {
+    switch (id) {
+        case OptionId::ScanType: return {"Black & White", "Grayscale", "Color"};
+        case OptionId::DPI: return {"75", "100", "150", "200", "300", "600"};
+        case OptionId::DuplexSetting: return {"Front Only", "Duplex"};
+        case OptionId::PageRejectionCoverage: return CoverageItems(QLocale().decimalPoint().at(0));
+        case OptionId::Format: return {"JPEG", "PDF", "PNG", "TIFF"};
+        case OptionId::PaperSize: return {"Default", "Letter", "Legal"};
+        case OptionId::Quality:
+            return {"Poor - Smallest Size", "Low", "Moderate", "Good - Default", "High", "Highest - Largest Size"};
+        default: return {};
+    }
+}
+
+QString StoredForm(int value) {
+    return (value < 0 ? QStringLiteral("-") : QStringLiteral(" ")) + QString::number(std::abs(static_cast<long long>(value)));
+}
+
+std::optional<double> ParseNumericText(const QString& text) {
+    static const QRegularExpression numeric(QStringLiteral(R"(^\s*[+-]?(\d+\.?\d*|\.\d+)\s*$)"));
+    if (!numeric.match(text).hasMatch()) return std::nullopt;
+    bool ok = false;
+    const double number = text.trimmed().toDouble(&ok);
+    if (!ok || !std::isfinite(number)) return std::nullopt;
+    return number;
+}
+
+int LoadedValue(const OptionSpec& option, const QString& storedText, int listItemCount) {
+    const std::optional<double> number = ParseNumericText(storedText);
+    if (!number) return option.defaultValue;
+    if (option.kind == OptionKind::List) {
+        const double position = std::floor(*number);
+        return (position >= 0 && position < listItemCount) ? static_cast<int>(position) : option.defaultValue;
+    }
+    const double state = std::nearbyint(*number);  // halves to the even neighbour
+    return (state == 0 || state == 1) ? static_cast<int>(state) : option.defaultValue;
+}
+
+}  // namespace quillon

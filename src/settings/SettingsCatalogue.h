@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QChar>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <optional>
+#include <span>
+
+namespace quillon {
+
+// The thirteen options, lists first, each group in the order the window loads them.
+enum class OptionId {
+    ScanType,
+    DPI,
+    DuplexSetting,
+    PageRejectionCoverage,
+    Format,
+    PaperSize,
+    Quality,
+    AllowMultiplePages,
+    TryADFFirst,
+    AutoCrop,
+    AutoDeskew,
+    AutoContrast,
+    WIA,
+};
+constexpr int kOptionCount = 13;
+
+enum class OptionKind { List, Check };
+
+struct OptionSpec {
+    OptionId id;
+    const char* valueName;    // the stored value's name
+    const char* controlName;  // the control of the main window that holds it
+    OptionKind kind;
+    int defaultValue;         // list position or check state
+};
+
+// Values stored under the program's key that belong to no option control.
+inline const QString kWiaCheckValueName = QStringLiteral("WIACHECK");
+inline const QString kLastDirectoryValueName = QStringLiteral("LastDirectory");
+
+std::span<const OptionSpec, kOptionCount> AllOptions();
+const OptionSpec& Option(OptionId id);
+QString ValueName(OptionId id);
+
+// The items of a list option, in list order. The coverage items use the
+// user's decimal separator.
+QStringList OptionItems(OptionId id);
+
+// The rejection-coverage items: 0.001 stepping by 0.001 while below 0.051,
+// accumulated in double precision, at most 15 significant digits.
+QStringList CoverageItems(QChar decimalSeparator);
+
+// The twelve options the Defaults button empties, in the order it empties them.
+std::span<const OptionId> OptionsResetByDefaults();
+
+// The stored form of a position or state: one sign place, then the digits (" 3", "-1").
+QString StoredForm(int value);
+
+// A decimal number, possibly signed and with a fraction, blanks around allowed.
+std::optional<double> ParseNumericText(const QString& text);
+
+// What a stored text loads as: its number rounded (down for a list, to the
+// nearest with halves to even for a check box), or the option's default when
+// the text is not numeric or names no position of the list / no check state.
+int LoadedValue(const OptionSpec& option, const QString& storedText, int listItemCount);
+
+}  // namespace quillon

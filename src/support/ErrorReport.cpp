@@ -1,0 +1,40 @@
+#include "support/ErrorReport.h"
+
+#include "support/UserInterface.h"
+
+#include <exception>
+#include <new>
+
+namespace quillon {
+
+Failure::Failure(int number, QString description)
+    : std::runtime_error(description.toStdString()), number_(number), description_(std::move(description)) {}
+
+void ThrowTypeMismatch(const QString& text) {
+    throw Failure(kFailureTypeMismatch, QStringLiteral("Type mismatch: \"%1\" is not a number.").arg(text));
+}
+
+QString ErrorReportText(int number, const QString& description) {
+    return QStringLiteral("ERROR: #") + QString::number(number) + QLatin1Char(' ') + description;
+}
+
+void ReportError(UserInterface& ui, int number, const QString& description) {
+    ui.ShowMessage(ErrorReportText(number, description), kErrorMessageTitle, MessageIcon::Critical,
+                   MessageButtons::Ok);
+}
+
+void ReportCurrentFailure(UserInterface& ui) {
+    try {
+        throw;
+    } catch (const Failure& failure) {
+        ReportError(ui, failure.number(), failure.description());
+    } catch (const std::bad_alloc&) {
+        ReportError(ui, kFailureOutOfMemory, QStringLiteral("Out of memory."));
+    } catch (const std::exception& other) {
+        ReportError(ui, kFailureInternal, QString::fromLocal8Bit(other.what()));
+    } catch (...) {
+        ReportError(ui, kFailureInternal, QStringLiteral("Unknown failure."));
+    }
+}
+
+}  // namespace quillon

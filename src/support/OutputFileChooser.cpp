@@ -1,0 +1,61 @@
+#include "support/OutputFileChooser.h"
+
+#include "settings/SettingsCatalogue.h"
+#include "settings/modRegistryFunctions.h"
+#include "support/ErrorReport.h"
+#include "support/GlobalCode.h"
+#include "support/UserInterface.h"
+#include "support/modOpenFileAPI.h"
+
+namespace quillon {
+
+namespace {
+
+// The remembered folder when it is usable, else the desktop (or the empty text,
+// which opens the dialog in its own default folder). The desktop is asked once,
+// so a failing lookup is reported once.
+QString InitialFolder(const RegistryStore& store, UserInterface& ui) {
+    const QString remembered = store.Get(kLastDirectoryValueName);
+    if (remembered != kNotFound && !IsBlank(remembered) && PathExists(remembered, true)) return remembered;
+    return GetDesktopPath(ui);
+}
+
+bool HasAcceptableExtension(const QString& path) {
+    const qsizetype length = GetFileExtension(path).size();  // the dot and 3 or 4 characters
+    return length >= 4 && length <= 5;
+}
+
+}  // namespace
+
+QString ChooseOutputFile(const QString& extension, const RegistryStore& store, UserInterface& ui) {
+    QString result;
+    try {
+        QString filter;
+        AddFilterItem(filter, extension + QStringLiteral(" (*") + extension + QStringLiteral(") "),
+                      QLatin1Char('*') + extension + QStringLiteral(";*") + extension);
+        for (;;) {
+            std::uint32_t flags = kOfnExplorer | kOfnHideReadOnly;
+            FileDialogArguments arguments;
+            arguments.flags = &flags;
+            arguments.initialFolder = InitialFolder(store, ui);
+            arguments.filter = filter;
+            arguments.title = QStringLiteral("Save File");
+            arguments.open = false;
+            const QString path = ShowFileDialog(ui, arguments);
+            if (path.isEmpty()) return QString();  // cancelled: nothing is remembered
+            if (HasAcceptableExtension(path)) {
+                result = path;
+                break;
+            }
+            ui.ShowMessage(QStringLiteral("ERROR: Invalid File Selection. Please try again."),
+                           QStringLiteral("Quillon Error"), MessageIcon::Critical, MessageButtons::Ok);
+        }
+        const QString folder = GetFolderPart(result);
+        if (PathExists(folder, true)) store.Set(kLastDirectoryValueName, folder);
+    } catch (...) {
+        ReportCurrentFailure(ui);
+    }
+    return result;
+}
+
+}  // namespace quillon

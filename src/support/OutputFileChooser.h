@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+namespace quillon {
+
+class RegistryStore;
+class UserInterface;
+
+// Asks where to save a document of the given format (".pdf", ".tiff", ".jpg",
+// ".png") and remembers the folder. The full path as the dialog returned it, or
+// the empty text when the user cancelled (or a failure was reported).
+QString ChooseOutputFile(const QString& extension, const RegistryStore& store, UserInterface& ui);
+
+}  // namespace quillon

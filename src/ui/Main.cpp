@@ -1,0 +1,139 @@
+#include "ui/Main.h"
+
+#include "settings/modRegistryFunctions.h"
+#include "support/UserInterface.h"
+#include "ui/ClickableLabel.h"
+#include "ui/MainLayout.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QLabel>
+#include <QPushButton>
+
+namespace quillon {
+
+namespace {
+
+// Debian ships a Tahoma-compatible face with Wine, outside fontconfig's folders.
+void RegisterTahoma() {
+    static const bool registered = [] {
+        for (const char* file : {"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/wine/fonts/tahomabd.ttf"})
+            QFontDatabase::addApplicationFont(QString::fromLatin1(file));
+        return true;
+    }();
+    (void)registered;
+}
+
+QFont TahomaFont(double pointSize, bool bold = false) {
+    QFont font(QStringLiteral("Tahoma"));
+    font.setPointSizeF(pointSize);
+    font.setBold(bold);
+    return font;
+}
+
+std::optional<OptionId> OptionOfControl(const char* controlName) {
+    for (const OptionSpec& option : AllOptions())
+        if (qstrcmp(option.controlName, controlName) == 0) return option.id;
+    return std::nullopt;
+}
+
+}  // namespace
+
+Main::Main(const RegistryStore& store, UserInterface& ui, QWidget* parent) : QWidget(parent), store_(store), ui_(ui) {
+    RegisterTahoma();
+    setObjectName(QStringLiteral("Main"));
+    setWindowTitle(QStringLiteral("Quillon"));
+    // A fixed single border: minimise and close, no maximise.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    const double dpi = logicalDpiX();
+    setFixedSize(TwipsToPixels(kClientWidthTwips, dpi), TwipsToPixels(kClientHeightTwips, dpi));
+    CreateControls();
+    ConnectOptionHandlers();
+}
+
+void Main::CreateControls() {
+    const double dpi = logicalDpiX();
+    QWidget* previous = nullptr;
+    for (const ControlLayout& layout : MainControls()) {
+        const QString caption = QString::fromUtf8(layout.caption);
+        QWidget* control = nullptr;
+        switch (layout.kind) {
+            case ControlKind::CommandButton: {
+                auto* button = new QPushButton(caption, this);
+                button->setAutoDefault(true);  // Enter clicks the focused button
+                control = button;
+                break;
+            }
+            case ControlKind::CheckBox: {
+                auto* box = new QCheckBox(caption, this);
+                box->setChecked(true);  // created checked; loading sets the stored state
+                control = box;
+                break;
+            }
+            case ControlKind::ComboBox: {
+                auto* combo = new QComboBox(this);
+                combo->setEditable(true);
+                combo->setInsertPolicy(QComboBox::NoInsert);
+                combo->setCompleter(nullptr);
+                control = combo;
+                break;
+            }
+            case ControlKind::Label: {
+                auto* label = qstrcmp(layout.name, "LblCopyright") == 0 ? new ClickableLabel(caption, this)
+                                                                         : new QLabel(caption, this);
+                label->setWordWrap(true);
+                label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+                label->setTextFormat(Qt::PlainText);
+                control = label;
+                break;
+            }
+        }
+        control->setObjectName(QString::fromLatin1(layout.name));
+        control->setGeometry(TwipsToPixels(layout.left, dpi), TwipsToPixels(layout.top, dpi),
+                             TwipsToPixels(layout.width, dpi), TwipsToPixels(layout.height, dpi));
+        control->setFont(TahomaFont(8.25));
+        if (*layout.toolTip) control->setToolTip(QString::fromUtf8(layout.toolTip));
+        if (layout.kind != ControlKind::Label) {
+            if (previous) QWidget::setTabOrder(previous, control);
+            previous = control;
+        }
+        if (const auto option = OptionOfControl(layout.name))
+            optionControls_[static_cast<std::size_t>(*option)] = control;
+    }
+
+    scanButton_ = findChild<QPushButton*>(QStringLiteral("btnScan"));
+    scanButton_->setFont(TahomaFont(14.25, true));
+    defaultsButton_ = findChild<QPushButton*>(QStringLiteral("btnDefaults"));
+    statusLabel_ = findChild<QLabel*>(QStringLiteral("LblText"));
+    statusLabel_->setFont(TahomaFont(6.75));
+    noticeLabel_ = findChild<QLabel*>(QStringLiteral("LblCopyright"));
+    QPalette palette = noticeLabel_->palette();
+    palette.setColor(QPalette::WindowText, QColor(224, 224, 224));
+    noticeLabel_->setPalette(palette);
+
+    connect(scanButton_, &QPushButton::clicked, this, [this] {
+        if (scanHandler_) scanHandler_();
+    });
+    connect(defaultsButton_, &QPushButton::clicked, this, &Main::OnDefaultsClicked);
+    // The desktop's answer is ignored: without a browser nothing happens.
+    connect(static_cast<ClickableLabel*>(noticeLabel_), &ClickableLabel::clicked, this,
+            [this] { ui_.OpenWebAddress(kProductWebAddress); });
+}
+
+void Main::Load() {
+    ReloadForm();
+    scanButton_->setFocus(Qt::OtherFocusReason);
+}
+
+void Main::SetStatusText(const QString& text) {
+    statusLabel_->setText(text);
+    statusLabel_->repaint();
+}
+
+QComboBox* Main::List(OptionId id) const { return qobject_cast<QComboBox*>(OptionControl(id)); }
+
+QCheckBox* Main::Check(OptionId id) const { return qobject_cast<QCheckBox*>(OptionControl(id)); }
+
+}  // namespace quillon

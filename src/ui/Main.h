@@ -1,0 +1,69 @@
+#pragma once
+
+#include "settings/SettingsCatalogue.h"
+
+#include <QWidget>
+
+#include <array>
+#include <functional>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QPushButton;
+
+namespace quillon {
+
+class RegistryStore;
+class UserInterface;
+
+inline const QString kProductWebAddress = QStringLiteral("https://quillon.app/");
+
+// The program's one window: the scan options, SCAN, Defaults, the status line
+// and the product notice. Every option control is bound to its stored value.
+class Main : public QWidget {
+    Q_OBJECT
+public:
+    Main(const RegistryStore& store, UserInterface& ui, QWidget* parent = nullptr);
+
+    // The load handler: loads every option, then gives SCAN the focus.
+    void Load();
+
+    // Fills the option lists and brings every option control to its stored value
+    // or default, then applies the availability rule.
+    void ReloadForm();
+
+    // What the SCAN button runs.
+    void SetScanHandler(std::function<void()> handler) { scanHandler_ = std::move(handler); }
+
+    // Replaces the status line and repaints it at once.
+    void SetStatusText(const QString& text);
+
+    QComboBox* List(OptionId id) const;
+    QCheckBox* Check(OptionId id) const;
+    QWidget* OptionControl(OptionId id) const { return optionControls_[static_cast<std::size_t>(id)]; }
+    QPushButton* ScanButton() const { return scanButton_; }
+    QPushButton* DefaultsButton() const { return defaultsButton_; }
+    QLabel* StatusLabel() const { return statusLabel_; }
+    QLabel* NoticeLabel() const { return noticeLabel_; }
+
+private:
+    void CreateControls();
+    void ConnectOptionHandlers();
+    void OnOptionChanged(OptionId id);
+    void OnDefaultsClicked();
+    void UpdateOptionAvailability();
+    int ControlValue(OptionId id) const;
+    void SetControlValue(OptionId id, int value);
+
+    const RegistryStore& store_;
+    UserInterface& ui_;
+    std::function<void()> scanHandler_;
+    std::array<QWidget*, kOptionCount> optionControls_{};
+    QPushButton* scanButton_ = nullptr;
+    QPushButton* defaultsButton_ = nullptr;
+    QLabel* statusLabel_ = nullptr;
+    QLabel* noticeLabel_ = nullptr;
+};
+
+}  // namespace quillon

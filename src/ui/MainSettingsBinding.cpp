@@ -1,0 +1,112 @@
+// The binding of the option controls to their stored values: loading, the
+// change handlers, the Defaults button and the availability rule.
+#include "settings/modRegistryFunctions.h"
+#include "support/UserInterface.h"
+#include "ui/Main.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QSignalBlocker>
+
+namespace quillon {
+
+namespace {
+
+const QString kAutoCropNotice = QStringLiteral(
+    "The Auto-Crop feature is intended to only be used for photographs and should not be used for documents as it "
+    "may produce unexpected results.");
+
+constexpr int kFormatJpeg = 0;
+constexpr int kFormatPng = 2;
+constexpr int kDuplexFrontOnly = 0;
+constexpr int kDuplexBothSides = 1;
+
+}  // namespace
+
+void Main::ConnectOptionHandlers() {
+    for (const OptionSpec& option : AllOptions()) {
+        const OptionId id = option.id;
+        if (option.kind == OptionKind::Check) {
+            // Fires on every change of state, by a click or by code.
+            connect(Check(id), &QCheckBox::toggled, this, [this, id] { OnOptionChanged(id); });
+        } else {
+            // Fires on every selection, by the user or by code; emptying the list
+            // (no selection) and typing store nothing.
+            connect(List(id), &QComboBox::currentIndexChanged, this, [this, id](int index) {
+                if (index >= 0) OnOptionChanged(id);
+            });
+        }
+    }
+}
+
+int Main::ControlValue(OptionId id) const {
+    if (Option(id).kind == OptionKind::Check) return Check(id)->isChecked() ? 1 : 0;
+    return List(id)->currentIndex();
+}
+
+void Main::SetControlValue(OptionId id, int value) {
+    if (Option(id).kind == OptionKind::Check)
+        Check(id)->setChecked(value == 1);
+    else
+        List(id)->setCurrentIndex(value);
+}
+
+void Main::OnOptionChanged(OptionId id) {
+    if (id == OptionId::Format || id == OptionId::WIA) UpdateOptionAvailability();
+    if (id == OptionId::AutoCrop && Check(id)->isChecked())
+        ui_.ShowMessage(kAutoCropNotice, QStringLiteral("Quillon Information"), MessageIcon::Information,
+                        MessageButtons::Ok);
+    store_.Set(ValueName(id), StoredForm(ControlValue(id)));
+}
+
+void Main::ReloadForm() {
+    for (const OptionSpec& option : AllOptions())
+        if (option.kind == OptionKind::List) List(option.id)->clear();
+
+    // Check boxes first: a box's handler runs only when loading changes its state.
+    for (const OptionSpec& option : AllOptions()) {
+        if (option.kind != OptionKind::Check) continue;
+        SetControlValue(option.id, LoadedValue(option, store_.Get(QString::fromLatin1(option.valueName)), 0));
+    }
+
+    // Then each list in full: filled without a selection, then selected by
+    // position, which runs its handler and stores the position.
+    for (const OptionSpec& option : AllOptions()) {
+        if (option.kind != OptionKind::List) continue;
+        QComboBox* list = List(option.id);
+        {
+            const QSignalBlocker quiet(list);
+            list->addItems(OptionItems(option.id));
+            list->setCurrentIndex(-1);
+        }
+        const QString stored = store_.Get(QString::fromLatin1(option.valueName));
+        SetControlValue(option.id, LoadedValue(option, stored, list->count()));
+    }
+
+    UpdateOptionAvailability();
+}
+
+void Main::OnDefaultsClicked() {
+    for (const OptionId id : OptionsResetByDefaults()) store_.Set(ValueName(id), QString());
+    ReloadForm();
+    repaint();
+}
+
+void Main::UpdateOptionAvailability() {
+    QCheckBox* multiplePages = Check(OptionId::AllowMultiplePages);
+    QComboBox* duplex = List(OptionId::DuplexSetting);
+    const int format = List(OptionId::Format)->currentIndex();
+    const bool singleImageOutput = format == kFormatJpeg || format == kFormatPng;
+    if (singleImageOutput || ControlValue(OptionId::WIA) == 1) {
+        // Resets go through the controls, so their handlers store them.
+        if (multiplePages->isChecked()) multiplePages->setChecked(false);
+        multiplePages->setEnabled(false);
+        if (duplex->currentIndex() == kDuplexBothSides) duplex->setCurrentIndex(kDuplexFrontOnly);
+        duplex->setEnabled(false);
+    } else {
+        multiplePages->setEnabled(true);
+        duplex->setEnabled(true);
+    }
+}
+
+}  // namespace quillon

@@ -1,0 +1,87 @@
+#include "ui/QtUserInterface.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QStandardPaths>
+#include <QUrl>
+
+namespace quillon {
+
+QStringList QtNameFilters(const QString& filter) {
+    const QStringList parts = filter.split(QChar(u'\0'));
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        if (parts[i].isEmpty() && parts[i + 1].isEmpty()) break;
+        const QString patterns = parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts).join(QLatin1Char(' '));
+        filters.append(parts[i] + QStringLiteral("(") + patterns + QStringLiteral(")"));
+    }
+    return filters;
+}
+
+QString QtMessageText(const QString& text) {
+    QString converted = text;
+    converted.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    converted.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return converted;
+}
+
+MessageAnswer QtUserInterface::ShowMessage(const QString& text, const QString& title, MessageIcon icon,
+                                           MessageButtons buttons) {
+    QMessageBox box(owner_);
+    box.setWindowTitle(title.isEmpty() ? QStringLiteral("Quillon") : title);
+    box.setText(QtMessageText(text));
+    box.setTextFormat(Qt::PlainText);
+    switch (icon) {
+        case MessageIcon::None: box.setIcon(QMessageBox::NoIcon); break;
+        case MessageIcon::Critical: box.setIcon(QMessageBox::Critical); break;
+        case MessageIcon::Question: box.setIcon(QMessageBox::Question); break;
+        case MessageIcon::Information: box.setIcon(QMessageBox::Information); break;
+    }
+    switch (buttons) {
+        case MessageButtons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
+        case MessageButtons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+        case MessageButtons::YesNoCancel:
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+            break;
+    }
+    switch (box.exec()) {
+        case QMessageBox::Yes: return MessageAnswer::Yes;
+        case QMessageBox::No: return MessageAnswer::No;
+        case QMessageBox::Cancel: return MessageAnswer::Cancel;
+        default: return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
+    }
+}
+
+FileDialogResult QtUserInterface::RunFileDialog(const FileDialogRequest& request) {
+    QFileDialog dialog(owner_, request.title);
+    dialog.setAcceptMode(request.open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
+    dialog.setFileMode(request.open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    // No question before replacing a file: the writer replaces it only once a scan is complete.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    // An initial "folder" that is a file opens its folder; none opens the home folder.
+    QString folder = request.initialFolder;
+    if (!folder.isEmpty() && !QFileInfo(folder).isDir()) folder = QFileInfo(folder).absolutePath();
+    dialog.setDirectory(folder.isEmpty() ? QDir::homePath() : folder);
+    const QStringList filters = QtNameFilters(request.filter);
+    if (!filters.isEmpty()) {
+        dialog.setNameFilters(filters);
+        const int index = request.filterIndex - 1;
+        if (index >= 0 && index < filters.size()) dialog.selectNameFilter(filters[index]);
+    }
+    if (!request.defaultExtension.isEmpty()) dialog.setDefaultSuffix(request.defaultExtension);
+    if (!request.initialFileName.isEmpty()) dialog.selectFile(request.initialFileName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return {true, QDir::toNativeSeparators(dialog.selectedFiles().constFirst()), request.flags};
+}
+
+void QtUserInterface::OpenWebAddress(const QString& address) { QDesktopServices::openUrl(QUrl(address)); }
+
+QString QtUserInterface::DesktopFolder() {
+    const QString desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+    return QFileInfo(desktop).isDir() ? desktop : QString();
+}
+
+}  // namespace quillon

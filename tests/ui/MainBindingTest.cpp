@@ -1,0 +1,276 @@
+#include "settings/SqliteRegistryBackend.h"
+#include "settings/modRegistryFunctions.h"
+#include "ui/Main.h"
+
+#include "../common/ScriptedUserInterface.h"
+#include "../common/TempDir.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace quillon {
+namespace {
+
+using testing::ScriptedUserInterface;
+
+class MainBindingTest : public ::testing::Test {
+protected:
+    // Values stored before the window loads.
+    void Stored(const QString& name, const QString& value) { store.Set(name, value); }
+
+    Main& Loaded() {
+        window = std::make_unique<Main>(store, ui);
+        window->Load();
+        return *window;
+    }
+
+    QString ShownText(OptionId id) const { return window->List(id)->currentText(); }
+    bool IsChecked(OptionId id) const { return window->Check(id)->isChecked(); }
+    bool IsEnabled(OptionId id) const { return window->OptionControl(id)->isEnabled(); }
+    QString StoredValue(OptionId id) const { return store.Get(ValueName(id)); }
+    void Select(OptionId id, const QString& item) {
+        QComboBox* list = window->List(id);
+        const int index = list->findText(item);
+        ASSERT_GE(index, 0) << item.toStdString();
+        list->setCurrentIndex(index);
+    }
+
+    testing::TempDir temp;
+    SqliteRegistryBackend backend{temp.File("registry.sqlite3")};
+    RegistryStore store{backend};
+    ScriptedUserInterface ui;
+    std::unique_ptr<Main> window;
+};
+
+TEST_F(MainBindingTest, FirstRunShowsAndStoresTheDefaults) {
+    Loaded();
+    EXPECT_EQ(ShownText(OptionId::ScanType), "Grayscale");
+    EXPECT_EQ(ShownText(OptionId::DPI), "200");
+    EXPECT_EQ(ShownText(OptionId::DuplexSetting), "Duplex");
+    EXPECT_EQ(ShownText(OptionId::PageRejectionCoverage), "0.001");
+    EXPECT_EQ(ShownText(OptionId::Format), "PDF");
+    EXPECT_EQ(ShownText(OptionId::PaperSize), "Default");
+    EXPECT_EQ(ShownText(OptionId::Quality), "Good - Default");
+    EXPECT_TRUE(IsChecked(OptionId::AllowMultiplePages));
+    EXPECT_TRUE(IsChecked(OptionId::TryADFFirst));
+    EXPECT_TRUE(IsChecked(OptionId::AutoContrast));
+    EXPECT_FALSE(IsChecked(OptionId::AutoCrop));
+    EXPECT_FALSE(IsChecked(OptionId::AutoDeskew));
+    EXPECT_FALSE(IsChecked(OptionId::WIA));
+    EXPECT_TRUE(IsEnabled(OptionId::AllowMultiplePages));
+    EXPECT_TRUE(IsEnabled(OptionId::DuplexSetting));
+
+    const std::vector<std::pair<OptionId, QString>> expected{
+        {OptionId::ScanType, " 1"},  {OptionId::DPI, " 3"},       {OptionId::DuplexSetting, " 1"},
+        {OptionId::PageRejectionCoverage, " 0"}, {OptionId::Format, " 1"}, {OptionId::PaperSize, " 0"},
+        {OptionId::Quality, " 3"},   {OptionId::AutoCrop, " 0"},  {OptionId::AutoDeskew, " 0"},
+        {OptionId::WIA, " 0"},       {OptionId::AllowMultiplePages, "Not Found"},
+        {OptionId::TryADFFirst, "Not Found"}, {OptionId::AutoContrast, "Not Found"}};
+    for (const auto& [id, value] : expected) EXPECT_EQ(StoredValue(id), value) << Option(id).valueName;
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(MainBindingTest, StoredValuesLoadByPosition) {
+    Stored("DPI", " 4");
+    Stored("ScanType", "2");
+    Stored("PageRejectionCoverage", " 49");
+    Stored("PaperSize", " 2");
+    Stored("AutoContrast", " 0");
+    Loaded();
+    EXPECT_EQ(ShownText(OptionId::DPI), "300");
+    EXPECT_EQ(ShownText(OptionId::ScanType), "Color");
+    EXPECT_EQ(ShownText(OptionId::PageRejectionCoverage), "0.05");
+    EXPECT_EQ(ShownText(OptionId::PaperSize), "Legal");
+    EXPECT_FALSE(IsChecked(OptionId::AutoContrast));
+    EXPECT_EQ(StoredValue(OptionId::ScanType), " 2");  // rewritten in the stored form by its handler
+}
+
+TEST_F(MainBindingTest, HandEditedValuesLoadTheDefaultWhichIsStored) {
+    Stored("Quality", "abc");
+    Stored("DPI", " 17");
+    Stored("Format", "-3");
+    Stored("AutoCrop", " 5");
+    Stored("TryADFFirst", "maybe");
+    Loaded();
+    EXPECT_EQ(ShownText(OptionId::Quality), "Good - Default");
+    EXPECT_EQ(StoredValue(OptionId::Quality), " 3");
+    EXPECT_EQ(ShownText(OptionId::DPI), "200");
+    EXPECT_EQ(StoredValue(OptionId::DPI), " 3");
+    EXPECT_EQ(ShownText(OptionId::Format), "PDF");
+    EXPECT_FALSE(IsChecked(OptionId::AutoCrop));
+    EXPECT_EQ(StoredValue(OptionId::AutoCrop), " 0");
+    EXPECT_TRUE(IsChecked(OptionId::TryADFFirst));
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+class ForcedSingleImageTest : public MainBindingTest, public ::testing::WithParamInterface<std::pair<const char*, const char*>> {};
+
+TEST_P(ForcedSingleImageTest, LoadingForcesFrontOnlyAndSinglePagesAndStoresThem) {
+    Stored("AllowMultiplePages", " 1");
+    Stored("DuplexSetting", " 1");
+    Stored(GetParam().first, GetParam().second);
+    Loaded();
+    EXPECT_FALSE(IsChecked(OptionId::AllowMultiplePages));
+    EXPECT_FALSE(IsEnabled(OptionId::AllowMultiplePages));
+    EXPECT_EQ(ShownText(OptionId::DuplexSetting), "Front Only");
+    EXPECT_FALSE(IsEnabled(OptionId::DuplexSetting));
+    EXPECT_EQ(StoredValue(OptionId::AllowMultiplePages), " 0");
+    EXPECT_EQ(StoredValue(OptionId::DuplexSetting), " 0");
+}
+
+INSTANTIATE_TEST_SUITE_P(Causes, ForcedSingleImageTest,
+                         ::testing::Values(std::make_pair("Format", " 0"), std::make_pair("Format", " 2"),
+                                           std::make_pair("WIA", " 1")),
+                         [](const auto& info) { return std::string(info.index == 0 ? "Jpeg" : info.index == 1 ? "Png" : "Wia"); });
+
+TEST_F(MainBindingTest, DefaultsButtonRestoresDefaultsButKeepsPaperSizeAndOtherValues) {
+    Stored("PaperSize", " 2");
+    Stored("DPI", " 5");
+    Stored("Format", " 3");
+    Stored("AutoCrop", " 1");
+    Stored("AutoContrast", " 0");
+    Stored("WIACHECK", "1");
+    Stored("LastDirectory", "/home/ann/Scans/");
+    Loaded();
+    ui.messages.clear();
+
+    for (int press = 0; press < 2; ++press) {
+        window->DefaultsButton()->click();
+        if (press == 0) {
+            EXPECT_EQ(StoredValue(OptionId::AutoCrop), " 0");  // its box changed back to unchecked
+            EXPECT_EQ(StoredValue(OptionId::AutoContrast), " 1");
+        }
+        EXPECT_EQ(window->List(OptionId::PaperSize)->count(), 3);
+        EXPECT_EQ(window->List(OptionId::DPI)->count(), 6);
+        EXPECT_EQ(window->List(OptionId::PageRejectionCoverage)->count(), 50);
+        EXPECT_EQ(window->List(OptionId::ScanType)->count(), 3);
+        EXPECT_EQ(window->List(OptionId::Quality)->count(), 6);
+        EXPECT_EQ(ShownText(OptionId::PaperSize), "Legal");
+        EXPECT_EQ(ShownText(OptionId::DPI), "200");
+        EXPECT_EQ(ShownText(OptionId::Format), "PDF");
+        EXPECT_FALSE(IsChecked(OptionId::AutoCrop));
+        EXPECT_TRUE(IsChecked(OptionId::AutoContrast));
+    }
+    EXPECT_EQ(StoredValue(OptionId::PaperSize), " 2");
+    EXPECT_EQ(StoredValue(OptionId::DPI), " 3");
+    // A box whose state the second loading did not change keeps the empty text.
+    EXPECT_EQ(StoredValue(OptionId::AutoCrop), "");
+    EXPECT_EQ(StoredValue(OptionId::AutoContrast), "");
+    EXPECT_EQ(StoredValue(OptionId::AllowMultiplePages), "");
+    EXPECT_EQ(store.Get("WIACHECK"), "1");
+    EXPECT_EQ(store.Get("LastDirectory"), "/home/ann/Scans/");
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(MainBindingTest, AutoCropInformationComesBeforeTheWriteAndOnlyWhenChecked) {
+    Loaded();
+    QString storedWhileShown;
+    ui.onMessage = [&](const testing::ShownMessage&) { storedWhileShown = store.Get("AutoCrop"); };
+    window->Check(OptionId::AutoCrop)->click();
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text,
+              "The Auto-Crop feature is intended to only be used for photographs and should not be used for "
+              "documents as it may produce unexpected results.");
+    EXPECT_EQ(ui.messages[0].title, "Quillon Information");
+    EXPECT_EQ(ui.messages[0].icon, MessageIcon::Information);
+    EXPECT_EQ(ui.messages[0].buttons, MessageButtons::Ok);
+    EXPECT_EQ(storedWhileShown, " 0");
+    EXPECT_EQ(store.Get("AutoCrop"), " 1");
+    EXPECT_TRUE(IsChecked(OptionId::AutoCrop));
+
+    window->Check(OptionId::AutoCrop)->click();
+    EXPECT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(store.Get("AutoCrop"), " 0");
+}
+
+TEST_F(MainBindingTest, LoadingAutoCropIntoItsCreatedCheckedStateShowsNothing) {
+    // The boxes are created checked, so loading a checked Auto Crop is no change.
+    Stored("AutoCrop", " 1");
+    Loaded();
+    EXPECT_TRUE(IsChecked(OptionId::AutoCrop));
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(MainBindingTest, FormatChangesRunTheAvailabilityRuleAndResetsArePermanent) {
+    Loaded();
+    Select(OptionId::Format, "TIFF");
+    EXPECT_EQ(StoredValue(OptionId::Format), " 3");
+    EXPECT_TRUE(IsEnabled(OptionId::AllowMultiplePages));
+
+    Select(OptionId::Format, "PNG");
+    EXPECT_EQ(StoredValue(OptionId::Format), " 2");
+    EXPECT_FALSE(IsChecked(OptionId::AllowMultiplePages));
+    EXPECT_FALSE(IsEnabled(OptionId::AllowMultiplePages));
+    EXPECT_EQ(ShownText(OptionId::DuplexSetting), "Front Only");
+    EXPECT_FALSE(IsEnabled(OptionId::DuplexSetting));
+    EXPECT_EQ(StoredValue(OptionId::AllowMultiplePages), " 0");
+    EXPECT_EQ(StoredValue(OptionId::DuplexSetting), " 0");
+
+    Select(OptionId::Format, "PDF");
+    EXPECT_TRUE(IsEnabled(OptionId::AllowMultiplePages));
+    EXPECT_TRUE(IsEnabled(OptionId::DuplexSetting));
+    EXPECT_FALSE(IsChecked(OptionId::AllowMultiplePages));
+    EXPECT_EQ(ShownText(OptionId::DuplexSetting), "Front Only");
+}
+
+TEST_F(MainBindingTest, WiaDisablesAndReenablesTheMultiPageOptions) {
+    Stored("Format", " 3");
+    Loaded();
+    window->Check(OptionId::WIA)->click();
+    EXPECT_EQ(StoredValue(OptionId::WIA), " 1");
+    EXPECT_FALSE(IsEnabled(OptionId::AllowMultiplePages));
+    EXPECT_FALSE(IsEnabled(OptionId::DuplexSetting));
+    EXPECT_EQ(StoredValue(OptionId::AllowMultiplePages), " 0");
+    window->Check(OptionId::WIA)->click();
+    EXPECT_EQ(StoredValue(OptionId::WIA), " 0");
+    EXPECT_TRUE(IsEnabled(OptionId::AllowMultiplePages));
+    EXPECT_TRUE(IsEnabled(OptionId::DuplexSetting));
+}
+
+TEST_F(MainBindingTest, NoFormatSelectedLeavesTheMultiPageOptionsEnabled) {
+    Loaded();
+    window->List(OptionId::Format)->setCurrentIndex(-1);
+    EXPECT_EQ(StoredValue(OptionId::Format), " 1");  // no selection stores nothing
+    window->Check(OptionId::WIA)->click();
+    window->Check(OptionId::WIA)->click();
+    EXPECT_TRUE(IsEnabled(OptionId::AllowMultiplePages));
+    EXPECT_TRUE(IsEnabled(OptionId::DuplexSetting));
+}
+
+TEST_F(MainBindingTest, AlreadySinglePageJpegOnlyDisablesAndStoresNothing) {
+    // Written without the sign place, so a rewrite would show.
+    Stored("Format", "0");
+    Stored("AllowMultiplePages", "0");
+    Stored("DuplexSetting", "0");
+    Loaded();
+    EXPECT_FALSE(IsEnabled(OptionId::AllowMultiplePages));
+    EXPECT_FALSE(IsEnabled(OptionId::DuplexSetting));
+    EXPECT_EQ(StoredValue(OptionId::AllowMultiplePages), " 0");  // its box changed from checked at loading
+    EXPECT_EQ(StoredValue(OptionId::DuplexSetting), " 0");       // selected by loading
+
+    store.Set("AllowMultiplePages", "0");
+    store.Set("DuplexSetting", "0");
+    Select(OptionId::Format, "PNG");
+    EXPECT_EQ(StoredValue(OptionId::AllowMultiplePages), "0");
+    EXPECT_EQ(StoredValue(OptionId::DuplexSetting), "0");
+}
+
+TEST_F(MainBindingTest, TypingIntoAListStoresNothing) {
+    Loaded();
+    window->show();
+    QComboBox* dpi = window->List(OptionId::DPI);
+    dpi->lineEdit()->selectAll();
+    QTest::keyClicks(dpi->lineEdit(), "250");
+    QTest::keyClick(dpi->lineEdit(), Qt::Key_Return);
+    EXPECT_EQ(dpi->currentText(), "250");
+    EXPECT_EQ(dpi->count(), 6);  // typed text is never inserted
+    EXPECT_EQ(StoredValue(OptionId::DPI), " 3");
+}
+
+}  // namespace
+}  // namespace quillon
