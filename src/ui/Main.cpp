@@ -132,6 +132,12 @@ void Main::SetStatusText(const QString& text) {
     statusLabel_->repaint();
 }
 
+int Main::CheckState(OptionId id) const { return Check(id)->isChecked() ? 1 : 0; }
+
+int Main::SelectedIndex(OptionId id) const { return List(id)->currentIndex(); }
+
+QString Main::EditText(OptionId id) const { return List(id)->currentText(); }
+
 QComboBox* Main::List(OptionId id) const { return qobject_cast<QComboBox*>(OptionControl(id)); }
 
 QCheckBox* Main::Check(OptionId id) const { return qobject_cast<QCheckBox*>(OptionControl(id)); }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "scan/OptionControls.h"
 #include "settings/SettingsCatalogue.h"
 
 #include <QWidget>
@@ -21,7 +22,7 @@ inline const QString kProductWebAddress = QStringLiteral("https://quillon.app/")
 
 // The program's one window: the scan options, SCAN, Defaults, the status line
 // and the product notice. Every option control is bound to its stored value.
-class Main : public QWidget {
+class Main : public QWidget, public OptionControls {
     Q_OBJECT
 public:
     Main(const RegistryStore& store, UserInterface& ui, QWidget* parent = nullptr);
@@ -36,8 +37,12 @@ public:
     // What the SCAN button runs.
     void SetScanHandler(std::function<void()> handler) { scanHandler_ = std::move(handler); }
 
-    // Replaces the status line and repaints it at once.
-    void SetStatusText(const QString& text);
+    // The option controls as the scan job reads them, and the status line
+    // (replaced and repainted at once).
+    int CheckState(OptionId id) const override;
+    int SelectedIndex(OptionId id) const override;
+    QString EditText(OptionId id) const override;
+    void SetStatusText(const QString& text) override;
 
     QComboBox* List(OptionId id) const;
     QCheckBox* Check(OptionId id) const;

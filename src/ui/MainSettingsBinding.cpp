@@ -40,8 +40,7 @@ void Main::ConnectOptionHandlers() {
 }
 
 int Main::ControlValue(OptionId id) const {
-    if (Option(id).kind == OptionKind::Check) return Check(id)->isChecked() ? 1 : 0;
-    return List(id)->currentIndex();
+    return Option(id).kind == OptionKind::Check ? CheckState(id) : SelectedIndex(id);
 }
 
 void Main::SetControlValue(OptionId id, int value) {

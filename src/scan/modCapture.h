@@ -1,0 +1,86 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+
+namespace quillon {
+
+// A page image owned by whoever received it from the library; 0 is no image.
+// The library keeps the pixels; DIB_Free releases them, and unloading the
+// source manager releases every image still held.
+struct ImageHandle {
+    std::uint64_t value = 0;
+    explicit operator bool() const { return value != 0; }
+    friend bool operator==(ImageHandle, ImageHandle) = default;
+};
+
+using WindowHandle = std::uintptr_t;
+
+// TWAIN states as the library reports them.
+constexpr int kStateNothing = 1;
+constexpr int kStateManagerOpen = 3;
+constexpr int kStateSourceOpen = 4;
+constexpr int kStateEnabled = 5;
+constexpr int kStateTransferReady = 6;
+constexpr int kStateTransferring = 7;
+
+// TWAIN paper-size codes.
+constexpr int kPaperUsLetter = 3;
+constexpr int kPaperUsLegal = 4;
+
+// The scanner library: source selection and negotiation, transfers, the blank
+// test and the output files. The scan job calls it synchronously on the UI
+// thread; results not used by the job are still returned.
+class ScannerLibrary {
+public:
+    virtual ~ScannerLibrary() = default;
+
+    virtual int TWAIN_SelectImageSource(WindowHandle owner) = 0;  // 0: cancelled
+    virtual int TWAIN_OpenDefaultSource() = 0;                    // non-zero: the chosen source is open
+    virtual QString TWAIN_GetSourceName() = 0;                    // the open source's name
+    virtual int TWAIN_OpenSource(const QString& name) = 0;
+    virtual int TWAIN_CloseSource() = 0;
+    virtual int TWAIN_DisableSource() = 0;                        // the source stays open
+    // Closes everything and discards any output file not yet completed.
+    virtual void TWAIN_UnloadSourceManager() = 0;
+    virtual int TWAIN_State() = 0;
+
+    virtual int TWAIN_LogFile(int on) = 0;
+    virtual int TWAIN_SetHideUI(int hide) = 0;  // -1 hide, 0 show
+    virtual int TWAIN_SetJpegQuality(int quality) = 0;
+    virtual int TWAIN_SetPixelType(int pixelType) = 0;  // 0 black and white, 1 grey, 2 colour
+    virtual int TWAIN_SetResolution(double dpi) = 0;
+    virtual int TWAIN_SetAutoDeskew(int on) = 0;
+    virtual int TWAIN_SetAutoCrop(int on) = 0;
+    virtual int TWAIN_SetAutoContrast(int on) = 0;
+    virtual int TWAIN_SetPaperSize(int paperCode) = 0;
+    virtual int TWAIN_GetDuplexSupport() = 0;  // 1 or 2: duplex possible
+    virtual int TWAIN_EnableDuplex(int on) = 0;  // non-zero: done
+    virtual int TWAIN_HasFeeder() = 0;           // 1: the source has a feeder
+    virtual int TWAIN_SelectFeeder(int feeder) = 0;  // non-zero: done
+    virtual int TWAIN_SetAutoScan(int on) = 0;
+    virtual int TWAIN_IsFeederLoaded() = 0;
+    virtual int TWAIN_IsFeederSelected() = 0;
+    virtual int TWAIN_SetXferCount(int count) = 0;  // -1: no limit
+    virtual int TWAIN_SetMultiTransfer(int on) = 0;
+
+    // One image written to the path in the format its extension names; 0 = success.
+    virtual int TWAIN_AcquireToFilename(WindowHandle owner, const QString& path) = 0;
+    virtual int TWAIN_BeginMultipageFile(const QString& path) = 0;  // 0: opened
+    virtual ImageHandle TWAIN_Acquire(WindowHandle owner) = 0;      // none: end, cancel or failure
+    virtual int DIB_IsBlank(ImageHandle image, double threshold) = 0;  // 1: blank
+    virtual int TWAIN_DibWritePage(ImageHandle image) = 0;
+    virtual void DIB_Free(ImageHandle image) = 0;
+    virtual int TWAIN_EndMultipageFile() = 0;  // completes the file
+
+    virtual int TWAIN_LastErrorCode() = 0;  // 0: no error
+    virtual QString TWAIN_LastErrorTextVB() = 0;
+
+    // The path of the file that the library's most recent write completed since
+    // the source manager was loaded; empty when none did. A file that merely
+    // exists at a path is no proof that this scan wrote it.
+    virtual QString TWAIN_LastCompletedFile() = 0;
+};
+
+}  // namespace quillon

@@ -1,0 +1,293 @@
+#include "scan/modScan.h"
+
+#include "scan/ScanJob.h"
+#include "scan/ScannerErrors.h"
+#include "scan/modCapture.h"
+#include "settings/SettingsCatalogue.h"
+#include "settings/modRegistryFunctions.h"
+#include "support/ErrorReport.h"
+#include "support/GlobalCode.h"
+#include "support/OutputFileChooser.h"
+#include "support/UserInterface.h"
+
+#include <QRegularExpression>
+
+#include <array>
+
+namespace quillon {
+
+namespace {
+
+const QString kCr = QStringLiteral("\r");
+const QString kScanErrorPrefix = QStringLiteral("ERROR: An error occurred while scanning.") + kCr + kCr;
+const QString kDuplexWarning = QStringLiteral(
+    "Warning: An attempt was made to enable duplex scanning, however your scanner either does not support it, or "
+    "does not behave according to the TWAIN specifications.");
+const QString kWiaWarning = QStringLiteral(
+    "You have selected a WIA scanner, but did not check the WIA option. This may lead to unexpected problems.");
+const QString kFeederQuestion = QStringLiteral("Please load the documents into the Auto-Document Feeder.") + kCr + kCr +
+                                QStringLiteral("Click YES to retry or") + kCr +
+                                QStringLiteral("Click NO to use the flatbed or other scan head (if equipped).");
+
+// Name patterns of HP devices, matched against the upper-cased source name;
+// "*" stands for any run of characters.
+constexpr std::array<const char*, 4> kHpPatterns{"*HP *", "* HP *", "*HEWLETT PACKARD*", "*HEWLETT-PACKARD*"};
+
+bool MatchesPattern(const QString& text, const char* pattern) {
+    const QRegularExpression expression(QRegularExpression::anchoredPattern(
+        QRegularExpression::escape(QString::fromLatin1(pattern)).replace(QStringLiteral("\\*"), QStringLiteral(".*"))),
+        QRegularExpression::DotMatchesEverythingOption);
+    return expression.match(text).hasMatch();
+}
+
+class ScanRun {
+public:
+    ScanRun(OptionControls& controls, ScannerLibrary& library, const RegistryStore& store, UserInterface& ui)
+        : controls_(controls), library_(library), store_(store), ui_(ui) {}
+
+    void Run() {
+        try {
+            RunSteps();
+        } catch (...) {
+            ReportCurrentFailure(ui_);
+            Unload();
+        }
+    }
+
+private:
+    enum class Next { EndOfJobChecks, Ended };
+
+    void RunSteps() {
+        job_ = ScanJob::FromControls(controls_);
+        if (!Validate()) return FailureEnd();
+
+        job_.outputPath = ChooseOutputFile(job_.extension, store_, ui_);
+        if (job_.outputPath.isEmpty()) {
+            Inform(QStringLiteral("User Canceled Scan"));
+            return;  // nothing of the library has been used yet
+        }
+
+        if (library_.TWAIN_SelectImageSource(0) == 0) return CanceledEnd();
+        const bool opened = library_.TWAIN_OpenDefaultSource() != 0;
+        job_.sourceName = library_.TWAIN_GetSourceName().left(255);
+        if (opened) {
+            WarnAboutWia();
+            ApplyOptions();
+            NegotiateDuplex();
+            if (!NegotiateFeeder()) return CanceledEnd();
+            if (Acquire() == Next::Ended) return;
+        }
+        EndOfJobChecks();
+    }
+
+    bool Validate() {
+        QString message;
+        if (job_.dpi < 75 || job_.dpi > 600)
+            message = QStringLiteral("ERROR: Invalid DPI Selected. (") + QString::number(job_.dpi);
+        else if (job_.pixelType < 0 || job_.pixelType > 2)
+            message = QStringLiteral("ERROR: Invalid Scan Color Option Selected. (") + QString::number(job_.pixelType);
+        else if (job_.allowMultiplePages && job_.duplexIndex != 0 && job_.duplexIndex != 1)
+            message = QStringLiteral("ERROR: Invalid Duplex Option Selected. (") + QString::number(job_.duplexIndex);
+        else if (job_.allowMultiplePages && (job_.blankThreshold < 0 || job_.blankThreshold > 100))
+            message = QStringLiteral("ERROR: Invalid PageRejectionCoverage Selected. (") +
+                      QString::number(job_.blankThreshold, 'g', 15);
+        if (message.isEmpty()) return true;
+        ui_.ShowMessage(message + QStringLiteral(") Please select a correct option."), kErrorMessageTitle,
+                        MessageIcon::Critical, MessageButtons::Ok);
+        return false;
+    }
+
+    void WarnAboutWia() {
+        const bool due = job_.sourceName.toUpper().contains(QStringLiteral("WIA")) && !job_.wia &&
+                         store_.Get(kWiaCheckValueName) != QStringLiteral("1");
+        if (due)
+            ui_.ShowMessage(kWiaWarning, QStringLiteral("Quillon Warning"), MessageIcon::None, MessageButtons::Ok);
+        // Stored either way, so the warning comes on every other scan with such a source.
+        store_.Set(kWiaCheckValueName, due ? QStringLiteral("1") : QStringLiteral("0"));
+    }
+
+    // The resolution, colour and quality settings that a reopened source needs again.
+    void ApplyBasicSettings() {
+        library_.TWAIN_SetHideUI(job_.hideSourceUI ? -1 : 0);
+        library_.TWAIN_SetJpegQuality(job_.jpegQuality);
+        library_.TWAIN_SetPixelType(job_.pixelType);
+        library_.TWAIN_SetResolution(static_cast<double>(job_.dpi));
+    }
+
+    void ApplyOptions() {
+        library_.TWAIN_LogFile(1);
+        ApplyBasicSettings();
+        library_.TWAIN_SetAutoDeskew(job_.autoDeskew);
+        library_.TWAIN_SetAutoCrop(job_.autoCrop);
+        library_.TWAIN_SetAutoContrast(job_.autoContrast);
+        if (job_.paperSizeCode >= 0) library_.TWAIN_SetPaperSize(job_.paperSizeCode);
+    }
+
+    void NegotiateDuplex() {
+        if (job_.duplexIndex != 1) {
+            library_.TWAIN_EnableDuplex(0);
+            return;
+        }
+        const int firstAnswer = library_.TWAIN_GetDuplexSupport();
+        const int secondAnswer = library_.TWAIN_GetDuplexSupport();
+        if (firstAnswer != 1 && secondAnswer != 2) {
+            library_.TWAIN_EnableDuplex(0);
+            controls_.SetStatusText(kDuplexWarning);
+            return;
+        }
+        if (library_.TWAIN_EnableDuplex(1) != 0) return;
+        controls_.SetStatusText(kDuplexWarning);
+        library_.TWAIN_EnableDuplex(0);
+    }
+
+    // False when the user cancelled at the feeder question.
+    bool NegotiateFeeder() {
+        const bool feederTaken = job_.tryFeederFirst && library_.TWAIN_HasFeeder() == 1 &&
+                                 library_.TWAIN_SelectFeeder(1) != 0;
+        if (!feederTaken) {
+            library_.TWAIN_SelectFeeder(0);
+            return true;
+        }
+        library_.TWAIN_SetAutoScan(1);
+        if (library_.TWAIN_IsFeederLoaded() != 0) return true;
+        for (;;) {
+            if (library_.TWAIN_IsFeederLoaded() != 0) return true;
+            const MessageAnswer answer = ui_.ShowMessage(kFeederQuestion, QStringLiteral("Quillon"),
+                                                         MessageIcon::Information, MessageButtons::YesNoCancel);
+            if (answer == MessageAnswer::Yes) continue;
+            if (answer == MessageAnswer::No) {
+                library_.TWAIN_SetAutoScan(0);
+                library_.TWAIN_SelectFeeder(0);
+                return true;
+            }
+            return false;
+        }
+    }
+
+    Next Acquire() {
+        const bool multiPage = job_.allowMultiplePages && !job_.wia;
+        if (library_.TWAIN_IsFeederSelected() == 1 && multiPage) return AcquireMultiPage(false);
+        if (library_.TWAIN_IsFeederSelected() != 1 && multiPage) return AcquireMultiPage(true);
+        return AcquireSingle();
+    }
+
+    Next AcquireSingle() {
+        library_.TWAIN_SetXferCount(1);
+        if (library_.TWAIN_AcquireToFilename(0, job_.outputPath) != 0) {
+            // A cancel ends silently; a device or write failure is reported.
+            const int error = library_.TWAIN_LastErrorCode();
+            if (error != kScannerErrorNone && error != kScannerErrorCancelled) return Next::EndOfJobChecks;
+            Unload();
+            return Next::Ended;
+        }
+        library_.TWAIN_CloseSource();
+        return Next::EndOfJobChecks;
+    }
+
+    Next AcquireMultiPage(bool flatbed) {
+        library_.TWAIN_SetXferCount(-1);
+        library_.TWAIN_SetMultiTransfer(1);
+        if (library_.TWAIN_BeginMultipageFile(job_.outputPath) != 0) {
+            // A file that cannot be started is reported with the library's reason.
+            const int error = library_.TWAIN_LastErrorCode();
+            if (error != kScannerErrorNone && error != kScannerErrorCancelled) return Next::EndOfJobChecks;
+            CanceledEnd();
+            return Next::Ended;
+        }
+        int pageCount = 0;
+        for (;;) {
+            const ImageHandle image = library_.TWAIN_Acquire(0);
+            if (!image) break;
+            ++pageCount;
+            // The first page is kept even when blank, so a document is never empty.
+            const bool blank = library_.DIB_IsBlank(image, job_.blankThreshold) == 1;
+            if (pageCount == 1 || !blank) library_.TWAIN_DibWritePage(image);
+            library_.DIB_Free(image);
+            if (flatbed) {
+                if (ui_.ShowMessage(QStringLiteral("Scan Another Page?"), QStringLiteral("Quillon Question"),
+                                    MessageIcon::Question, MessageButtons::YesNo) != MessageAnswer::Yes)
+                    break;
+                PrepareNextFlatbedPage();
+                if (library_.TWAIN_State() <= kStateManagerOpen) break;  // the source did not reopen
+            } else if (library_.TWAIN_State() <= kStateEnabled) {
+                break;  // no further page is waiting in the feeder
+            }
+        }
+        library_.TWAIN_CloseSource();
+        library_.TWAIN_EndMultipageFile();
+        return Next::EndOfJobChecks;
+    }
+
+    void PrepareNextFlatbedPage() {
+        if (IsHpSourceName(job_.sourceName)) {
+            // HP sources need a fresh open between flatbed pages.
+            library_.TWAIN_CloseSource();
+            library_.TWAIN_OpenSource(job_.sourceName);
+            ApplyBasicSettings();
+        } else {
+            library_.TWAIN_DisableSource();
+        }
+    }
+
+    void EndOfJobChecks() {
+        if (library_.TWAIN_LastErrorCode() != 0) {
+            const int code = library_.TWAIN_LastErrorCode();
+            const QString text = library_.TWAIN_LastErrorTextVB();
+            return ScanningErrorEnd(QStringLiteral("TWAIN Error #") + QString::number(code) + QLatin1Char(' ') + text);
+        }
+        if (!PathExists(job_.outputPath, false))
+            return ScanningErrorEnd(QStringLiteral("Could not locate file: ") + job_.outputPath);
+        // A file that was there before the scan is no proof of success.
+        if (library_.TWAIN_LastCompletedFile() != job_.outputPath)
+            return ScanningErrorEnd(QStringLiteral("Nothing was saved to: ") + job_.outputPath + kCr +
+                                    QStringLiteral("The file that was already there has not been changed."));
+        Unload();
+        ui_.ShowMessage(QStringLiteral("Scanned Successfully to:") + kCr + kCr + job_.outputPath,
+                        QStringLiteral("Quillon Successful"), MessageIcon::Information, MessageButtons::Ok);
+    }
+
+    void ScanningErrorEnd(const QString& detail) {
+        ui_.ShowMessage(kScanErrorPrefix + detail, QStringLiteral("Quillon Scanning Error"), MessageIcon::Critical,
+                        MessageButtons::Ok);
+        FailureEnd();
+    }
+
+    void Inform(const QString& text) {
+        ui_.ShowMessage(text, QStringLiteral("Quillon Information"), MessageIcon::Information, MessageButtons::Ok);
+    }
+
+    void CanceledEnd() {
+        Inform(QStringLiteral("Canceled Scan"));
+        FailureEnd();
+    }
+
+    void FailureEnd() { Unload(); }
+
+    void Unload() {
+        if (unloaded_) return;
+        unloaded_ = true;
+        library_.TWAIN_UnloadSourceManager();
+    }
+
+    OptionControls& controls_;
+    ScannerLibrary& library_;
+    const RegistryStore& store_;
+    UserInterface& ui_;
+    ScanJob job_;
+    bool unloaded_ = false;
+};
+
+}  // namespace
+
+bool IsHpSourceName(const QString& sourceName) {
+    const QString upper = sourceName.toUpper();
+    for (const char* pattern : kHpPatterns)
+        if (MatchesPattern(upper, pattern)) return true;
+    return false;
+}
+
+void RunScan(OptionControls& controls, ScannerLibrary& library, const RegistryStore& store, UserInterface& ui) {
+    ScanRun(controls, library, store, ui).Run();
+}
+
+}  // namespace quillon

@@ -1,0 +1,21 @@
+#pragma once
+
+class QString;
+
+namespace quillon {
+
+class OptionControls;
+class RegistryStore;
+class ScannerLibrary;
+class UserInterface;
+
+// One scan job, from reading the options to the final message. Runs
+// synchronously; every way out but a cancelled save dialog unloads the
+// library's source manager exactly once.
+void RunScan(OptionControls& controls, ScannerLibrary& library, const RegistryStore& store, UserInterface& ui);
+
+// True for source names that show an HP device, which must be closed and
+// reopened between flatbed pages.
+bool IsHpSourceName(const QString& sourceName);
+
+}  // namespace quillon

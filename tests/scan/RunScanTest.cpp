@@ -1,0 +1,620 @@
+#include "scan/ScannerErrors.h"
+#include "support/ErrorReport.h"
+#include "scan/modScan.h"
+#include "settings/SqliteRegistryBackend.h"
+#include "settings/modRegistryFunctions.h"
+
+#include "../common/FakeScannerLibrary.h"
+#include "../common/ScriptedUserInterface.h"
+#include "../common/TempDir.h"
+
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+namespace quillon {
+namespace {
+
+using testing::FakePage;
+using testing::ShownMessage;
+
+const QString kCr = "\r";
+
+QString ReadFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QStringLiteral("<missing>");
+}
+
+class RunScanTest : public ::testing::Test {
+protected:
+    RunScanTest() {
+        ui.desktopFolder = temp.path();
+        library.duplexSupportAnswers = {1, 0};
+    }
+
+    void Scan(const QString& path) {
+        ui.Accept(path);
+        RunScan(controls, library, store, ui);
+    }
+    void Scan() { Scan(output); }
+
+    static QStringList Opening() {
+        return {"TWAIN_SelectImageSource(0)", "TWAIN_OpenDefaultSource()", "TWAIN_GetSourceName()"};
+    }
+    static QStringList Settings(const QString& quality = "75", const QString& pixelType = "1") {
+        return {"TWAIN_LogFile(1)",        "TWAIN_SetHideUI(-1)",     "TWAIN_SetJpegQuality(" + quality + ")",
+                "TWAIN_SetPixelType(" + pixelType + ")", "TWAIN_SetResolution(200)", "TWAIN_SetAutoDeskew(0)",
+                "TWAIN_SetAutoCrop(0)",    "TWAIN_SetAutoContrast(1)"};
+    }
+    static QStringList DuplexOn() {
+        return {"TWAIN_GetDuplexSupport()", "TWAIN_GetDuplexSupport()", "TWAIN_EnableDuplex(1)"};
+    }
+    static QStringList FeederLoaded() {
+        return {"TWAIN_HasFeeder()", "TWAIN_SelectFeeder(1)", "TWAIN_SetAutoScan(1)", "TWAIN_IsFeederLoaded()"};
+    }
+    // Everything up to the choice of the acquisition path, with the defaults.
+    static QStringList UpToAcquisition() { return Opening() + Settings() + DuplexOn() + FeederLoaded(); }
+    QStringList Success() const {
+        return {"TWAIN_LastErrorCode()", "TWAIN_LastCompletedFile()", "TWAIN_UnloadSourceManager()"};
+    }
+    QStringList Page(int handle, bool written, double threshold = 0.001) const {
+        const QString h = QStringLiteral("#%1").arg(handle);
+        QStringList calls{"TWAIN_Acquire(0)", "DIB_IsBlank(" + h + "," + QString::number(threshold) + ")"};
+        if (written) calls.append("TWAIN_DibWritePage(" + h + ")");
+        calls.append("DIB_Free(" + h + ")");
+        return calls;
+    }
+
+    const ShownMessage& OnlyMessage() const {
+        EXPECT_EQ(ui.messages.size(), 1u) << ui.MessageTexts().join(" | ").toStdString();
+        return ui.messages.back();
+    }
+    void ExpectSuccessMessage(const QString& path) const {
+        const ShownMessage& message = OnlyMessage();
+        EXPECT_EQ(message.text, "Scanned Successfully to:" + kCr + kCr + path);
+        EXPECT_EQ(message.title, "Quillon Successful");
+        EXPECT_EQ(message.icon, MessageIcon::Information);
+    }
+    void ExpectScanningError(const QString& detail) const {
+        const ShownMessage& message = OnlyMessage();
+        EXPECT_EQ(message.text, "ERROR: An error occurred while scanning." + kCr + kCr + detail);
+        EXPECT_EQ(message.title, "Quillon Scanning Error");
+        EXPECT_EQ(message.icon, MessageIcon::Critical);
+        EXPECT_EQ(message.buttons, MessageButtons::Ok);
+    }
+
+    testing::TempDir temp;
+    const QString output = temp.File("scan.pdf");
+    SqliteRegistryBackend backend{temp.File("registry.sqlite3")};
+    RegistryStore store{backend};
+    testing::ScriptedUserInterface ui;
+    testing::FakeOptionControls controls;
+    testing::FakeScannerLibrary library;
+};
+
+// --- Validation -----------------------------------------------------------
+
+struct InvalidOptions {
+    const char* name;
+    std::function<void(testing::FakeOptionControls&)> set;
+    const char* message;
+    friend void PrintTo(const InvalidOptions& c, std::ostream* out) { *out << c.name; }
+};
+
+class ValidationTest : public RunScanTest, public ::testing::WithParamInterface<InvalidOptions> {};
+
+TEST_P(ValidationTest, FirstInvalidOptionIsReportedBeforeAnyDialogAndUnloadsOnce) {
+    GetParam().set(controls);
+    RunScan(controls, library, store, ui);
+    const ShownMessage& message = OnlyMessage();
+    EXPECT_EQ(message.text, QString::fromUtf8(GetParam().message));
+    EXPECT_EQ(message.title, "Quillon Error Message");
+    EXPECT_EQ(message.icon, MessageIcon::Critical);
+    EXPECT_TRUE(ui.dialogRequests.empty());
+    EXPECT_EQ(library.calls, QStringList{"TWAIN_UnloadSourceManager()"});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Checks, ValidationTest,
+    ::testing::Values(
+        InvalidOptions{"Dpi601", [](auto& c) { c.texts[OptionId::DPI] = "601"; },
+                       "ERROR: Invalid DPI Selected. (601) Please select a correct option."},
+        InvalidOptions{"Dpi74", [](auto& c) { c.texts[OptionId::DPI] = " 74 "; },
+                       "ERROR: Invalid DPI Selected. (74) Please select a correct option."},
+        InvalidOptions{"NoColour", [](auto& c) { c.indexes[OptionId::ScanType] = -1; },
+                       "ERROR: Invalid Scan Color Option Selected. (-1) Please select a correct option."},
+        InvalidOptions{"DpiBeforeColour",
+                       [](auto& c) {
+                           c.texts[OptionId::DPI] = "50";
+                           c.indexes[OptionId::ScanType] = -1;
+                       },
+                       "ERROR: Invalid DPI Selected. (50) Please select a correct option."},
+        InvalidOptions{"NoDuplex", [](auto& c) { c.indexes[OptionId::DuplexSetting] = -1; },
+                       "ERROR: Invalid Duplex Option Selected. (-1) Please select a correct option."},
+        InvalidOptions{"Coverage150", [](auto& c) { c.texts[OptionId::PageRejectionCoverage] = "150"; },
+                       "ERROR: Invalid PageRejectionCoverage Selected. (150) Please select a correct option."},
+        InvalidOptions{"NegativeCoverage", [](auto& c) { c.texts[OptionId::PageRejectionCoverage] = "-0.5"; },
+                       "ERROR: Invalid PageRejectionCoverage Selected. (-0.5) Please select a correct option."}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(RunScanTest, DuplexAndCoverageAreNotCheckedForSinglePages) {
+    controls.states[OptionId::AllowMultiplePages] = 0;
+    controls.indexes[OptionId::DuplexSetting] = -1;
+    controls.texts[OptionId::PageRejectionCoverage] = "150";
+    controls.texts[OptionId::DPI] = "600";
+    library.Add(1);
+    Scan();
+    ExpectSuccessMessage(output);
+    EXPECT_TRUE(library.calls.contains("TWAIN_SetResolution(600)"));
+    EXPECT_TRUE(library.calls.contains("TWAIN_EnableDuplex(0)"));
+}
+
+TEST_F(RunScanTest, ATextThatIsNoNumberIsReportedAndUnloads) {
+    controls.texts[OptionId::DPI] = "";
+    RunScan(controls, library, store, ui);
+    EXPECT_EQ(OnlyMessage().text, "ERROR: #13 Type mismatch: \"\" is not a number.");
+    EXPECT_EQ(OnlyMessage().title, "Quillon Error Message");
+    EXPECT_EQ(library.calls, QStringList{"TWAIN_UnloadSourceManager()"});
+    EXPECT_TRUE(ui.dialogRequests.empty());
+}
+
+// --- Cancelling -------------------------------------------------------------
+
+TEST_F(RunScanTest, CancelAtTheSaveDialogUsesNothingOfTheLibrary) {
+    ui.Cancel();
+    RunScan(controls, library, store, ui);
+    EXPECT_EQ(OnlyMessage().text, "User Canceled Scan");
+    EXPECT_EQ(OnlyMessage().title, "Quillon Information");
+    EXPECT_EQ(OnlyMessage().icon, MessageIcon::Information);
+    EXPECT_TRUE(library.calls.isEmpty());
+    ASSERT_EQ(ui.dialogRequests.size(), 1u);
+    EXPECT_TRUE(ui.dialogRequests[0].filter.startsWith(".pdf (*.pdf) "));
+}
+
+TEST_F(RunScanTest, CancelAtSourceSelection) {
+    library.selectResult = 0;
+    Scan();
+    EXPECT_EQ(OnlyMessage().text, "Canceled Scan");
+    EXPECT_EQ(OnlyMessage().title, "Quillon Information");
+    EXPECT_EQ(library.calls, QStringList({"TWAIN_SelectImageSource(0)", "TWAIN_UnloadSourceManager()"}));
+}
+
+TEST_F(RunScanTest, CancelAtTheFeederQuestion) {
+    library.feederLoadedAnswers = {0, 0};
+    library.feederLoadedAfter = 0;
+    ui.messageAnswers = {MessageAnswer::Cancel};
+    Scan();
+    ASSERT_EQ(ui.messages.size(), 2u);
+    EXPECT_EQ(ui.messages[0].text, "Please load the documents into the Auto-Document Feeder." + kCr + kCr +
+                                       "Click YES to retry or" + kCr +
+                                       "Click NO to use the flatbed or other scan head (if equipped).");
+    EXPECT_EQ(ui.messages[0].title, "Quillon");
+    EXPECT_EQ(ui.messages[0].icon, MessageIcon::Information);
+    EXPECT_EQ(ui.messages[0].buttons, MessageButtons::YesNoCancel);
+    EXPECT_EQ(ui.messages[1].text, "Canceled Scan");
+    const QStringList expected = Opening() + Settings() + DuplexOn() +
+                                 QStringList{"TWAIN_HasFeeder()", "TWAIN_SelectFeeder(1)", "TWAIN_SetAutoScan(1)",
+                                             "TWAIN_IsFeederLoaded()", "TWAIN_IsFeederLoaded()",
+                                             "TWAIN_UnloadSourceManager()"};
+    EXPECT_EQ(library.calls, expected);
+}
+
+// --- WIA warning ------------------------------------------------------------
+
+TEST_F(RunScanTest, WiaWarningComesOnEveryOtherScanWithSuchASource) {
+    library.sourceName = "Canon LiDE 400 (wia)";
+    const QString warning =
+        "You have selected a WIA scanner, but did not check the WIA option. This may lead to unexpected problems.";
+    QStringList stored;
+    for (int scan = 0; scan < 3; ++scan) {
+        ui.messages.clear();
+        library.Add(1);
+        Scan();
+        const bool warned = !ui.messages.empty() && ui.messages.front().text == warning;
+        EXPECT_EQ(warned, scan != 1) << "scan " << scan;
+        if (warned) {
+            EXPECT_EQ(ui.messages.front().title, "Quillon Warning");
+            EXPECT_EQ(ui.messages.front().icon, MessageIcon::None);
+        }
+        stored.append(store.Get("WIACHECK"));
+    }
+    EXPECT_EQ(stored, QStringList({"1", "0", "1"}));
+}
+
+TEST_F(RunScanTest, WiaCheckedOrAnotherSourceNeverWarnsButStoresZero) {
+    controls.states[OptionId::WIA] = 1;
+    controls.states[OptionId::AllowMultiplePages] = 0;
+    library.sourceName = "WIA-Canon";
+    library.Add(1);
+    Scan();
+    EXPECT_EQ(store.Get("WIACHECK"), "0");
+    EXPECT_TRUE(library.calls.contains("TWAIN_SetHideUI(0)"));  // the source shows its own dialog
+    ExpectSuccessMessage(output);
+}
+
+// --- Options, duplex and feeder -----------------------------------------------
+
+TEST_F(RunScanTest, QualityPaperAndColourReachTheSourceInOrder) {
+    controls.indexes[OptionId::Quality] = 5;
+    controls.indexes[OptionId::PaperSize] = 2;
+    controls.indexes[OptionId::ScanType] = 0;
+    controls.states[OptionId::AutoCrop] = 1;
+    controls.states[OptionId::TryADFFirst] = 0;
+    library.Add(1);
+    Scan();
+    const QStringList expected{"TWAIN_LogFile(1)",       "TWAIN_SetHideUI(-1)",      "TWAIN_SetJpegQuality(100)",
+                               "TWAIN_SetPixelType(0)",  "TWAIN_SetResolution(200)", "TWAIN_SetAutoDeskew(0)",
+                               "TWAIN_SetAutoCrop(1)",   "TWAIN_SetAutoContrast(1)", "TWAIN_SetPaperSize(4)"};
+    EXPECT_EQ(library.calls.mid(3, expected.size()), expected);
+
+    library.calls.clear();
+    controls.indexes[OptionId::Quality] = -1;
+    controls.indexes[OptionId::PaperSize] = 0;
+    library.Add(1);
+    Scan();
+    EXPECT_TRUE(library.calls.contains("TWAIN_SetJpegQuality(75)"));
+    EXPECT_EQ(library.CountCalls("TWAIN_SetPaperSize"), 0);
+}
+
+struct DuplexCase {
+    const char* name;
+    std::deque<int> support;
+    int enableResult;
+    int format;
+    QStringList calls;
+    bool warned;
+    friend void PrintTo(const DuplexCase& c, std::ostream* out) { *out << c.name; }
+};
+
+class DuplexTest : public RunScanTest, public ::testing::WithParamInterface<DuplexCase> {};
+
+TEST_P(DuplexTest, NegotiatesAndWarnsOnTheStatusLine) {
+    library.duplexSupportAnswers = GetParam().support;
+    library.enableDuplexResult = GetParam().enableResult;
+    controls.indexes[OptionId::Format] = GetParam().format;
+    if (GetParam().format == 0) controls.states[OptionId::AllowMultiplePages] = 0;
+    library.Add(1);
+    Scan(GetParam().format == 0 ? temp.File("scan.jpg") : output);
+    const int start = static_cast<int>((Opening() + Settings()).size());
+    EXPECT_EQ(library.calls.mid(start, GetParam().calls.size()), GetParam().calls);
+    const QString warning =
+        "Warning: An attempt was made to enable duplex scanning, however your scanner either does not support it, or "
+        "does not behave according to the TWAIN specifications.";
+    EXPECT_EQ(controls.statusTexts, GetParam().warned ? QStringList{warning} : QStringList{});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, DuplexTest,
+    ::testing::Values(
+        DuplexCase{"Unsupported", {0, 0}, 1, 1,
+                   {"TWAIN_GetDuplexSupport()", "TWAIN_GetDuplexSupport()", "TWAIN_EnableDuplex(0)", "TWAIN_HasFeeder()"},
+                   true},
+        DuplexCase{"SupportedOnSecondAsk", {0, 2}, 1, 1,
+                   {"TWAIN_GetDuplexSupport()", "TWAIN_GetDuplexSupport()", "TWAIN_EnableDuplex(1)", "TWAIN_HasFeeder()"},
+                   false},
+        DuplexCase{"Refused", {1, 0}, 0, 1,
+                   {"TWAIN_GetDuplexSupport()", "TWAIN_GetDuplexSupport()", "TWAIN_EnableDuplex(1)",
+                    "TWAIN_EnableDuplex(0)", "TWAIN_HasFeeder()"},
+                   true},
+        DuplexCase{"JpegIsOneSided", {1, 2}, 1, 0, {"TWAIN_EnableDuplex(0)", "TWAIN_HasFeeder()"}, false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(RunScanTest, FeederIsNotTriedWhenTryFeederFirstIsClear) {
+    controls.states[OptionId::TryADFFirst] = 0;
+    library.Add(1);
+    Scan();
+    EXPECT_EQ(library.calls.mid(0, 15), Opening() + Settings() + DuplexOn() + QStringList{"TWAIN_SelectFeeder(0)"});
+    EXPECT_EQ(library.CountCalls("TWAIN_HasFeeder"), 0);
+}
+
+TEST_F(RunScanTest, NoFeederOrARefusedFeederUsesTheFlatbed) {
+    for (const bool refused : {false, true}) {
+        library.calls.clear();
+        library.hasFeeder = refused ? 1 : 0;
+        library.selectFeederResult = refused ? 0 : 1;
+        library.Add(1);
+        Scan();
+        const QStringList tail = refused ? QStringList{"TWAIN_HasFeeder()", "TWAIN_SelectFeeder(1)", "TWAIN_SelectFeeder(0)"}
+                                         : QStringList{"TWAIN_HasFeeder()", "TWAIN_SelectFeeder(0)"};
+        EXPECT_EQ(library.calls.mid(14, tail.size()), tail);
+    }
+}
+
+TEST_F(RunScanTest, YesWhileTheFeederIsStillEmptyAsksAgain) {
+    library.feederLoadedAnswers = {0, 0, 0, 1};
+    ui.messageAnswers = {MessageAnswer::Yes, MessageAnswer::Yes};
+    library.Add(2);
+    Scan();
+    ASSERT_EQ(ui.messages.size(), 3u);
+    EXPECT_EQ(ui.messages[0].title, "Quillon");
+    EXPECT_EQ(ui.messages[1].title, "Quillon");
+    EXPECT_EQ(library.CountCalls("TWAIN_IsFeederLoaded"), 4);
+    EXPECT_EQ(ReadFile(output), "ink\nink\n");
+}
+
+TEST_F(RunScanTest, NoAtTheFeederQuestionScansFromTheFlatbed) {
+    library.feederLoadedAnswers = {0, 0};
+    ui.messageAnswers = {MessageAnswer::No, MessageAnswer::No};  // the feeder question, then "Scan Another Page?"
+    library.Add(1);
+    Scan();
+    const QStringList expected = Opening() + Settings() + DuplexOn() +
+                                 QStringList{"TWAIN_HasFeeder()", "TWAIN_SelectFeeder(1)", "TWAIN_SetAutoScan(1)",
+                                             "TWAIN_IsFeederLoaded()", "TWAIN_IsFeederLoaded()", "TWAIN_SetAutoScan(0)",
+                                             "TWAIN_SelectFeeder(0)", "TWAIN_IsFeederSelected()",
+                                             "TWAIN_IsFeederSelected()", "TWAIN_SetXferCount(-1)",
+                                             "TWAIN_SetMultiTransfer(1)", "TWAIN_BeginMultipageFile(" + output + ")"} +
+                                 Page(1, true) +
+                                 QStringList{"TWAIN_CloseSource()", "TWAIN_EndMultipageFile()"} + Success();
+    EXPECT_EQ(library.calls, expected);
+    ASSERT_EQ(ui.messages.size(), 3u);
+    EXPECT_EQ(ui.messages[1].text, "Scan Another Page?");
+    EXPECT_EQ(ui.messages[1].title, "Quillon Question");
+    EXPECT_EQ(ui.messages[1].icon, MessageIcon::Question);
+    EXPECT_EQ(ui.messages[1].buttons, MessageButtons::YesNo);
+    EXPECT_EQ(ui.messages[2].text, "Scanned Successfully to:" + kCr + kCr + output);
+}
+
+// --- Single transfer ----------------------------------------------------------
+
+class SingleTransferTest : public RunScanTest {
+protected:
+    SingleTransferTest() { controls.states[OptionId::AllowMultiplePages] = 0; }
+    QStringList Transfer(const QString& path) const {
+        return UpToAcquisition() + QStringList{"TWAIN_IsFeederSelected()", "TWAIN_IsFeederSelected()",
+                                               "TWAIN_SetXferCount(1)", "TWAIN_AcquireToFilename(0," + path + ")"};
+    }
+};
+
+TEST_F(SingleTransferTest, SuccessWritesTheFileStraightAway) {
+    const QString jpeg = temp.File("Photo.JPG");
+    library.Add(1);
+    Scan(jpeg);
+    EXPECT_EQ(library.calls, Transfer(jpeg) + QStringList{"TWAIN_CloseSource()"} + Success());
+    ExpectSuccessMessage(jpeg);
+    EXPECT_EQ(ReadFile(jpeg), "ink");
+}
+
+TEST_F(SingleTransferTest, ACancelEndsSilently) {
+    library.pages.push_back({false, kScannerErrorCancelled});
+    Scan();
+    const QStringList ending{"TWAIN_LastErrorCode()", "TWAIN_UnloadSourceManager()"};
+    EXPECT_EQ(library.calls, Transfer(output) + ending);
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(SingleTransferTest, AFailureIsReported) {
+    library.pages.push_back({false, kScannerErrorJammed});
+    Scan();
+    const QStringList ending{"TWAIN_LastErrorCode()", "TWAIN_LastErrorCode()", "TWAIN_LastErrorCode()",
+                             "TWAIN_LastErrorTextVB()", "TWAIN_UnloadSourceManager()"};
+    EXPECT_EQ(library.calls, Transfer(output) + ending);
+    ExpectScanningError("TWAIN Error #3 The document feeder is jammed.");
+}
+
+TEST_F(SingleTransferTest, WiaAlwaysTakesTheSingleTransfer) {
+    controls.states[OptionId::AllowMultiplePages] = 1;
+    controls.states[OptionId::WIA] = 1;
+    library.Add(3);
+    Scan();
+    EXPECT_EQ(library.CountCalls("TWAIN_AcquireToFilename"), 1);
+    EXPECT_EQ(library.CountCalls("TWAIN_BeginMultipageFile"), 0);
+    ExpectSuccessMessage(output);
+}
+
+// --- Feeder batch ---------------------------------------------------------------
+
+TEST_F(RunScanTest, FeederBatchDropsBlankPagesAfterTheFirstButCountsAndFreesThem) {
+    controls.texts[OptionId::PageRejectionCoverage] = "0.01";
+    library.pages = {{false, 0}, {true, 0}, {false, 0}, {true, 0}};
+    Scan();
+    QStringList expected = UpToAcquisition() +
+                           QStringList{"TWAIN_IsFeederSelected()", "TWAIN_SetXferCount(-1)", "TWAIN_SetMultiTransfer(1)",
+                                       "TWAIN_BeginMultipageFile(" + output + ")"};
+    for (int page = 1; page <= 4; ++page) expected += Page(page, page % 2 == 1, 0.01) + QStringList{"TWAIN_State()"};
+    expected += QStringList{"TWAIN_CloseSource()", "TWAIN_EndMultipageFile()"} + Success();
+    EXPECT_EQ(library.calls, expected);
+    EXPECT_EQ(ReadFile(output), "ink\nink\n");
+    EXPECT_EQ(library.ImagesHeld(), 0);
+    ExpectSuccessMessage(output);
+    EXPECT_EQ(ui.MessageTexts().filter("Scan Another Page?").size(), 0);
+}
+
+TEST_F(RunScanTest, AllBlankPagesGiveAOnePageFile) {
+    library.Add(5, true);
+    Scan();
+    EXPECT_EQ(ReadFile(output), "blank\n");
+    EXPECT_EQ(library.CountCalls("DIB_IsBlank"), 5);
+    EXPECT_EQ(library.CountCalls("DIB_Free"), 5);
+    ExpectSuccessMessage(output);
+}
+
+TEST_F(RunScanTest, AJamInTheMiddleOfABatchKeepsNoFileAndReportsTheJam) {
+    QFile old(output);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("old document");
+    old.close();
+    library.Add(3);
+    library.pages.push_back({false, kScannerErrorJammed});
+    Scan();
+    // The pages before the jam are kept in the file, and the jam is reported.
+    EXPECT_EQ(ReadFile(output), "ink\nink\nink\n");
+    ExpectScanningError("TWAIN Error #3 The document feeder is jammed.");
+    EXPECT_EQ(library.CountCalls("TWAIN_UnloadSourceManager"), 1);
+}
+
+TEST_F(RunScanTest, AFileThatCannotBeStartedIsReportedWithItsReason) {
+    library.beginResult = 1;
+    library.beginError = kScannerErrorWriteFailed;
+    Scan();
+    ExpectScanningError("TWAIN Error #13 The file could not be written.");
+    EXPECT_EQ(library.CountCalls("TWAIN_Acquire("), 0);
+    EXPECT_EQ(library.CountCalls("TWAIN_UnloadSourceManager"), 1);
+
+    ui.messages.clear();
+    library.beginError = 0;
+    Scan();
+    EXPECT_EQ(OnlyMessage().text, "Canceled Scan");
+}
+
+// --- Flatbed loop -----------------------------------------------------------------
+
+class FlatbedTest : public RunScanTest {
+protected:
+    FlatbedTest() { controls.states[OptionId::TryADFFirst] = 0; }
+    QStringList LoopStart() const {
+        return Opening() + Settings() + DuplexOn() +
+               QStringList{"TWAIN_SelectFeeder(0)", "TWAIN_IsFeederSelected()", "TWAIN_IsFeederSelected()",
+                           "TWAIN_SetXferCount(-1)", "TWAIN_SetMultiTransfer(1)",
+                           "TWAIN_BeginMultipageFile(" + output + ")"};
+    }
+    QStringList Ending() const {
+        return QStringList{"TWAIN_CloseSource()", "TWAIN_EndMultipageFile()"} + Success();
+    }
+};
+
+TEST_F(FlatbedTest, NoAfterTheFirstPageGivesAOnePageFile) {
+    library.Add(3);
+    ui.messageAnswers = {MessageAnswer::No};
+    Scan();
+    EXPECT_EQ(library.calls, LoopStart() + Page(1, true) + Ending());
+    EXPECT_EQ(ReadFile(output), "ink\n");
+    EXPECT_EQ(ui.messages.back().title, "Quillon Successful");
+}
+
+TEST_F(FlatbedTest, ABlankSecondPageIsDroppedAndTheQuestionStillComes) {
+    library.pages = {{false, 0}, {true, 0}, {false, 0}};
+    ui.messageAnswers = {MessageAnswer::Yes, MessageAnswer::Yes, MessageAnswer::No};
+    Scan();
+    const QStringList next{"TWAIN_DisableSource()", "TWAIN_State()"};
+    EXPECT_EQ(library.calls, LoopStart() + Page(1, true) + next + Page(2, false) + next + Page(3, true) + Ending());
+    EXPECT_EQ(ui.MessageTexts().filter("Scan Another Page?").size(), 3);
+    EXPECT_EQ(ReadFile(output), "ink\nink\n");
+}
+
+class HpReopenTest : public FlatbedTest, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(HpReopenTest, HpSourcesAreReopenedWithTheFourBasicSettings) {
+    library.sourceName = QString::fromUtf8(GetParam());
+    library.Add(2);
+    ui.messageAnswers = {MessageAnswer::Yes, MessageAnswer::No};
+    Scan();
+    const QStringList reopen{"TWAIN_CloseSource()",      "TWAIN_OpenSource(" + library.sourceName + ")",
+                             "TWAIN_SetHideUI(-1)",      "TWAIN_SetJpegQuality(75)",
+                             "TWAIN_SetPixelType(1)",    "TWAIN_SetResolution(200)",
+                             "TWAIN_State()"};
+    EXPECT_EQ(library.calls, LoopStart() + Page(1, true) + reopen + Page(2, true) + Ending());
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, HpReopenTest,
+                         ::testing::Values("HP Scanjet", "x hp 5590", "Hewlett-Packard X", "HEWLETT PACKARD",
+                                           "hewlett packard officejet"));
+
+TEST_F(FlatbedTest, NamesThatOnlyContainHpAreDisabledLikeAnyOther) {
+    for (const char* name : {"HPX", "Scanner HP", "WHP-1"}) {
+        library.calls.clear();
+        library.sourceName = name;
+        library.Add(2);
+        ui.messageAnswers = {MessageAnswer::Yes, MessageAnswer::No};
+        Scan();
+        EXPECT_EQ(library.CountCalls("TWAIN_OpenSource"), 0) << name;
+        EXPECT_EQ(library.CountCalls("TWAIN_DisableSource"), 1) << name;
+    }
+}
+
+TEST_F(FlatbedTest, AFailedReopenEndsTheLoopWithThePagesSoFar) {
+    library.sourceName = "HP Scanjet 5590";
+    library.reopenResult = 0;
+    library.Add(2);
+    ui.messageAnswers = {MessageAnswer::Yes};
+    Scan();
+    EXPECT_EQ(library.CountCalls("TWAIN_Acquire("), 1);
+    EXPECT_EQ(ReadFile(output), "ink\n");
+    EXPECT_EQ(ui.MessageTexts(), QStringList({"Scan Another Page?", "Scanned Successfully to:" + kCr + kCr + output}));
+}
+
+TEST(HpSourceNameTest, PatternsMatchTheUpperCasedName) {
+    for (const char* name : {"HP Scanjet", "x hp 5590", "Hewlett-Packard X", "HEWLETT PACKARD", "My HP ", "hp "})
+        EXPECT_TRUE(IsHpSourceName(name)) << name;
+    for (const char* name : {"HPX", "Scanner HP", "hp", "", "Hewlett Packer", "CHIP 5"})
+        EXPECT_FALSE(IsHpSourceName(name)) << name;
+}
+
+// --- End of the job ---------------------------------------------------------------
+
+TEST_F(RunScanTest, ASourceThatDoesNotOpenAndNoFileReportsTheMissingFile) {
+    library.openResult = 0;
+    Scan();
+    const QStringList ending{"TWAIN_LastErrorCode()", "TWAIN_UnloadSourceManager()"};
+    EXPECT_EQ(library.calls, Opening() + ending);
+    ExpectScanningError("Could not locate file: " + output);
+}
+
+TEST_F(RunScanTest, AnOldFileAtThePathIsNeverTakenForSuccess) {
+    QFile old(output);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("old document");
+    old.close();
+    library.openResult = 0;
+    Scan();
+    ExpectScanningError("Nothing was saved to: " + output + kCr +
+                        "The file that was already there has not been changed.");
+    EXPECT_EQ(ReadFile(output), "old document");
+    EXPECT_EQ(library.CountCalls("TWAIN_UnloadSourceManager"), 1);
+}
+
+TEST_F(RunScanTest, ALibraryErrorAfterAcquisitionIsReportedWithItsText) {
+    library.pages.push_back({false, kScannerErrorCoverOpen});
+    Scan();
+    // No page came, so no document was written, and the cover is what the user learns about.
+    ExpectScanningError("TWAIN Error #4 The scanner cover is open.");
+    EXPECT_EQ(ReadFile(output), "<missing>");
+}
+
+TEST_F(RunScanTest, SuccessNamesThePathExactlyAsTheDialogReturnedIt) {
+    const QString path = temp.File("Scans of März/Report 2026.final.PDF");
+    QDir().mkpath(temp.File("Scans of März"));
+    library.Add(1);
+    Scan(path);
+    ExpectSuccessMessage(path);
+    EXPECT_EQ(store.Get("LastDirectory"), temp.File("Scans of März/"));
+}
+
+TEST_F(RunScanTest, AFailureInThePageLoopIsReportedOnceUnloadsOnceAndLeavesNoPartialFile) {
+    QFile old(output);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("old document");
+    old.close();
+    library.Add(3);
+    library.throwOn = "TWAIN_DibWritePage";
+    library.throwOnOccurrence = 2;
+    Scan();
+    EXPECT_EQ(OnlyMessage().text, "ERROR: #91 Object variable not set.");
+    EXPECT_EQ(OnlyMessage().title, "Quillon Error Message");
+    EXPECT_EQ(library.calls.back(), "TWAIN_UnloadSourceManager()");
+    EXPECT_EQ(library.CountCalls("TWAIN_UnloadSourceManager"), 1);
+    EXPECT_EQ(ReadFile(output), "old document");
+    EXPECT_EQ(QDir(temp.path()).entryList({"*.partial"}, QDir::Files | QDir::Hidden), QStringList{});
+
+    // The next SCAN works.
+    ui.messages.clear();
+    library.throwOn.clear();
+    library.pages.clear();
+    library.Add(2);
+    Scan();
+    ExpectSuccessMessage(output);
+    EXPECT_EQ(ReadFile(output), "ink\nink\n");
+}
+
+TEST_F(RunScanTest, AFailureInTheSuccessMessageDoesNotUnloadTwice) {
+    library.Add(1);
+    ui.onMessage = [](const ShownMessage& message) {
+        if (message.title == "Quillon Successful") throw Failure(5, "Invalid procedure call.");
+    };
+    Scan();
+    ASSERT_EQ(ui.messages.size(), 2u);
+    EXPECT_EQ(ui.messages[1].text, "ERROR: #5 Invalid procedure call.");
+    EXPECT_EQ(library.CountCalls("TWAIN_UnloadSourceManager"), 1);
+}
+
+}  // namespace
+}  // namespace quillon
