@@ -1,0 +1,75 @@
+#pragma once
+
+#include "scan/imaging/DocumentWriter.h"
+#include "scan/imaging/SafeOutputFile.h"
+#include "scan/modCapture.h"
+
+#include <QImage>
+#include <QString>
+
+#include <map>
+#include <memory>
+
+namespace quillon {
+
+// The scanner library's image side, shared by every device library: the page
+// images it hands out, the enhancements it applies when the device cannot,
+// the blank test, the output documents, and the last error. It knows nothing
+// of devices.
+class ImagingSession {
+public:
+    ImagingSession() = default;
+    ImagingSession(const ImagingSession&) = delete;
+    ImagingSession& operator=(const ImagingSession&) = delete;
+
+    void SetJpegQuality(int quality);  // clamped to 1..100
+    int jpegQuality() const { return jpegQuality_; }
+    // Which enhancements the library applies in software (the device does not).
+    void SetEnhancements(bool contrast, bool crop, bool deskew);
+
+    // Takes a page from the device, scanned at dpi (0 or less: not known, and
+    // taken as 200): applies the enhancements once and hands out a handle to it.
+    ImageHandle Adopt(QImage page, int dpi);
+    const QImage* Image(ImageHandle image) const;
+    int IsBlank(ImageHandle image, double threshold);  // 1 blank, 0 not
+    void Free(ImageHandle image);
+
+    // One page written whole to the path, in the format its extension names.
+    // 0 on success; otherwise the last error says why.
+    int WriteSingleFile(const QString& path, ImageHandle image);
+    // Whether a single page can be written to a path of that name.
+    bool CanWriteSingleFile(const QString& path);
+
+    // The multi-page document: ".pdf", ".tif" or ".tiff". 0 on success.
+    int BeginDocument(const QString& path);
+    int WritePage(ImageHandle image);
+    int EndDocument();
+    bool documentOpen() const { return writer_ != nullptr; }
+
+    // Everything released: images freed, an unfinished document discarded.
+    void Discard();
+    // A new session: no error, no completed file.
+    void Reset();
+
+    QString lastCompletedFile() const { return lastCompleted_; }
+
+    // The first error since the session began is kept: what follows from it
+    // must not hide the cause.
+    void RecordError(int code, const QString& detail = QString());
+    int lastErrorCode() const { return lastErrorCode_; }
+    QString lastErrorText() const;
+    QString lastErrorDetail() const { return lastErrorDetail_; }
+
+private:
+    int jpegQuality_ = 75;
+    bool contrast_ = false, crop_ = false, deskew_ = false;
+    std::uint64_t nextHandle_ = 1;
+    std::map<std::uint64_t, QImage> images_;
+    SafeOutputFile output_;
+    std::unique_ptr<DocumentWriter> writer_;
+    QString lastCompleted_;
+    int lastErrorCode_ = 0;
+    QString lastErrorDetail_;
+};
+
+}  // namespace quillon

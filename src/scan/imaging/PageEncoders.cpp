@@ -1,0 +1,108 @@
+#include "scan/imaging/PageEncoders.h"
+
+#include "scan/imaging/PageImage.h"
+#include "scan/imaging/TiffSupport.h"
+
+#include <QBuffer>
+#include <QImageWriter>
+
+#include <cstring>
+#include <vector>
+
+namespace quillon {
+
+namespace {
+
+// A TIFF kept in memory, for libtiff's client I/O.
+struct MemoryFile {
+    QByteArray data;
+    qint64 position = 0;
+};
+
+tsize_t MemoryRead(thandle_t handle, tdata_t buffer, tsize_t size) {
+    auto* file = static_cast<MemoryFile*>(handle);
+    const qint64 available = std::max<qint64>(0, file->data.size() - file->position);
+    const qint64 count = std::min<qint64>(available, size);
+    std::memcpy(buffer, file->data.constData() + file->position, static_cast<std::size_t>(count));
+    file->position += count;
+    return static_cast<tsize_t>(count);
+}
+
+tsize_t MemoryWrite(thandle_t handle, tdata_t buffer, tsize_t size) {
+    auto* file = static_cast<MemoryFile*>(handle);
+    if (file->position + size > file->data.size()) file->data.resize(file->position + size);
+    std::memcpy(file->data.data() + file->position, buffer, static_cast<std::size_t>(size));
+    file->position += size;
+    return size;
+}
+
+toff_t MemorySeek(thandle_t handle, toff_t offset, int whence) {
+    auto* file = static_cast<MemoryFile*>(handle);
+    const qint64 base = whence == SEEK_CUR ? file->position : whence == SEEK_END ? file->data.size() : 0;
+    file->position = base + static_cast<qint64>(offset);
+    return static_cast<toff_t>(file->position);
+}
+
+int MemoryClose(thandle_t) { return 0; }
+toff_t MemorySize(thandle_t handle) { return static_cast<toff_t>(static_cast<MemoryFile*>(handle)->data.size()); }
+int NoMap(thandle_t, tdata_t*, toff_t*) { return 0; }
+void NoUnmap(thandle_t, tdata_t, toff_t) {}
+
+TIFF* OpenMemoryTiff(MemoryFile& file, const char* mode) {
+    return TIFFClientOpen("memory", mode, &file, MemoryRead, MemoryWrite, MemorySeek, MemoryClose, MemorySize, NoMap,
+                          NoUnmap);
+}
+
+}  // namespace
+
+void MonoRowBlackIsOne(const QImage& page, int y, uchar* out) {
+    const int bytes = (page.width() + 7) / 8;
+    std::memcpy(out, page.constScanLine(y), static_cast<std::size_t>(bytes));
+    if (!MonoBlackIsOne(page))
+        for (int i = 0; i < bytes; ++i) out[i] = static_cast<uchar>(~out[i]);
+}
+
+QByteArray EncodeJpeg(const QImage& page, int quality) {
+    const QImage image = page.format() == QImage::Format_Mono ? page.convertToFormat(QImage::Format_Grayscale8) : page;
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpeg");
+    writer.setQuality(quality);
+    if (!writer.write(image)) return {};
+    return bytes;
+}
+
+QByteArray EncodeG4(const QImage& page, QString* error) {
+    InstallTiffErrorCapture();
+    MemoryFile file;
+    {
+        TiffHandle tiff(OpenMemoryTiff(file, "w"));
+        if (!tiff) return *error = TakeTiffError(), QByteArray();
+        TIFFSetField(tiff.get(), TIFFTAG_IMAGEWIDTH, static_cast<uint32_t>(page.width()));
+        TIFFSetField(tiff.get(), TIFFTAG_IMAGELENGTH, static_cast<uint32_t>(page.height()));
+        TIFFSetField(tiff.get(), TIFFTAG_BITSPERSAMPLE, 1);
+        TIFFSetField(tiff.get(), TIFFTAG_SAMPLESPERPIXEL, 1);
+        TIFFSetField(tiff.get(), TIFFTAG_PHOTOMETRIC, PHOTOMETRIC_MINISWHITE);
+        TIFFSetField(tiff.get(), TIFFTAG_COMPRESSION, COMPRESSION_CCITTFAX4);
+        TIFFSetField(tiff.get(), TIFFTAG_ROWSPERSTRIP, static_cast<uint32_t>(page.height()));
+        std::vector<uchar> row(static_cast<std::size_t>((page.width() + 7) / 8));
+        for (int y = 0; y < page.height(); ++y) {
+            MonoRowBlackIsOne(page, y, row.data());
+            if (TIFFWriteScanline(tiff.get(), row.data(), static_cast<uint32_t>(y), 0) < 0)
+                return *error = TakeTiffError(), QByteArray();
+        }
+        if (!TIFFWriteDirectory(tiff.get())) return *error = TakeTiffError(), QByteArray();
+    }
+    file.position = 0;
+    TiffHandle tiff(OpenMemoryTiff(file, "r"));
+    uint64_t* byteCounts = nullptr;
+    if (!tiff || !TIFFGetField(tiff.get(), TIFFTAG_STRIPBYTECOUNTS, &byteCounts))
+        return *error = TakeTiffError(), QByteArray();
+    QByteArray strip(static_cast<qsizetype>(byteCounts[0]), Qt::Uninitialized);
+    if (TIFFReadRawStrip(tiff.get(), 0, strip.data(), static_cast<tmsize_t>(strip.size())) < 0)
+        return *error = TakeTiffError(), QByteArray();
+    return strip;
+}
+
+}  // namespace quillon

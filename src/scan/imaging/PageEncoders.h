@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+
+namespace quillon {
+
+// A grey or colour page as a baseline JPEG (a Mono page is written as grey).
+// Empty on failure.
+QByteArray EncodeJpeg(const QImage& page, int quality);
+
+// A Mono page as a raw CCITT Group 4 stream (K = -1, no byte alignment).
+// Empty on failure, with the reason in *error.
+QByteArray EncodeG4(const QImage& page, QString* error);
+
+// One row of a Mono page with 1 meaning black.
+void MonoRowBlackIsOne(const QImage& page, int y, uchar* out);
+
+}  // namespace quillon

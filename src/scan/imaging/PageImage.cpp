@@ -1,0 +1,45 @@
+#include "scan/imaging/PageImage.h"
+
+#include <cmath>
+
+namespace quillon {
+
+namespace {
+constexpr double kMetresPerInch = 0.0254;
+}
+
+int PageDpi(const QImage& page) {
+    const int dotsPerMetre = page.dotsPerMeterX();
+    if (dotsPerMetre <= 0) return kDefaultPageDpi;
+    const int dpi = static_cast<int>(std::lround(dotsPerMetre * kMetresPerInch));
+    return dpi > 0 ? dpi : kDefaultPageDpi;
+}
+
+void SetPageDpi(QImage& page, double dpi) {
+    const int dotsPerMetre = static_cast<int>(std::lround(dpi / kMetresPerInch));
+    page.setDotsPerMeterX(dotsPerMetre);
+    page.setDotsPerMeterY(dotsPerMetre);
+}
+
+bool MonoBlackIsOne(const QImage& page) {
+    if (page.colorCount() < 2) return false;
+    return qGray(page.color(1)) < qGray(page.color(0));
+}
+
+QImage AsPageFormat(const QImage& image) {
+    switch (image.format()) {
+        case QImage::Format_Mono:
+        case QImage::Format_Grayscale8:
+        case QImage::Format_RGB888:
+            return image;
+        case QImage::Format_MonoLSB:
+            return image.convertToFormat(QImage::Format_Mono);
+        default:
+            break;
+    }
+    if (image.depth() == 1) return image.convertToFormat(QImage::Format_Mono);
+    return image.allGray() ? image.convertToFormat(QImage::Format_Grayscale8)
+                           : image.convertToFormat(QImage::Format_RGB888);
+}
+
+}  // namespace quillon

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QImage>
+
+namespace quillon {
+
+// A page without a resolution of its own is taken to be at this one.
+constexpr int kDefaultPageDpi = 200;
+
+// The page's resolution in dots per inch (horizontal).
+int PageDpi(const QImage& page);
+void SetPageDpi(QImage& page, double dpi);
+
+// The page in one of the three page formats: Format_Mono (black and white),
+// Format_Grayscale8 or Format_RGB888, keeping its resolution.
+QImage AsPageFormat(const QImage& image);
+
+// True when bit value 1 of a Format_Mono page is the black one.
+bool MonoBlackIsOne(const QImage& page);
+
+}  // namespace quillon

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "scan/imaging/DocumentWriter.h"
+
+#include <QByteArray>
+
+#include <vector>
+
+namespace quillon {
+
+// A streaming PDF: each page is one image XObject written as it comes (JPEG
+// for grey and colour, CCITT G4 for black and white), so memory stays flat
+// however long the document; the page tree and cross-reference table follow
+// the last page.
+class PdfWriter : public DocumentWriter {
+public:
+    PdfWriter(int fd, int quality);
+    bool AddPage(const QImage& page) override;
+    bool Finish() override;
+
+    // The MediaBox size in points of a page of pixels at a resolution.
+    static double PagePoints(int pixels, int dpi) { return pixels * 72.0 / dpi; }
+
+private:
+    int BeginObject();
+    bool Write(const QByteArray& bytes);
+    bool Flush();
+
+    int fd_;
+    int quality_;
+    qint64 offset_ = 0;
+    QByteArray buffer_;
+    std::vector<qint64> objectOffsets_{0, 0, 0};  // objects 1 (catalog) and 2 (pages) come last
+    std::vector<int> pageObjects_;
+    bool finished_ = false;
+};
+
+}  // namespace quillon

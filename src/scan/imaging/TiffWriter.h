@@ -1,0 +1,33 @@
+#pragma once
+
+#include "scan/imaging/DocumentWriter.h"
+#include "scan/imaging/TiffSupport.h"
+
+namespace quillon {
+
+// The output file as libtiff's client I/O sees it: the descriptor and a position.
+struct TiffFdFile {
+    int fd;
+    long long position = 0;
+};
+
+// A multi-page TIFF, one directory per page: CCITT G4 for black and white,
+// JPEG at the quality for grey and colour (LZW with a predictor at 100),
+// resolution tags on every page.
+class TiffWriter : public DocumentWriter {
+public:
+    TiffWriter(int fd, int quality);
+    ~TiffWriter() override;
+    bool AddPage(const QImage& page) override;
+    bool Finish() override;
+
+private:
+    bool Open(const QImage& firstPage);
+
+    TiffFdFile file_;
+    int quality_;
+    TiffHandle tiff_;
+    bool finished_ = false;
+};
+
+}  // namespace quillon

@@ -1,0 +1,291 @@
+#include "scan/ScannerErrors.h"
+#include "scan/imaging/ImagingSession.h"
+#include "scan/imaging/PageImage.h"
+#include "scan/imaging/PdfWriter.h"
+
+#include "../common/QtPrinters.h"
+#include "../common/TempDir.h"
+#include "../common/TestPages.h"
+
+#include <QFile>
+#include <QImageReader>
+#include <QRegularExpression>
+
+#include <gtest/gtest.h>
+#include <tiffio.h>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace quillon {
+namespace {
+
+using testing::RunTool;
+
+const char* FormatName(QImage::Format format) {
+    return format == QImage::Format_Mono ? "BlackAndWhite" : format == QImage::Format_Grayscale8 ? "Grey" : "Colour";
+}
+
+QStringList FilesIn(const QString& folder) { return QDir(folder).entryList(QDir::Files | QDir::Hidden); }
+
+// Pixels of one TIFF directory, read by libtiff itself.
+QImage ReadTiffPage(const QString& path, int directory) {
+    TIFF* tiff = TIFFOpen(QFile::encodeName(path).constData(), "r");
+    if (!tiff) return {};
+    QImage page;
+    if (TIFFSetDirectory(tiff, static_cast<tdir_t>(directory))) {
+        uint32_t width = 0, height = 0;
+        TIFFGetField(tiff, TIFFTAG_IMAGEWIDTH, &width);
+        TIFFGetField(tiff, TIFFTAG_IMAGELENGTH, &height);
+        QImage rgba(static_cast<int>(width), static_cast<int>(height), QImage::Format_RGBA8888);
+        if (TIFFReadRGBAImageOriented(tiff, width, height, reinterpret_cast<uint32_t*>(rgba.bits()), ORIENTATION_TOPLEFT, 0))
+            page = rgba;
+    }
+    TIFFClose(tiff);
+    return page;
+}
+
+class WriterRoundTripTest : public ::testing::TestWithParam<QImage::Format> {
+protected:
+    // Writes three pages through the session: the text page, a blank one, the text page again.
+    QString WriteDocument(const QString& name, int quality) {
+        const QString path = temp.File(name);
+        session.SetJpegQuality(quality);
+        EXPECT_EQ(session.BeginDocument(path), 0);
+        for (const QImage& page : {source, testing::BlankPage(2550, 3300, GetParam()), source}) {
+            const ImageHandle image = session.Adopt(page, PageDpi(page));
+            EXPECT_EQ(session.WritePage(image), 0);
+            session.Free(image);
+        }
+        EXPECT_EQ(session.EndDocument(), 0) << session.lastErrorText().toStdString();
+        EXPECT_EQ(session.lastCompletedFile(), path);
+        EXPECT_EQ(FilesIn(temp.path()), QStringList{name});  // no temporary file left
+        return path;
+    }
+
+    testing::TempDir temp;
+    ImagingSession session;
+    const QImage source = testing::TextPage(GetParam());
+};
+
+TEST_P(WriterRoundTripTest, PdfPassesQpdfAndRendersLikeTheSource) {
+    const QString pdf = WriteDocument("scan.pdf", 90);
+    EXPECT_TRUE(RunTool("qpdf", {"--check", pdf}).contains("No syntax or stream encoding errors found"));
+    const QString info = RunTool("pdfinfo", {pdf});
+    EXPECT_TRUE(info.contains(QRegularExpression("Pages:\\s+3\\n"))) << info.toStdString();
+    EXPECT_TRUE(info.contains(QRegularExpression("Page size: +612 x 792 pts \\(letter\\)"))) << info.toStdString();
+
+    RunTool("pdftoppm", {"-r", "300", "-gray", "-aa", "no", "-aaVector", "no", "-f", "1", "-l", "1", pdf, temp.File("render")});
+    const QImage render(temp.File("render-1.pgm"));
+    ASSERT_EQ(render.size(), source.size());
+    if (GetParam() == QImage::Format_Mono) {
+        // G4 is lossless: the image as poppler decodes it is the page, pixel for pixel.
+        RunTool("pdfimages", {"-png", "-f", "1", "-l", "1", pdf, temp.File("image")});
+        EXPECT_EQ(QImage(temp.File("image-000.png")).convertToFormat(QImage::Format_Grayscale8),
+                  source.convertToFormat(QImage::Format_Grayscale8));
+        EXPECT_LT(testing::MeanGreyDifference(render, source), 5.0);  // edges of strokes fall a pixel apart
+    } else {
+        EXPECT_LT(testing::MeanGreyDifference(render, source), 3.0);  // JPEG at quality 90 stays close
+    }
+}
+
+TEST_P(WriterRoundTripTest, TiffHasEveryPageWithItsCompressionAndResolution) {
+    for (const int quality : {75, 100}) {
+        const QString tiff = WriteDocument(QStringLiteral("scan-%1.tiff").arg(quality), quality);
+        const QString info = RunTool("tiffinfo", {tiff});
+        EXPECT_EQ(info.count("TIFF Directory at offset"), 3);
+        EXPECT_EQ(info.count("Resolution: 300, 300 pixels/inch"), 3) << info.toStdString();
+        const char* compression = GetParam() == QImage::Format_Mono ? "CCITT Group 4"
+                                  : quality == 100                 ? "LZW"
+                                                                   : "JPEG";
+        EXPECT_EQ(info.count(QString("Compression Scheme: ") + compression), 3) << info.toStdString();
+        const QImage first = ReadTiffPage(tiff, 0);
+        ASSERT_EQ(first.size(), source.size());
+        const double limit = GetParam() == QImage::Format_Mono || quality == 100 ? 0.01 : 3.0;
+        EXPECT_LT(testing::MeanGreyDifference(first, source), limit);
+        EXPECT_LT(testing::MeanGreyDifference(ReadTiffPage(tiff, 2), source), limit);
+        QFile::remove(tiff);
+    }
+}
+
+TEST_P(WriterRoundTripTest, JpegAndPngHoldTheOnePageWithItsResolution) {
+    for (const char* name : {"page.jpg", "page.JPEG", "page.png"}) {
+        const QString path = temp.File(name);
+        const ImageHandle image = session.Adopt(source, 300);
+        ASSERT_EQ(session.WriteSingleFile(path, image), 0) << session.lastErrorText().toStdString();
+        const QImage back(path);
+        ASSERT_EQ(back.size(), source.size()) << name;
+        EXPECT_EQ(PageDpi(back), 300) << name;
+        const bool lossless = QString(name).endsWith(".png");
+        if (lossless)
+            EXPECT_EQ(back.convertToFormat(QImage::Format_RGB888), source.convertToFormat(QImage::Format_RGB888));
+        else
+            EXPECT_LT(testing::MeanGreyDifference(back, source), 4.0) << name;
+        EXPECT_EQ(QImageReader(path).format(), lossless ? "png" : "jpeg");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(ColourModes, WriterRoundTripTest,
+                         ::testing::Values(QImage::Format_Mono, QImage::Format_Grayscale8, QImage::Format_RGB888),
+                         [](const auto& info) { return std::string(FormatName(info.param)); });
+
+class WriterFailureTest : public ::testing::Test {
+protected:
+    void WriteOld(const QString& path) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("the old document");
+    }
+    QByteArray Contents(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    }
+    ImageHandle Page(QImage::Format format = QImage::Format_Grayscale8) { return session.Adopt(testing::TextPage(format, 5), 300); }
+
+    testing::TempDir temp;
+    ImagingSession session;
+};
+
+TEST_F(WriterFailureTest, AFolderThatDoesNotExistOrAFolderAsThePathFailsClearly) {
+    EXPECT_NE(session.WriteSingleFile(temp.File("missing/scan.jpg"), Page()), 0);
+    EXPECT_EQ(session.lastErrorCode(), kScannerErrorWriteFailed);
+    EXPECT_TRUE(session.lastErrorText().contains("does not exist")) << session.lastErrorText().toStdString();
+
+    session.Reset();
+    QDir().mkpath(temp.File("folder.pdf"));
+    EXPECT_NE(session.BeginDocument(temp.File("folder.pdf")), 0);
+    EXPECT_TRUE(session.lastErrorText().contains("is a folder")) << session.lastErrorText().toStdString();
+    EXPECT_TRUE(QFileInfo(temp.File("folder.pdf")).isDir());
+}
+
+TEST_F(WriterFailureTest, AFolderWithoutWritePermissionFailsClearly) {
+    // Root may write anywhere it has permission bits for, but not into /proc.
+    QString folder = "/proc";
+    if (geteuid() != 0) {
+        folder = temp.File("locked");
+        QDir().mkpath(folder);
+        ::chmod(QFile::encodeName(folder).constData(), 0555);
+    }
+    EXPECT_NE(session.WriteSingleFile(folder + "/scan.png", Page()), 0);
+    EXPECT_EQ(session.lastErrorCode(), kScannerErrorWriteFailed);
+    EXPECT_TRUE(session.lastErrorText().startsWith("The file could not be written. Cannot write in"))
+        << session.lastErrorText().toStdString();
+}
+
+TEST_F(WriterFailureTest, AFullDiskLeavesNoPartialFileAndTheOldFileUntouched) {
+    const QString pdf = temp.File("scan.pdf");
+    WriteOld(pdf);
+    // The file system "fills up" after 200 KB: writes beyond fail as on a full disk.
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit limit = saved;
+    limit.rlim_cur = 200 * 1024;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limit), 0);
+    session.SetJpegQuality(100);
+    ASSERT_EQ(session.BeginDocument(pdf), 0);
+    int failures = 0;
+    for (int i = 0; i < 6; ++i) {
+        const ImageHandle image = Page(QImage::Format_RGB888);
+        failures += session.WritePage(image) != 0;
+        session.Free(image);
+    }
+    failures += session.EndDocument() != 0;
+    setrlimit(RLIMIT_FSIZE, &saved);
+    EXPECT_GT(failures, 0);
+    EXPECT_EQ(session.lastErrorCode(), kScannerErrorWriteFailed);
+    EXPECT_TRUE(session.lastErrorText().contains("could not be written")) << session.lastErrorText().toStdString();
+    EXPECT_EQ(Contents(pdf), "the old document");
+    EXPECT_EQ(FilesIn(temp.path()), QStringList{"scan.pdf"});
+
+    // The same for TIFF, which libtiff writes.
+    session.Reset();
+    const QString tiff = temp.File("scan.tiff");
+    WriteOld(tiff);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limit), 0);
+    ASSERT_EQ(session.BeginDocument(tiff), 0);
+    for (int i = 0; i < 6; ++i) session.WritePage(Page(QImage::Format_RGB888));
+    const int ended = session.EndDocument();
+    setrlimit(RLIMIT_FSIZE, &saved);
+    EXPECT_NE(ended, 0);
+    EXPECT_EQ(Contents(tiff), "the old document");
+    EXPECT_EQ(FilesIn(temp.path()), QStringList({"scan.pdf", "scan.tiff"}));
+}
+
+TEST_F(WriterFailureTest, DiscardingAnOpenDocumentLeavesTheOldFile) {
+    const QString pdf = temp.File("scan.pdf");
+    WriteOld(pdf);
+    ASSERT_EQ(session.BeginDocument(pdf), 0);
+    ASSERT_EQ(session.WritePage(Page()), 0);
+    session.Discard();
+    EXPECT_EQ(Contents(pdf), "the old document");
+    EXPECT_EQ(FilesIn(temp.path()), QStringList{"scan.pdf"});
+}
+
+TEST_F(WriterFailureTest, ADocumentWithNoPageIsNotCreated) {
+    const QString tiff = temp.File("empty.tif");
+    ASSERT_EQ(session.BeginDocument(tiff), 0);
+    EXPECT_NE(session.EndDocument(), 0);
+    EXPECT_EQ(session.lastErrorCode(), kScannerErrorNothingWritten);
+    EXPECT_EQ(session.lastErrorText(), "No page was scanned, so no file was written.");
+    EXPECT_TRUE(FilesIn(temp.path()).isEmpty());
+    EXPECT_TRUE(session.lastCompletedFile().isEmpty());
+}
+
+TEST_F(WriterFailureTest, OnlyKnownExtensionsAreWritten) {
+    EXPECT_NE(session.WriteSingleFile(temp.File("scan.docx"), Page()), 0);
+    EXPECT_EQ(session.lastErrorCode(), kScannerErrorBadFileType);
+    session.Reset();
+    EXPECT_NE(session.BeginDocument(temp.File("scan.jpg")), 0);
+    EXPECT_EQ(session.lastErrorCode(), kScannerErrorBadFileType);
+    EXPECT_TRUE(FilesIn(temp.path()).isEmpty());
+}
+
+TEST_F(WriterFailureTest, ExtremeShapesNoResolutionAndOddQualitiesStillWrite) {
+    session.SetJpegQuality(0);
+    EXPECT_EQ(session.jpegQuality(), 1);
+    session.SetJpegQuality(150);
+    EXPECT_EQ(session.jpegQuality(), 100);
+    session.SetJpegQuality(50);
+
+    QImage noResolution(1000, 400, QImage::Format_Grayscale8);
+    noResolution.fill(200);
+    const QImage dot = testing::BlankPage(1, 1, QImage::Format_Grayscale8);
+    const QImage strip = testing::BlankPage(1, 20000, QImage::Format_Mono);
+    const QImage colourStrip = testing::BlankPage(20000, 1, QImage::Format_RGB888);
+    for (const char* name : {"odd.pdf", "odd.tiff"}) {
+        const QString path = temp.File(name);
+        ASSERT_EQ(session.BeginDocument(path), 0);
+        EXPECT_EQ(session.WritePage(session.Adopt(noResolution, 0)), 0) << name;  // the device told none
+        for (const QImage& page : {dot, strip, colourStrip})
+            EXPECT_EQ(session.WritePage(session.Adopt(page, PageDpi(page))), 0) << name;
+        ASSERT_EQ(session.EndDocument(), 0) << name << session.lastErrorText().toStdString();
+    }
+    const QString info = RunTool("pdfinfo", {"-f", "1", "-l", "4", temp.File("odd.pdf")});
+    EXPECT_TRUE(info.contains(QRegularExpression("Page +1 size: +360 x 144 pts"))) << info.toStdString();  // 200 dpi
+    EXPECT_TRUE(RunTool("qpdf", {"--check", temp.File("odd.pdf")}).contains("No syntax or stream encoding errors"));
+    EXPECT_EQ(RunTool("tiffinfo", {temp.File("odd.tiff")}).count("TIFF Directory at offset"), 4);
+    for (const char* name : {"dot.png", "dot.jpg"}) EXPECT_EQ(session.WriteSingleFile(temp.File(name), session.Adopt(dot, 300)), 0);
+    EXPECT_EQ(QImage(temp.File("dot.jpg")).size(), QSize(1, 1));
+}
+
+TEST_F(WriterFailureTest, AFinishedFileHasTheUsualMode) {
+    const mode_t saved = ::umask(027);
+    const QString path = temp.File("mode.pdf");
+    EXPECT_EQ(session.WriteSingleFile(path, Page()), 0);
+    ::umask(saved);
+    struct stat status {};
+    ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &status), 0);
+    EXPECT_EQ(status.st_mode & 0777, 0640u);
+}
+
+TEST(PdfWriterTest, PageSizeFollowsPixelsAndResolution) {
+    EXPECT_DOUBLE_EQ(PdfWriter::PagePoints(2550, 300), 612.0);
+    EXPECT_DOUBLE_EQ(PdfWriter::PagePoints(1700, 200), 612.0);
+    EXPECT_DOUBLE_EQ(PdfWriter::PagePoints(4200, 600), 504.0);
+}
+
+}  // namespace
+}  // namespace quillon
