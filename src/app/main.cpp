@@ -1,7 +1,10 @@
+#include "scan/modScan.h"
+#include "scan/sane/SaneLibrary.h"
 #include "settings/SqliteRegistryBackend.h"
 #include "settings/modRegistryFunctions.h"
 #include "support/ErrorReport.h"
 #include "ui/Main.h"
+#include "ui/QtSaneDialogs.h"
 #include "ui/QtUserInterface.h"
 
 #include <QApplication>
@@ -19,8 +22,12 @@ int main(int argc, char** argv) {
     quillon::SqliteRegistryBackend backend(quillon::SqliteRegistryBackend::DefaultDatabasePath());
     quillon::RegistryStore store(backend);
     quillon::QtUserInterface ui;
+    quillon::QtSaneDialogs scannerDialogs;
+    quillon::SaneLibrary scanner(scannerDialogs);
     quillon::Main window(store, ui);
     ui.SetOwnerWindow(&window);
+    scannerDialogs.SetOwnerWindow(&window);
+    window.SetScanHandler([&] { quillon::RunScan(window, scanner, store, ui); });
     try {
         window.Load();
     } catch (...) {

@@ -21,6 +21,8 @@ QString ScannerErrorText(int code) {
         case kScannerErrorBadFileType: return QStringLiteral("This file type cannot be written.");
         case kScannerErrorNothingWritten: return QStringLiteral("No page was scanned, so no file was written.");
         case kScannerErrorShortImage: return QStringLiteral("The scanner sent an incomplete page.");
+        case kScannerErrorWarmingUp: return QStringLiteral("The scanner lamp is still warming up. Try again in a moment.");
+        case kScannerErrorLocked: return QStringLiteral("The scanner is locked for transport. Unlock it and try again.");
         default: return QStringLiteral("The scanner library failed unexpectedly.");
     }
 }

@@ -24,6 +24,8 @@ enum ScannerError : int {
     kScannerErrorNothingWritten = 15,  // a document ended with no page in it
     kScannerErrorShortImage = 16,      // the scanner sent less image than it announced
     kScannerErrorInternal = 17,
+    kScannerErrorWarmingUp = 18,
+    kScannerErrorLocked = 19,
 };
 
 // The plain sentence for a code.

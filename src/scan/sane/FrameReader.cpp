@@ -1,0 +1,137 @@
+#include "scan/sane/FrameReader.h"
+
+#include "scan/ScannerErrors.h"
+#include "scan/sane/SaneStatus.h"
+
+#include <cstring>
+#include <vector>
+
+namespace quillon {
+
+namespace {
+
+constexpr int kReadChunk = 64 * 1024;
+
+bool IsChannelFrame(SANE_Frame format) {
+    return format == SANE_FRAME_RED || format == SANE_FRAME_GREEN || format == SANE_FRAME_BLUE;
+}
+
+int ChannelOf(SANE_Frame format) { return format == SANE_FRAME_RED ? 0 : format == SANE_FRAME_GREEN ? 1 : 2; }
+
+// A sample as 8 bits: 16-bit samples come in the host's byte order.
+uchar Sample(const uchar* row, int index, int depth) {
+    if (depth == 8) return row[index];
+    std::uint16_t value;
+    std::memcpy(&value, row + 2 * index, 2);
+    return static_cast<uchar>(value >> 8);
+}
+
+}  // namespace
+
+bool FrameAssembler::BeginFrame(const SANE_Parameters& parameters) {
+    parameters_ = parameters;
+    frame_.clear();
+    error_.clear();
+    const int depth = parameters.depth;
+    if (parameters.pixels_per_line <= 0 || parameters.bytes_per_line <= 0)
+        return Fail(QStringLiteral("the scanner announced a page without width"));
+    const bool grey = parameters.format == SANE_FRAME_GRAY;
+    const bool rgb = parameters.format == SANE_FRAME_RGB;
+    if (!grey && !rgb && !IsChannelFrame(parameters.format))
+        return Fail(QStringLiteral("frame format %1 is not supported").arg(parameters.format));
+    if (!(depth == 8 || depth == 16 || (depth == 1 && grey)))
+        return Fail(QStringLiteral("%1-bit samples are not supported for this frame").arg(depth));
+    const int samples = rgb ? 3 : 1;
+    const long long needed = depth == 1 ? (parameters.pixels_per_line + 7) / 8
+                                        : static_cast<long long>(parameters.pixels_per_line) * samples * (depth / 8);
+    if (parameters.bytes_per_line < needed) return Fail(QStringLiteral("the scanner announced lines too short for their pixels"));
+    if (IsChannelFrame(parameters.format) && !image_.isNull() && image_.width() != parameters.pixels_per_line)
+        return Fail(QStringLiteral("the colour frames differ in width"));
+    return true;
+}
+
+void FrameAssembler::Add(const SANE_Byte* data, int length) {
+    if (length > 0) frame_.append(reinterpret_cast<const char*>(data), length);
+}
+
+bool FrameAssembler::EndFrame() {
+    const SANE_Parameters& p = parameters_;
+    const int bytesPerLine = p.bytes_per_line;
+    const qsizetype completeLines = frame_.size() / bytesPerLine;
+    if (p.lines > 0 && completeLines < p.lines)
+        return Fail(QStringLiteral("the frame ended after %1 of %2 lines").arg(completeLines).arg(p.lines));
+    // More than announced is cut to what was announced; an unknown count takes every whole line.
+    const int lines = static_cast<int>(p.lines > 0 ? p.lines : completeLines);
+    if (lines <= 0) return Fail(QStringLiteral("the frame held no complete line"));
+    const int width = p.pixels_per_line;
+
+    if (IsChannelFrame(p.format)) {
+        if (image_.isNull() || image_.format() != QImage::Format_RGB888) {
+            image_ = QImage(width, lines, QImage::Format_RGB888);
+            image_.fill(Qt::black);
+        }
+        if (image_.height() != lines) return Fail(QStringLiteral("the colour frames differ in height"));
+        const int channel = ChannelOf(p.format);
+        for (int y = 0; y < lines; ++y) {
+            const auto* in = reinterpret_cast<const uchar*>(frame_.constData()) + static_cast<qsizetype>(y) * bytesPerLine;
+            uchar* out = image_.scanLine(y) + channel;
+            for (int x = 0; x < width; ++x) out[3 * x] = Sample(in, x, p.depth);
+        }
+        frame_.clear();
+        return true;
+    }
+
+    const bool rgb = p.format == SANE_FRAME_RGB;
+    const QImage::Format format = p.depth == 1 ? QImage::Format_Mono : rgb ? QImage::Format_RGB888 : QImage::Format_Grayscale8;
+    image_ = QImage(width, lines, format);
+    if (p.depth == 1) image_.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});  // in SANE, 1 is black
+    for (int y = 0; y < lines; ++y) {
+        const auto* in = reinterpret_cast<const uchar*>(frame_.constData()) + static_cast<qsizetype>(y) * bytesPerLine;
+        uchar* out = image_.scanLine(y);
+        if (p.depth == 1) {
+            std::memcpy(out, in, static_cast<std::size_t>((width + 7) / 8));
+        } else if (p.depth == 8) {
+            std::memcpy(out, in, static_cast<std::size_t>(width) * (rgb ? 3 : 1));
+        } else {
+            const int samples = width * (rgb ? 3 : 1);
+            for (int i = 0; i < samples; ++i) out[i] = Sample(in, i, 16);
+        }
+    }
+    frame_.clear();
+    return true;
+}
+
+PageResult ReadStartedPage(SaneDevice& device, PageProgress& progress) {
+    FrameAssembler assembler;
+    std::vector<SANE_Byte> buffer(kReadChunk);
+    progress.bytesRead = 0;
+    for (int frame = 0;; ++frame) {
+        SANE_Parameters parameters{};
+        SANE_Status status = device.GetParameters(parameters);
+        if (status != SANE_STATUS_GOOD) return {ScannerErrorOfStatus(status), {}, QStringLiteral("sane_get_parameters failed")};
+        if (!assembler.BeginFrame(parameters)) return {kScannerErrorUnsupported, {}, assembler.error()};
+        const int frames = IsChannelFrame(parameters.format) ? 3 : 1;
+        progress.bytesExpected =
+            parameters.lines > 0 ? static_cast<long long>(parameters.bytes_per_line) * parameters.lines * frames : -1;
+        for (;;) {
+            SANE_Int length = 0;
+            status = device.Read(buffer.data(), kReadChunk, &length);
+            if (status == SANE_STATUS_EOF) break;
+            if (status != SANE_STATUS_GOOD)
+                return {ScannerErrorOfStatus(status), {}, QStringLiteral("sane_read: %1").arg(sane_strstatus(status))};
+            assembler.Add(buffer.data(), length);
+            progress.bytesRead += length;
+            if (progress.stopRequested) {
+                device.Cancel();
+                return {kScannerErrorCancelled, {}, QStringLiteral("cancelled by the user")};
+            }
+        }
+        if (!assembler.EndFrame()) return {kScannerErrorShortImage, {}, assembler.error()};
+        if (parameters.last_frame) break;
+        status = device.Start();  // the next colour frame
+        if (status != SANE_STATUS_GOOD) return {ScannerErrorOfStatus(status), {}, QStringLiteral("next frame would not start")};
+    }
+    return {0, assembler.Image(), {}};
+}
+
+}  // namespace quillon

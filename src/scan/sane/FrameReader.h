@@ -1,0 +1,57 @@
+#pragma once
+
+#include "scan/sane/SaneDevice.h"
+
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+
+#include <atomic>
+
+namespace quillon {
+
+// Builds one page from the frames a device sends: grey or colour in one
+// frame, or colour in three (red, green, blue); 1, 8 or 16 bits a sample;
+// with a known or an unknown number of lines.
+class FrameAssembler {
+public:
+    // False when the frame's format cannot be read (error() says why).
+    bool BeginFrame(const SANE_Parameters& parameters);
+    void Add(const SANE_Byte* data, int length);
+    // False when the frame ended before the lines it announced.
+    bool EndFrame();
+    // The page, once its last frame has ended.
+    QImage Image() const { return image_; }
+    const QString& error() const { return error_; }
+
+private:
+    bool Fail(const QString& error) {
+        error_ = error;
+        return false;
+    }
+
+    SANE_Parameters parameters_{};
+    QByteArray frame_;
+    QImage image_;
+    QString error_;
+};
+
+// How far the current page has come, shared with the thread that shows it.
+struct PageProgress {
+    std::atomic<long long> bytesRead{0};
+    std::atomic<long long> bytesExpected{-1};  // -1: not known
+    std::atomic<bool> stopRequested{false};     // checked after every read
+};
+
+struct PageResult {
+    int error = 0;  // a scanner-library error code; 0: the page is complete
+    QImage image;
+    QString detail;  // for the log
+};
+
+// Reads one page from a device whose first frame has been started already.
+// Runs on a worker thread; a stop request or a Cancel() from elsewhere ends
+// it with the cancelled error.
+PageResult ReadStartedPage(SaneDevice& device, PageProgress& progress);
+
+}  // namespace quillon

@@ -1,0 +1,27 @@
+#include "scan/sane/SaneDevice.h"
+
+namespace quillon {
+
+SaneHandleDevice* SaneHandleDevice::Open(const char* name, SANE_Status* status) {
+    SANE_Handle handle = nullptr;
+    *status = sane_open(name, &handle);
+    if (*status != SANE_STATUS_GOOD || !handle) {
+        if (*status == SANE_STATUS_GOOD) *status = SANE_STATUS_INVAL;
+        return nullptr;
+    }
+    return new SaneHandleDevice(handle);
+}
+
+SaneHandleDevice::~SaneHandleDevice() {
+    sane_cancel(handle_);
+    sane_close(handle_);
+}
+
+int SaneHandleDevice::OptionCount() {
+    // Option 0 holds the number of options, itself included.
+    SANE_Int count = 0;
+    if (sane_control_option(handle_, 0, SANE_ACTION_GET_VALUE, &count, nullptr) != SANE_STATUS_GOOD) return 0;
+    return count;
+}
+
+}  // namespace quillon

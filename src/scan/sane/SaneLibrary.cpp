@@ -1,0 +1,540 @@
+#include "scan/sane/SaneLibrary.h"
+
+#include "scan/ScannerErrors.h"
+#include "scan/imaging/PageImage.h"
+#include "scan/sane/FrameReader.h"
+#include "scan/sane/SaneStatus.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <atomic>
+#include <cmath>
+
+namespace quillon {
+
+namespace {
+
+constexpr double kLetterWidthMm = 215.9, kLetterHeightMm = 279.4, kLegalHeightMm = 355.6;
+
+// Options through which backends report paper in the feeder, and apply their
+// own cropping, deskewing and contrast.
+constexpr std::array<const char*, 6> kPaperSensors{"page-loaded", "adf-loaded", "doc-in-adf", "paper-in-adf",
+                                                   "adf-paper", "paper-loaded"};
+constexpr std::array<const char*, 3> kDeviceCrop{"swcrop", "auto-crop", "autocrop"};
+constexpr std::array<const char*, 3> kDeviceDeskew{"swdeskew", "auto-deskew", "deskew"};
+constexpr std::array<const char*, 3> kDeviceContrast{"auto-contrast", "autocontrast", "auto-levels"};
+
+// One page read on a worker thread; Cancel comes from the dialog's thread.
+class PageTransfer : public TransferTask {
+public:
+    explicit PageTransfer(SaneDevice& device) : device_(device) {}
+    void Run() override { result_ = ReadStartedPage(device_, progress_); }
+    double Progress() const override {
+        const long long expected = progress_.bytesExpected;
+        return expected > 0 ? std::min(1.0, double(progress_.bytesRead) / double(expected)) : -1.0;
+    }
+    void Cancel() override {
+        cancelled_ = true;
+        progress_.stopRequested = true;
+        // Once data flows the device can be cancelled from here, which also
+        // ends a read that blocks. Before that the reader stops at its first
+        // data: some backends kill their reader thread on cancel, which is only
+        // safe once it has started sending.
+        if (progress_.bytesRead > 0) device_.Cancel();
+    }
+    PageResult Result() const {
+        if (!cancelled_) return result_;
+        return {kScannerErrorCancelled, {}, QStringLiteral("cancelled by the user")};
+    }
+
+private:
+    SaneDevice& device_;
+    PageProgress progress_;
+    PageResult result_;
+    std::atomic<bool> cancelled_{false};
+};
+
+template <std::size_t N>
+const char* FirstSettable(const SaneOptions& options, const std::array<const char*, N>& names) {
+    for (const char* name : names)
+        if (options.IsSettable(name)) return name;
+    return nullptr;
+}
+
+}  // namespace
+
+SaneLibrary::SaneLibrary(SaneDialogs& dialogs, QString settingsFolder, QString logPath)
+    : dialogs_(dialogs),
+      opener_([](const QString& name, SANE_Status* status) {
+          return std::unique_ptr<SaneDevice>(SaneHandleDevice::Open(name.toUtf8().constData(), status));
+      }),
+      settingsFolder_(std::move(settingsFolder)),
+      log_(std::move(logPath)) {}
+
+SaneLibrary::~SaneLibrary() {
+    CloseDevice();
+    if (initialised_) sane_exit();
+}
+
+QString SaneLibrary::DefaultSettingsFolder() {
+    QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
+    if (config.isEmpty() || !QDir::isAbsolutePath(config)) config = QDir::homePath() + QStringLiteral("/.config");
+    return config + QStringLiteral("/Quillon");
+}
+
+int SaneLibrary::Log(const QString& operation, int result) {
+    log_.Write(operation + QStringLiteral(" -> ") + QString::number(result));
+    return result;
+}
+
+void SaneLibrary::Fail(int code, const QString& detail) {
+    log_.Write(QStringLiteral("error %1: %2 %3").arg(code).arg(ScannerErrorText(code), detail));
+    session_.RecordError(code, detail);
+}
+
+bool SaneLibrary::EnsureInitialised() {
+    if (initialised_) return true;
+    SANE_Int version = 0;
+    const SANE_Status status = sane_init(&version, nullptr);
+    if (status != SANE_STATUS_GOOD) {
+        Fail(ScannerErrorOfStatus(status), QStringLiteral("sane_init failed"));
+        return false;
+    }
+    initialised_ = true;
+    state_ = kStateManagerOpen;
+    session_.Reset();  // a fresh source manager: no error, no completed file yet
+    return true;
+}
+
+void SaneLibrary::RefreshDevices() {
+    devices_.clear();
+    const SANE_Device** list = nullptr;
+    if (sane_get_devices(&list, SANE_FALSE) != SANE_STATUS_GOOD || !list) return;
+    for (; *list; ++list) {
+        const SANE_Device& d = **list;
+        const QString label = (QString::fromUtf8(d.vendor) + QLatin1Char(' ') + QString::fromUtf8(d.model)).simplified();
+        devices_.append({QString::fromUtf8(d.name), label.isEmpty() ? QString::fromUtf8(d.name) : label});
+    }
+}
+
+QString SaneLibrary::RememberedDevice() const {
+    QFile file(settingsFolder_ + QStringLiteral("/scanner.conf"));
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) return {};
+    for (const QByteArray& line : file.readAll().split('\n'))
+        if (line.startsWith("device=")) return QString::fromUtf8(line.mid(7)).trimmed();
+    return {};
+}
+
+void SaneLibrary::RememberDevice(const QString& deviceName) const {
+    QDir().mkpath(settingsFolder_);
+    QFile file(settingsFolder_ + QStringLiteral("/scanner.conf"));
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
+        file.write("# The scanner chosen last in Quillon\ndevice=" + deviceName.toUtf8() + "\n");
+}
+
+int SaneLibrary::TWAIN_SelectImageSource(WindowHandle) {
+    if (!EnsureInitialised()) return Log("TWAIN_SelectImageSource", 0);
+    RefreshDevices();
+    const QString remembered = chosenDevice_.isEmpty() ? RememberedDevice() : chosenDevice_;
+    int preselected = devices_.isEmpty() ? -1 : 0;
+    for (int i = 0; i < devices_.size(); ++i)
+        if (devices_[i].deviceName == remembered) preselected = i;
+    const int choice = dialogs_.ChooseScanner(devices_, preselected);
+    if (choice < 0 || choice >= devices_.size()) {
+        if (devices_.isEmpty()) log_.Write(QStringLiteral("no scanner found"));
+        return Log("TWAIN_SelectImageSource", 0);
+    }
+    chosenDevice_ = devices_[choice].deviceName;
+    RememberDevice(chosenDevice_);
+    log_.Write(QStringLiteral("chose ") + chosenDevice_);
+    return Log("TWAIN_SelectImageSource", 1);
+}
+
+int SaneLibrary::OpenDevice(const QString& deviceName) {
+    CloseDevice();
+    if (deviceName.isEmpty()) {
+        Fail(kScannerErrorNoSource, QStringLiteral("no scanner chosen"));
+        return 0;
+    }
+    SANE_Status status = SANE_STATUS_GOOD;
+    std::unique_ptr<SaneDevice> device = opener_(deviceName, &status);
+    if (!device) {
+        // A device that vanished since it was listed reads as "invalid".
+        const bool gone = status == SANE_STATUS_INVAL || status == SANE_STATUS_IO_ERROR;
+        Fail(gone ? kScannerErrorDeviceGone : ScannerErrorOfStatus(status),
+             QStringLiteral("sane_open(%1): %2").arg(deviceName, sane_strstatus(status)));
+        return 0;
+    }
+    device_ = std::move(device);
+    options_ = std::make_unique<SaneOptions>(*device_);
+    source_ = options_->GetString("source").value_or(QString());
+    openDevice_ = deviceName;
+    pagesThisBatch_ = 0;
+    state_ = kStateSourceOpen;
+    return 1;
+}
+
+void SaneLibrary::CloseDevice() {
+    DropPendingPage();
+    source_.clear();
+    options_.reset();
+    device_.reset();  // cancels and closes
+    openDevice_.clear();
+    if (initialised_) state_ = kStateManagerOpen;
+}
+
+void SaneLibrary::DropPendingPage() {
+    if (pendingPage_ && device_) {
+        // Take some of the started page first: see PageTransfer::Cancel.
+        SANE_Byte chunk[4096];
+        SANE_Int length = 0;
+        device_->Read(chunk, sizeof chunk, &length);
+        device_->Cancel();
+    }
+    pendingPage_ = false;
+    pagesThisBatch_ = 0;
+    if (device_) state_ = kStateSourceOpen;
+}
+
+int SaneLibrary::TWAIN_OpenDefaultSource() {
+    if (!EnsureInitialised()) return Log("TWAIN_OpenDefaultSource", 0);
+    const QString name = chosenDevice_.isEmpty() ? RememberedDevice() : chosenDevice_;
+    return Log("TWAIN_OpenDefaultSource(" + name + ")", OpenDevice(name));
+}
+
+QString SaneLibrary::TWAIN_GetSourceName() {
+    for (const ScannerChoice& device : devices_)
+        if (device.deviceName == openDevice_) return device.label;
+    return openDevice_;
+}
+
+int SaneLibrary::TWAIN_OpenSource(const QString& name) {
+    if (!EnsureInitialised()) return Log("TWAIN_OpenSource", 0);
+    if (devices_.isEmpty()) RefreshDevices();
+    QString deviceName;
+    for (const ScannerChoice& device : devices_)
+        if (device.label == name || device.deviceName == name) deviceName = device.deviceName;
+    if (deviceName.isEmpty()) {
+        CloseDevice();
+        Fail(kScannerErrorDeviceGone, QStringLiteral("no device named %1").arg(name));
+        return Log("TWAIN_OpenSource(" + name + ")", 0);
+    }
+    return Log("TWAIN_OpenSource(" + name + ")", OpenDevice(deviceName));
+}
+
+int SaneLibrary::TWAIN_CloseSource() {
+    CloseDevice();
+    return Log("TWAIN_CloseSource", 1);
+}
+
+int SaneLibrary::TWAIN_DisableSource() {
+    DropPendingPage();
+    return Log("TWAIN_DisableSource", 1);
+}
+
+void SaneLibrary::TWAIN_UnloadSourceManager() {
+    CloseDevice();
+    session_.Discard();  // an unfinished document is removed; an old file stays
+    if (initialised_) sane_exit();
+    initialised_ = false;
+    state_ = kStateNothing;
+    log_.Write(QStringLiteral("TWAIN_UnloadSourceManager"));
+}
+
+int SaneLibrary::TWAIN_LogFile(int on) {
+    log_.SetEnabled(on != 0);
+    return Log("TWAIN_LogFile(" + log_.path() + ")", 1);
+}
+
+int SaneLibrary::TWAIN_SetHideUI(int hide) {
+    // SANE devices have no dialog of their own to show or hide.
+    return Log(QStringLiteral("TWAIN_SetHideUI(%1)").arg(hide), 1);
+}
+
+int SaneLibrary::TWAIN_SetJpegQuality(int quality) {
+    session_.SetJpegQuality(quality);
+    return Log(QStringLiteral("TWAIN_SetJpegQuality(%1)").arg(session_.jpegQuality()), 1);
+}
+
+int SaneLibrary::TWAIN_SetPixelType(int pixelType) {
+    if (!options_) return Log("TWAIN_SetPixelType", 0);
+    pixelType_ = pixelType;
+    thresholdInSoftware_ = false;
+    const QStringList modes = options_->Choices("mode");
+    QString mode = MatchMode(modes, pixelType);
+    if (mode.isEmpty() && pixelType == 0) {
+        // No black and white on this device: scan grey and threshold it here.
+        mode = MatchMode(modes, 1);
+        thresholdInSoftware_ = true;
+    }
+    bool done = mode.isEmpty() ? !options_->Exists("mode") : options_->SetString("mode", mode);
+    if (pixelType > 0 && options_->IsSettable("depth")) options_->SetNumber("depth", 8);
+    if (pixelType == 0 && !thresholdInSoftware_ && options_->IsSettable("depth")) options_->SetNumber("depth", 1);
+    if (!done) Fail(kScannerErrorInvalidValue, QStringLiteral("mode %1 refused").arg(mode));
+    log_.Write(QStringLiteral("mode %1%2").arg(mode, thresholdInSoftware_ ? " (thresholded here)" : ""));
+    return Log(QStringLiteral("TWAIN_SetPixelType(%1)").arg(pixelType), done ? 1 : 0);
+}
+
+int SaneLibrary::TWAIN_SetResolution(double dpi) {
+    if (!options_) return Log("TWAIN_SetResolution", 0);
+    std::optional<double> actual = options_->SetNumber("resolution", dpi);
+    if (!actual) {
+        actual = options_->SetNumber("x-resolution", dpi);
+        options_->SetNumber("y-resolution", dpi);
+    }
+    if (!actual) actual = options_->GetNumber("resolution");
+    dpi_ = actual ? static_cast<int>(std::lround(*actual)) : 0;
+    if (actual && std::lround(*actual) != std::lround(dpi))
+        log_.Write(QStringLiteral("resolution %1 asked, %2 given").arg(dpi).arg(*actual));
+    return Log(QStringLiteral("TWAIN_SetResolution(%1) = %2").arg(dpi).arg(dpi_), actual ? 1 : 0);
+}
+
+void SaneLibrary::ApplyEnhancements() {
+    session_.SetEnhancements(wantContrast_ && !deviceContrast_, wantCrop_ && !deviceCrop_, wantDeskew_ && !deviceDeskew_);
+}
+
+int SaneLibrary::TWAIN_SetAutoDeskew(int on) {
+    wantDeskew_ = on != 0;
+    const char* option = options_ ? FirstSettable(*options_, kDeviceDeskew) : nullptr;
+    deviceDeskew_ = option && options_->SetBool(option, wantDeskew_) && wantDeskew_;
+    ApplyEnhancements();
+    return Log(QStringLiteral("TWAIN_SetAutoDeskew(%1)%2").arg(on).arg(deviceDeskew_ ? " by the device" : ""), 1);
+}
+
+int SaneLibrary::TWAIN_SetAutoCrop(int on) {
+    wantCrop_ = on != 0;
+    const char* option = options_ ? FirstSettable(*options_, kDeviceCrop) : nullptr;
+    deviceCrop_ = option && options_->SetBool(option, wantCrop_) && wantCrop_;
+    ApplyEnhancements();
+    return Log(QStringLiteral("TWAIN_SetAutoCrop(%1)%2").arg(on).arg(deviceCrop_ ? " by the device" : ""), 1);
+}
+
+int SaneLibrary::TWAIN_SetAutoContrast(int on) {
+    wantContrast_ = on != 0;
+    const char* option = options_ ? FirstSettable(*options_, kDeviceContrast) : nullptr;
+    deviceContrast_ = option && options_->SetBool(option, wantContrast_) && wantContrast_;
+    ApplyEnhancements();
+    return Log(QStringLiteral("TWAIN_SetAutoContrast(%1)%2").arg(on).arg(deviceContrast_ ? " by the device" : ""), 1);
+}
+
+int SaneLibrary::TWAIN_SetPaperSize(int paperCode) {
+    if (!options_) return Log("TWAIN_SetPaperSize", 0);
+    const double heightMm = paperCode == kPaperUsLegal ? kLegalHeightMm : kLetterHeightMm;
+    if (paperCode != kPaperUsLetter && paperCode != kPaperUsLegal) return Log("TWAIN_SetPaperSize", 0);
+    // Geometry in the option's own unit: millimetres, or pixels at the resolution.
+    const auto inUnit = [&](const char* name, double mm) {
+        return options_->Unit(name) == SANE_UNIT_PIXEL ? mm / 25.4 * (dpi_ > 0 ? dpi_ : 300) : mm;
+    };
+    for (const char* name : {"page-width", "page-height"})
+        if (options_->IsSettable(name))
+            options_->SetNumber(name, inUnit(name, std::strcmp(name, "page-width") == 0 ? kLetterWidthMm : heightMm));
+    options_->SetNumber("tl-x", 0);
+    options_->SetNumber("tl-y", 0);
+    const std::optional<double> width = options_->SetNumber("br-x", inUnit("br-x", kLetterWidthMm));
+    const std::optional<double> height = options_->SetNumber("br-y", inUnit("br-y", heightMm));
+    const bool exact = width && height && std::fabs(*width - inUnit("br-x", kLetterWidthMm)) < 1.0 &&
+                       std::fabs(*height - inUnit("br-y", heightMm)) < 1.0;
+    if (!exact) log_.Write(QStringLiteral("paper size %1 only in part: the scan area is smaller").arg(paperCode));
+    return Log(QStringLiteral("TWAIN_SetPaperSize(%1)").arg(paperCode), width && height ? 1 : 0);
+}
+
+// Kept here: many backends answer no option while a page is started.
+QString SaneLibrary::CurrentSource() const { return source_; }
+
+bool SaneLibrary::SetSource(const QString& value) {
+    if (value.isEmpty() || !options_) return false;
+    DropPendingPage();
+    const bool done = options_->SetString("source", value);
+    source_ = options_->GetString("source").value_or(QString());
+    return done;
+}
+
+int SaneLibrary::TWAIN_GetDuplexSupport() {
+    if (!options_) return Log("TWAIN_GetDuplexSupport", 0);
+    const QStringList sources = options_->Choices("source");
+    int support = 0;
+    if (!MatchFeederSource(sources, true).isEmpty())
+        support = 2;
+    else if (options_->Choices("adf-mode").filter("duplex", Qt::CaseInsensitive).size() > 0 || options_->IsSettable("duplex"))
+        support = 1;
+    return Log("TWAIN_GetDuplexSupport", support);
+}
+
+int SaneLibrary::TWAIN_EnableDuplex(int on) {
+    if (!options_) return Log("TWAIN_EnableDuplex", 0);
+    const QStringList sources = options_->Choices("source");
+    const QStringList adfModes = options_->Choices("adf-mode");
+    bool done = false;
+    if (on) {
+        const QString duplexSource = MatchFeederSource(sources, true);
+        const QStringList duplexModes = adfModes.filter("duplex", Qt::CaseInsensitive);
+        if (!duplexSource.isEmpty())
+            done = SetSource(duplexSource);
+        else if (!duplexModes.isEmpty())
+            done = options_->SetString("adf-mode", duplexModes.first());
+        else
+            done = options_->SetBool("duplex", true);
+        duplexWanted_ = done;
+    } else {
+        duplexWanted_ = false;
+        done = true;
+        if (IsDuplexSource(CurrentSource())) done = SetSource(MatchFeederSource(sources, false));
+        const QStringList simplex = adfModes.filter("simplex", Qt::CaseInsensitive);
+        if (!simplex.isEmpty()) options_->SetString("adf-mode", simplex.first());
+        if (options_->IsSettable("duplex")) options_->SetBool("duplex", false);
+    }
+    return Log(QStringLiteral("TWAIN_EnableDuplex(%1)").arg(on), done ? 1 : 0);
+}
+
+int SaneLibrary::TWAIN_HasFeeder() {
+    if (!options_) return Log("TWAIN_HasFeeder", 0);
+    return Log("TWAIN_HasFeeder", MatchFeederSource(options_->Choices("source"), false).isEmpty() &&
+                                          MatchFeederSource(options_->Choices("source"), true).isEmpty()
+                                      ? 0
+                                      : 1);
+}
+
+int SaneLibrary::TWAIN_SelectFeeder(int feeder) {
+    if (!options_) return Log("TWAIN_SelectFeeder", 0);
+    const QStringList sources = options_->Choices("source");
+    QString value;
+    if (feeder) {
+        // Keep duplex when it was chosen before the feeder.
+        if (duplexWanted_) value = MatchFeederSource(sources, true);
+        if (value.isEmpty()) value = MatchFeederSource(sources, false);
+    } else {
+        value = MatchFlatbedSource(sources);
+    }
+    const bool done = value == CurrentSource() ? (DropPendingPage(), true) : SetSource(value);
+    return Log(QStringLiteral("TWAIN_SelectFeeder(%1) %2").arg(feeder).arg(value), done ? 1 : 0);
+}
+
+int SaneLibrary::TWAIN_SetAutoScan(int on) { return Log(QStringLiteral("TWAIN_SetAutoScan(%1)").arg(on), 1); }
+
+int SaneLibrary::TWAIN_IsFeederSelected() { return Log("TWAIN_IsFeederSelected", IsFeederSource(CurrentSource()) ? 1 : 0); }
+
+int SaneLibrary::TWAIN_IsFeederLoaded() {
+    if (!device_ || !IsFeederSource(CurrentSource())) return Log("TWAIN_IsFeederLoaded", 0);
+    for (const char* sensor : kPaperSensors)
+        if (const std::optional<bool> loaded = options_->GetBool(sensor)) return Log("TWAIN_IsFeederLoaded", *loaded ? 1 : 0);
+    if (pendingPage_) return Log("TWAIN_IsFeederLoaded", 1);
+    // No sensor: start the first page; if it starts, it waits for the transfer.
+    const SANE_Status status = device_->Start();
+    if (status == SANE_STATUS_GOOD) {
+        pendingPage_ = true;
+        state_ = kStateTransferReady;
+        return Log("TWAIN_IsFeederLoaded (page started)", 1);
+    }
+    device_->Cancel();
+    log_.Write(QStringLiteral("feeder look-ahead: %1").arg(sane_strstatus(status)));
+    return Log("TWAIN_IsFeederLoaded", 0);
+}
+
+int SaneLibrary::TWAIN_SetXferCount(int count) {
+    transferCount_ = count;
+    return Log(QStringLiteral("TWAIN_SetXferCount(%1)").arg(count), 1);
+}
+
+int SaneLibrary::TWAIN_SetMultiTransfer(int on) { return Log(QStringLiteral("TWAIN_SetMultiTransfer(%1)").arg(on), 1); }
+
+ImageHandle SaneLibrary::TWAIN_Acquire(WindowHandle) {
+    if (!device_) {
+        Fail(kScannerErrorNoSource);
+        Log("TWAIN_Acquire", 0);
+        return {};
+    }
+    if (!pendingPage_) {
+        state_ = kStateEnabled;
+        const SANE_Status status = device_->Start();
+        if (status != SANE_STATUS_GOOD) {
+            device_->Cancel();
+            state_ = kStateSourceOpen;
+            // An empty feeder after some pages is the normal end of a batch.
+            if (!(status == SANE_STATUS_NO_DOCS && pagesThisBatch_ > 0))
+                Fail(ScannerErrorOfStatus(status), QStringLiteral("sane_start: %1").arg(sane_strstatus(status)));
+            pagesThisBatch_ = 0;
+            Log("TWAIN_Acquire", 0);
+            return {};
+        }
+    }
+    pendingPage_ = false;
+    state_ = kStateTransferring;
+    PageTransfer transfer(*device_);
+    dialogs_.RunTransfer(pagesThisBatch_ + 1, transfer);
+    const PageResult result = transfer.Result();
+    if (result.error != 0) {
+        device_->Cancel();
+        state_ = kStateSourceOpen;
+        // A feeder that runs out while a page is announced ends the batch too.
+        if (!(result.error == kScannerErrorFeederEmpty && pagesThisBatch_ > 0)) Fail(result.error, result.detail);
+        pagesThisBatch_ = 0;
+        Log("TWAIN_Acquire", 0);
+        return {};
+    }
+    ++pagesThisBatch_;
+    QImage page = result.image;
+    if (thresholdInSoftware_ && page.format() != QImage::Format_Mono)
+        page = page.convertToFormat(QImage::Format_Grayscale8).convertToFormat(QImage::Format_Mono, Qt::ThresholdDither);
+    const ImageHandle image = session_.Adopt(page, dpi_);
+
+    if (IsFeederSource(CurrentSource()) && transferCount_ != 1) {
+        // Look ahead: a started page is one waiting in the feeder.
+        const SANE_Status status = device_->Start();
+        if (status == SANE_STATUS_GOOD) {
+            pendingPage_ = true;
+            state_ = kStateTransferReady;
+        } else {
+            device_->Cancel();
+            state_ = kStateSourceOpen;
+            if (status != SANE_STATUS_NO_DOCS)
+                Fail(ScannerErrorOfStatus(status), QStringLiteral("next page: %1").arg(sane_strstatus(status)));
+            pagesThisBatch_ = 0;
+        }
+    } else {
+        device_->Cancel();  // the page is complete; the scanner may park
+        state_ = kStateEnabled;
+    }
+    Log(QStringLiteral("TWAIN_Acquire page %1x%2").arg(page.width()).arg(page.height()), static_cast<int>(image.value));
+    return image;
+}
+
+int SaneLibrary::TWAIN_AcquireToFilename(WindowHandle owner, const QString& path) {
+    if (!session_.CanWriteSingleFile(path)) return Log("TWAIN_AcquireToFilename(" + path + ")", 1);
+    const ImageHandle image = TWAIN_Acquire(owner);
+    if (!image) return Log("TWAIN_AcquireToFilename(" + path + ")", 1);
+    const int result = session_.WriteSingleFile(path, image);
+    session_.Free(image);
+    return Log("TWAIN_AcquireToFilename(" + path + ")", result);
+}
+
+int SaneLibrary::TWAIN_BeginMultipageFile(const QString& path) {
+    return Log("TWAIN_BeginMultipageFile(" + path + ")", session_.BeginDocument(path));
+}
+
+int SaneLibrary::DIB_IsBlank(ImageHandle image, double threshold) {
+    return Log(QStringLiteral("DIB_IsBlank(%1, %2)").arg(image.value).arg(threshold), session_.IsBlank(image, threshold));
+}
+
+int SaneLibrary::TWAIN_DibWritePage(ImageHandle image) {
+    return Log(QStringLiteral("TWAIN_DibWritePage(%1)").arg(image.value), session_.WritePage(image));
+}
+
+void SaneLibrary::DIB_Free(ImageHandle image) { session_.Free(image); }
+
+int SaneLibrary::TWAIN_EndMultipageFile() { return Log("TWAIN_EndMultipageFile", session_.EndDocument()); }
+
+int SaneLibrary::TWAIN_LastErrorCode() { return session_.lastErrorCode(); }
+
+QString SaneLibrary::TWAIN_LastErrorTextVB() { return session_.lastErrorText(); }
+
+QString SaneLibrary::TWAIN_LastCompletedFile() { return session_.lastCompletedFile(); }
+
+bool SaneLibrary::SetDeviceOption(const QString& name, const QString& value) {
+    const bool done = options_ && options_->SetFromText(name.toUtf8().constData(), value);
+    Log(QStringLiteral("option %1=%2").arg(name, value), done ? 1 : 0);
+    return done;
+}
+
+}  // namespace quillon

@@ -1,0 +1,111 @@
+#pragma once
+
+#include "scan/imaging/ImagingSession.h"
+#include "scan/modCapture.h"
+#include "scan/sane/SaneDevice.h"
+#include "scan/sane/SaneDialogs.h"
+#include "scan/sane/SaneOptions.h"
+#include "scan/sane/ScannerLog.h"
+
+#include <functional>
+#include <memory>
+
+namespace quillon {
+
+// The scanner library on SANE. State numbers follow TWAIN: 1 nothing loaded,
+// 3 SANE initialised, 4 a device open, 5 scanning, 6 a page started and
+// waiting (the feeder's look-ahead), 7 a page being transferred.
+class SaneLibrary : public ScannerLibrary {
+public:
+    // The chosen scanner is remembered in the folder given (the program's
+    // configuration folder by default).
+    explicit SaneLibrary(SaneDialogs& dialogs, QString settingsFolder = DefaultSettingsFolder(),
+                         QString logPath = ScannerLog::DefaultPath());
+    ~SaneLibrary() override;
+    static QString DefaultSettingsFolder();
+
+    int TWAIN_SelectImageSource(WindowHandle owner) override;
+    int TWAIN_OpenDefaultSource() override;
+    QString TWAIN_GetSourceName() override;
+    int TWAIN_OpenSource(const QString& name) override;
+    int TWAIN_CloseSource() override;
+    int TWAIN_DisableSource() override;
+    void TWAIN_UnloadSourceManager() override;
+    int TWAIN_State() override { return state_; }
+    int TWAIN_LogFile(int on) override;
+    int TWAIN_SetHideUI(int hide) override;
+    int TWAIN_SetJpegQuality(int quality) override;
+    int TWAIN_SetPixelType(int pixelType) override;
+    int TWAIN_SetResolution(double dpi) override;
+    int TWAIN_SetAutoDeskew(int on) override;
+    int TWAIN_SetAutoCrop(int on) override;
+    int TWAIN_SetAutoContrast(int on) override;
+    int TWAIN_SetPaperSize(int paperCode) override;
+    int TWAIN_GetDuplexSupport() override;
+    int TWAIN_EnableDuplex(int on) override;
+    int TWAIN_HasFeeder() override;
+    int TWAIN_SelectFeeder(int feeder) override;
+    int TWAIN_SetAutoScan(int on) override;
+    int TWAIN_IsFeederLoaded() override;
+    int TWAIN_IsFeederSelected() override;
+    int TWAIN_SetXferCount(int count) override;
+    int TWAIN_SetMultiTransfer(int on) override;
+    int TWAIN_AcquireToFilename(WindowHandle owner, const QString& path) override;
+    int TWAIN_BeginMultipageFile(const QString& path) override;
+    ImageHandle TWAIN_Acquire(WindowHandle owner) override;
+    int DIB_IsBlank(ImageHandle image, double threshold) override;
+    int TWAIN_DibWritePage(ImageHandle image) override;
+    void DIB_Free(ImageHandle image) override;
+    int TWAIN_EndMultipageFile() override;
+    int TWAIN_LastErrorCode() override;
+    QString TWAIN_LastErrorTextVB() override;
+    QString TWAIN_LastCompletedFile() override;
+
+    // How a device is opened by name; a test may wrap the real one.
+    using DeviceOpener = std::function<std::unique_ptr<SaneDevice>(const QString& name, SANE_Status* status)>;
+    void SetDeviceOpener(DeviceOpener opener) { opener_ = std::move(opener); }
+
+    // Sets any option of the open device by its SANE name, from text.
+    bool SetDeviceOption(const QString& name, const QString& value);
+    // The resolution the device reported after the last setting (0: not known).
+    int resolution() const { return dpi_; }
+
+private:
+    bool EnsureInitialised();
+    void RefreshDevices();
+    int OpenDevice(const QString& deviceName);
+    void CloseDevice();
+    void DropPendingPage();
+    void Fail(int code, const QString& detail = QString());
+    QString CurrentSource() const;
+    bool SetSource(const QString& value);
+    void ApplyEnhancements();
+    QString RememberedDevice() const;
+    void RememberDevice(const QString& deviceName) const;
+    int Log(const QString& operation, int result);
+
+    SaneDialogs& dialogs_;
+    DeviceOpener opener_;
+    QString settingsFolder_;
+    ScannerLog log_;
+    ImagingSession session_;
+    int state_ = kStateNothing;
+    bool initialised_ = false;
+    QList<ScannerChoice> devices_;
+    QString chosenDevice_;
+    QString openDevice_;
+    QString source_;
+    std::unique_ptr<SaneDevice> device_;
+    std::unique_ptr<SaneOptions> options_;
+    bool pendingPage_ = false;
+    int pagesThisBatch_ = 0;
+    int pixelType_ = 1;
+    bool thresholdInSoftware_ = false;
+    int dpi_ = 0;
+    bool duplexWanted_ = false;
+    int transferCount_ = -1;
+    bool wantContrast_ = false, wantCrop_ = false, wantDeskew_ = false;
+    bool deviceContrast_ = false, deviceCrop_ = false, deviceDeskew_ = false;
+};
+
+}  // namespace quillon

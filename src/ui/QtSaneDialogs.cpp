@@ -1,0 +1,82 @@
+#include "ui/QtSaneDialogs.h"
+
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QEventLoop>
+#include <QLabel>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <atomic>
+#include <thread>
+
+namespace quillon {
+
+int QtSaneDialogs::ChooseScanner(const QList<ScannerChoice>& scanners, int preselected) {
+    if (scanners.isEmpty()) {
+        QMessageBox::information(owner_, QStringLiteral("Select Scanner"),
+                                 QStringLiteral("No scanner was found. Check that it is connected and switched on, "
+                                                "then press SCAN again."));
+        return -1;
+    }
+    QDialog dialog(owner_);
+    dialog.setWindowTitle(QStringLiteral("Select Scanner"));
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addWidget(new QLabel(QStringLiteral("Scan with:"), &dialog));
+    auto* list = new QListWidget(&dialog);
+    for (const ScannerChoice& scanner : scanners)
+        list->addItem(scanner.label + QStringLiteral("   (") + scanner.deviceName + QStringLiteral(")"));
+    list->setCurrentRow(preselected >= 0 ? preselected : 0);
+    list->setMinimumWidth(360);
+    layout->addWidget(list);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("Select"));
+    layout->addWidget(buttons);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    QObject::connect(list, &QListWidget::itemDoubleClicked, &dialog, &QDialog::accept);
+    return dialog.exec() == QDialog::Accepted ? list->currentRow() : -1;
+}
+
+void QtSaneDialogs::RunTransfer(int pageNumber, TransferTask& task) {
+    QProgressDialog progress(QStringLiteral("Scanning page %1...").arg(pageNumber), QStringLiteral("Cancel"), 0, 100,
+                             owner_);
+    progress.setWindowTitle(QStringLiteral("Quillon"));
+    progress.setWindowModality(Qt::ApplicationModal);
+    progress.setMinimumDuration(0);
+    progress.setAutoClose(false);
+    progress.setAutoReset(false);
+    progress.setValue(0);
+
+    QEventLoop loop;
+    std::atomic<bool> done{false};
+    std::thread worker([&] {
+        task.Run();
+        done = true;
+        QMetaObject::invokeMethod(&loop, "quit", Qt::QueuedConnection);
+    });
+    // The page keeps coming until the worker returns, even after Cancel.
+    QObject::connect(&progress, &QProgressDialog::canceled, [&] {
+        progress.setLabelText(QStringLiteral("Cancelling..."));
+        task.Cancel();
+    });
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        const double fraction = task.Progress();
+        if (fraction < 0) {
+            progress.setMaximum(0);  // a busy bar while the size is unknown
+        } else {
+            progress.setMaximum(100);
+            progress.setValue(static_cast<int>(fraction * 100));
+        }
+    });
+    poll.start(100);
+    if (!done) loop.exec();
+    worker.join();
+}
+
+}  // namespace quillon

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "scan/sane/SaneDialogs.h"
+
+class QWidget;
+
+namespace quillon {
+
+// The scanner library's dialogs in Qt: the scanner list and the page progress.
+class QtSaneDialogs : public SaneDialogs {
+public:
+    void SetOwnerWindow(QWidget* owner) { owner_ = owner; }
+    int ChooseScanner(const QList<ScannerChoice>& scanners, int preselected) override;
+    void RunTransfer(int pageNumber, TransferTask& task) override;
+
+private:
+    QWidget* owner_ = nullptr;
+};
+
+}  // namespace quillon

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "scan/sane/SaneDialogs.h"
+
+#include <functional>
+#include <thread>
+
+namespace quillon::testing {
+
+// The scanner library's dialogs, answered by a script: the scanner at
+// chosenIndex is picked (-1 cancels), and every page runs on a worker thread
+// as in the program, after the hook has had its say.
+class ScriptedSaneDialogs : public SaneDialogs {
+public:
+    int chosenIndex = 0;
+    QList<ScannerChoice> offered;
+    // Runs on the calling thread before a page's transfer starts.
+    std::function<void(int pageNumber)> beforePage;
+    // Runs on the calling thread while the page is being transferred.
+    std::function<void(int pageNumber, TransferTask& task)> duringPage;
+    int pagesShown = 0;
+
+    int ChooseScanner(const QList<ScannerChoice>& scanners, int preselected) override {
+        offered = scanners;
+        lastPreselected = preselected;
+        return scanners.isEmpty() ? -1 : chosenIndex;
+    }
+
+    void RunTransfer(int pageNumber, TransferTask& task) override {
+        ++pagesShown;
+        if (beforePage) beforePage(pageNumber);
+        std::thread worker([&] { task.Run(); });
+        if (duringPage) duringPage(pageNumber, task);
+        worker.join();
+    }
+
+    int lastPreselected = -2;
+};
+
+}  // namespace quillon::testing

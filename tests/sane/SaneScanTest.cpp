@@ -1,0 +1,337 @@
+// End to end: the scan job drives SANE's test scanner through the real
+// library, and the files are read back by real readers.
+#include "scan/ScannerErrors.h"
+#include "scan/modScan.h"
+#include "scan/sane/SaneLibrary.h"
+#include "settings/SqliteRegistryBackend.h"
+#include "settings/modRegistryFunctions.h"
+
+#include "../common/FakeScannerLibrary.h"
+#include "../common/ScriptedSaneDialogs.h"
+#include "../common/ScriptedUserInterface.h"
+#include "../common/TempDir.h"
+#include "../common/TestPages.h"
+
+#include <QFile>
+#include <QRegularExpression>
+
+#include <gtest/gtest.h>
+
+namespace quillon {
+namespace {
+
+using testing::RunTool;
+
+const QString kCr = "\r";
+
+int PdfPages(const QString& pdf) {
+    const QRegularExpressionMatch match = QRegularExpression("Pages:\\s+(\\d+)").match(RunTool("pdfinfo", {pdf}));
+    return match.hasMatch() ? match.captured(1).toInt() : -1;
+}
+
+QSizeF PdfPageSize(const QString& pdf) {
+    const QRegularExpressionMatch match =
+        QRegularExpression("Page size:\\s+([\\d.]+) x ([\\d.]+) pts").match(RunTool("pdfinfo", {pdf}));
+    return match.hasMatch() ? QSizeF(match.captured(1).toDouble(), match.captured(2).toDouble()) : QSizeF();
+}
+
+// The real device, with a status to inject into the reads of the n-th page
+// from the moment that page is asked for.
+class InjectingDevice : public SaneDevice {
+public:
+    InjectingDevice(std::unique_ptr<SaneDevice> real, int page, QString status)
+        : real_(std::move(real)), page_(page), status_(std::move(status)) {}
+    SANE_Status Start() override {
+        if (++starts_ == page_) {
+            real_->Cancel();  // between pages the device takes new settings
+            EXPECT_TRUE(SaneOptions(*real_).SetFromText("read-return-value", status_)) << status_.toStdString();
+        }
+        return real_->Start();
+    }
+    SANE_Status GetParameters(SANE_Parameters& p) override { return real_->GetParameters(p); }
+    SANE_Status Read(SANE_Byte* d, SANE_Int m, SANE_Int* l) override { return real_->Read(d, m, l); }
+    void Cancel() override { real_->Cancel(); }
+    int OptionCount() override { return real_->OptionCount(); }
+    const SANE_Option_Descriptor* Descriptor(int i) override { return real_->Descriptor(i); }
+    SANE_Status Control(int i, SANE_Action a, void* v, SANE_Int* info) override { return real_->Control(i, a, v, info); }
+
+private:
+    std::unique_ptr<SaneDevice> real_;
+    int page_;
+    QString status_;
+    int starts_ = 0;
+};
+
+class SaneScanTest : public ::testing::Test {
+protected:
+    SaneScanTest() {
+        // A private copy of the project's SANE configuration, which a test may change.
+        QDir().mkpath(saneConfig);
+        for (const char* file : {"dll.conf", "test.conf"})
+            QFile::copy(QStringLiteral(QUILLON_SOURCE_DIR "/tests/sane/") + file, saneConfig + "/" + file);
+        qputenv("SANE_CONFIG_DIR", saneConfig.toLocal8Bit());
+        ui.desktopFolder = temp.path();
+        controls.texts[OptionId::DPI] = "100";
+    }
+
+    // Changes one setting of the test scanner; read when the next scan starts.
+    void SetTestScanner(const QString& key, const QString& value) {
+        QFile file(saneConfig + "/test.conf");
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        QString text = QString::fromUtf8(file.readAll());
+        file.close();
+        text.replace(QRegularExpression("(?m)^" + QRegularExpression::escape(key) + " .*$"), key + " " + value);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(text.toUtf8());
+    }
+
+    void UseFlatbed() { controls.states[OptionId::TryADFFirst] = 0; }
+
+    // Makes the reads of the n-th page of every scan end with a SANE status.
+    void InjectIntoPage(int page, const QString& status) {
+        library.SetDeviceOpener([page, status](const QString& name, SANE_Status* result) -> std::unique_ptr<SaneDevice> {
+            std::unique_ptr<SaneDevice> real(SaneHandleDevice::Open(name.toUtf8().constData(), result));
+            if (!real) return nullptr;
+            return std::make_unique<InjectingDevice>(std::move(real), page, "SANE_STATUS_" + status);
+        });
+    }
+    void InjectNothing() {
+        library.SetDeviceOpener([](const QString& name, SANE_Status* result) {
+            return std::unique_ptr<SaneDevice>(SaneHandleDevice::Open(name.toUtf8().constData(), result));
+        });
+    }
+
+    void Scan(const QString& path) {
+        ui.messages.clear();
+        ui.Accept(path);
+        RunScan(controls, library, store, ui);
+    }
+
+    QString LastMessage() const { return ui.messages.empty() ? QString() : ui.messages.back().text; }
+    QString Success(const QString& path) const { return "Scanned Successfully to:" + kCr + kCr + path; }
+    QString ScanError(int code) const {
+        return "ERROR: An error occurred while scanning." + kCr + kCr + "TWAIN Error #" + QString::number(code) + " " +
+               ScannerErrorText(code);
+    }
+
+    testing::TempDir temp;
+    const QString saneConfig = temp.File("sane");
+    SqliteRegistryBackend backend{temp.File("registry.sqlite3")};
+    RegistryStore store{backend};
+    testing::ScriptedUserInterface ui;
+    testing::FakeOptionControls controls;
+    testing::ScriptedSaneDialogs dialogs;
+    SaneLibrary library{dialogs, temp.File("config"), temp.File("state/scanner.log")};
+};
+
+TEST_F(SaneScanTest, FlatbedOnePageAndThreePages) {
+    UseFlatbed();
+    const QString one = temp.File("one.pdf");
+    Scan(one);
+    EXPECT_EQ(LastMessage(), Success(one));
+    EXPECT_EQ(PdfPages(one), 1);
+    EXPECT_EQ(dialogs.offered.size(), 1);
+    EXPECT_EQ(dialogs.offered.value(0).deviceName, "test:0");
+
+    const QString three = temp.File("three.pdf");
+    ui.messageAnswers = {MessageAnswer::Yes, MessageAnswer::Yes, MessageAnswer::No};
+    Scan(three);
+    EXPECT_EQ(LastMessage(), Success(three));
+    EXPECT_EQ(ui.MessageTexts().filter("Scan Another Page?").size(), 3);
+    EXPECT_EQ(PdfPages(three), 3);
+    EXPECT_TRUE(RunTool("qpdf", {"--check", three}).contains("No syntax or stream encoding errors"));
+    EXPECT_EQ(dialogs.lastPreselected, 0);  // the scanner chosen last
+}
+
+TEST_F(SaneScanTest, FeederBatchOfTenLetterPagesIntoPdfAndTiff) {
+    controls.indexes[OptionId::PaperSize] = 1;  // Letter
+    const QString pdf = temp.File("batch.pdf");
+    Scan(pdf);
+    ASSERT_EQ(LastMessage(), Success(pdf));
+    EXPECT_EQ(PdfPages(pdf), 10);
+    const QSizeF size = PdfPageSize(pdf);
+    EXPECT_NEAR(size.width(), 612, 2);
+    EXPECT_NEAR(size.height(), 792, 2);
+    EXPECT_EQ(ui.MessageTexts().filter("Scan Another Page?").size(), 0);
+
+    controls.indexes[OptionId::Format] = 3;
+    const QString tiff = temp.File("batch.tiff");
+    Scan(tiff);
+    ASSERT_EQ(LastMessage(), Success(tiff));
+    const QString info = RunTool("tiffinfo", {tiff});
+    EXPECT_EQ(info.count("TIFF Directory at offset"), 10);
+    EXPECT_EQ(info.count("Resolution: 100, 100 pixels/inch"), 10);
+    EXPECT_TRUE(info.contains(QRegularExpression("Image Width: 8(49|50) Image Length: 1(099|100)"))) << info.toStdString();
+}
+
+TEST_F(SaneScanTest, LegalPaperGivesALegalPage) {
+    UseFlatbed();
+    controls.indexes[OptionId::PaperSize] = 2;
+    const QString pdf = temp.File("legal.pdf");
+    Scan(pdf);
+    ASSERT_EQ(LastMessage(), Success(pdf));
+    const QSizeF size = PdfPageSize(pdf);
+    EXPECT_NEAR(size.width(), 612, 2);
+    EXPECT_NEAR(size.height(), 1008, 2);
+}
+
+TEST_F(SaneScanTest, AllWhitePagesGiveAOnePageFile) {
+    SetTestScanner("test-picture", "\"Solid white\"");
+    const QString pdf = temp.File("white.pdf");
+    Scan(pdf);
+    ASSERT_EQ(LastMessage(), Success(pdf));
+    EXPECT_EQ(dialogs.pagesShown, 10);
+    EXPECT_EQ(PdfPages(pdf), 1);
+}
+
+TEST_F(SaneScanTest, BlackAndWhiteGreyAndColour) {
+    UseFlatbed();
+    controls.indexes[OptionId::Format] = 3;
+    const std::vector<std::pair<int, QStringList>> modes{
+        {0, {"Bits/Sample: 1", "CCITT Group 4", "min-is-white"}},
+        {1, {"Bits/Sample: 8", "Samples/Pixel: 1", "min-is-black", "JPEG"}},
+        {2, {"Bits/Sample: 8", "Samples/Pixel: 3", "JPEG"}},
+    };
+    for (const auto& [pixelType, expected] : modes) {
+        controls.indexes[OptionId::ScanType] = pixelType;
+        const QString tiff = temp.File(QStringLiteral("mode-%1.tiff").arg(pixelType));
+        Scan(tiff);
+        ASSERT_EQ(LastMessage(), Success(tiff)) << pixelType;
+        const QString info = RunTool("tiffinfo", {tiff});
+        for (const QString& line : expected) EXPECT_TRUE(info.contains(line)) << pixelType << " " << line.toStdString();
+    }
+    // Single images, straight to the file.
+    controls.states[OptionId::AllowMultiplePages] = 0;
+    controls.indexes[OptionId::Format] = 0;
+    const QString jpeg = temp.File("photo.jpg");
+    Scan(jpeg);
+    ASSERT_EQ(LastMessage(), Success(jpeg));
+    EXPECT_EQ(QImage(jpeg).size(), QSize(849, 1099));
+}
+
+TEST_F(SaneScanTest, AJamBeforePageFourKeepsThreePagesAndSaysSo) {
+    const QString pdf = temp.File("jammed.pdf");
+    InjectIntoPage(4, "JAMMED");
+    Scan(pdf);
+    EXPECT_EQ(LastMessage(), ScanError(kScannerErrorJammed));
+    EXPECT_EQ(PdfPages(pdf), 3);
+}
+
+TEST_F(SaneScanTest, CancelDuringAPage) {
+    dialogs.duringPage = [](int, TransferTask& task) { task.Cancel(); };
+    // A single image: the cancel is the user's own, so nothing is said.
+    controls.states[OptionId::AllowMultiplePages] = 0;
+    const QString single = temp.File("cancelled.pdf");
+    Scan(single);
+    EXPECT_TRUE(ui.messages.empty()) << LastMessage().toStdString();
+    EXPECT_FALSE(QFile::exists(single));
+
+    // A document: no page was kept, so no file, and the reason is given.
+    controls.states[OptionId::AllowMultiplePages] = 1;
+    Scan(single);
+    EXPECT_EQ(LastMessage(), ScanError(kScannerErrorCancelled));
+    EXPECT_FALSE(QFile::exists(single));
+    EXPECT_EQ(QDir(temp.path()).entryList({".cancelled*"}, QDir::Hidden | QDir::Files), QStringList{});
+
+    // And the next scan works.
+    dialogs.duringPage = nullptr;
+    Scan(single);
+    EXPECT_EQ(LastMessage(), Success(single));
+}
+
+struct InjectedStatus {
+    const char* status;
+    int page;
+    int expectedError;  // 0: the batch simply ends there
+};
+
+class InjectedStatusTest : public SaneScanTest, public ::testing::WithParamInterface<InjectedStatus> {};
+
+TEST_P(InjectedStatusTest, IsReportedPlainlyAndTheNextScanWorks) {
+    const InjectedStatus& injected = GetParam();
+    const QString pdf = temp.File("batch.pdf");
+    InjectIntoPage(injected.page, injected.status);
+    Scan(pdf);
+    const int pagesBefore = injected.page - 1;
+    if (injected.expectedError == 0) {
+        EXPECT_EQ(LastMessage(), Success(pdf));
+    } else {
+        EXPECT_EQ(LastMessage(), ScanError(injected.expectedError));
+    }
+    // The pages before the failure are kept; with none, no file is made.
+    if (pagesBefore > 0)
+        EXPECT_EQ(PdfPages(pdf), pagesBefore);
+    else
+        EXPECT_FALSE(QFile::exists(pdf));
+
+    InjectNothing();
+    const QString next = temp.File("next.pdf");
+    Scan(next);
+    EXPECT_EQ(LastMessage(), Success(next));
+    EXPECT_EQ(PdfPages(next), 10);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Statuses, InjectedStatusTest,
+    ::testing::Values(InjectedStatus{"JAMMED", 1, kScannerErrorJammed}, InjectedStatus{"COVER_OPEN", 1, kScannerErrorCoverOpen},
+                      InjectedStatus{"COVER_OPEN", 5, kScannerErrorCoverOpen}, InjectedStatus{"IO_ERROR", 1, kScannerErrorIo},
+                      InjectedStatus{"IO_ERROR", 7, kScannerErrorIo}, InjectedStatus{"NO_DOCS", 1, kScannerErrorFeederEmpty},
+                      InjectedStatus{"NO_DOCS", 6, 0}, InjectedStatus{"DEVICE_BUSY", 1, kScannerErrorBusy},
+                      InjectedStatus{"DEVICE_BUSY", 2, kScannerErrorBusy}, InjectedStatus{"CANCELLED", 1, kScannerErrorCancelled},
+                      InjectedStatus{"CANCELLED", 3, kScannerErrorCancelled}, InjectedStatus{"NO_MEM", 1, kScannerErrorNoMemory},
+                      InjectedStatus{"NO_MEM", 9, kScannerErrorNoMemory}, InjectedStatus{"ACCESS_DENIED", 1, kScannerErrorAccessDenied},
+                      InjectedStatus{"ACCESS_DENIED", 4, kScannerErrorAccessDenied}, InjectedStatus{"EOF", 1, kScannerErrorShortImage},
+                      InjectedStatus{"EOF", 10, kScannerErrorShortImage}),
+    [](const auto& info) { return std::string(info.param.status) + "OnPage" + std::to_string(info.param.page); });
+
+TEST_F(SaneScanTest, ADeviceThatIsGoneOrARefusedSettingIsHandledAndLogged) {
+    dialogs.chosenIndex = -1;
+    EXPECT_EQ(library.TWAIN_SelectImageSource(0), 0);  // loads SANE, chooses nothing
+    library.TWAIN_LogFile(1);
+    QDir().mkpath(temp.File("config"));
+    QFile remembered(temp.File("config/scanner.conf"));
+    ASSERT_TRUE(remembered.open(QIODevice::WriteOnly));
+    remembered.write("device=test:7\n");
+    remembered.close();
+    EXPECT_EQ(library.TWAIN_OpenDefaultSource(), 0);
+    EXPECT_EQ(library.TWAIN_LastErrorCode(), kScannerErrorDeviceGone);
+    EXPECT_EQ(library.TWAIN_LastErrorTextVB(), "The scanner could not be found. It may have been unplugged.");
+    library.TWAIN_UnloadSourceManager();
+
+    dialogs.chosenIndex = 0;
+    ASSERT_EQ(library.TWAIN_SelectImageSource(0), 1);
+    EXPECT_EQ(library.TWAIN_LastErrorCode(), 0);  // a new session starts clean
+    ASSERT_EQ(library.TWAIN_OpenDefaultSource(), 1);
+    EXPECT_EQ(library.TWAIN_GetSourceName(), "Noname frontend-tester");
+    library.TWAIN_LogFile(1);
+    library.TWAIN_SetResolution(5000);
+    EXPECT_EQ(library.resolution(), 1200);  // clamped to the device's range and read back
+    library.TWAIN_SetResolution(0.2);
+    EXPECT_EQ(library.resolution(), 1);
+    EXPECT_FALSE(library.SetDeviceOption("mode", "Lineart"));
+    EXPECT_EQ(library.TWAIN_GetDuplexSupport(), 0);
+    EXPECT_EQ(library.TWAIN_HasFeeder(), 1);
+    library.TWAIN_UnloadSourceManager();
+
+    QFile log(temp.File("state/scanner.log"));
+    ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(log.readAll());
+    EXPECT_TRUE(text.contains("sane_open(test:7)")) << text.toStdString();
+    EXPECT_TRUE(text.contains("TWAIN_SetResolution(5000) = 1200"));
+    EXPECT_TRUE(text.contains("option mode=Lineart -> 0"));
+}
+
+TEST(ScannerLogTest, StaysWithinItsBound) {
+    testing::TempDir temp;
+    ScannerLog log(temp.File("state/scanner.log"), 1000);
+    log.Write("not written while the log is off");
+    EXPECT_FALSE(QFile::exists(temp.File("state/scanner.log")));
+    log.SetEnabled(true);
+    for (int i = 0; i < 200; ++i) log.Write(QStringLiteral("TWAIN_Acquire page %1 -> 1").arg(i));
+    EXPECT_LT(QFileInfo(temp.File("state/scanner.log")).size(), 1100);
+    EXPECT_LT(QFileInfo(temp.File("state/scanner.log.1")).size(), 1100);
+    EXPECT_TRUE(QFile::exists(temp.File("state/scanner.log.1")));
+}
+
+}  // namespace
+}  // namespace quillon
