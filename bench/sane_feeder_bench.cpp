@@ -11,11 +11,10 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include "ChildProcess.h"
+
 #include <cstdio>
-#include <sys/resource.h>
-#include <sys/wait.h>
 #include <thread>
-#include <unistd.h>
 
 using namespace quillon;
 
@@ -36,7 +35,7 @@ struct Result {
 };
 
 // The test scanner's feeder holds 10 sheets; it is refilled by choosing it again.
-void ScanDocument(const QString& folder, int pixelType, int pages, int pipeFd) {
+Result ScanDocument(const QString& folder, int pixelType, int pages) {
     HeadlessDialogs dialogs;
     SaneLibrary library(dialogs, folder + "/config", folder + "/scanner.log");
     QElapsedTimer timer;
@@ -62,26 +61,13 @@ void ScanDocument(const QString& folder, int pixelType, int pages, int pipeFd) {
     library.TWAIN_EndMultipageFile();
     library.TWAIN_UnloadSourceManager();
     result.seconds = timer.nsecsElapsed() / 1e9;
-    (void)!write(pipeFd, &result, sizeof result);
+    return result;
 }
 
 Result Measure(const QString& folder, int pixelType, int pages) {
-    int fds[2];
-    if (pipe(fds) != 0) return {};
-    const pid_t child = fork();
-    if (child == 0) {
-        close(fds[0]);
-        ScanDocument(folder, pixelType, pages, fds[1]);
-        _exit(0);
-    }
-    close(fds[1]);
-    Result result;
-    (void)!read(fds[0], &result, sizeof result);
-    close(fds[0]);
-    int status = 0;
-    rusage usage{};
-    wait4(child, &status, 0, &usage);
-    result.peakKb = usage.ru_maxrss;
+    long peakKb = 0;
+    Result result = bench::RunInChild<Result>([&] { return ScanDocument(folder, pixelType, pages); }, &peakKb);
+    result.peakKb = peakKb;
     return result;
 }
 

@@ -16,10 +16,9 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 
+#include "ChildProcess.h"
+
 #include <cstdio>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 using namespace quillon;
 
@@ -56,7 +55,7 @@ struct Result {
 };
 
 // Runs in a child process so its peak memory is its own.
-void WriteDocument(const QString& path, DocumentFormat format, bool blackAndWhite, int pages, int pipeFd) {
+Result WriteDocument(const QString& path, DocumentFormat format, bool blackAndWhite, int pages) {
     const QImage page = ScanLikePage(blackAndWhite);
     // The compression alone, to tell the writer's own time apart.
     QElapsedTimer timer;
@@ -77,26 +76,13 @@ void WriteDocument(const QString& path, DocumentFormat format, bool blackAndWhit
     result.seconds = timer.nsecsElapsed() / 1e9;
     result.writerSecondsPerPage = result.seconds / pages - encodeSeconds;
     result.bytes = QFileInfo(path).size();
-    (void)!write(pipeFd, &result, sizeof result);
+    return result;
 }
 
 Result Measure(const QString& path, DocumentFormat format, bool blackAndWhite, int pages) {
-    int fds[2];
-    if (pipe(fds) != 0) return {};
-    const pid_t child = fork();
-    if (child == 0) {
-        close(fds[0]);
-        WriteDocument(path, format, blackAndWhite, pages, fds[1]);
-        _exit(0);
-    }
-    close(fds[1]);
-    Result result;
-    (void)!read(fds[0], &result, sizeof result);
-    close(fds[0]);
-    int status = 0;
-    rusage usage{};
-    wait4(child, &status, 0, &usage);
-    result.peakKb = usage.ru_maxrss;
+    long peakKb = 0;
+    Result result = bench::RunInChild<Result>([&] { return WriteDocument(path, format, blackAndWhite, pages); }, &peakKb);
+    result.peakKb = peakKb;
     return result;
 }
 

@@ -291,32 +291,25 @@ int SaneLibrary::TWAIN_SetResolution(double dpi) {
     return Log(QStringLiteral("TWAIN_SetResolution(%1) = %2").arg(dpi).arg(dpi_), actual ? 1 : 0);
 }
 
-void SaneLibrary::ApplyEnhancements() {
+// The device does an enhancement where it offers it; the library does it otherwise.
+template <std::size_t N>
+int SaneLibrary::SetEnhancement(const char* operation, int on, const std::array<const char*, N>& deviceOptions,
+                                bool& wanted, bool& byDevice) {
+    wanted = on != 0;
+    const char* option = options_ ? FirstSettable(*options_, deviceOptions) : nullptr;
+    byDevice = option && options_->SetBool(option, wanted) && wanted;
     session_.SetEnhancements(wantContrast_ && !deviceContrast_, wantCrop_ && !deviceCrop_, wantDeskew_ && !deviceDeskew_);
+    return Log(QStringLiteral("%1(%2)%3").arg(operation).arg(on).arg(byDevice ? " by the device" : ""), 1);
 }
 
 int SaneLibrary::TWAIN_SetAutoDeskew(int on) {
-    wantDeskew_ = on != 0;
-    const char* option = options_ ? FirstSettable(*options_, kDeviceDeskew) : nullptr;
-    deviceDeskew_ = option && options_->SetBool(option, wantDeskew_) && wantDeskew_;
-    ApplyEnhancements();
-    return Log(QStringLiteral("TWAIN_SetAutoDeskew(%1)%2").arg(on).arg(deviceDeskew_ ? " by the device" : ""), 1);
+    return SetEnhancement("TWAIN_SetAutoDeskew", on, kDeviceDeskew, wantDeskew_, deviceDeskew_);
 }
 
-int SaneLibrary::TWAIN_SetAutoCrop(int on) {
-    wantCrop_ = on != 0;
-    const char* option = options_ ? FirstSettable(*options_, kDeviceCrop) : nullptr;
-    deviceCrop_ = option && options_->SetBool(option, wantCrop_) && wantCrop_;
-    ApplyEnhancements();
-    return Log(QStringLiteral("TWAIN_SetAutoCrop(%1)%2").arg(on).arg(deviceCrop_ ? " by the device" : ""), 1);
-}
+int SaneLibrary::TWAIN_SetAutoCrop(int on) { return SetEnhancement("TWAIN_SetAutoCrop", on, kDeviceCrop, wantCrop_, deviceCrop_); }
 
 int SaneLibrary::TWAIN_SetAutoContrast(int on) {
-    wantContrast_ = on != 0;
-    const char* option = options_ ? FirstSettable(*options_, kDeviceContrast) : nullptr;
-    deviceContrast_ = option && options_->SetBool(option, wantContrast_) && wantContrast_;
-    ApplyEnhancements();
-    return Log(QStringLiteral("TWAIN_SetAutoContrast(%1)%2").arg(on).arg(deviceContrast_ ? " by the device" : ""), 1);
+    return SetEnhancement("TWAIN_SetAutoContrast", on, kDeviceContrast, wantContrast_, deviceContrast_);
 }
 
 int SaneLibrary::TWAIN_SetPaperSize(int paperCode) {

@@ -7,6 +7,7 @@
 #include "scan/sane/SaneOptions.h"
 #include "scan/sane/ScannerLog.h"
 
+#include <array>
 #include <functional>
 #include <memory>
 
@@ -79,7 +80,9 @@ private:
     void Fail(int code, const QString& detail = QString());
     QString CurrentSource() const;
     bool SetSource(const QString& value);
-    void ApplyEnhancements();
+    template <std::size_t N>
+    int SetEnhancement(const char* operation, int on, const std::array<const char*, N>& deviceOptions, bool& wanted,
+                       bool& byDevice);
     QString RememberedDevice() const;
     void RememberDevice(const QString& deviceName) const;
     int Log(const QString& operation, int result);
