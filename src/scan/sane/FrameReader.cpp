@@ -12,11 +12,18 @@ namespace {
 
 constexpr int kReadChunk = 64 * 1024;
 
-bool IsChannelFrame(SANE_Frame format) {
-    return format == SANE_FRAME_RED || format == SANE_FRAME_GREEN || format == SANE_FRAME_BLUE;
+// Backends send frame types beyond the enum (JPEG, G4, IR, ...): read the
+// field as the number it is, never as an enum value it may not hold.
+int FrameType(const SANE_Parameters& parameters) {
+    int type = 0;
+    static_assert(sizeof(type) == sizeof(parameters.format));
+    std::memcpy(&type, &parameters.format, sizeof type);
+    return type;
 }
 
-int ChannelOf(SANE_Frame format) { return format == SANE_FRAME_RED ? 0 : format == SANE_FRAME_GREEN ? 1 : 2; }
+bool IsChannelFrame(int type) { return type == SANE_FRAME_RED || type == SANE_FRAME_GREEN || type == SANE_FRAME_BLUE; }
+
+int ChannelOf(int type) { return type == SANE_FRAME_RED ? 0 : type == SANE_FRAME_GREEN ? 1 : 2; }
 
 // A sample as 8 bits: 16-bit samples come in the host's byte order.
 uchar Sample(const uchar* row, int index, int depth) {
@@ -35,17 +42,17 @@ bool FrameAssembler::BeginFrame(const SANE_Parameters& parameters) {
     const int depth = parameters.depth;
     if (parameters.pixels_per_line <= 0 || parameters.bytes_per_line <= 0)
         return Fail(QStringLiteral("the scanner announced a page without width"));
-    const bool grey = parameters.format == SANE_FRAME_GRAY;
-    const bool rgb = parameters.format == SANE_FRAME_RGB;
-    if (!grey && !rgb && !IsChannelFrame(parameters.format))
-        return Fail(QStringLiteral("frame format %1 is not supported").arg(parameters.format));
+    const int type = FrameType(parameters);
+    const bool grey = type == SANE_FRAME_GRAY;
+    const bool rgb = type == SANE_FRAME_RGB;
+    if (!grey && !rgb && !IsChannelFrame(type)) return Fail(QStringLiteral("frame format %1 is not supported").arg(type));
     if (!(depth == 8 || depth == 16 || (depth == 1 && grey)))
         return Fail(QStringLiteral("%1-bit samples are not supported for this frame").arg(depth));
     const int samples = rgb ? 3 : 1;
     const long long needed = depth == 1 ? (parameters.pixels_per_line + 7) / 8
                                         : static_cast<long long>(parameters.pixels_per_line) * samples * (depth / 8);
     if (parameters.bytes_per_line < needed) return Fail(QStringLiteral("the scanner announced lines too short for their pixels"));
-    if (IsChannelFrame(parameters.format) && !image_.isNull() && image_.width() != parameters.pixels_per_line)
+    if (IsChannelFrame(type) && !image_.isNull() && image_.width() != parameters.pixels_per_line)
         return Fail(QStringLiteral("the colour frames differ in width"));
     return true;
 }
@@ -65,13 +72,14 @@ bool FrameAssembler::EndFrame() {
     if (lines <= 0) return Fail(QStringLiteral("the frame held no complete line"));
     const int width = p.pixels_per_line;
 
-    if (IsChannelFrame(p.format)) {
+    const int type = FrameType(p);
+    if (IsChannelFrame(type)) {
         if (image_.isNull() || image_.format() != QImage::Format_RGB888) {
             image_ = QImage(width, lines, QImage::Format_RGB888);
             image_.fill(Qt::black);
         }
         if (image_.height() != lines) return Fail(QStringLiteral("the colour frames differ in height"));
-        const int channel = ChannelOf(p.format);
+        const int channel = ChannelOf(type);
         for (int y = 0; y < lines; ++y) {
             const auto* in = reinterpret_cast<const uchar*>(frame_.constData()) + static_cast<qsizetype>(y) * bytesPerLine;
             uchar* out = image_.scanLine(y) + channel;
@@ -81,7 +89,7 @@ bool FrameAssembler::EndFrame() {
         return true;
     }
 
-    const bool rgb = p.format == SANE_FRAME_RGB;
+    const bool rgb = type == SANE_FRAME_RGB;
     const QImage::Format format = p.depth == 1 ? QImage::Format_Mono : rgb ? QImage::Format_RGB888 : QImage::Format_Grayscale8;
     image_ = QImage(width, lines, format);
     if (p.depth == 1) image_.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});  // in SANE, 1 is black
@@ -110,7 +118,7 @@ PageResult ReadStartedPage(SaneDevice& device, PageProgress& progress) {
         SANE_Status status = device.GetParameters(parameters);
         if (status != SANE_STATUS_GOOD) return {ScannerErrorOfStatus(status), {}, QStringLiteral("sane_get_parameters failed")};
         if (!assembler.BeginFrame(parameters)) return {kScannerErrorUnsupported, {}, assembler.error()};
-        const int frames = IsChannelFrame(parameters.format) ? 3 : 1;
+        const int frames = IsChannelFrame(FrameType(parameters)) ? 3 : 1;
         progress.bytesExpected =
             parameters.lines > 0 ? static_cast<long long>(parameters.bytes_per_line) * parameters.lines * frames : -1;
         for (;;) {
