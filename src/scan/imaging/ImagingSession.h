@@ -44,7 +44,6 @@ public:
     int BeginDocument(const QString& path);
     int WritePage(ImageHandle image);
     int EndDocument();
-    bool documentOpen() const { return writer_ != nullptr; }
 
     // Everything released: images freed, an unfinished document discarded.
     void Discard();
@@ -58,7 +57,6 @@ public:
     void RecordError(int code, const QString& detail = QString());
     int lastErrorCode() const { return lastErrorCode_; }
     QString lastErrorText() const;
-    QString lastErrorDetail() const { return lastErrorDetail_; }
 
 private:
     int jpegQuality_ = 75;

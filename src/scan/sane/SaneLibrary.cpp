@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <atomic>
 #include <cmath>
 
@@ -383,10 +384,8 @@ int SaneLibrary::TWAIN_EnableDuplex(int on) {
 
 int SaneLibrary::TWAIN_HasFeeder() {
     if (!options_) return Log("TWAIN_HasFeeder", 0);
-    return Log("TWAIN_HasFeeder", MatchFeederSource(options_->Choices("source"), false).isEmpty() &&
-                                          MatchFeederSource(options_->Choices("source"), true).isEmpty()
-                                      ? 0
-                                      : 1);
+    const QStringList sources = options_->Choices("source");
+    return Log("TWAIN_HasFeeder", std::any_of(sources.begin(), sources.end(), IsFeederSource) ? 1 : 0);
 }
 
 int SaneLibrary::TWAIN_SelectFeeder(int feeder) {
