@@ -20,7 +20,7 @@ using namespace quillon;
 
 namespace {
 
-struct HeadlessDialogs : SaneDialogs {
+struct HeadlessDialogs : ScannerDialogs {
     int ChooseScanner(const QList<ScannerChoice>& scanners, int) override { return scanners.isEmpty() ? -1 : 0; }
     void RunTransfer(int, TransferTask& task) override {
         std::thread worker([&] { task.Run(); });

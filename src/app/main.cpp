@@ -1,10 +1,10 @@
-#include "scan/modScan.h"
+#include "scan/RunScan.h"
 #include "scan/sane/SaneLibrary.h"
 #include "settings/SqliteRegistryBackend.h"
-#include "settings/modRegistryFunctions.h"
+#include "settings/RegistryStore.h"
 #include "support/ErrorReport.h"
 #include "ui/Main.h"
-#include "ui/QtSaneDialogs.h"
+#include "ui/QtScannerDialogs.h"
 #include "ui/QtUserInterface.h"
 
 #include <QApplication>
@@ -22,7 +22,7 @@ int main(int argc, char** argv) {
     quillon::SqliteRegistryBackend backend(quillon::SqliteRegistryBackend::DefaultDatabasePath());
     quillon::RegistryStore store(backend);
     quillon::QtUserInterface ui;
-    quillon::QtSaneDialogs scannerDialogs;
+    quillon::QtScannerDialogs scannerDialogs;
     quillon::SaneLibrary scanner(scannerDialogs);
     quillon::Main window(store, ui);
     ui.SetOwnerWindow(&window);

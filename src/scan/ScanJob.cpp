@@ -1,21 +1,22 @@
 #include "scan/ScanJob.h"
 
-#include "scan/modCapture.h"
+#include "scan/ScannerLibrary.h"
+#include "settings/SettingsCatalogue.h"
 #include "support/ErrorReport.h"
 
 #include <QLocale>
 
-#include <array>
 #include <cmath>
 #include <limits>
 
 namespace quillon {
 
+static_assert(kPaperUsLetter == 3 && kPaperUsLegal == 4, "the catalogue's paper codes are the library's");
+
 namespace {
 
 constexpr int kFailureOverflow = 6;
-constexpr int kFormatJpeg = 0;
-constexpr int kFormatPng = 2;
+constexpr int kDefaultJpegQuality = 75;
 
 }  // namespace
 
@@ -36,23 +37,18 @@ int TextToInt32(const QString& text) {
 }
 
 QString ExtensionOfFormat(int formatIndex) {
-    static const std::array<const char*, 4> kExtensions{".jpg", ".pdf", ".png", ".tiff"};
-    if (formatIndex < 0 || formatIndex >= static_cast<int>(kExtensions.size())) return QStringLiteral(".pdf");
-    return QString::fromLatin1(kExtensions[formatIndex]);
+    const FormatItem* format = FormatAt(formatIndex);
+    return QString::fromLatin1(format ? format->extension : ".pdf");
 }
 
 int PaperSizeCodeOf(int paperIndex) {
-    switch (paperIndex) {
-        case 1: return kPaperUsLetter;
-        case 2: return kPaperUsLegal;
-        default: return -1;
-    }
+    const PaperSizeItem* paper = PaperSizeAt(paperIndex);
+    return paper ? paper->paperCode : -1;
 }
 
 int JpegQualityOf(int qualityIndex) {
-    static const std::array<int, 6> kQualities{1, 25, 50, 75, 90, 100};
-    if (qualityIndex < 0 || qualityIndex >= static_cast<int>(kQualities.size())) return 75;
-    return kQualities[qualityIndex];
+    const QualityItem* quality = QualityAt(qualityIndex);
+    return quality ? quality->jpegQuality : kDefaultJpegQuality;
 }
 
 ScanJob ScanJob::FromControls(const OptionControls& controls) {
@@ -70,7 +66,7 @@ ScanJob ScanJob::FromControls(const OptionControls& controls) {
     job.hideSourceUI = !job.wia;
     const int format = controls.SelectedIndex(OptionId::Format);
     job.extension = ExtensionOfFormat(format);
-    if (format == kFormatJpeg || format == kFormatPng) job.duplexIndex = 0;  // single images are one-sided
+    if (FormatAt(format) && !FormatAt(format)->multiPage) job.duplexIndex = 0;  // single images are one-sided
     job.paperSizeCode = PaperSizeCodeOf(controls.SelectedIndex(OptionId::PaperSize));
     job.jpegQuality = JpegQualityOf(controls.SelectedIndex(OptionId::Quality));
     return job;

@@ -32,7 +32,49 @@ constexpr std::array<OptionId, 12> kResetByDefaults{
     OptionId::AllowMultiplePages, OptionId::TryADFFirst, OptionId::AutoContrast,
 };
 
+constexpr std::array<FormatItem, 4> kFormats{{
+    {"JPEG", ".jpg", false},
+    {"PDF", ".pdf", true},
+    {"PNG", ".png", false},
+    {"TIFF", ".tiff", true},
+}};
+
+constexpr std::array<QualityItem, 6> kQualities{{
+    {"Poor - Smallest Size", 1},
+    {"Low", 25},
+    {"Moderate", 50},
+    {"Good - Default", 75},
+    {"High", 90},
+    {"Highest - Largest Size", 100},
+}};
+
+// Paper codes as scanners number them: 3 US Letter, 4 US Legal.
+constexpr std::array<PaperSizeItem, 3> kPaperSizes{{
+    {"Default", -1},
+    {"Letter", 3},
+    {"Legal", 4},
+}};
+
+template <typename Item, std::size_t N>
+const Item* RowAt(const std::array<Item, N>& rows, int position) {
+    return position >= 0 && position < static_cast<int>(N) ? &rows[static_cast<std::size_t>(position)] : nullptr;
+}
+
+template <typename Item>
+QStringList Labels(std::span<const Item> rows) {
+    QStringList labels;
+    for (const Item& row : rows) labels.append(QString::fromLatin1(row.label));
+    return labels;
+}
+
 }  // namespace
+
+std::span<const FormatItem> FormatItems() { return kFormats; }
+std::span<const QualityItem> QualityItems() { return kQualities; }
+std::span<const PaperSizeItem> PaperSizeItems() { return kPaperSizes; }
+const FormatItem* FormatAt(int position) { return RowAt(kFormats, position); }
+const QualityItem* QualityAt(int position) { return RowAt(kQualities, position); }
+const PaperSizeItem* PaperSizeAt(int position) { return RowAt(kPaperSizes, position); }
 
 std::span<const OptionSpec, kOptionCount> AllOptions() { return kOptions; }
 
@@ -59,10 +101,9 @@ QStringList OptionItems(OptionId id) {
         case OptionId::DPI: return {"75", "100", "150", "200", "300", "600"};
         case OptionId::DuplexSetting: return {"Front Only", "Duplex"};
         case OptionId::PageRejectionCoverage: return CoverageItems(QLocale().decimalPoint().at(0));
-        case OptionId::Format: return {"JPEG", "PDF", "PNG", "TIFF"};
-        case OptionId::PaperSize: return {"Default", "Letter", "Legal"};
-        case OptionId::Quality:
-            return {"Poor - Smallest Size", "Low", "Moderate", "Good - Default", "High", "Highest - Largest Size"};
+        case OptionId::Format: return Labels(FormatItems());
+        case OptionId::PaperSize: return Labels(PaperSizeItems());
+        case OptionId::Quality: return Labels(QualityItems());
         default: return {};
     }
 }

@@ -46,6 +46,30 @@ std::span<const OptionSpec, kOptionCount> AllOptions();
 const OptionSpec& Option(OptionId id);
 QString ValueName(OptionId id);
 
+// List items that carry a meaning for the scan, one row each: the label the
+// list shows and what choosing it means.
+struct FormatItem {
+    const char* label;
+    const char* extension;  // of the output file
+    bool multiPage;         // false: one image per file (JPEG, PNG)
+};
+struct QualityItem {
+    const char* label;
+    int jpegQuality;
+};
+struct PaperSizeItem {
+    const char* label;
+    int paperCode;  // the scanner's paper-size code; -1: none is sent
+};
+std::span<const FormatItem> FormatItems();
+std::span<const QualityItem> QualityItems();
+std::span<const PaperSizeItem> PaperSizeItems();
+
+// The row chosen at a list position, or null for none (-1) and out of range.
+const FormatItem* FormatAt(int position);
+const QualityItem* QualityAt(int position);
+const PaperSizeItem* PaperSizeAt(int position);
+
 // The items of a list option, in list order. The coverage items use the
 // user's decimal separator.
 QStringList OptionItems(OptionId id);

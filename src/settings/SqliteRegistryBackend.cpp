@@ -1,5 +1,7 @@
 #include "settings/SqliteRegistryBackend.h"
 
+#include "support/XdgFolders.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -174,9 +176,7 @@ CreateResult TryCreateKey(const QString& databasePath, std::uint32_t hive, const
 SqliteRegistryBackend::SqliteRegistryBackend(QString databasePath) : databasePath_(std::move(databasePath)) {}
 
 QString SqliteRegistryBackend::DefaultDatabasePath() {
-    QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
-    if (config.isEmpty() || !QDir::isAbsolutePath(config)) config = QDir::homePath() + QStringLiteral("/.config");
-    return config + QStringLiteral("/Quillon/registry.sqlite3");
+    return QuillonFolder(XdgBase::Config) + QStringLiteral("/registry.sqlite3");
 }
 
 std::unique_ptr<RegistryKey> SqliteRegistryBackend::OpenKey(std::uint32_t hive, const QString& path) {

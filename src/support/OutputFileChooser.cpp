@@ -1,11 +1,11 @@
 #include "support/OutputFileChooser.h"
 
 #include "settings/SettingsCatalogue.h"
-#include "settings/modRegistryFunctions.h"
+#include "settings/RegistryStore.h"
 #include "support/ErrorReport.h"
-#include "support/GlobalCode.h"
+#include "support/PathHelpers.h"
 #include "support/UserInterface.h"
-#include "support/modOpenFileAPI.h"
+#include "support/FileDialog.h"
 
 namespace quillon {
 

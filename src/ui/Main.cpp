@@ -1,6 +1,6 @@
 #include "ui/Main.h"
 
-#include "settings/modRegistryFunctions.h"
+#include "settings/RegistryStore.h"
 #include "support/UserInterface.h"
 #include "ui/ClickableLabel.h"
 #include "ui/MainLayout.h"

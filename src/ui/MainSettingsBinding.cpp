@@ -1,6 +1,6 @@
 // The binding of the option controls to their stored values: loading, the
 // change handlers, the Defaults button and the availability rule.
-#include "settings/modRegistryFunctions.h"
+#include "settings/RegistryStore.h"
 #include "support/UserInterface.h"
 #include "ui/Main.h"
 
@@ -16,8 +16,6 @@ const QString kAutoCropNotice = QStringLiteral(
     "The Auto-Crop feature is intended to only be used for photographs and should not be used for documents as it "
     "may produce unexpected results.");
 
-constexpr int kFormatJpeg = 0;
-constexpr int kFormatPng = 2;
 constexpr int kDuplexFrontOnly = 0;
 constexpr int kDuplexBothSides = 1;
 
@@ -94,8 +92,8 @@ void Main::OnDefaultsClicked() {
 void Main::UpdateOptionAvailability() {
     QCheckBox* multiplePages = Check(OptionId::AllowMultiplePages);
     QComboBox* duplex = List(OptionId::DuplexSetting);
-    const int format = List(OptionId::Format)->currentIndex();
-    const bool singleImageOutput = format == kFormatJpeg || format == kFormatPng;
+    const FormatItem* format = FormatAt(List(OptionId::Format)->currentIndex());
+    const bool singleImageOutput = format && !format->multiPage;
     if (singleImageOutput || ControlValue(OptionId::WIA) == 1) {
         // Resets go through the controls, so their handlers store them.
         if (multiplePages->isChecked()) multiplePages->setChecked(false);

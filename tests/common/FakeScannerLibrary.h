@@ -1,7 +1,7 @@
 #pragma once
 
 #include "scan/OptionControls.h"
-#include "scan/modCapture.h"
+#include "scan/ScannerLibrary.h"
 
 #include <QStringList>
 

@@ -1,13 +1,16 @@
 // End to end: the scan job drives SANE's test scanner through the real
 // library, and the files are read back by real readers.
 #include "scan/ScannerErrors.h"
-#include "scan/modScan.h"
+#include "scan/RunScan.h"
+#include "scan/sane/SaneDevice.h"
 #include "scan/sane/SaneLibrary.h"
+#include "scan/sane/SaneOptions.h"
+#include "scan/sane/ScannerLog.h"
 #include "settings/SqliteRegistryBackend.h"
-#include "settings/modRegistryFunctions.h"
+#include "settings/RegistryStore.h"
 
 #include "../common/FakeScannerLibrary.h"
-#include "../common/ScriptedSaneDialogs.h"
+#include "../common/ScriptedScannerDialogs.h"
 #include "../common/ScriptedUserInterface.h"
 #include "../common/TempDir.h"
 #include "../common/TestPages.h"
@@ -89,15 +92,15 @@ protected:
 
     // Makes the reads of the n-th page of every scan end with a SANE status.
     void InjectIntoPage(int page, const QString& status) {
-        library.SetDeviceOpener([page, status](const QString& name, SANE_Status* result) -> std::unique_ptr<SaneDevice> {
-            std::unique_ptr<SaneDevice> real(SaneHandleDevice::Open(name.toUtf8().constData(), result));
+        library.SetDeviceOpener([page, status](const QString& name, int* result) -> std::unique_ptr<SaneDevice> {
+            std::unique_ptr<SaneDevice> real = SaneHandleDevice::Open(name.toUtf8().constData(), result);
             if (!real) return nullptr;
             return std::make_unique<InjectingDevice>(std::move(real), page, "SANE_STATUS_" + status);
         });
     }
     void InjectNothing() {
-        library.SetDeviceOpener([](const QString& name, SANE_Status* result) {
-            return std::unique_ptr<SaneDevice>(SaneHandleDevice::Open(name.toUtf8().constData(), result));
+        library.SetDeviceOpener([](const QString& name, int* result) {
+            return SaneHandleDevice::Open(name.toUtf8().constData(), result);
         });
     }
 
@@ -120,7 +123,7 @@ protected:
     RegistryStore store{backend};
     testing::ScriptedUserInterface ui;
     testing::FakeOptionControls controls;
-    testing::ScriptedSaneDialogs dialogs;
+    testing::ScriptedScannerDialogs dialogs;
     SaneLibrary library{dialogs, temp.File("config"), temp.File("state/scanner.log")};
 };
 

@@ -1,8 +1,8 @@
 #include "scan/ScannerErrors.h"
 #include "support/ErrorReport.h"
-#include "scan/modScan.h"
+#include "scan/RunScan.h"
 #include "settings/SqliteRegistryBackend.h"
-#include "settings/modRegistryFunctions.h"
+#include "settings/RegistryStore.h"
 
 #include "../common/FakeScannerLibrary.h"
 #include "../common/ScriptedUserInterface.h"

@@ -1,8 +1,8 @@
 #include "settings/SqliteRegistryBackend.h"
-#include "settings/modRegistryFunctions.h"
+#include "settings/RegistryStore.h"
 #include "support/OutputFileChooser.h"
 #include "support/ErrorReport.h"
-#include "support/modOpenFileAPI.h"
+#include "support/FileDialog.h"
 
 #include "../common/ScriptedUserInterface.h"
 #include "../common/TempDir.h"

@@ -1,4 +1,4 @@
-#include "support/GlobalCode.h"
+#include "support/PathHelpers.h"
 
 #include "../common/ScriptedUserInterface.h"
 #include "../common/TempDir.h"

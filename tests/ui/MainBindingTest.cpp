@@ -1,5 +1,5 @@
 #include "settings/SqliteRegistryBackend.h"
-#include "settings/modRegistryFunctions.h"
+#include "settings/RegistryStore.h"
 #include "ui/Main.h"
 
 #include "../common/ScriptedUserInterface.h"

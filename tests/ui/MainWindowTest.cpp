@@ -1,5 +1,5 @@
 #include "settings/SqliteRegistryBackend.h"
-#include "settings/modRegistryFunctions.h"
+#include "settings/RegistryStore.h"
 #include "ui/Main.h"
 #include "ui/MainLayout.h"
 #include "ui/QtUserInterface.h"

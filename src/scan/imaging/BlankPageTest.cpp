@@ -1,5 +1,6 @@
 #include "scan/imaging/BlankPageTest.h"
 
+#include "scan/imaging/GreyLevels.h"
 #include "scan/imaging/PageImage.h"
 
 #include <algorithm>
@@ -40,8 +41,6 @@ constexpr int kInkContrast = 60;
 constexpr int kLightestInk = 200;
 constexpr int kDarkestCutoff = 128;
 
-using Histogram = std::array<std::uint64_t, 256>;
-
 // Grey samples of one row, every step-th pixel from x0.
 class RowSampler {
 public:
@@ -59,8 +58,7 @@ public:
                 break;
             case QImage::Format_RGB888:
                 for (int i = 0, x = x0_; i < count_; ++i, x += step_) {
-                    const std::uint8_t* p = line + 3 * x;
-                    out[i] = static_cast<std::uint8_t>((77 * p[0] + 150 * p[1] + 29 * p[2]) >> 8);
+                    out[i] = static_cast<std::uint8_t>(Luminance(line + 3 * x));
                 }
                 break;
             default:  // Format_Mono
@@ -80,20 +78,11 @@ private:
     int monoBlack_;
 };
 
-int Percentile(const Histogram& histogram, std::uint64_t total, double fraction) {
-    const auto wanted = static_cast<std::uint64_t>(std::ceil(fraction * static_cast<double>(total)));
-    std::uint64_t seen = 0;
-    for (int level = 0; level < 256; ++level) {
-        seen += histogram[level];
-        if (seen >= wanted && seen > 0) return level;
-    }
-    return 255;
-}
-
 }  // namespace
 
 InkMeasurement MeasureInk(const QImage& input) {
-    const QImage page = AsPageFormat(input);
+    const QImage& page = input;
+    Q_ASSERT(page.isNull() || IsPageFormat(page));
     const int width = page.width();
     const int height = page.height();
     InkMeasurement result;

@@ -10,7 +10,7 @@ struct InkMeasurement {
     int inkCutoff = 0;     // grey levels below this count as ink
 };
 
-// Measures the ink on a page (Mono, Grayscale8 or RGB888).
+// Measures the ink on a page already in a page format (Mono, Grayscale8 or RGB888).
 InkMeasurement MeasureInk(const QImage& page);
 
 // True when the page's ink coverage stays below the threshold.

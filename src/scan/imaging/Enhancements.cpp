@@ -1,5 +1,6 @@
 #include "scan/imaging/Enhancements.h"
 
+#include "scan/imaging/GreyLevels.h"
 #include "scan/imaging/PageEncoders.h"
 #include "scan/imaging/PageImage.h"
 
@@ -16,10 +17,6 @@ namespace quillon {
 
 namespace {
 
-using Histogram = std::array<std::uint64_t, 256>;
-
-int Luminance(const uchar* rgb) { return (77 * rgb[0] + 150 * rgb[1] + 29 * rgb[2]) >> 8; }
-
 int GreyAt(const QImage& page, int x, int y) {
     const uchar* line = page.constScanLine(y);
     return page.format() == QImage::Format_RGB888 ? Luminance(line + 3 * x) : line[x];
@@ -32,14 +29,6 @@ Histogram SampledHistogram(const QImage& page, int step, std::uint64_t* total) {
     for (int y = 0; y < page.height(); y += step)
         for (int x = 0; x < page.width(); x += step, ++*total) ++histogram[GreyAt(page, x, y)];
     return histogram;
-}
-
-int Percentile(const Histogram& histogram, std::uint64_t total, double fraction) {
-    const auto wanted = static_cast<std::uint64_t>(std::ceil(fraction * static_cast<double>(total)));
-    std::uint64_t seen = 0;
-    for (int level = 0; level < 256; ++level)
-        if ((seen += histogram[level]) >= std::max<std::uint64_t>(wanted, 1)) return level;
-    return 255;
 }
 
 int SampleStep(const QImage& page) { return std::max(1, PageDpi(page) / 100); }
@@ -116,7 +105,8 @@ constexpr double kLeastConfidence = 3.0;  // Leptonica's own minimum for a trust
 }  // namespace
 
 QImage AutoContrast(const QImage& input) {
-    const QImage page = AsPageFormat(input);
+    const QImage& page = input;
+    Q_ASSERT(page.isNull() || IsPageFormat(page));
     if (page.format() == QImage::Format_Mono || page.isNull()) return page;
     std::uint64_t total = 0;
     const Histogram histogram = SampledHistogram(page, SampleStep(page), &total);
@@ -139,7 +129,8 @@ QImage AutoContrast(const QImage& input) {
 }
 
 QImage AutoCrop(const QImage& input) {
-    const QImage page = AsPageFormat(input);
+    const QImage& page = input;
+    Q_ASSERT(page.isNull() || IsPageFormat(page));
     if (page.format() == QImage::Format_Mono || page.width() < 8 || page.height() < 8) return page;
     const int step = SampleStep(page);
     // The lid's level, from the outermost ring of the scan.
@@ -183,7 +174,8 @@ QImage AutoCrop(const QImage& input) {
 
 SkewEstimate FindSkew(const QImage& input) {
     QuietLeptonica();
-    const QImage page = AsPageFormat(input);
+    const QImage& page = input;
+    Q_ASSERT(page.isNull() || IsPageFormat(page));
     SkewEstimate estimate;
     if (page.width() < 64 || page.height() < 64) return estimate;
     PixHandle pix = ToPix(page);
@@ -198,7 +190,8 @@ SkewEstimate FindSkew(const QImage& input) {
 }
 
 QImage AutoDeskew(const QImage& input) {
-    const QImage page = AsPageFormat(input);
+    const QImage& page = input;
+    Q_ASSERT(page.isNull() || IsPageFormat(page));
     const SkewEstimate skew = FindSkew(page);
     if (!skew.found || std::fabs(skew.degrees) < kSmallestSkewDegrees) return page;
     PixHandle pix = ToPix(page);

@@ -5,8 +5,9 @@
 namespace quillon {
 
 // What the library does to a page when the scanner itself cannot. Each takes
-// a page (Mono, Grayscale8 or RGB888) and returns it improved, or unchanged
-// when there is nothing sure to improve.
+// a page already in a page format (Mono, Grayscale8 or RGB888: pages are
+// converted once, as they enter the library) and returns it improved, or
+// unchanged when there is nothing sure to improve.
 
 // Stretches the grey levels so the darkest ink becomes black and the paper
 // white; paper stays paper and show-through is not darkened into ink.

@@ -2,7 +2,7 @@
 
 #include "scan/imaging/DocumentWriter.h"
 #include "scan/imaging/SafeOutputFile.h"
-#include "scan/modCapture.h"
+#include "scan/ScannerLibrary.h"
 
 #include <QImage>
 #include <QString>

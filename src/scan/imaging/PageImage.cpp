@@ -26,6 +26,11 @@ bool MonoBlackIsOne(const QImage& page) {
     return qGray(page.color(1)) < qGray(page.color(0));
 }
 
+bool IsPageFormat(const QImage& image) {
+    const QImage::Format format = image.format();
+    return format == QImage::Format_Mono || format == QImage::Format_Grayscale8 || format == QImage::Format_RGB888;
+}
+
 QImage AsPageFormat(const QImage& image) {
     switch (image.format()) {
         case QImage::Format_Mono:

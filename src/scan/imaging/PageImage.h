@@ -11,6 +11,10 @@ constexpr int kDefaultPageDpi = 200;
 int PageDpi(const QImage& page);
 void SetPageDpi(QImage& page, double dpi);
 
+// True for the three page formats below; the blank test and the
+// enhancements take pages in them only.
+bool IsPageFormat(const QImage& image);
+
 // The page in one of the three page formats: Format_Mono (black and white),
 // Format_Grayscale8 or Format_RGB888, keeping its resolution.
 QImage AsPageFormat(const QImage& image);

@@ -2,14 +2,14 @@
 
 namespace quillon {
 
-SaneHandleDevice* SaneHandleDevice::Open(const char* name, SANE_Status* status) {
+std::unique_ptr<SaneDevice> SaneHandleDevice::Open(const char* name, int* status) {
     SANE_Handle handle = nullptr;
     *status = sane_open(name, &handle);
     if (*status != SANE_STATUS_GOOD || !handle) {
         if (*status == SANE_STATUS_GOOD) *status = SANE_STATUS_INVAL;
         return nullptr;
     }
-    return new SaneHandleDevice(handle);
+    return std::unique_ptr<SaneDevice>(new SaneHandleDevice(handle));
 }
 
 SaneHandleDevice::~SaneHandleDevice() {

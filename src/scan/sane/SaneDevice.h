@@ -2,6 +2,8 @@
 
 #include <sane/sane.h>
 
+#include <memory>
+
 namespace quillon {
 
 // The thin wrapper of one open SANE handle: everything the library asks of a
@@ -22,8 +24,8 @@ public:
 // A real device, opened by name; closed when destroyed.
 class SaneHandleDevice : public SaneDevice {
 public:
-    // Null with the status in *status when the device cannot be opened.
-    static SaneHandleDevice* Open(const char* name, SANE_Status* status);
+    // Null with SANE's status in *status when the device cannot be opened.
+    static std::unique_ptr<SaneDevice> Open(const char* name, int* status);
     ~SaneHandleDevice() override;
 
     SANE_Status Start() override { return sane_start(handle_); }

@@ -1,9 +1,12 @@
 #include "scan/sane/SaneLibrary.h"
 
 #include "scan/ScannerErrors.h"
-#include "scan/imaging/PageImage.h"
 #include "scan/sane/FrameReader.h"
+#include "scan/sane/SaneDevice.h"
+#include "scan/sane/SaneOptions.h"
 #include "scan/sane/SaneStatus.h"
+#include "scan/sane/ScannerLog.h"
+#include "support/XdgFolders.h"
 
 #include <QDir>
 #include <QFile>
@@ -66,32 +69,24 @@ const char* FirstSettable(const SaneOptions& options, const std::array<const cha
 
 }  // namespace
 
-SaneLibrary::SaneLibrary(SaneDialogs& dialogs, QString settingsFolder, QString logPath)
+SaneLibrary::SaneLibrary(ScannerDialogs& dialogs, QString settingsFolder, QString logPath)
     : dialogs_(dialogs),
-      opener_([](const QString& name, SANE_Status* status) {
-          return std::unique_ptr<SaneDevice>(SaneHandleDevice::Open(name.toUtf8().constData(), status));
-      }),
-      settingsFolder_(std::move(settingsFolder)),
-      log_(std::move(logPath)) {}
+      opener_([](const QString& name, int* status) { return SaneHandleDevice::Open(name.toUtf8().constData(), status); }),
+      settingsFolder_(settingsFolder.isEmpty() ? QuillonFolder(XdgBase::Config) : std::move(settingsFolder)),
+      log_(std::make_unique<ScannerLog>(logPath.isEmpty() ? ScannerLog::DefaultPath() : std::move(logPath))) {}
 
 SaneLibrary::~SaneLibrary() {
     CloseDevice();
     if (initialised_) sane_exit();
 }
 
-QString SaneLibrary::DefaultSettingsFolder() {
-    QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
-    if (config.isEmpty() || !QDir::isAbsolutePath(config)) config = QDir::homePath() + QStringLiteral("/.config");
-    return config + QStringLiteral("/Quillon");
-}
-
 int SaneLibrary::Log(const QString& operation, int result) {
-    log_.Write(operation + QStringLiteral(" -> ") + QString::number(result));
+    log_->Write(operation + QStringLiteral(" -> ") + QString::number(result));
     return result;
 }
 
 void SaneLibrary::Fail(int code, const QString& detail) {
-    log_.Write(QStringLiteral("error %1: %2 %3").arg(code).arg(ScannerErrorText(code), detail));
+    log_->Write(QStringLiteral("error %1: %2 %3").arg(code).arg(ScannerErrorText(code), detail));
     session_.RecordError(code, detail);
 }
 
@@ -144,12 +139,12 @@ int SaneLibrary::TWAIN_SelectImageSource(WindowHandle) {
         if (devices_[i].deviceName == remembered) preselected = i;
     const int choice = dialogs_.ChooseScanner(devices_, preselected);
     if (choice < 0 || choice >= devices_.size()) {
-        if (devices_.isEmpty()) log_.Write(QStringLiteral("no scanner found"));
+        if (devices_.isEmpty()) log_->Write(QStringLiteral("no scanner found"));
         return Log("TWAIN_SelectImageSource", 0);
     }
     chosenDevice_ = devices_[choice].deviceName;
     RememberDevice(chosenDevice_);
-    log_.Write(QStringLiteral("chose ") + chosenDevice_);
+    log_->Write(QStringLiteral("chose ") + chosenDevice_);
     return Log("TWAIN_SelectImageSource", 1);
 }
 
@@ -159,8 +154,9 @@ int SaneLibrary::OpenDevice(const QString& deviceName) {
         Fail(kScannerErrorNoSource, QStringLiteral("no scanner chosen"));
         return 0;
     }
-    SANE_Status status = SANE_STATUS_GOOD;
-    std::unique_ptr<SaneDevice> device = opener_(deviceName, &status);
+    int openStatus = SANE_STATUS_GOOD;
+    std::unique_ptr<SaneDevice> device = opener_(deviceName, &openStatus);
+    const auto status = static_cast<SANE_Status>(openStatus);
     if (!device) {
         // A device that vanished since it was listed reads as "invalid".
         const bool gone = status == SANE_STATUS_INVAL || status == SANE_STATUS_IO_ERROR;
@@ -241,12 +237,12 @@ void SaneLibrary::TWAIN_UnloadSourceManager() {
     if (initialised_) sane_exit();
     initialised_ = false;
     state_ = kStateNothing;
-    log_.Write(QStringLiteral("TWAIN_UnloadSourceManager"));
+    log_->Write(QStringLiteral("TWAIN_UnloadSourceManager"));
 }
 
 int SaneLibrary::TWAIN_LogFile(int on) {
-    log_.SetEnabled(on != 0);
-    return Log("TWAIN_LogFile(" + log_.path() + ")", 1);
+    log_->SetEnabled(on != 0);
+    return Log("TWAIN_LogFile(" + log_->path() + ")", 1);
 }
 
 int SaneLibrary::TWAIN_SetHideUI(int hide) {
@@ -274,7 +270,7 @@ int SaneLibrary::TWAIN_SetPixelType(int pixelType) {
     if (pixelType > 0 && options_->IsSettable("depth")) options_->SetNumber("depth", 8);
     if (pixelType == 0 && !thresholdInSoftware_ && options_->IsSettable("depth")) options_->SetNumber("depth", 1);
     if (!done) Fail(kScannerErrorInvalidValue, QStringLiteral("mode %1 refused").arg(mode));
-    log_.Write(QStringLiteral("mode %1%2").arg(mode, thresholdInSoftware_ ? " (thresholded here)" : ""));
+    log_->Write(QStringLiteral("mode %1%2").arg(mode, thresholdInSoftware_ ? " (thresholded here)" : ""));
     return Log(QStringLiteral("TWAIN_SetPixelType(%1)").arg(pixelType), done ? 1 : 0);
 }
 
@@ -288,7 +284,7 @@ int SaneLibrary::TWAIN_SetResolution(double dpi) {
     if (!actual) actual = options_->GetNumber("resolution");
     dpi_ = actual ? static_cast<int>(std::lround(*actual)) : 0;
     if (actual && std::lround(*actual) != std::lround(dpi))
-        log_.Write(QStringLiteral("resolution %1 asked, %2 given").arg(dpi).arg(*actual));
+        log_->Write(QStringLiteral("resolution %1 asked, %2 given").arg(dpi).arg(*actual));
     return Log(QStringLiteral("TWAIN_SetResolution(%1) = %2").arg(dpi).arg(dpi_), actual ? 1 : 0);
 }
 
@@ -330,7 +326,7 @@ int SaneLibrary::TWAIN_SetPaperSize(int paperCode) {
     const std::optional<double> height = options_->SetNumber("br-y", inUnit("br-y", heightMm));
     const bool exact = width && height && std::fabs(*width - inUnit("br-x", kLetterWidthMm)) < 1.0 &&
                        std::fabs(*height - inUnit("br-y", heightMm)) < 1.0;
-    if (!exact) log_.Write(QStringLiteral("paper size %1 only in part: the scan area is smaller").arg(paperCode));
+    if (!exact) log_->Write(QStringLiteral("paper size %1 only in part: the scan area is smaller").arg(paperCode));
     return Log(QStringLiteral("TWAIN_SetPaperSize(%1)").arg(paperCode), width && height ? 1 : 0);
 }
 
@@ -420,7 +416,7 @@ int SaneLibrary::TWAIN_IsFeederLoaded() {
         return Log("TWAIN_IsFeederLoaded (page started)", 1);
     }
     device_->Cancel();
-    log_.Write(QStringLiteral("feeder look-ahead: %1").arg(sane_strstatus(status)));
+    log_->Write(QStringLiteral("feeder look-ahead: %1").arg(sane_strstatus(status)));
     return Log("TWAIN_IsFeederLoaded", 0);
 }
 

@@ -1,11 +1,8 @@
 #pragma once
 
+#include "scan/ScannerDialogs.h"
+#include "scan/ScannerLibrary.h"
 #include "scan/imaging/ImagingSession.h"
-#include "scan/modCapture.h"
-#include "scan/sane/SaneDevice.h"
-#include "scan/sane/SaneDialogs.h"
-#include "scan/sane/SaneOptions.h"
-#include "scan/sane/ScannerLog.h"
 
 #include <array>
 #include <functional>
@@ -13,17 +10,20 @@
 
 namespace quillon {
 
+// Kept inside the library: SANE's own types stay behind these.
+class SaneDevice;
+class SaneOptions;
+class ScannerLog;
+
 // The scanner library on SANE. State numbers follow TWAIN: 1 nothing loaded,
 // 3 SANE initialised, 4 a device open, 5 scanning, 6 a page started and
 // waiting (the feeder's look-ahead), 7 a page being transferred.
 class SaneLibrary : public ScannerLibrary {
 public:
-    // The chosen scanner is remembered in the folder given (the program's
-    // configuration folder by default).
-    explicit SaneLibrary(SaneDialogs& dialogs, QString settingsFolder = DefaultSettingsFolder(),
-                         QString logPath = ScannerLog::DefaultPath());
+    // The chosen scanner is remembered in the folder given, and the log kept
+    // at the path given; empty texts mean the program's own folders.
+    explicit SaneLibrary(ScannerDialogs& dialogs, QString settingsFolder = {}, QString logPath = {});
     ~SaneLibrary() override;
-    static QString DefaultSettingsFolder();
 
     int TWAIN_SelectImageSource(WindowHandle owner) override;
     int TWAIN_OpenDefaultSource() override;
@@ -62,8 +62,9 @@ public:
     QString TWAIN_LastErrorTextVB() override;
     QString TWAIN_LastCompletedFile() override;
 
-    // How a device is opened by name; a test may wrap the real one.
-    using DeviceOpener = std::function<std::unique_ptr<SaneDevice>(const QString& name, SANE_Status* status)>;
+    // How a device is opened by name: null on failure, with SANE's status in
+    // *status. A test may wrap the real one.
+    using DeviceOpener = std::function<std::unique_ptr<SaneDevice>(const QString& name, int* status)>;
     void SetDeviceOpener(DeviceOpener opener) { opener_ = std::move(opener); }
 
     // Sets any option of the open device by its SANE name, from text.
@@ -87,10 +88,10 @@ private:
     void RememberDevice(const QString& deviceName) const;
     int Log(const QString& operation, int result);
 
-    SaneDialogs& dialogs_;
+    ScannerDialogs& dialogs_;
     DeviceOpener opener_;
     QString settingsFolder_;
-    ScannerLog log_;
+    std::unique_ptr<ScannerLog> log_;
     ImagingSession session_;
     int state_ = kStateNothing;
     bool initialised_ = false;

@@ -1,5 +1,7 @@
 #include "scan/sane/ScannerLog.h"
 
+#include "support/XdgFolders.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -10,9 +12,7 @@ namespace quillon {
 ScannerLog::ScannerLog(QString path, qint64 maxBytes) : path_(std::move(path)), maxBytes_(maxBytes) {}
 
 QString ScannerLog::DefaultPath() {
-    QString state = qEnvironmentVariable("XDG_STATE_HOME");
-    if (state.isEmpty() || !QDir::isAbsolutePath(state)) state = QDir::homePath() + QStringLiteral("/.local/state");
-    return state + QStringLiteral("/Quillon/scanner.log");
+    return QuillonFolder(XdgBase::State) + QStringLiteral("/scanner.log");
 }
 
 void ScannerLog::Write(const QString& line) {

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "scan/sane/SaneDialogs.h"
+#include "scan/ScannerDialogs.h"
 
 class QWidget;
 
 namespace quillon {
 
 // The scanner library's dialogs in Qt: the scanner list and the page progress.
-class QtSaneDialogs : public SaneDialogs {
+class QtScannerDialogs : public ScannerDialogs {
 public:
     void SetOwnerWindow(QWidget* owner) { owner_ = owner; }
     int ChooseScanner(const QList<ScannerChoice>& scanners, int preselected) override;

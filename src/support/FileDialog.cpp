@@ -1,4 +1,4 @@
-#include "support/modOpenFileAPI.h"
+#include "support/FileDialog.h"
 
 #include "support/UserInterface.h"
 

@@ -1,4 +1,4 @@
-#include "support/GlobalCode.h"
+#include "support/PathHelpers.h"
 
 #include "support/ErrorReport.h"
 #include "support/UserInterface.h"

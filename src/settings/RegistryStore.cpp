@@ -1,4 +1,4 @@
-#include "settings/modRegistryFunctions.h"
+#include "settings/RegistryStore.h"
 
 #include <cmath>
 #include <limits>

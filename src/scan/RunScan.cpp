@@ -1,12 +1,12 @@
-#include "scan/modScan.h"
+#include "scan/RunScan.h"
 
 #include "scan/ScanJob.h"
 #include "scan/ScannerErrors.h"
-#include "scan/modCapture.h"
+#include "scan/ScannerLibrary.h"
 #include "settings/SettingsCatalogue.h"
-#include "settings/modRegistryFunctions.h"
+#include "settings/RegistryStore.h"
 #include "support/ErrorReport.h"
-#include "support/GlobalCode.h"
+#include "support/PathHelpers.h"
 #include "support/OutputFileChooser.h"
 #include "support/UserInterface.h"
 

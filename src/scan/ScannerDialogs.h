@@ -22,9 +22,9 @@ public:
 };
 
 // The scanner library's own dialogs.
-class SaneDialogs {
+class ScannerDialogs {
 public:
-    virtual ~SaneDialogs() = default;
+    virtual ~ScannerDialogs() = default;
     // The chosen scanner's index, or -1 when cancelled. With no scanner at all,
     // says so plainly and gives -1.
     virtual int ChooseScanner(const QList<ScannerChoice>& scanners, int preselected) = 0;

@@ -1,4 +1,4 @@
-#include "ui/QtSaneDialogs.h"
+#include "ui/QtScannerDialogs.h"
 
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -16,7 +16,7 @@
 
 namespace quillon {
 
-int QtSaneDialogs::ChooseScanner(const QList<ScannerChoice>& scanners, int preselected) {
+int QtScannerDialogs::ChooseScanner(const QList<ScannerChoice>& scanners, int preselected) {
     if (scanners.isEmpty()) {
         QMessageBox::information(owner_, QStringLiteral("Select Scanner"),
                                  QStringLiteral("No scanner was found. Check that it is connected and switched on, "
@@ -42,7 +42,7 @@ int QtSaneDialogs::ChooseScanner(const QList<ScannerChoice>& scanners, int prese
     return dialog.exec() == QDialog::Accepted ? list->currentRow() : -1;
 }
 
-void QtSaneDialogs::RunTransfer(int pageNumber, TransferTask& task) {
+void QtScannerDialogs::RunTransfer(int pageNumber, TransferTask& task) {
     QProgressDialog progress(QStringLiteral("Scanning page %1...").arg(pageNumber), QStringLiteral("Cancel"), 0, 100,
                              owner_);
     progress.setWindowTitle(QStringLiteral("Quillon"));

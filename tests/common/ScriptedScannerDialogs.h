@@ -1,6 +1,6 @@
 #pragma once
 
-#include "scan/sane/SaneDialogs.h"
+#include "scan/ScannerDialogs.h"
 
 #include <functional>
 #include <thread>
@@ -10,7 +10,7 @@ namespace quillon::testing {
 // The scanner library's dialogs, answered by a script: the scanner at
 // chosenIndex is picked (-1 cancels), and every page runs on a worker thread
 // as in the program, after the hook has had its say.
-class ScriptedSaneDialogs : public SaneDialogs {
+class ScriptedScannerDialogs : public ScannerDialogs {
 public:
     int chosenIndex = 0;
     QList<ScannerChoice> offered;
