@@ -4,7 +4,21 @@
 #include <QString>
 #include <QStringList>
 
+#include <ostream>
+
 namespace quillon::testing {
+
+// The three page formats, named for test cases.
+struct PageFormat {
+    const char* name;
+    QImage::Format format;
+    friend void PrintTo(const PageFormat& f, std::ostream* out) { *out << f.name; }
+};
+inline constexpr PageFormat kPageFormats[] = {
+    {"BlackAndWhite", QImage::Format_Mono},
+    {"Grey", QImage::Format_Grayscale8},
+    {"Colour", QImage::Format_RGB888},
+};
 
 // A white page of the given size and format, at the given resolution.
 QImage BlankPage(int width, int height, QImage::Format format, int dpi = 300);

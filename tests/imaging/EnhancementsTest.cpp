@@ -2,6 +2,7 @@
 #include "scan/imaging/Enhancements.h"
 #include "scan/imaging/PageImage.h"
 
+#include "../common/NamedCases.h"
 #include "../common/TestPages.h"
 
 #include <QPainter>
@@ -69,10 +70,10 @@ TEST(EnhancementsTest, AutoCropCutsAPhotographOutOfTheLid) {
     EXPECT_EQ(AutoCrop(testing::BlankPage(800, 800, QImage::Format_Grayscale8)).size(), QSize(800, 800));
 }
 
-class DeskewTest : public ::testing::TestWithParam<QImage::Format> {};
+class DeskewTest : public ::testing::TestWithParam<testing::PageFormat> {};
 
 TEST_P(DeskewTest, StraightensASkewedPageAndLeavesAStraightOneAlone) {
-    const QImage skewed = testing::TextPage(GetParam(), 30, 2.0);
+    const QImage skewed = testing::TextPage(GetParam().format, 30, 2.0);
     const SkewEstimate before = FindSkew(skewed);
     ASSERT_TRUE(before.found);
     EXPECT_NEAR(std::fabs(before.degrees), 2.0, 0.3);
@@ -81,12 +82,11 @@ TEST_P(DeskewTest, StraightensASkewedPageAndLeavesAStraightOneAlone) {
     EXPECT_EQ(straightened.format(), skewed.format());
     EXPECT_LT(std::fabs(FindSkew(straightened).degrees), 0.3);
 
-    const QImage straight = testing::TextPage(GetParam(), 30, 0.0);
+    const QImage straight = testing::TextPage(GetParam().format, 30, 0.0);
     EXPECT_EQ(AutoDeskew(straight), straight);
 }
 
-INSTANTIATE_TEST_SUITE_P(Formats, DeskewTest,
-                         ::testing::Values(QImage::Format_Mono, QImage::Format_Grayscale8, QImage::Format_RGB888));
+INSTANTIATE_TEST_SUITE_P(Formats, DeskewTest, ::testing::ValuesIn(testing::kPageFormats), testing::NameOfCase());
 
 TEST(EnhancementsTest, DeskewLeavesPagesWithoutLinesAlone) {
     const QImage blank = testing::BlankPage(2550, 3300, QImage::Format_Grayscale8);

@@ -5,6 +5,7 @@
 
 #include "../common/QtPrinters.h"
 #include "../common/TempDir.h"
+#include "../common/NamedCases.h"
 #include "../common/TestPages.h"
 
 #include <QFile>
@@ -23,10 +24,6 @@ namespace quillon {
 namespace {
 
 using testing::RunTool;
-
-const char* FormatName(QImage::Format format) {
-    return format == QImage::Format_Mono ? "BlackAndWhite" : format == QImage::Format_Grayscale8 ? "Grey" : "Colour";
-}
 
 QStringList FilesIn(const QString& folder) { return QDir(folder).entryList(QDir::Files | QDir::Hidden); }
 
@@ -47,14 +44,14 @@ QImage ReadTiffPage(const QString& path, int directory) {
     return page;
 }
 
-class WriterRoundTripTest : public ::testing::TestWithParam<QImage::Format> {
+class WriterRoundTripTest : public ::testing::TestWithParam<testing::PageFormat> {
 protected:
     // Writes three pages through the session: the text page, a blank one, the text page again.
     QString WriteDocument(const QString& name, int quality) {
         const QString path = temp.File(name);
         session.SetJpegQuality(quality);
         EXPECT_EQ(session.BeginDocument(path), 0);
-        for (const QImage& page : {source, testing::BlankPage(2550, 3300, GetParam()), source}) {
+        for (const QImage& page : {source, testing::BlankPage(2550, 3300, GetParam().format), source}) {
             const ImageHandle image = session.Adopt(page, PageDpi(page));
             EXPECT_EQ(session.WritePage(image), 0);
             session.Free(image);
@@ -67,7 +64,7 @@ protected:
 
     testing::TempDir temp;
     ImagingSession session;
-    const QImage source = testing::TextPage(GetParam());
+    const QImage source = testing::TextPage(GetParam().format);
 };
 
 TEST_P(WriterRoundTripTest, PdfPassesQpdfAndRendersLikeTheSource) {
@@ -80,7 +77,7 @@ TEST_P(WriterRoundTripTest, PdfPassesQpdfAndRendersLikeTheSource) {
     RunTool("pdftoppm", {"-r", "300", "-gray", "-aa", "no", "-aaVector", "no", "-f", "1", "-l", "1", pdf, temp.File("render")});
     const QImage render(temp.File("render-1.pgm"));
     ASSERT_EQ(render.size(), source.size());
-    if (GetParam() == QImage::Format_Mono) {
+    if (GetParam().format == QImage::Format_Mono) {
         // G4 is lossless: the image as poppler decodes it is the page, pixel for pixel.
         RunTool("pdfimages", {"-png", "-f", "1", "-l", "1", pdf, temp.File("image")});
         EXPECT_EQ(QImage(temp.File("image-000.png")).convertToFormat(QImage::Format_Grayscale8),
@@ -97,13 +94,13 @@ TEST_P(WriterRoundTripTest, TiffHasEveryPageWithItsCompressionAndResolution) {
         const QString info = RunTool("tiffinfo", {tiff});
         EXPECT_EQ(info.count("TIFF Directory at offset"), 3);
         EXPECT_EQ(info.count("Resolution: 300, 300 pixels/inch"), 3) << info.toStdString();
-        const char* compression = GetParam() == QImage::Format_Mono ? "CCITT Group 4"
+        const char* compression = GetParam().format == QImage::Format_Mono ? "CCITT Group 4"
                                   : quality == 100                 ? "LZW"
                                                                    : "JPEG";
         EXPECT_EQ(info.count(QString("Compression Scheme: ") + compression), 3) << info.toStdString();
         const QImage first = ReadTiffPage(tiff, 0);
         ASSERT_EQ(first.size(), source.size());
-        const double limit = GetParam() == QImage::Format_Mono || quality == 100 ? 0.01 : 3.0;
+        const double limit = GetParam().format == QImage::Format_Mono || quality == 100 ? 0.01 : 3.0;
         EXPECT_LT(testing::MeanGreyDifference(first, source), limit);
         EXPECT_LT(testing::MeanGreyDifference(ReadTiffPage(tiff, 2), source), limit);
         QFile::remove(tiff);
@@ -127,9 +124,8 @@ TEST_P(WriterRoundTripTest, JpegAndPngHoldTheOnePageWithItsResolution) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(ColourModes, WriterRoundTripTest,
-                         ::testing::Values(QImage::Format_Mono, QImage::Format_Grayscale8, QImage::Format_RGB888),
-                         [](const auto& info) { return std::string(FormatName(info.param)); });
+INSTANTIATE_TEST_SUITE_P(ColourModes, WriterRoundTripTest, ::testing::ValuesIn(testing::kPageFormats),
+                         testing::NameOfCase());
 
 class WriterFailureTest : public ::testing::Test {
 protected:

@@ -246,6 +246,8 @@ struct InjectedStatus {
     const char* status;
     int page;
     int expectedError;  // 0: the batch simply ends there
+    std::string Name() const { return std::string(status) + "OnPage" + std::to_string(page); }
+    friend void PrintTo(const InjectedStatus& c, std::ostream* out) { *out << c.Name(); }
 };
 
 class InjectedStatusTest : public SaneScanTest, public ::testing::WithParamInterface<InjectedStatus> {};
@@ -285,7 +287,7 @@ INSTANTIATE_TEST_SUITE_P(
                       InjectedStatus{"NO_MEM", 9, kScannerErrorNoMemory}, InjectedStatus{"ACCESS_DENIED", 1, kScannerErrorAccessDenied},
                       InjectedStatus{"ACCESS_DENIED", 4, kScannerErrorAccessDenied}, InjectedStatus{"EOF", 1, kScannerErrorShortImage},
                       InjectedStatus{"EOF", 10, kScannerErrorShortImage}),
-    [](const auto& info) { return std::string(info.param.status) + "OnPage" + std::to_string(info.param.page); });
+    [](const auto& info) { return info.param.Name(); });
 
 TEST_F(SaneScanTest, ADeviceThatIsGoneOrARefusedSettingIsHandledAndLogged) {
     dialogs.chosenIndex = -1;

@@ -4,6 +4,7 @@
 #include "settings/SqliteRegistryBackend.h"
 #include "settings/RegistryStore.h"
 
+#include "../common/NamedCases.h"
 #include "../common/FakeScannerLibrary.h"
 #include "../common/ScriptedUserInterface.h"
 #include "../common/TempDir.h"
@@ -135,7 +136,7 @@ INSTANTIATE_TEST_SUITE_P(
                        "ERROR: Invalid PageRejectionCoverage Selected. (150) Please select a correct option."},
         InvalidOptions{"NegativeCoverage", [](auto& c) { c.texts[OptionId::PageRejectionCoverage] = "-0.5"; },
                        "ERROR: Invalid PageRejectionCoverage Selected. (-0.5) Please select a correct option."}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing::NameOfCase());
 
 TEST_F(RunScanTest, DuplexAndCoverageAreNotCheckedForSinglePages) {
     controls.states[OptionId::AllowMultiplePages] = 0;
@@ -297,7 +298,7 @@ INSTANTIATE_TEST_SUITE_P(
                     "TWAIN_EnableDuplex(0)", "TWAIN_HasFeeder()"},
                    true},
         DuplexCase{"JpegIsOneSided", {1, 2}, 1, 0, {"TWAIN_EnableDuplex(0)", "TWAIN_HasFeeder()"}, false}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing::NameOfCase());
 
 TEST_F(RunScanTest, FeederIsNotTriedWhenTryFeederFirstIsClear) {
     controls.states[OptionId::TryADFFirst] = 0;
@@ -491,10 +492,16 @@ TEST_F(FlatbedTest, ABlankSecondPageIsDroppedAndTheQuestionStillComes) {
     EXPECT_EQ(ReadFile(output), "ink\nink\n");
 }
 
-class HpReopenTest : public FlatbedTest, public ::testing::WithParamInterface<const char*> {};
+struct HpSourceName {
+    const char* name;
+    const char* sourceName;
+    friend void PrintTo(const HpSourceName& c, std::ostream* out) { *out << c.name; }
+};
+
+class HpReopenTest : public FlatbedTest, public ::testing::WithParamInterface<HpSourceName> {};
 
 TEST_P(HpReopenTest, HpSourcesAreReopenedWithTheFourBasicSettings) {
-    library.sourceName = QString::fromUtf8(GetParam());
+    library.sourceName = QString::fromUtf8(GetParam().sourceName);
     library.Add(2);
     ui.messageAnswers = {MessageAnswer::Yes, MessageAnswer::No};
     Scan();
@@ -506,8 +513,11 @@ TEST_P(HpReopenTest, HpSourcesAreReopenedWithTheFourBasicSettings) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Names, HpReopenTest,
-                         ::testing::Values("HP Scanjet", "x hp 5590", "Hewlett-Packard X", "HEWLETT PACKARD",
-                                           "hewlett packard officejet"));
+                         ::testing::Values(HpSourceName{"HpWord", "HP Scanjet"}, HpSourceName{"LowerCaseHp", "x hp 5590"},
+                                           HpSourceName{"HewlettHyphenPackard", "Hewlett-Packard X"},
+                                           HpSourceName{"HewlettPackardUpperCase", "HEWLETT PACKARD"},
+                                           HpSourceName{"HewlettPackardLowerCase", "hewlett packard officejet"}),
+                         testing::NameOfCase());
 
 TEST_F(FlatbedTest, NamesThatOnlyContainHpAreDisabledLikeAnyOther) {
     for (const char* name : {"HPX", "Scanner HP", "WHP-1"}) {

@@ -1,6 +1,7 @@
 #include "settings/SqliteRegistryBackend.h"
 #include "settings/RegistryStore.h"
 
+#include "../common/NamedCases.h"
 #include "../common/TempDir.h"
 
 #include <QFile>
@@ -222,7 +223,7 @@ INSTANTIATE_TEST_SUITE_P(
         DamagedFile{"Garbage", [](const QString& p) { WriteFile(p, QByteArray(5000, 'g')); }},
         DamagedFile{"Truncated", MakeTruncatedDatabase},
         DamagedFile{"FolderInItsPlace", [](const QString& p) { QDir().mkpath(p); }}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing::NameOfCase());
 
 TEST_F(RegistryStoreTest, AnEmptyFileIsAFreshDatabaseAndIsKept) {
     QDir().mkpath(QFileInfo(databasePath()).absolutePath());

@@ -1,5 +1,7 @@
 #include "settings/SettingsCatalogue.h"
 
+#include "../common/NamedCases.h"
+
 #include <gtest/gtest.h>
 
 namespace quillon {
@@ -73,7 +75,7 @@ INSTANTIATE_TEST_SUITE_P(
         LoadCase{"CheckOutOfRange", OptionId::AllowMultiplePages, " 2", 1},
         LoadCase{"CheckNegative", OptionId::TryADFFirst, "-1", 1},
         LoadCase{"CheckGarbage", OptionId::WIA, "yes", 0}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing::NameOfCase());
 
 TEST(SettingsCatalogueTest, EveryListDefaultNamesAnItem) {
     for (const OptionSpec& option : AllOptions()) {

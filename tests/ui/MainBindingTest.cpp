@@ -2,6 +2,7 @@
 #include "settings/RegistryStore.h"
 #include "ui/Main.h"
 
+#include "../common/NamedCases.h"
 #include "../common/ScriptedUserInterface.h"
 #include "../common/TempDir.h"
 
@@ -108,12 +109,20 @@ TEST_F(MainBindingTest, HandEditedValuesLoadTheDefaultWhichIsStored) {
     EXPECT_TRUE(ui.messages.empty());
 }
 
-class ForcedSingleImageTest : public MainBindingTest, public ::testing::WithParamInterface<std::pair<const char*, const char*>> {};
+// A stored value that makes the output a single image.
+struct SingleImageCause {
+    const char* name;
+    const char* valueName;
+    const char* stored;
+    friend void PrintTo(const SingleImageCause& c, std::ostream* out) { *out << c.name; }
+};
+
+class ForcedSingleImageTest : public MainBindingTest, public ::testing::WithParamInterface<SingleImageCause> {};
 
 TEST_P(ForcedSingleImageTest, LoadingForcesFrontOnlyAndSinglePagesAndStoresThem) {
     Stored("AllowMultiplePages", " 1");
     Stored("DuplexSetting", " 1");
-    Stored(GetParam().first, GetParam().second);
+    Stored(GetParam().valueName, GetParam().stored);
     Loaded();
     EXPECT_FALSE(IsChecked(OptionId::AllowMultiplePages));
     EXPECT_FALSE(IsEnabled(OptionId::AllowMultiplePages));
@@ -124,9 +133,9 @@ TEST_P(ForcedSingleImageTest, LoadingForcesFrontOnlyAndSinglePagesAndStoresThem)
 }
 
 INSTANTIATE_TEST_SUITE_P(Causes, ForcedSingleImageTest,
-                         ::testing::Values(std::make_pair("Format", " 0"), std::make_pair("Format", " 2"),
-                                           std::make_pair("WIA", " 1")),
-                         [](const auto& info) { return std::string(info.index == 0 ? "Jpeg" : info.index == 1 ? "Png" : "Wia"); });
+                         ::testing::Values(SingleImageCause{"Jpeg", "Format", " 0"}, SingleImageCause{"Png", "Format", " 2"},
+                                           SingleImageCause{"Wia", "WIA", " 1"}),
+                         testing::NameOfCase());
 
 TEST_F(MainBindingTest, DefaultsButtonRestoresDefaultsButKeepsPaperSizeAndOtherValues) {
     Stored("PaperSize", " 2");
