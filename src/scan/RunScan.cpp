@@ -201,7 +201,7 @@ private:
             ++pageCount;
             // The first page is kept even when blank, so a document is never empty.
             const bool blank = library_.DIB_IsBlank(image, job_.blankThreshold) == 1;
-            if (pageCount == 1 || !blank) library_.TWAIN_DibWritePage(image);
+            if ((pageCount == 1 || !blank) && library_.TWAIN_DibWritePage(image) == 0) ++pagesWritten_;
             library_.DIB_Free(image);
             if (flatbed) {
                 if (ui_.ShowMessage(QStringLiteral("Scan Another Page?"), QStringLiteral("Quillon Question"),
@@ -233,7 +233,8 @@ private:
         if (library_.TWAIN_LastErrorCode() != 0) {
             const int code = library_.TWAIN_LastErrorCode();
             const QString text = library_.TWAIN_LastErrorTextVB();
-            return ScanningErrorEnd(QStringLiteral("TWAIN Error #") + QString::number(code) + QLatin1Char(' ') + text);
+            return ScanningErrorEnd(QStringLiteral("TWAIN Error #") + QString::number(code) + QLatin1Char(' ') + text +
+                                    PagesSavedBeforeTheError());
         }
         if (!PathExists(job_.outputPath, false))
             return ScanningErrorEnd(QStringLiteral("Could not locate file: ") + job_.outputPath);
@@ -244,6 +245,15 @@ private:
         Unload();
         ui_.ShowMessage(QStringLiteral("Scanned Successfully to:") + kCr + kCr + job_.outputPath,
                         QStringLiteral("Quillon Successful"), MessageIcon::Information, MessageButtons::Ok);
+    }
+
+    // A batch that fails midway still keeps the pages before the failure in the
+    // file, replacing any older one: the user must learn that, and where.
+    QString PagesSavedBeforeTheError() {
+        if (pagesWritten_ == 0 || library_.TWAIN_LastCompletedFile() != job_.outputPath) return {};
+        const QString saved = pagesWritten_ == 1 ? QStringLiteral("1 page was saved to:")
+                                                 : QStringLiteral("%1 pages were saved to:").arg(pagesWritten_);
+        return kCr + kCr + saved + kCr + job_.outputPath;
     }
 
     void ScanningErrorEnd(const QString& detail) {
@@ -274,6 +284,7 @@ private:
     const RegistryStore& store_;
     UserInterface& ui_;
     ScanJob job_;
+    int pagesWritten_ = 0;  // into the multi-page file
     bool unloaded_ = false;
 };
 

@@ -26,12 +26,15 @@ struct RegistryValue {
     QByteArray data;  // the value's bytes as the registry keeps them (text with its NUL)
 };
 
+// What a lookup found: a missing key or value is not the same as a store that
+// could not be read at that moment (busy, no file descriptor left, ...).
+enum class LookupResult { Found, Missing, Failed };
+
 // One open key. Closing is the destructor; a key lives only within one store call.
 class RegistryKey {
 public:
     virtual ~RegistryKey() = default;
-    // False when the value is missing or cannot be read.
-    virtual bool QueryValue(const QString& name, RegistryValue& value) = 0;
+    virtual LookupResult QueryValue(const QString& name, RegistryValue& value) = 0;
     virtual bool SetValue(const QString& name, const RegistryValue& value) = 0;
     // Makes every change made through this key permanent before returning.
     virtual bool Flush() = 0;
@@ -41,8 +44,9 @@ public:
 class RegistryBackend {
 public:
     virtual ~RegistryBackend() = default;
-    // Opens an existing key; never creates it. Null on failure.
-    virtual std::unique_ptr<RegistryKey> OpenKey(std::uint32_t hive, const QString& path) = 0;
+    // Opens an existing key; never creates it. Null, with why in result, when
+    // the key is missing or cannot be read.
+    virtual std::unique_ptr<RegistryKey> OpenKey(std::uint32_t hive, const QString& path, LookupResult& result) = 0;
     // Opens the key, creating it and every missing key on its path. Null on failure.
     virtual std::unique_ptr<RegistryKey> CreateKey(std::uint32_t hive, const QString& path) = 0;
 };

@@ -38,24 +38,29 @@ QString RenderRegistryValue(const RegistryValue& value) {
         return QStringLiteral("%1").arg(number, 3, 10, QLatin1Char('0'));
     }
     if (value.type == kRegBinary) return QString::fromLatin1(data.toHex().toUpper());
-    // Text types: the data without its terminating NUL. A value stored with no
-    // data at all (not even the NUL) reads as the empty text.
-    if (data.isEmpty()) return QString();
-    return QString::fromUtf8(data.left(data.size() - 1));
+    // Text types: the data without its terminating NUL. Text stored by hand
+    // (sqlite3's UPDATE) has no NUL, and is read whole.
+    if (data.endsWith('\0')) return QString::fromUtf8(data.left(data.size() - 1));
+    return QString::fromUtf8(data);
 }
 
-QString RegistryStore::GetRegistryString(std::uint32_t hive, const QString& keyPath,
-                                         const QString& valueName) const {
+RegistryStore::Reading RegistryStore::ReadRegistryString(std::uint32_t hive, const QString& keyPath,
+                                                         const QString& valueName) const {
     try {
-        if (!IsPredefinedHive(hive)) return kNotFound;
-        const std::unique_ptr<RegistryKey> key = backend_.OpenKey(hive, keyPath);
-        if (!key) return kNotFound;
-        RegistryValue value;
-        if (!key->QueryValue(valueName, value)) return kNotFound;
-        if (value.data.size() > kRegistryReadBufferBytes) return kNotFound;
-        return RenderRegistryValue(value);
+        if (!IsPredefinedHive(hive)) return {kNotFound};
+        LookupResult result = LookupResult::Missing;
+        const std::unique_ptr<RegistryKey> key = backend_.OpenKey(hive, keyPath, result);
+        if (key) {
+            RegistryValue value;
+            result = key->QueryValue(valueName, value);
+            if (result == LookupResult::Found) {
+                if (value.data.size() > kRegistryReadBufferBytes) return {kNotFound};
+                return {RenderRegistryValue(value)};
+            }
+        }
+        return {kNotFound, result == LookupResult::Failed};
     } catch (...) {
-        return kNotFound;
+        return {kNotFound, true};
     }
 }
 

@@ -19,7 +19,17 @@ public:
     explicit RegistryStore(RegistryBackend& backend) : backend_(backend) {}
 
     // The value as text, or "Not Found" when the key or value is missing or unreadable.
-    QString GetRegistryString(std::uint32_t hive, const QString& keyPath, const QString& valueName) const;
+    QString GetRegistryString(std::uint32_t hive, const QString& keyPath, const QString& valueName) const {
+        return ReadRegistryString(hive, keyPath, valueName).text;
+    }
+
+    // The same read, also telling whether "Not Found" means that the store
+    // could not be read: a caller must then not take the value for missing.
+    struct Reading {
+        QString text;
+        bool failed = false;
+    };
+    Reading ReadRegistryString(std::uint32_t hive, const QString& keyPath, const QString& valueName) const;
 
     // Creates the key path, stores the value and flushes it. Failures are not reported.
     void SetRegistryString(std::uint32_t hive, const QString& keyPath, const QString& valueName,
@@ -28,6 +38,9 @@ public:
     // The program's own key under the current user's hive.
     QString Get(const QString& valueName) const {
         return GetRegistryString(kHkeyCurrentUser, kQuillonKeyPath, valueName);
+    }
+    Reading Read(const QString& valueName) const {
+        return ReadRegistryString(kHkeyCurrentUser, kQuillonKeyPath, valueName);
     }
     void Set(const QString& valueName, const QString& value) const {
         SetRegistryString(kHkeyCurrentUser, kQuillonKeyPath, valueName, kRegSz, value);

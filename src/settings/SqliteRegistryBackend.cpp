@@ -6,13 +6,16 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 #include <sqlite3.h>
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <thread>
 
 namespace quillon {
 
@@ -27,7 +30,9 @@ struct StatementFinalizer {
 using SqliteHandle = std::unique_ptr<sqlite3, SqliteCloser>;
 using Statement = std::unique_ptr<sqlite3_stmt, StatementFinalizer>;
 
-constexpr int kBusyTimeoutMs = 10000;  // lets two running copies share the file
+// The settings file is never reached through a link: another program's file
+// must not get our tables, nor be read as ours.
+constexpr int kOpenFlags = SQLITE_OPEN_NOFOLLOW;
 
 const char* const kSchema =
     "CREATE TABLE IF NOT EXISTS keys (hive INTEGER NOT NULL, path TEXT NOT NULL COLLATE NOCASE,"
@@ -52,29 +57,65 @@ void BindText(sqlite3_stmt* statement, int index, const QString& text) {
     sqlite3_bind_text(statement, index, utf8.constData(), static_cast<int>(utf8.size()), SQLITE_TRANSIENT);
 }
 
+// Errors that say the file is not a database, or a broken one: its values are
+// gone, so it reads as holding none and may be moved aside. Anything else (no
+// file descriptor left, no permission, a read-only file, a lock held by
+// another program) is a passing trouble with a healthy store.
+bool IsDamagedFileError(int code) {
+    const int primary = code & 0xFF;
+    return primary == SQLITE_NOTADB || primary == SQLITE_CORRUPT;
+}
+
+LookupResult LookupOfError(int code) {
+    return IsDamagedFileError(code) ? LookupResult::Missing : LookupResult::Failed;
+}
+
+enum class FileKind { Absent, Regular, NotAStore, Unknown };
+
+// What stands at the path, without following a link or opening it: a FIFO
+// would block the open, and a link or a folder is not a store.
+FileKind KindOfFile(const QByteArray& path) {
+    struct stat status {};
+    if (::lstat(path.constData(), &status) != 0) return errno == ENOENT ? FileKind::Absent : FileKind::Unknown;
+    return S_ISREG(status.st_mode) ? FileKind::Regular : FileKind::NotAStore;
+}
+
+int WaitWhileBusy(void* budget, int) { return static_cast<BusyBudget*>(budget)->Wait() ? 1 : 0; }
+
+SqliteHandle OpenDatabase(const QByteArray& file, int flags, BusyBudget& budget, int* rc) {
+    sqlite3* raw = nullptr;
+    *rc = sqlite3_open_v2(file.constData(), &raw, flags | kOpenFlags, nullptr);
+    SqliteHandle db(raw);
+    if (*rc != SQLITE_OK) return nullptr;
+    sqlite3_busy_handler(db.get(), WaitWhileBusy, &budget);
+    return db;
+}
+
 class SqliteKey : public RegistryKey {
 public:
-    SqliteKey(SqliteHandle db, std::uint32_t hive, QString path, bool inTransaction)
-        : db_(std::move(db)), hive_(hive), path_(std::move(path)), inTransaction_(inTransaction) {}
+    SqliteKey(SqliteHandle db, std::uint32_t hive, QString path, bool inTransaction, BusyBudget& budget)
+        : db_(std::move(db)), hive_(hive), path_(std::move(path)), inTransaction_(inTransaction), budget_(budget) {}
 
     ~SqliteKey() override {
         // Closing a key keeps what was set through it, as the registry does.
-        if (inTransaction_) sqlite3_exec(db_.get(), "COMMIT", nullptr, nullptr, nullptr);
+        if (inTransaction_) Flush();
     }
 
-    bool QueryValue(const QString& name, RegistryValue& value) override {
+    LookupResult QueryValue(const QString& name, RegistryValue& value) override {
         Statement statement = Prepare(
             db_.get(), "SELECT type, data FROM named_values WHERE hive = ? AND path = ? AND name = ?");
-        if (!statement) return false;
+        if (!statement) return LookupOfError(sqlite3_errcode(db_.get()));
         sqlite3_bind_int64(statement.get(), 1, hive_);
         BindText(statement.get(), 2, path_);
         BindText(statement.get(), 3, name);
-        if (sqlite3_step(statement.get()) != SQLITE_ROW) return false;
+        const int rc = sqlite3_step(statement.get());
+        if (rc == SQLITE_DONE) return LookupResult::Missing;
+        if (rc != SQLITE_ROW) return LookupOfError(rc);
         value.type = static_cast<std::uint32_t>(sqlite3_column_int64(statement.get(), 0));
         const void* blob = sqlite3_column_blob(statement.get(), 1);
         const int size = sqlite3_column_bytes(statement.get(), 1);
         value.data = QByteArray(static_cast<const char*>(blob), size);
-        return true;
+        return LookupResult::Found;
     }
 
     bool SetValue(const QString& name, const RegistryValue& value) override {
@@ -95,7 +136,12 @@ public:
     bool Flush() override {
         if (!inTransaction_) return true;
         inTransaction_ = false;
-        return sqlite3_exec(db_.get(), "COMMIT", nullptr, nullptr, nullptr) == SQLITE_OK;
+        if (sqlite3_exec(db_.get(), "COMMIT", nullptr, nullptr, nullptr) == SQLITE_OK) {
+            budget_.Refill();  // the lock was ours: whoever held it is done
+            return true;
+        }
+        sqlite3_exec(db_.get(), "ROLLBACK", nullptr, nullptr, nullptr);
+        return false;
     }
 
 private:
@@ -103,21 +149,8 @@ private:
     std::uint32_t hive_;
     QString path_;
     bool inTransaction_;
+    BusyBudget& budget_;
 };
-
-// Errors that say the file at the path is not a database we can use.
-bool IsDamagedFileError(int code) {
-    switch (code & 0xFF) {
-        case SQLITE_NOTADB:
-        case SQLITE_CORRUPT:
-        case SQLITE_CANTOPEN:
-        case SQLITE_READONLY:
-        case SQLITE_PERM:
-            return true;
-        default:
-            return false;
-    }
-}
 
 // Moves a damaged settings file (or whatever stands at its path) aside so a fresh
 // one can be started. It is never deleted.
@@ -140,18 +173,17 @@ struct CreateResult {
     int error = SQLITE_OK;
 };
 
-CreateResult TryCreateKey(const QString& databasePath, std::uint32_t hive, const QStringList& parts) {
+CreateResult TryCreateKey(const QString& databasePath, std::uint32_t hive, const QStringList& parts,
+                          BusyBudget& budget) {
     const QByteArray file = QFile::encodeName(databasePath);
     // The file is private to the user from its first byte.
-    if (!QFileInfo::exists(databasePath) && !QFileInfo(databasePath).isSymLink()) {
-        const int fd = ::open(file.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (KindOfFile(file) == FileKind::Absent) {
+        const int fd = ::open(file.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600);
         if (fd >= 0) ::close(fd);
     }
-    sqlite3* raw = nullptr;
-    int rc = sqlite3_open_v2(file.constData(), &raw, SQLITE_OPEN_READWRITE, nullptr);
-    SqliteHandle db(raw);
-    if (rc != SQLITE_OK) return {nullptr, rc};
-    sqlite3_busy_timeout(db.get(), kBusyTimeoutMs);
+    int rc = SQLITE_OK;
+    SqliteHandle db = OpenDatabase(file, SQLITE_OPEN_READWRITE, budget, &rc);
+    if (!db) return {nullptr, rc};
     rc = sqlite3_exec(db.get(), "PRAGMA synchronous=FULL", nullptr, nullptr, nullptr);
     if (rc == SQLITE_OK) rc = sqlite3_exec(db.get(), "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
     if (rc == SQLITE_OK) rc = sqlite3_exec(db.get(), kSchema, nullptr, nullptr, nullptr);
@@ -168,7 +200,7 @@ CreateResult TryCreateKey(const QString& databasePath, std::uint32_t hive, const
         if (sqlite3_step(insert.get()) != SQLITE_DONE) return {nullptr, sqlite3_errcode(db.get())};
     }
     insert.reset();
-    return {std::make_unique<SqliteKey>(std::move(db), hive, parts.join(QLatin1Char('\\')), true), SQLITE_OK};
+    return {std::make_unique<SqliteKey>(std::move(db), hive, parts.join(QLatin1Char('\\')), true, budget), SQLITE_OK};
 }
 
 }  // namespace
@@ -179,37 +211,88 @@ QString SqliteRegistryBackend::DefaultDatabasePath() {
     return QuillonFolder(XdgBase::Config) + QStringLiteral("/registry.sqlite3");
 }
 
-std::unique_ptr<RegistryKey> SqliteRegistryBackend::OpenKey(std::uint32_t hive, const QString& path) {
-    // Read-only: a read never creates the file, the folder or the key.
-    sqlite3* raw = nullptr;
-    const int rc = sqlite3_open_v2(QFile::encodeName(databasePath_).constData(), &raw, SQLITE_OPEN_READONLY, nullptr);
-    SqliteHandle db(raw);
-    if (rc != SQLITE_OK) return nullptr;
-    sqlite3_busy_timeout(db.get(), kBusyTimeoutMs);
+std::unique_ptr<RegistryKey> SqliteRegistryBackend::OpenKey(std::uint32_t hive, const QString& path,
+                                                            LookupResult& result) {
+    const QByteArray file = QFile::encodeName(databasePath_);
+    switch (KindOfFile(file)) {
+        case FileKind::Absent:
+        case FileKind::NotAStore:
+            result = LookupResult::Missing;
+            return nullptr;
+        case FileKind::Unknown:
+            result = LookupResult::Failed;
+            return nullptr;
+        case FileKind::Regular:
+            break;
+    }
+    // Read-write, though only read: a writer killed mid-commit leaves a hot
+    // journal that only a connection able to write can roll back, and until
+    // then nothing may be read. A read-only file still opens, for reading.
+    // Without SQLITE_OPEN_CREATE a read never makes a file.
+    int rc = SQLITE_OK;
+    SqliteHandle db = OpenDatabase(file, SQLITE_OPEN_READWRITE, busyBudget_, &rc);
+    if (!db) {
+        result = LookupOfError(rc);
+        return nullptr;
+    }
     Statement statement = Prepare(db.get(), "SELECT 1 FROM keys WHERE hive = ? AND path = ?");
-    if (!statement) return nullptr;
+    if (!statement) {
+        // An empty file is a database without tables: nothing is stored yet.
+        const int error = sqlite3_errcode(db.get());
+        result = error == SQLITE_ERROR ? LookupResult::Missing : LookupOfError(error);
+        return nullptr;
+    }
     const QString normalised = PathParts(path).join(QLatin1Char('\\'));
     sqlite3_bind_int64(statement.get(), 1, hive);
     BindText(statement.get(), 2, normalised);
-    if (sqlite3_step(statement.get()) != SQLITE_ROW) return nullptr;
+    rc = sqlite3_step(statement.get());
+    if (rc != SQLITE_ROW) {
+        result = rc == SQLITE_DONE ? LookupResult::Missing : LookupOfError(rc);
+        return nullptr;
+    }
     statement.reset();
-    return std::make_unique<SqliteKey>(std::move(db), hive, normalised, false);
+    result = LookupResult::Found;
+    return std::make_unique<SqliteKey>(std::move(db), hive, normalised, false, busyBudget_);
 }
 
 std::unique_ptr<RegistryKey> SqliteRegistryBackend::CreateKey(std::uint32_t hive, const QString& path) {
     const QStringList parts = PathParts(path);
     if (parts.isEmpty()) return nullptr;
-    const QFileInfo info(databasePath_);
-    const bool existedBefore = info.exists() || info.isSymLink();
-    QDir().mkpath(info.absolutePath());
+    const QByteArray file = QFile::encodeName(databasePath_);
+    QDir().mkpath(QFileInfo(databasePath_).absolutePath());
 
-    CreateResult result = TryCreateKey(databasePath_, hive, parts);
+    const FileKind kind = KindOfFile(file);
+    if (kind == FileKind::Unknown) return nullptr;
+    // Something that is no store stands where the settings file belongs (a
+    // link, a folder, a FIFO): keep it aside and start a fresh file.
+    if (kind == FileKind::NotAStore && !MoveAside(databasePath_)) return nullptr;
+
+    CreateResult result = TryCreateKey(databasePath_, hive, parts, busyBudget_);
     if (result.key) return std::move(result.key);
-    // Something unusable stands where the settings file belongs: keep it aside and
-    // start a fresh file, once.
-    if (IsDamagedFileError(result.error) && existedBefore && MoveAside(databasePath_))
-        result = TryCreateKey(databasePath_, hive, parts);
+    // A file that is not a database, or a broken one: the same, once.
+    if (IsDamagedFileError(result.error) && kind == FileKind::Regular && MoveAside(databasePath_))
+        result = TryCreateKey(databasePath_, hive, parts, busyBudget_);
     return std::move(result.key);
+}
+
+bool BusyBudget::Wait() {
+    using namespace std::chrono;
+    const auto now = steady_clock::now();
+    // The budget grows back slowly with time, so one held lock costs the
+    // program a bounded wait in all, not one wait per call.
+    leftMs_ = std::min(kMaxMs, leftMs_ + duration_cast<milliseconds>(now - lastSeen_).count() / kRegrowthDivisor);
+    lastSeen_ = now;
+    if (leftMs_ <= 0) return false;
+    std::this_thread::sleep_for(milliseconds(kStepMs));
+    const auto after = steady_clock::now();
+    leftMs_ -= duration_cast<milliseconds>(after - now).count();
+    lastSeen_ = after;
+    return true;
+}
+
+void BusyBudget::Refill() {
+    leftMs_ = kMaxMs;
+    lastSeen_ = std::chrono::steady_clock::now();
 }
 
 }  // namespace quillon

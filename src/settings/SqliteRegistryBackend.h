@@ -2,11 +2,33 @@
 
 #include "settings/RegistryBackend.h"
 
+#include <chrono>
+
 namespace quillon {
+
+// How long the store may wait in all for a lock another program holds: every
+// wait draws on it, and it grows back slowly (a tenth of the time passed) and
+// in full after a write of ours succeeds. So a program holding the lock for
+// minutes costs the window half a second, not a wait on every call.
+class BusyBudget {
+public:
+    static constexpr long long kMaxMs = 500;
+    static constexpr long long kRegrowthDivisor = 10;
+    static constexpr int kStepMs = 5;
+
+    // False when the budget is spent: the caller gives up at once.
+    bool Wait();
+    void Refill();
+
+private:
+    long long leftMs_ = kMaxMs;
+    std::chrono::steady_clock::time_point lastSeen_ = std::chrono::steady_clock::now();
+};
 
 // The registry on Linux: one SQLite file holding keys and named values.
 // A created key holds one write transaction that Flush() commits with
 // synchronous=FULL, so a flushed write is on disk before the call returns.
+// Only a regular file, never a link, is taken for the store.
 class SqliteRegistryBackend : public RegistryBackend {
 public:
     explicit SqliteRegistryBackend(QString databasePath);
@@ -16,11 +38,12 @@ public:
 
     const QString& databasePath() const { return databasePath_; }
 
-    std::unique_ptr<RegistryKey> OpenKey(std::uint32_t hive, const QString& path) override;
+    std::unique_ptr<RegistryKey> OpenKey(std::uint32_t hive, const QString& path, LookupResult& result) override;
     std::unique_ptr<RegistryKey> CreateKey(std::uint32_t hive, const QString& path) override;
 
 private:
     QString databasePath_;
+    BusyBudget busyBudget_;
 };
 
 }  // namespace quillon

@@ -3,6 +3,7 @@
 #include "scan/OptionControls.h"
 #include "settings/SettingsCatalogue.h"
 
+#include <QSet>
 #include <QWidget>
 
 #include <array>
@@ -60,6 +61,8 @@ private:
     void UpdateOptionAvailability();
     int ControlValue(OptionId id) const;
     void SetControlValue(OptionId id, int value);
+    // The value an option loads as; notes the options whose stored value could not be read.
+    int LoadOption(const OptionSpec& option, int listItemCount);
 
     const RegistryStore& store_;
     UserInterface& ui_;
@@ -69,6 +72,7 @@ private:
     QPushButton* defaultsButton_ = nullptr;
     QLabel* statusLabel_ = nullptr;
     QLabel* noticeLabel_ = nullptr;
+    QSet<OptionId> unreadOptions_;  // while loading
 };
 
 }  // namespace quillon

@@ -53,17 +53,27 @@ void Main::OnOptionChanged(OptionId id) {
     if (id == OptionId::AutoCrop && Check(id)->isChecked())
         ui_.ShowMessage(kAutoCropNotice, QStringLiteral("Quillon Information"), MessageIcon::Information,
                         MessageButtons::Ok);
+    // A default shown only because the store could not be read is not the
+    // user's choice: the stored value stays.
+    if (unreadOptions_.contains(id)) return;
     store_.Set(ValueName(id), StoredForm(ControlValue(id)));
 }
 
+int Main::LoadOption(const OptionSpec& option, int listItemCount) {
+    const RegistryStore::Reading stored = store_.Read(QString::fromLatin1(option.valueName));
+    if (stored.failed) unreadOptions_.insert(option.id);
+    return LoadedValue(option, stored.text, listItemCount);
+}
+
 void Main::ReloadForm() {
+    unreadOptions_.clear();
     for (const OptionSpec& option : AllOptions())
         if (option.kind == OptionKind::List) List(option.id)->clear();
 
     // Check boxes first: a box's handler runs only when loading changes its state.
     for (const OptionSpec& option : AllOptions()) {
         if (option.kind != OptionKind::Check) continue;
-        SetControlValue(option.id, LoadedValue(option, store_.Get(QString::fromLatin1(option.valueName)), 0));
+        SetControlValue(option.id, LoadOption(option, 0));
     }
 
     // Then each list in full: filled without a selection, then selected by
@@ -76,11 +86,11 @@ void Main::ReloadForm() {
             list->addItems(OptionItems(option.id));
             list->setCurrentIndex(-1);
         }
-        const QString stored = store_.Get(QString::fromLatin1(option.valueName));
-        SetControlValue(option.id, LoadedValue(option, stored, list->count()));
+        SetControlValue(option.id, LoadOption(option, list->count()));
     }
 
     UpdateOptionAvailability();
+    unreadOptions_.clear();  // from now on every change is the user's, and stored
 }
 
 void Main::OnDefaultsClicked() {

@@ -112,9 +112,13 @@ protected:
 
     QString LastMessage() const { return ui.messages.empty() ? QString() : ui.messages.back().text; }
     QString Success(const QString& path) const { return "Scanned Successfully to:" + kCr + kCr + path; }
-    QString ScanError(int code) const {
-        return "ERROR: An error occurred while scanning." + kCr + kCr + "TWAIN Error #" + QString::number(code) + " " +
-               ScannerErrorText(code);
+    // With pages saved before the error, the message names how many and where.
+    QString ScanError(int code, int pagesSaved = 0, const QString& path = {}) const {
+        QString text = "ERROR: An error occurred while scanning." + kCr + kCr + "TWAIN Error #" + QString::number(code) +
+                       " " + ScannerErrorText(code);
+        if (pagesSaved == 1) text += kCr + kCr + "1 page was saved to:" + kCr + path;
+        if (pagesSaved > 1) text += kCr + kCr + QString::number(pagesSaved) + " pages were saved to:" + kCr + path;
+        return text;
     }
 
     testing::TempDir temp;
@@ -216,7 +220,7 @@ TEST_F(SaneScanTest, AJamBeforePageFourKeepsThreePagesAndSaysSo) {
     const QString pdf = temp.File("jammed.pdf");
     InjectIntoPage(4, "JAMMED");
     Scan(pdf);
-    EXPECT_EQ(LastMessage(), ScanError(kScannerErrorJammed));
+    EXPECT_EQ(LastMessage(), ScanError(kScannerErrorJammed, 3, pdf));
     EXPECT_EQ(PdfPages(pdf), 3);
 }
 
@@ -234,7 +238,9 @@ TEST_F(SaneScanTest, CancelDuringAPage) {
     Scan(single);
     EXPECT_EQ(LastMessage(), ScanError(kScannerErrorCancelled));
     EXPECT_FALSE(QFile::exists(single));
-    EXPECT_EQ(QDir(temp.path()).entryList({".cancelled*"}, QDir::Hidden | QDir::Files), QStringList{});
+    EXPECT_EQ(QDir(temp.path()).entryList(QDir::Hidden | QDir::Files | QDir::NoDotAndDotDot).filter("cancelled"),
+              QStringList{});
+    EXPECT_EQ(QDir(temp.path()).entryList({".quillon-*"}, QDir::Hidden | QDir::Files), QStringList{});
 
     // And the next scan works.
     dialogs.duringPage = nullptr;
@@ -261,7 +267,7 @@ TEST_P(InjectedStatusTest, IsReportedPlainlyAndTheNextScanWorks) {
     if (injected.expectedError == 0) {
         EXPECT_EQ(LastMessage(), Success(pdf));
     } else {
-        EXPECT_EQ(LastMessage(), ScanError(injected.expectedError));
+        EXPECT_EQ(LastMessage(), ScanError(injected.expectedError, pagesBefore, pdf));
     }
     // The pages before the failure are kept; with none, no file is made.
     if (pagesBefore > 0)

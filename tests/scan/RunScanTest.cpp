@@ -429,7 +429,7 @@ TEST_F(RunScanTest, AllBlankPagesGiveAOnePageFile) {
     ExpectSuccessMessage(output);
 }
 
-TEST_F(RunScanTest, AJamInTheMiddleOfABatchKeepsNoFileAndReportsTheJam) {
+TEST_F(RunScanTest, AJamInTheMiddleOfABatchKeepsThePagesBeforeItAndSaysHowManyAndWhere) {
     QFile old(output);
     ASSERT_TRUE(old.open(QIODevice::WriteOnly));
     old.write("old document");
@@ -437,9 +437,10 @@ TEST_F(RunScanTest, AJamInTheMiddleOfABatchKeepsNoFileAndReportsTheJam) {
     library.Add(3);
     library.pages.push_back({false, kScannerErrorJammed});
     Scan();
-    // The pages before the jam are kept in the file, and the jam is reported.
+    // The pages before the jam are kept in the file, in place of the old one,
+    // and the message says so.
     EXPECT_EQ(ReadFile(output), "ink\nink\nink\n");
-    ExpectScanningError("TWAIN Error #3 The document feeder is jammed.");
+    ExpectScanningError("TWAIN Error #3 The document feeder is jammed.\r\r3 pages were saved to:\r" + output);
     EXPECT_EQ(library.CountCalls("TWAIN_UnloadSourceManager"), 1);
 }
 

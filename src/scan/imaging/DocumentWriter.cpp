@@ -28,8 +28,11 @@ public:
         const QImage image = jpeg && page.format() == QImage::Format_Mono ? page.convertToFormat(QImage::Format_Grayscale8)
                                                                          : page;
         if (jpeg) writer.setQuality(quality_);
-        if (!writer.write(image) || !file.flush())
-            return Fail(QStringLiteral("The image file could not be written: ") + writer.errorString());
+        if (!writer.write(image) || !file.flush()) {
+            // The image writer only knows that it failed; the file knows why.
+            const QString reason = file.error() != QFileDevice::NoError ? file.errorString() : writer.errorString();
+            return Fail(reason + QLatin1Char('.'));
+        }
         ++pageCount_;
         return true;
     }

@@ -2,6 +2,7 @@
 
 #include "scan/imaging/PageEncoders.h"
 #include "scan/imaging/PageImage.h"
+#include "scan/imaging/SafeOutputFile.h"
 
 #include <cerrno>
 #include <cstring>
@@ -31,8 +32,7 @@ bool PdfWriter::Flush() {
     while (left > 0) {
         const ssize_t written = ::write(fd_, data, static_cast<size_t>(left));
         if (written < 0 && errno == EINTR) continue;
-        if (written <= 0)
-            return Fail(QStringLiteral("The PDF file could not be written: ") + QString::fromLocal8Bit(std::strerror(errno)));
+        if (written <= 0) return Fail(SystemErrorText(written < 0 ? errno : ENOSPC) + QLatin1Char('.'));
         data += written;
         left -= written;
     }

@@ -2,8 +2,11 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 
 #include <cerrno>
+#include <csignal>
+#include <mutex>
 #include <cstring>
 
 #include <fcntl.h>
@@ -20,9 +23,28 @@ mode_t CurrentUmask() {
     return mask;
 }
 
-QString SystemError() { return QString::fromLocal8Bit(std::strerror(errno)); }
+// The bits a finished file gets: those of the file it replaces, so a private
+// document stays private, or the usual ones for a new file.
+mode_t FinishedMode(const QByteArray& target) {
+    struct stat status {};
+    if (::stat(target.constData(), &status) == 0 && S_ISREG(status.st_mode)) return status.st_mode & 07777;
+    return 0666 & ~CurrentUmask();
+}
+
+// Short names, whatever the target's length: ".quillon-" and six characters.
+QByteArray TemporaryPattern(const QByteArray& folder) { return folder + "/.quillon-XXXXXX"; }
+
+// A file-size limit (ulimit -f) would end the whole program with SIGXFSZ, and
+// leave what it was writing behind; ignored, the write fails with EFBIG and
+// the scan ends with "File too large" like any other write failure.
+void IgnoreFileSizeSignal() {
+    static std::once_flag once;
+    std::call_once(once, [] { ::signal(SIGXFSZ, SIG_IGN); });
+}
 
 }  // namespace
+
+QString SystemErrorText(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
 
 bool SafeOutputFile::Fail(const QString& what) {
     error_ = what;
@@ -31,43 +53,71 @@ bool SafeOutputFile::Fail(const QString& what) {
 }
 
 bool SafeOutputFile::Open(const QString& targetPath) {
+    IgnoreFileSizeSignal();
     Discard();
     error_.clear();
     target_ = targetPath;
     const QFileInfo target(targetPath);
     if (target.isDir()) return Fail(QStringLiteral("%1 is a folder, not a file.").arg(targetPath));
-    const QFileInfo folder(target.absolutePath());
-    if (!folder.isDir()) return Fail(QStringLiteral("The folder %1 does not exist.").arg(folder.filePath()));
+    const QFileInfo folderInfo(target.absolutePath());
+    if (!folderInfo.isDir()) return Fail(QStringLiteral("The folder %1 does not exist.").arg(folderInfo.filePath()));
+    const QByteArray folder = QFile::encodeName(target.absolutePath());
 
-    QByteArray pattern = QFile::encodeName(target.absolutePath() + QStringLiteral("/.") + target.fileName() +
-                                           QStringLiteral(".quillon-XXXXXX"));
+    fd_ = ::open(folder.constData(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0600);
+    if (fd_ >= 0) return true;
+    if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL && errno != ENOENT)
+        return Fail(QStringLiteral("Cannot write in %1: %2.").arg(folderInfo.filePath(), SystemErrorText(errno)));
+
+    // No unnamed files here: a named one, removed on every way out but a crash.
+    QByteArray pattern = TemporaryPattern(folder);
     fd_ = ::mkostemp(pattern.data(), O_CLOEXEC);
-    if (fd_ < 0) return Fail(QStringLiteral("Cannot write in %1: %2").arg(folder.filePath(), SystemError()));
+    if (fd_ < 0) return Fail(QStringLiteral("Cannot write in %1: %2.").arg(folderInfo.filePath(), SystemErrorText(errno)));
     temporary_ = QFile::decodeName(pattern);
     return true;
 }
 
+// Gives the unnamed file a short name of its own, to be renamed over the target.
+bool SafeOutputFile::LinkUnnamedFile(const QByteArray& folder) {
+    const QByteArray self = "/proc/self/fd/" + QByteArray::number(fd_);
+    static const char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        QByteArray name = TemporaryPattern(folder);
+        for (qsizetype i = name.size() - 6; i < name.size(); ++i)
+            name[i] = kLetters[QRandomGenerator::global()->bounded(int(sizeof kLetters - 1))];
+        if (::linkat(AT_FDCWD, self.constData(), AT_FDCWD, name.constData(), AT_SYMLINK_FOLLOW) == 0) {
+            temporary_ = QFile::decodeName(name);
+            return true;
+        }
+        if (errno != EEXIST) return false;
+    }
+    return false;
+}
+
 bool SafeOutputFile::Commit() {
     if (fd_ < 0) return Fail(QStringLiteral("No file is open."));
-    if (::fsync(fd_) != 0) return Fail(QStringLiteral("Cannot save %1: %2").arg(target_, SystemError()));
-    ::fchmod(fd_, 0666 & ~CurrentUmask());
+    const QByteArray target = QFile::encodeName(target_);
+    const QByteArray folder = QFile::encodeName(QFileInfo(target_).absolutePath());
+    if (::fsync(fd_) != 0) return Fail(QStringLiteral("Cannot save %1: %2.").arg(target_, SystemErrorText(errno)));
+    ::fchmod(fd_, FinishedMode(target));
+    if (temporary_.isEmpty() && !LinkUnnamedFile(folder))
+        return Fail(QStringLiteral("Cannot save %1: %2.").arg(target_, SystemErrorText(errno)));
     const int fd = fd_;
     fd_ = -1;
-    if (::close(fd) != 0) return Fail(QStringLiteral("Cannot save %1: %2").arg(target_, SystemError()));
-    if (::rename(QFile::encodeName(temporary_).constData(), QFile::encodeName(target_).constData()) != 0)
-        return Fail(QStringLiteral("Cannot save %1: %2").arg(target_, SystemError()));
+    if (::close(fd) != 0) return Fail(QStringLiteral("Cannot save %1: %2.").arg(target_, SystemErrorText(errno)));
+    if (::rename(QFile::encodeName(temporary_).constData(), target.constData()) != 0)
+        return Fail(QStringLiteral("Cannot save %1: %2.").arg(target_, SystemErrorText(errno)));
     temporary_.clear();
     // Make the rename itself durable.
-    const int folder = ::open(QFile::encodeName(QFileInfo(target_).absolutePath()).constData(), O_RDONLY | O_CLOEXEC);
-    if (folder >= 0) {
-        ::fsync(folder);
-        ::close(folder);
+    const int folderFd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folderFd >= 0) {
+        ::fsync(folderFd);
+        ::close(folderFd);
     }
     return true;
 }
 
 void SafeOutputFile::Discard() {
-    if (fd_ >= 0) ::close(fd_);
+    if (fd_ >= 0) ::close(fd_);  // an unnamed file is gone with its last descriptor
     fd_ = -1;
     if (!temporary_.isEmpty()) ::unlink(QFile::encodeName(temporary_).constData());
     temporary_.clear();

@@ -4,9 +4,12 @@
 
 namespace quillon {
 
-// An output file written beside its target under a temporary name and renamed
-// over the target only when complete. Until then a file already at the target
-// stays untouched; a file never committed is removed.
+// An output file written beside its target and put in the target's place only
+// when complete. Until then a file already at the target stays untouched, and
+// a file never committed is removed. Where the file system allows, the file
+// being written has no name at all (O_TMPFILE), so even a crash or a kill
+// leaves nothing behind; elsewhere it has a short hidden name of its own, so
+// any name the target may have (up to the system's 255 bytes) works.
 class SafeOutputFile {
 public:
     SafeOutputFile() = default;
@@ -14,28 +17,34 @@ public:
     SafeOutputFile(const SafeOutputFile&) = delete;
     SafeOutputFile& operator=(const SafeOutputFile&) = delete;
 
-    // Creates the temporary file (readable and writable). False with error() set.
+    // Creates the file being written (readable and writable). False with error() set.
     bool Open(const QString& targetPath);
-    // Flushes the data to disk, gives the file the usual mode (0666 minus the
-    // umask) and renames it over the target. False with error() set; the
-    // temporary file is then removed.
+    // Flushes the data to disk and puts the file in the target's place, with
+    // the permission bits of the file it replaces, or 0666 minus the umask for
+    // a new one. False with error() set; the file being written is then removed.
     bool Commit();
-    // Removes the temporary file, if any.
+    // Removes the file being written, if any.
     void Discard();
 
     int fd() const { return fd_; }
     bool isOpen() const { return fd_ >= 0; }
     const QString& targetPath() const { return target_; }
+    // The name of the file being written; empty while it has none.
     const QString& temporaryPath() const { return temporary_; }
     const QString& error() const { return error_; }
 
 private:
     bool Fail(const QString& what);
+    bool LinkUnnamedFile(const QByteArray& folder);
 
     int fd_ = -1;
     QString target_;
     QString temporary_;
     QString error_;
 };
+
+// The system's reason for the last failure (errno), as a sentence fragment
+// such as "No space left on device".
+QString SystemErrorText(int error);
 
 }  // namespace quillon

@@ -2,11 +2,13 @@
 
 #include "scan/imaging/PageEncoders.h"
 #include "scan/imaging/PageImage.h"
+#include "scan/imaging/SafeOutputFile.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <vector>
 
@@ -33,7 +35,10 @@ tsize_t FdWrite(thandle_t handle, tdata_t buffer, tsize_t size) {
     tsize_t done = 0;
     while (done < size) {
         const ssize_t count = ::pwrite(io->fd, bytes + done, static_cast<size_t>(size - done), io->position);
-        if (count <= 0) return -1;  // a full disk, for one
+        if (count <= 0) {  // a full disk, for one
+            if (io->writeError == 0) io->writeError = count < 0 ? errno : ENOSPC;
+            return -1;
+        }
         done += count;
         io->position += count;
     }
@@ -74,12 +79,18 @@ TiffWriter::TiffWriter(int fd, int quality) : file_{fd}, quality_(quality) { Ins
 
 TiffWriter::~TiffWriter() = default;
 
+QString TiffWriter::FailureReason() {
+    const QString tiffError = TakeTiffError();
+    if (file_.writeError != 0) return SystemErrorText(file_.writeError) + QLatin1Char('.');
+    return tiffError;
+}
+
 bool TiffWriter::Open(const QImage& firstPage) {
     const qint64 rawBytes = static_cast<qint64>(firstPage.bytesPerLine()) * firstPage.height();
     const bool big = quality_ >= 100 && firstPage.format() != QImage::Format_Mono && rawBytes >= kBigTiffRawPageBytes;
     tiff_.reset(TIFFClientOpen("output", big ? "w8" : "w", &file_, FdRead, FdWrite, FdSeek,
                                FdClose, FdSize, NoMap, NoUnmap));
-    return tiff_ != nullptr || Fail(QStringLiteral("The TIFF file could not be started: ") + TakeTiffError());
+    return tiff_ != nullptr || Fail(QStringLiteral("The TIFF file could not be started: ") + FailureReason());
 }
 
 bool TiffWriter::AddPage(const QImage& input) {
@@ -132,10 +143,9 @@ bool TiffWriter::AddPage(const QImage& input) {
         else
             std::memcpy(row.data(), page.constScanLine(y), rowBytes);
         if (TIFFWriteScanline(tiff, row.data(), static_cast<uint32_t>(y), 0) < 0)
-            return Fail(QStringLiteral("A page could not be written to the TIFF file: ") + TakeTiffError());
+            return Fail(FailureReason());
     }
-    if (!TIFFWriteDirectory(tiff))
-        return Fail(QStringLiteral("A page could not be written to the TIFF file: ") + TakeTiffError());
+    if (!TIFFWriteDirectory(tiff)) return Fail(FailureReason());
     ++pageCount_;
     return true;
 }
@@ -144,7 +154,7 @@ bool TiffWriter::Finish() {
     if (!error_.isEmpty()) return false;
     if (!tiff_) return Fail(QStringLiteral("The TIFF file has no page."));
     finished_ = true;
-    if (!TIFFFlush(tiff_.get())) return Fail(QStringLiteral("The TIFF file could not be completed: ") + TakeTiffError());
+    if (!TIFFFlush(tiff_.get())) return Fail(FailureReason());
     tiff_.reset();
     return true;
 }

@@ -9,6 +9,7 @@ namespace quillon {
 struct TiffFdFile {
     int fd;
     long long position = 0;
+    int writeError = 0;  // errno of the first failed write: the reason to tell
 };
 
 // A multi-page TIFF, one directory per page: CCITT G4 for black and white,
@@ -23,6 +24,9 @@ public:
 
 private:
     bool Open(const QImage& firstPage);
+
+    // The reason for a failure of libtiff: the system's, when a write failed.
+    QString FailureReason();
 
     TiffFdFile file_;
     int quality_;

@@ -1,6 +1,7 @@
 #include "scan/sane/SaneLibrary.h"
 
 #include "scan/ScannerErrors.h"
+#include "scan/imaging/SafeOutputFile.h"
 #include "scan/sane/FrameReader.h"
 #include "scan/sane/SaneDevice.h"
 #include "scan/sane/SaneOptions.h"
@@ -15,6 +16,8 @@
 #include <algorithm>
 #include <atomic>
 #include <cmath>
+
+#include <unistd.h>
 
 namespace quillon {
 
@@ -125,9 +128,13 @@ QString SaneLibrary::RememberedDevice() const {
 
 void SaneLibrary::RememberDevice(const QString& deviceName) const {
     QDir().mkpath(settingsFolder_);
-    QFile file(settingsFolder_ + QStringLiteral("/scanner.conf"));
-    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
-        file.write("# The scanner chosen last in Quillon\ndevice=" + deviceName.toUtf8() + "\n");
+    // Replaced whole, never written through: a link in its place is replaced
+    // by the file, and the file it pointed to stays as it was.
+    SafeOutputFile file;
+    const QByteArray text = "# The scanner chosen last in Quillon\ndevice=" + deviceName.toUtf8() + "\n";
+    if (!file.Open(settingsFolder_ + QStringLiteral("/scanner.conf")) ||
+        ::write(file.fd(), text.constData(), static_cast<size_t>(text.size())) != text.size() || !file.Commit())
+        log_->Write(QStringLiteral("the chosen scanner could not be remembered: ") + file.error());
 }
 
 int SaneLibrary::TWAIN_SelectImageSource(WindowHandle) {

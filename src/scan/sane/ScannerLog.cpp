@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <sys/stat.h>
+
 namespace quillon {
 
 ScannerLog::ScannerLog(QString path, qint64 maxBytes) : path_(std::move(path)), maxBytes_(maxBytes) {}
@@ -23,7 +25,10 @@ void ScannerLog::Write(const QString& line) {
         QFile::rename(path_, path_ + QStringLiteral(".1"));
     }
     QFile file(path_);
-    if (!file.open(QIODevice::Append | QIODevice::Text)) return;  // a log must never stop a scan
+    // Private: the log names the files scanned to. A log from before is made private too.
+    if (!file.open(QIODevice::Append | QIODevice::Text, QFileDevice::ReadOwner | QFileDevice::WriteOwner))
+        return;  // a log must never stop a scan
+    ::fchmod(file.handle(), 0600);
     file.write((QDateTime::currentDateTime().toString(Qt::ISODateWithMs) + QLatin1Char(' ') + line + QLatin1Char('\n')).toUtf8());
 }
 
