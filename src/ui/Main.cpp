@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 
 namespace quillon {
@@ -77,6 +78,12 @@ void Main::CreateControls() {
                 combo->setEditable(true);
                 combo->setInsertPolicy(QComboBox::NoInsert);
                 combo->setCompleter(nullptr);
+                // Qt selects the item whose text was typed when editing ends
+                // (Return, or leaving the list), which would run the option's
+                // handler and store it. Typed text stays text: only a choice
+                // from the list selects.
+                QObject::disconnect(combo->lineEdit(), &QLineEdit::returnPressed, combo, nullptr);
+                QObject::disconnect(combo->lineEdit(), &QLineEdit::editingFinished, combo, nullptr);
                 control = combo;
                 break;
             }

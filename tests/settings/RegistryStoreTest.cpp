@@ -10,6 +10,10 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include <QElapsedTimer>
+
+#include <fcntl.h>
+#include <grp.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -111,6 +115,13 @@ TEST_F(RegistryStoreTest, OtherValueTypesReadAsText) {
     EXPECT_EQ(store().Get("NoNul"), "");
 }
 
+TEST_F(RegistryStoreTest, TextStoredByHandWithoutItsNulIsReadWhole) {
+    StoreRaw("DPI", kRegSz, QByteArray(" 3"));  // as sqlite3's UPDATE ... SET data=' 3' leaves it
+    EXPECT_EQ(store().Get("DPI"), " 3");
+    StoreRaw("DPI", kRegSz, QByteArray(" 3\0", 3));
+    EXPECT_EQ(store().Get("DPI"), " 3");
+}
+
 TEST_F(RegistryStoreTest, NotFoundWrittenReadsLikeAMissingValue) {
     store().Set("DPI", "Not Found");
     EXPECT_EQ(store().Get("DPI"), store().Get("NeverWritten"));
@@ -175,9 +186,11 @@ TEST_P(DamagedSettingsFileTest, ReadsGiveNotFoundAndTheFirstWriteMovesItAside) {
     const QString folder = QFileInfo(databasePath()).absolutePath();
     QDir().mkpath(folder);
     GetParam().make(databasePath());
-    const bool isFolder = QFileInfo(databasePath()).isDir();
+    struct stat status {};
+    ASSERT_EQ(::lstat(QFile::encodeName(databasePath()).constData(), &status), 0);
+    const bool isFile = S_ISREG(status.st_mode);
     QByteArray before;
-    if (!isFolder) {
+    if (isFile) {
         QFile file(databasePath());
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
         before = file.readAll();
@@ -189,12 +202,13 @@ TEST_P(DamagedSettingsFileTest, ReadsGiveNotFoundAndTheFirstWriteMovesItAside) {
 
     const QStringList aside = MovedAside(folder);
     ASSERT_EQ(aside.size(), 1);
-    if (!isFolder) {
-        QFile kept(folder + "/" + aside.first());
-        ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
-        EXPECT_EQ(kept.readAll(), before);
-    } else {
-        EXPECT_TRUE(QFileInfo(folder + "/" + aside.first()).isDir());
+    struct stat kept {};
+    ASSERT_EQ(::lstat(QFile::encodeName(folder + "/" + aside.first()).constData(), &kept), 0);
+    EXPECT_EQ(kept.st_mode & S_IFMT, status.st_mode & S_IFMT);  // the same thing, only renamed
+    if (isFile) {
+        QFile file(folder + "/" + aside.first());
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll(), before);
     }
 }
 
@@ -217,12 +231,27 @@ void MakeTruncatedDatabase(const QString& path) {
     file.resize(4096 + 100);
 }
 
+// Another program's SQLite file, and a link to it where the settings belong:
+// the link must not be followed, and the other file must stay as it was.
+void MakeLinkToOtherDatabase(const QString& path) {
+    const QString other = QFileInfo(path).absolutePath() + "/../other.sqlite3";
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(QFile::encodeName(other).constData(), &db), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(db, "CREATE TABLE theirs (x); INSERT INTO theirs VALUES (1);", nullptr, nullptr, nullptr),
+              SQLITE_OK);
+    sqlite3_close(db);
+    ASSERT_TRUE(QFile::link(other, path));
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Kinds, DamagedSettingsFileTest,
     ::testing::Values(
         DamagedFile{"Garbage", [](const QString& p) { WriteFile(p, QByteArray(5000, 'g')); }},
         DamagedFile{"Truncated", MakeTruncatedDatabase},
-        DamagedFile{"FolderInItsPlace", [](const QString& p) { QDir().mkpath(p); }}),
+        DamagedFile{"FolderInItsPlace", [](const QString& p) { QDir().mkpath(p); }},
+        // Opening a FIFO would block the window for good.
+        DamagedFile{"FifoInItsPlace", [](const QString& p) { ASSERT_EQ(::mkfifo(QFile::encodeName(p), 0600), 0); }},
+        DamagedFile{"LinkToAnotherProgramsDatabase", MakeLinkToOtherDatabase}),
     testing::NameOfCase());
 
 TEST_F(RegistryStoreTest, AnEmptyFileIsAFreshDatabaseAndIsKept) {
@@ -257,6 +286,148 @@ TEST_F(RegistryStoreTest, TwoRunningCopiesKeepEveryWriteOfEach) {
     for (int copy = 0; copy < 2; ++copy)
         for (int i = 0; i < kWritesEach; ++i)
             EXPECT_EQ(store().Get(QStringLiteral("Copy%1_%2").arg(copy).arg(i)), QString::number(i));
+}
+
+// Runs the body in a child process and fails the test unless it exits 0; the
+// body reports a failed check by its exit code.
+void InChild(const std::function<int()>& body) {
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) _exit(body());
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status)) << "the child was killed";
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "the child's check number " << WEXITSTATUS(status) << " failed";
+}
+
+// Makes the process unprivileged where it runs as root (as CI does), so file
+// permissions hold for it.
+bool DropPrivileges() {
+    if (::geteuid() != 0) return true;
+    return ::setgroups(0, nullptr) == 0 && ::setgid(65534) == 0 && ::setuid(65534) == 0;
+}
+
+// A trouble that passes: the store is healthy, and must be neither moved aside
+// nor read as empty.
+struct PassingTrouble {
+    const char* name;
+    std::function<void(const QString& path)> prepare;  // in the test, before the child
+    std::function<bool()> enter;                       // in the child
+    friend void PrintTo(const PassingTrouble& t, std::ostream* out) { *out << t.name; }
+};
+
+class PassingTroubleTest : public RegistryStoreTest, public ::testing::WithParamInterface<PassingTrouble> {};
+
+TEST_P(PassingTroubleTest, NeitherMovesTheStoreAsideNorLosesAValue) {
+    store().Set("DPI", " 3");
+    GetParam().prepare(databasePath());
+    QFile file(databasePath());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray before = file.readAll();
+    file.close();
+
+    InChild([&]() -> int {
+        if (!GetParam().enter()) return 1;
+        SqliteRegistryBackend backend(databasePath());
+        RegistryStore store(backend);
+        const RegistryStore::Reading reading = store.Read("DPI");
+        // Read normally, or known to be unreadable: never taken for missing.
+        if (!(reading.text == " 3" || reading.failed)) return 2;
+        store.Set("DPI", " 5");  // fails, silently
+        return 0;
+    });
+
+    EXPECT_TRUE(MovedAside(QFileInfo(databasePath()).absolutePath()).isEmpty());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), before);
+    ::chmod(QFile::encodeName(databasePath()).constData(), 0600);
+    EXPECT_EQ(store().Get("DPI"), " 3");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Kinds, PassingTroubleTest,
+    ::testing::Values(
+        PassingTrouble{"ReadOnlyFile",
+                       [](const QString& p) {
+                           ::chmod(QFile::encodeName(p).constData(), 0444);
+                           // An unprivileged user must reach the file, not write the folder.
+                           for (QString folder = QFileInfo(p).absolutePath(); folder != "/";
+                                folder = QFileInfo(folder).absolutePath())
+                               ::chmod(QFile::encodeName(folder).constData(), 0755);
+                       },
+                       [] { return DropPrivileges(); }},
+        PassingTrouble{"NoFileDescriptorLeft", [](const QString&) {},
+                       [] {
+                           while (::open("/dev/null", O_RDONLY) >= 0) {
+                           }
+                           return errno == EMFILE;
+                       }}),
+    testing::NameOfCase());
+
+TEST_F(RegistryStoreTest, AWriterKilledMidTransactionLeavesEveryCommittedValueReadable) {
+    for (int i = 0; i < 20; ++i) store().Set(QStringLiteral("Kept%1").arg(i), QString::number(i));
+    // A writer whose changes spill into the file before it dies without
+    // committing: what it leaves is a hot journal beside a changed file.
+    InChild([&]() -> int {
+        sqlite3* db = nullptr;
+        if (sqlite3_open(QFile::encodeName(databasePath()).constData(), &db) != SQLITE_OK) return 1;
+        sqlite3_exec(db, "PRAGMA cache_size=1; BEGIN", nullptr, nullptr, nullptr);
+        for (int i = 0; i < 400; ++i) {
+            const QByteArray sql = "UPDATE named_values SET data = randomblob(900) WHERE name = 'Kept" +
+                                   QByteArray::number(i % 20) + "'; INSERT INTO named_values VALUES (2147483649,"
+                                   "'SOFTWARE\\Quillon', 'Lost" + QByteArray::number(i) + "', 1, randomblob(900));";
+            if (sqlite3_exec(db, sql.constData(), nullptr, nullptr, nullptr) != SQLITE_OK) return 2;
+        }
+        _exit(0);  // killed: no commit, no rollback
+    });
+    ASSERT_TRUE(QFileInfo::exists(databasePath() + "-journal"));
+
+    for (int i = 0; i < 20; ++i) EXPECT_EQ(store().Get(QStringLiteral("Kept%1").arg(i)), QString::number(i));
+    EXPECT_EQ(store().Get("Lost7"), "Not Found");
+    EXPECT_FALSE(store().Read("Lost7").failed);
+}
+
+TEST_F(RegistryStoreTest, ALockHeldByAnotherProgramCostsABoundedWaitInAll) {
+    store().Set("DPI", " 3");
+    int ready[2], release[2];
+    ASSERT_EQ(::pipe(ready), 0);
+    ASSERT_EQ(::pipe(release), 0);
+    const pid_t holder = fork();
+    ASSERT_GE(holder, 0);
+    if (holder == 0) {
+        ::close(release[1]);  // so the test's close is seen as the end
+        sqlite3* db = nullptr;
+        sqlite3_open(QFile::encodeName(databasePath()).constData(), &db);
+        const bool locked = sqlite3_exec(db, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr) == SQLITE_OK;
+        char byte = locked ? 'L' : 'F';
+        if (::write(ready[1], &byte, 1) != 1) _exit(1);
+        (void)!::read(release[0], &byte, 1);  // holds the lock until the test lets go
+        _exit(0);
+    }
+    ::close(release[0]);
+    char byte = 0;
+    ASSERT_EQ(::read(ready[0], &byte, 1), 1);
+    ASSERT_EQ(byte, 'L');
+
+    // What the window does at start: a read and a write for each of 13 options.
+    // Each call used to wait ten seconds.
+    QElapsedTimer timer;
+    timer.start();
+    int failedReads = 0;
+    for (int i = 0; i < 13; ++i) {
+        failedReads += store().Read("DPI").failed ? 1 : 0;
+        store().Set("DPI", " 5");
+    }
+    const qint64 waited = timer.elapsed();
+    EXPECT_EQ(failedReads, 13);  // unreadable, not missing
+    EXPECT_LT(waited, 5000);
+
+    ::close(release[1]);
+    int status = 0;
+    ASSERT_EQ(waitpid(holder, &status, 0), holder);
+    store().Set("Quality", " 1");
+    EXPECT_EQ(store().Get("Quality"), " 1");
+    EXPECT_EQ(store().Get("DPI"), " 3");
 }
 
 }  // namespace

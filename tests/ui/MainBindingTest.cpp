@@ -269,16 +269,71 @@ TEST_F(MainBindingTest, AlreadySinglePageJpegOnlyDisablesAndStoresNothing) {
     EXPECT_EQ(StoredValue(OptionId::DuplexSetting), "0");
 }
 
-TEST_F(MainBindingTest, TypingIntoAListStoresNothing) {
+TEST_F(MainBindingTest, TypingIntoAListSelectsAndStoresNothingEvenAnItemsExactText) {
     Loaded();
     window->show();
-    QComboBox* dpi = window->List(OptionId::DPI);
-    dpi->lineEdit()->selectAll();
-    QTest::keyClicks(dpi->lineEdit(), "250");
-    QTest::keyClick(dpi->lineEdit(), Qt::Key_Return);
-    EXPECT_EQ(dpi->currentText(), "250");
-    EXPECT_EQ(dpi->count(), 6);  // typed text is never inserted
+    // Typed text stays text, ended by Return or by leaving the list, even
+    // where it is an item's exact text: only a choice from the list counts.
+    struct Typed {
+        OptionId list;
+        const char* text;
+        Qt::Key end;
+    };
+    for (const Typed& typed : {Typed{OptionId::DPI, "250", Qt::Key_Return}, Typed{OptionId::DPI, "300", Qt::Key_Return},
+                               Typed{OptionId::Format, "PNG", Qt::Key_Tab}}) {
+        SCOPED_TRACE(typed.text);
+        QComboBox* list = window->List(typed.list);
+        const int before = list->currentIndex();
+        list->setFocus();
+        list->lineEdit()->selectAll();
+        QTest::keyClicks(list->lineEdit(), typed.text);
+        QTest::keyClick(list->lineEdit(), typed.end);
+        emit list->lineEdit()->editingFinished();  // as leaving the list does on a desktop
+        EXPECT_EQ(list->currentText(), typed.text);
+        EXPECT_EQ(list->currentIndex(), before);
+        EXPECT_EQ(list->count(), static_cast<int>(OptionItems(typed.list).size()));  // never inserted
+    }
     EXPECT_EQ(StoredValue(OptionId::DPI), " 3");
+    EXPECT_EQ(StoredValue(OptionId::Format), " 1");
+    EXPECT_EQ(StoredValue(OptionId::AllowMultiplePages), "Not Found");  // no availability rule ran
+    EXPECT_TRUE(window->Check(OptionId::AllowMultiplePages)->isEnabled());
+}
+
+// A store that cannot be read at the moment (busy, no descriptor left):
+// writes pass through to the real one.
+class UnreadableBackend : public RegistryBackend {
+public:
+    explicit UnreadableBackend(RegistryBackend& real) : real_(real) {}
+    std::unique_ptr<RegistryKey> OpenKey(std::uint32_t, const QString&, LookupResult& result) override {
+        result = LookupResult::Failed;
+        return nullptr;
+    }
+    std::unique_ptr<RegistryKey> CreateKey(std::uint32_t hive, const QString& path) override {
+        return real_.CreateKey(hive, path);
+    }
+
+private:
+    RegistryBackend& real_;
+};
+
+TEST_F(MainBindingTest, LoadingAStoreThatCannotBeReadShowsDefaultsAndOverwritesNothing) {
+    Stored("DPI", " 5");
+    Stored("AutoCrop", " 1");
+    Stored("Format", " 0");
+    UnreadableBackend unreadable(backend);
+    const RegistryStore unreadableStore(unreadable);
+    Main shown(unreadableStore, ui);
+    shown.Load();
+    EXPECT_EQ(shown.List(OptionId::DPI)->currentText(), "200");
+    EXPECT_FALSE(shown.Check(OptionId::AutoCrop)->isChecked());
+    EXPECT_EQ(StoredValue(OptionId::DPI), " 5");
+    EXPECT_EQ(StoredValue(OptionId::AutoCrop), " 1");
+    EXPECT_EQ(StoredValue(OptionId::Format), " 0");
+    EXPECT_EQ(StoredValue(OptionId::Quality), "Not Found");
+
+    // What the user changes afterwards is stored as ever.
+    shown.List(OptionId::DPI)->setCurrentIndex(4);
+    EXPECT_EQ(StoredValue(OptionId::DPI), " 4");
 }
 
 }  // namespace
