@@ -15,9 +15,13 @@
 #include <gtest/gtest.h>
 #include <tiffio.h>
 
-#include <csignal>
+#include <cerrno>
+#include <cstring>
+
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace quillon {
@@ -170,44 +174,87 @@ TEST_F(WriterFailureTest, AFolderWithoutWritePermissionFailsClearly) {
         << session.lastErrorText().toStdString();
 }
 
-TEST_F(WriterFailureTest, AFullDiskLeavesNoPartialFileAndTheOldFileUntouched) {
-    const QString pdf = temp.File("scan.pdf");
-    WriteOld(pdf);
-    // The file system "fills up" after 200 KB: writes beyond fail as on a full disk.
-    std::signal(SIGXFSZ, SIG_IGN);
+// A file-size limit (ulimit -f) stands for a full disk: the writes beyond it
+// fail. The library ignores SIGXFSZ itself, or the limit would end the process.
+struct FullDiskCase {
+    const char* name;
+    const char* file;
+    bool document;  // written page by page, or as one image
+    friend void PrintTo(const FullDiskCase& c, std::ostream* out) { *out << c.name; }
+};
+
+class FullDiskTest : public WriterFailureTest, public ::testing::WithParamInterface<FullDiskCase> {};
+
+TEST_P(FullDiskTest, SaysWhyPlainlyAndLeavesNoPartialFileAndTheOldFileUntouched) {
+    const QString path = temp.File(GetParam().file);
+    WriteOld(path);
+    session.SetJpegQuality(100);
     rlimit saved{};
     getrlimit(RLIMIT_FSIZE, &saved);
     rlimit limit = saved;
-    limit.rlim_cur = 200 * 1024;
+    limit.rlim_cur = 20 * 1024;
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limit), 0);
-    session.SetJpegQuality(100);
-    ASSERT_EQ(session.BeginDocument(pdf), 0);
     int failures = 0;
-    for (int i = 0; i < 6; ++i) {
-        const ImageHandle image = Page(QImage::Format_RGB888);
-        failures += session.WritePage(image) != 0;
-        session.Free(image);
+    if (GetParam().document) {
+        failures += session.BeginDocument(path) != 0;
+        for (int i = 0; i < 3; ++i) failures += session.WritePage(Page(QImage::Format_RGB888)) != 0;
+        failures += session.EndDocument() != 0;
+    } else {
+        failures += session.WriteSingleFile(path, Page(QImage::Format_RGB888)) != 0;
     }
-    failures += session.EndDocument() != 0;
     setrlimit(RLIMIT_FSIZE, &saved);
     EXPECT_GT(failures, 0);
     EXPECT_EQ(session.lastErrorCode(), kScannerErrorWriteFailed);
-    EXPECT_TRUE(session.lastErrorText().contains("could not be written")) << session.lastErrorText().toStdString();
-    EXPECT_EQ(Contents(pdf), "the old document");
-    EXPECT_EQ(FilesIn(temp.path()), QStringList{"scan.pdf"});
+    EXPECT_EQ(session.lastErrorText(), "The file could not be written. File too large.");
+    EXPECT_EQ(Contents(path), "the old document");
+    EXPECT_EQ(FilesIn(temp.path()), QStringList{GetParam().file});
+}
 
-    // The same for TIFF, which libtiff writes.
-    session.Reset();
-    const QString tiff = temp.File("scan.tiff");
-    WriteOld(tiff);
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limit), 0);
-    ASSERT_EQ(session.BeginDocument(tiff), 0);
-    for (int i = 0; i < 6; ++i) session.WritePage(Page(QImage::Format_RGB888));
-    const int ended = session.EndDocument();
-    setrlimit(RLIMIT_FSIZE, &saved);
-    EXPECT_NE(ended, 0);
-    EXPECT_EQ(Contents(tiff), "the old document");
-    EXPECT_EQ(FilesIn(temp.path()), QStringList({"scan.pdf", "scan.tiff"}));
+INSTANTIATE_TEST_SUITE_P(Formats, FullDiskTest,
+                         ::testing::Values(FullDiskCase{"Pdf", "scan.pdf", true}, FullDiskCase{"Tiff", "scan.tiff", true},
+                                           FullDiskCase{"Jpeg", "scan.jpg", false}, FullDiskCase{"Png", "scan.png", false}),
+                         testing::NameOfCase());
+
+TEST_F(WriterFailureTest, AProgramKilledWhileWritingLeavesNothingBehind) {
+    const int probe = ::open(QFile::encodeName(temp.path()).constData(), O_TMPFILE | O_RDWR, 0600);
+    if (probe < 0) GTEST_SKIP() << "this file system has no unnamed files: " << std::strerror(errno);
+    ::close(probe);
+    const QString pdf = temp.File("scan.pdf");
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        ImagingSession writing;
+        if (writing.BeginDocument(pdf) != 0 || writing.WritePage(writing.Adopt(testing::TextPage(QImage::Format_Grayscale8, 5), 300)) != 0)
+            _exit(1);
+        // The document is half written; nothing of it may be seen yet.
+        _exit(FilesIn(temp.path()).isEmpty() ? 0 : 2);  // then dies, as kill -9 would end it
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    EXPECT_TRUE(FilesIn(temp.path()).isEmpty());
+}
+
+TEST_F(WriterFailureTest, NamesUpToTheSystemsLimitAndPermissionsOfAReplacedFileAreKept) {
+    // A name of 255 bytes, the most a file system allows.
+    const QString longName = QString(251, QLatin1Char('a')) + ".pdf";
+    ASSERT_EQ(session.WriteSingleFile(temp.File(longName), Page()), 0) << session.lastErrorText().toStdString();
+    EXPECT_EQ(FilesIn(temp.path()), QStringList{longName});
+
+    // A private document stays private when it is scanned over; a new one
+    // gets the usual bits.
+    const QString privateFile = temp.File("private.pdf");
+    WriteOld(privateFile);
+    ::chmod(QFile::encodeName(privateFile).constData(), 0600);
+    const mode_t savedMask = ::umask(022);
+    ASSERT_EQ(session.WriteSingleFile(privateFile, Page()), 0);
+    ASSERT_EQ(session.WriteSingleFile(temp.File("new.pdf"), Page()), 0);
+    ::umask(savedMask);
+    struct stat status {};
+    ASSERT_EQ(::stat(QFile::encodeName(privateFile).constData(), &status), 0);
+    EXPECT_EQ(status.st_mode & 07777, 0600u);
+    ASSERT_EQ(::stat(QFile::encodeName(temp.File("new.pdf")).constData(), &status), 0);
+    EXPECT_EQ(status.st_mode & 07777, 0644u);
 }
 
 TEST_F(WriterFailureTest, DiscardingAnOpenDocumentLeavesTheOldFile) {

@@ -20,6 +20,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 namespace quillon {
 namespace {
 
@@ -299,11 +301,13 @@ TEST_F(SaneScanTest, ADeviceThatIsGoneOrARefusedSettingIsHandledAndLogged) {
     dialogs.chosenIndex = -1;
     EXPECT_EQ(library.TWAIN_SelectImageSource(0), 0);  // loads SANE, chooses nothing
     library.TWAIN_LogFile(1);
+    // The remembered scanner, in a file that is a link to another one.
     QDir().mkpath(temp.File("config"));
-    QFile remembered(temp.File("config/scanner.conf"));
-    ASSERT_TRUE(remembered.open(QIODevice::WriteOnly));
-    remembered.write("device=test:7\n");
-    remembered.close();
+    QFile elsewhere(temp.File("elsewhere.conf"));
+    ASSERT_TRUE(elsewhere.open(QIODevice::WriteOnly));
+    elsewhere.write("device=test:7\n");
+    elsewhere.close();
+    ASSERT_TRUE(QFile::link(temp.File("elsewhere.conf"), temp.File("config/scanner.conf")));
     EXPECT_EQ(library.TWAIN_OpenDefaultSource(), 0);
     EXPECT_EQ(library.TWAIN_LastErrorCode(), kScannerErrorDeviceGone);
     EXPECT_EQ(library.TWAIN_LastErrorTextVB(), "The scanner could not be found. It may have been unplugged.");
@@ -312,6 +316,10 @@ TEST_F(SaneScanTest, ADeviceThatIsGoneOrARefusedSettingIsHandledAndLogged) {
     dialogs.chosenIndex = 0;
     ASSERT_EQ(library.TWAIN_SelectImageSource(0), 1);
     EXPECT_EQ(library.TWAIN_LastErrorCode(), 0);  // a new session starts clean
+    // The choice replaced the link with a file; the file it pointed to is untouched.
+    EXPECT_FALSE(QFileInfo(temp.File("config/scanner.conf")).isSymLink());
+    ASSERT_TRUE(elsewhere.open(QIODevice::ReadOnly));
+    EXPECT_EQ(elsewhere.readAll(), "device=test:7\n");
     ASSERT_EQ(library.TWAIN_OpenDefaultSource(), 1);
     EXPECT_EQ(library.TWAIN_GetSourceName(), "Noname frontend-tester");
     library.TWAIN_LogFile(1);
@@ -342,6 +350,10 @@ TEST(ScannerLogTest, StaysWithinItsBound) {
     EXPECT_LT(QFileInfo(temp.File("state/scanner.log")).size(), 1100);
     EXPECT_LT(QFileInfo(temp.File("state/scanner.log.1")).size(), 1100);
     EXPECT_TRUE(QFile::exists(temp.File("state/scanner.log.1")));
+    // It names the files scanned to: readable by the user alone.
+    struct stat status {};
+    ASSERT_EQ(::stat(QFile::encodeName(temp.File("state/scanner.log")).constData(), &status), 0);
+    EXPECT_EQ(status.st_mode & 0777, 0600u);
 }
 
 }  // namespace

@@ -1,12 +1,16 @@
 #include "scan/imaging/DocumentWriter.h"
 
 #include "scan/imaging/PdfWriter.h"
+#include "scan/imaging/SafeOutputFile.h"
 #include "scan/imaging/TiffWriter.h"
 
-#include <QFile>
+#include <QBuffer>
 #include <QImageWriter>
 
 #include <algorithm>
+#include <cerrno>
+
+#include <unistd.h>
 
 namespace quillon {
 
@@ -19,19 +23,23 @@ public:
 
     bool AddPage(const QImage& page) override {
         if (pageCount_ > 0) return Fail(QStringLiteral("A JPEG or PNG file holds one page only."));
-        QFile file;
-        if (!file.open(fd_, QIODevice::WriteOnly, QFileDevice::DontCloseHandle))
-            return Fail(QStringLiteral("The image file could not be opened for writing."));
-        QImageWriter writer(&file, format_);
+        // Encoded in memory, then written with the system's own calls, which
+        // tell why a write fails ("No space left on device").
+        QBuffer encoded;
+        encoded.open(QIODevice::WriteOnly);
+        QImageWriter writer(&encoded, format_);
         // JPEG holds no black-and-white pages; they are written as grey.
         const bool jpeg = qstrcmp(format_, "jpeg") == 0;
         const QImage image = jpeg && page.format() == QImage::Format_Mono ? page.convertToFormat(QImage::Format_Grayscale8)
                                                                          : page;
         if (jpeg) writer.setQuality(quality_);
-        if (!writer.write(image) || !file.flush()) {
-            // The image writer only knows that it failed; the file knows why.
-            const QString reason = file.error() != QFileDevice::NoError ? file.errorString() : writer.errorString();
-            return Fail(reason + QLatin1Char('.'));
+        if (!writer.write(image)) return Fail(QStringLiteral("The image could not be encoded: ") + writer.errorString());
+        const QByteArray& bytes = encoded.data();
+        for (qsizetype done = 0; done < bytes.size();) {
+            const ssize_t count = ::write(fd_, bytes.constData() + done, static_cast<size_t>(bytes.size() - done));
+            if (count < 0 && errno == EINTR) continue;
+            if (count <= 0) return Fail(SystemErrorText(count < 0 ? errno : ENOSPC) + QLatin1Char('.'));
+            done += count;
         }
         ++pageCount_;
         return true;
