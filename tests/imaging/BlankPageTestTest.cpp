@@ -124,6 +124,23 @@ TEST(BlankPageTest, DustSpecksAreNoInk) {
     EXPECT_TRUE(IsBlankPage(page, 0.001)) << MeasureInk(page).coverage;
 }
 
+TEST(BlankPageTest, DarkBandsInsideThePageAreInkOnlyThoseAtItsBordersAreEdges) {
+    struct Band {
+        const char* name;
+        QRect rect;
+        bool blank;
+    };
+    // 30 % of the page's height, dark across its whole width.
+    for (const Band& band : {Band{"table header inside the page", QRect(0, 1200, 2550, 990), false},
+                             Band{"photograph with white margins", QRect(120, 1200, 2310, 990), false},
+                             Band{"scanner background along the top", QRect(0, 0, 2550, 990), true},
+                             Band{"scanner background along the bottom", QRect(0, 2310, 2550, 990), true}}) {
+        QImage page = LetterWhite();
+        Paint(page, [&](QPainter& p) { p.fillRect(band.rect, QColor(20, 20, 20)); });
+        EXPECT_EQ(IsBlankPage(page, 0.001), band.blank) << band.name << ": " << MeasureInk(page).coverage;
+    }
+}
+
 TEST(BlankPageTest, ScannerEdgesAndSkewWedgesAreNoInk) {
     QImage page = LetterWhite();
     Paint(page, [](QPainter& p) {

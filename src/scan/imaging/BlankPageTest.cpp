@@ -7,6 +7,7 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 namespace quillon {
@@ -25,8 +26,12 @@ namespace {
 //   0.0000 inside a 2 % band and up to 0.0038 with it.
 // - Beyond the band, a dark run that starts at either end of a sampled row is
 //   the scanner's background showing past the sheet, not ink, and is left out
-//   too (wedges reach further in than any band). When such runs would make up
-//   more than a third of the page, the page itself is dark and they count.
+//   too (wedges reach further in than any band), but only where it hugs the
+//   page's border: the band beside it is dark as well. Rows dark all across
+//   are background only in a block that reaches the top or the bottom; a dark
+//   band inside the page (a black table header, a photograph across the
+//   page) is ink. When background would make up more than a third of the
+//   page, the page itself is dark and it counts.
 // - The cut-off follows the paper: ink is what is clearly darker than the
 //   paper's own level (its 75th percentile), by kInkContrast grey levels, but
 //   never lighter than 200 (show-through and paper grain on white paper stay
@@ -71,6 +76,24 @@ public:
         return out;
     }
 
+    // True when most of the samples of row y between x columns from and to
+    // are dark: a run that reaches there hugs the page's border.
+    bool IsDarkBetween(int y, int from, int to) const {
+        if (from >= to) return true;  // no band on so small a page
+        const std::uint8_t* line = page_.constScanLine(y);
+        int dark = 0, samples = 0;
+        for (int x = from; x < to; x += step_, ++samples) {
+            int grey = 0;
+            switch (page_.format()) {
+                case QImage::Format_Grayscale8: grey = line[x]; break;
+                case QImage::Format_RGB888: grey = Luminance(line + 3 * x); break;
+                default: grey = ((line[x >> 3] >> (7 - (x & 7))) & 1) == monoBlack_ ? 0 : 255; break;
+            }
+            dark += grey < kEdgeDarkness ? 1 : 0;
+        }
+        return 4 * dark >= 3 * samples;
+    }
+
 private:
     const QImage& page_;
     int x0_, step_, count_;
@@ -99,13 +122,31 @@ InkMeasurement MeasureInk(const QImage& input) {
     // and a single histogram would make every increment wait for the last.
     std::array<Histogram, 4> inner{};
     Histogram edges{};
+    // Rows dark all across, held back until it is known whether their block
+    // reaches the bottom (background) or ends inside the page (ink).
+    Histogram darkRows{};
+    bool atTop = true;
     RowSampler sampler(page, x0, step, perRow);
     for (int y = y0; y < y1; y += step) {
         const std::uint8_t* grey = sampler.Row(y);
         int left = 0;
-        while (left < perRow && grey[left] < kEdgeDarkness) ++edges[grey[left++]];
+        while (left < perRow && grey[left] < kEdgeDarkness) ++left;
+        if (left == perRow) {
+            for (int i = 0; i < perRow; ++i) ++(atTop ? edges : darkRows)[grey[i]];
+            continue;
+        }
+        atTop = false;
+        for (int level = 0; level < 256; ++level) inner[0][level] += std::exchange(darkRows[level], 0);
+        if (left > 0 && sampler.IsDarkBetween(y, 0, x0))
+            for (int i = 0; i < left; ++i) ++edges[grey[i]];
+        else
+            left = 0;
         int right = perRow;
-        while (right > left && grey[right - 1] < kEdgeDarkness) ++edges[grey[--right]];
+        while (right > left && grey[right - 1] < kEdgeDarkness) --right;
+        if (right < perRow && sampler.IsDarkBetween(y, x1, width))
+            for (int i = right; i < perRow; ++i) ++edges[grey[i]];
+        else
+            right = perRow;
         int i = left;
         for (; i + 4 <= right; i += 4) {
             ++inner[0][grey[i]];
@@ -119,6 +160,7 @@ InkMeasurement MeasureInk(const QImage& input) {
     Histogram histogram{};
     std::uint64_t innerCount = 0, edgeCount = 0;
     for (int level = 0; level < 256; ++level) {
+        edges[level] += darkRows[level];  // a block that reaches the bottom
         histogram[level] = inner[0][level] + inner[1][level] + inner[2][level] + inner[3][level];
         innerCount += histogram[level];
         edgeCount += edges[level];
