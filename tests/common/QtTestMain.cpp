@@ -3,9 +3,20 @@
 
 #include <gtest/gtest.h>
 
+#ifdef QUILLON_SANE_TEST_BACKEND
+#include <dlfcn.h>
+#endif
+
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) qputenv("XDG_RUNTIME_DIR", "/tmp");
+#ifdef QUILLON_SANE_TEST_BACKEND
+    // SANE's test backend leaks a buffer of its own at every sane_exit. Kept
+    // loaded, the leak is reported under the backend's name, which the
+    // sanitizer's suppressions (tests/lsan.supp) name; unloaded, it would be an
+    // unknown module that no suppression can single out.
+    dlopen(QUILLON_SANE_TEST_BACKEND, RTLD_NOW | RTLD_NODELETE);
+#endif
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
