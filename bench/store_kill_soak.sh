@@ -20,7 +20,7 @@ journals=0 failures=0
 i=0
 while [ "$i" -lt "$rounds" ]; do
   i=$((i + 1))
-  "$soak" write "$db" > "$home/log" &
+  "$soak" write "$db" >> "$home/log" &
   writer=$!
   # Up to 40 ms of writing, so kills land in every phase of a write.
   sleep "0.0$(shuf -i 10-49 -n 1)"

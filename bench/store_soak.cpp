@@ -41,8 +41,12 @@ int Write(const QString& database) {
         const QString value = QStringLiteral(" %1").arg(QRandomGenerator::global()->bounded(option.values));
         std::printf("try %s %s\n", option.name, qPrintable(value));
         std::fflush(stdout);
-        store.Set(QString::fromLatin1(option.name), value);
-        std::printf("ok %s %s\n", option.name, qPrintable(value));
+        // Acknowledged only when the commit succeeded, as SetRegistryString's caller cannot tell.
+        const std::unique_ptr<RegistryKey> key = backend.CreateKey(kHkeyCurrentUser, kQuillonKeyPath);
+        QByteArray data = value.toUtf8();
+        data.append('\0');
+        const bool stored = key && key->SetValue(QString::fromLatin1(option.name), RegistryValue{kRegSz, data}) && key->Flush();
+        std::printf("%s %s %s\n", stored ? "ok" : "failed", option.name, qPrintable(value));
         std::fflush(stdout);
     }
 }
@@ -50,13 +54,15 @@ int Write(const QString& database) {
 int Check(const QString& database, const QString& logPath) {
     QFile log(logPath);
     if (!log.open(QIODevice::ReadOnly)) return std::fprintf(stderr, "no log %s\n", qPrintable(logPath)), 2;
-    // Per name: the last acknowledged value, and those tried after it.
+    // Per name: the last acknowledged value (none yet: "Not Found"), and those
+    // tried after it. LOG holds every round, so the history is whole.
     QMap<QString, QStringList> allowed;
     for (const QByteArray& line : log.readAll().split('\n')) {
         const QList<QByteArray> parts = line.split(' ');
         if (parts.size() != 4) continue;  // the last line may be cut by the kill
         const QString name = QString::fromLatin1(parts[1]);
         const QString value = QStringLiteral(" ") + QString::fromLatin1(parts[3]);
+        if (!allowed.contains(name)) allowed[name] = {kNotFound};
         if (parts[0] == "ok") allowed[name] = {value};
         else allowed[name].append(value);
     }
