@@ -17,6 +17,7 @@
 
 #include <QFile>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -67,14 +68,26 @@ private:
     int starts_ = 0;
 };
 
+// SANE reads SANE_CONFIG_DIR once per process and keeps the folder list, so
+// every test of a process shares one folder; each test starts it afresh.
+QString SaneConfigFolder() {
+    static QTemporaryDir folder;
+    static const QString path = [] {
+        qputenv("SANE_CONFIG_DIR", folder.path().toLocal8Bit());
+        return folder.path();
+    }();
+    return path;
+}
+
 class SaneScanTest : public ::testing::Test {
 protected:
     SaneScanTest() {
-        // A private copy of the project's SANE configuration, which a test may change.
-        QDir().mkpath(saneConfig);
-        for (const char* file : {"dll.conf", "test.conf"})
+        // A fresh copy of the project's SANE configuration, which a test may change.
+        for (const char* file : {"dll.conf", "test.conf"}) {
+            QFile::remove(saneConfig + "/" + file);
             QFile::copy(QStringLiteral(QUILLON_SOURCE_DIR "/tests/sane/") + file, saneConfig + "/" + file);
-        qputenv("SANE_CONFIG_DIR", saneConfig.toLocal8Bit());
+            QFile::setPermissions(saneConfig + "/" + file, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        }
         ui.desktopFolder = temp.path();
         controls.texts[OptionId::DPI] = "100";
     }
@@ -124,7 +137,7 @@ protected:
     }
 
     testing::TempDir temp;
-    const QString saneConfig = temp.File("sane");
+    const QString saneConfig = SaneConfigFolder();
     SqliteRegistryBackend backend{temp.File("registry.sqlite3")};
     RegistryStore store{backend};
     testing::ScriptedUserInterface ui;
