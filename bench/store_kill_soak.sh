@@ -8,10 +8,12 @@
 set -eu
 cd "$(dirname "$0")/.."
 rounds=${1:-500}
-soak=build/bin/store_soak
-quillon=build/bin/quillon
 home=$(mktemp -d)
 trap 'rm -rf "$home"' EXIT
+# Copies, so a rebuild meanwhile does not pull the programs away.
+cp build/bin/store_soak build/bin/quillon "$home/"
+soak=$home/store_soak
+quillon=$home/quillon
 export HOME="$home" QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$home"
 unset XDG_CONFIG_HOME
 db="$home/.config/Quillon/registry.sqlite3"
@@ -30,7 +32,7 @@ while [ "$i" -lt "$rounds" ]; do
   # The window loads what the kill left, and stores each value it shows.
   "$quillon" & window=$!
   sleep 0.7
-  kill "$window"; wait "$window" 2>/dev/null || true
+  kill "$window" 2>/dev/null || true; wait "$window" 2>/dev/null || true
   if ! "$soak" check "$db" "$home/log"; then failures=$((failures + 1)); echo "round $i: a value was lost"; fi
 done
 echo "$rounds kills; $journals left a journal behind; after $failures of them an acknowledged value was lost"

@@ -1,6 +1,7 @@
 #include "scan/sane/SaneLibrary.h"
 
 #include "scan/ScannerErrors.h"
+#include "scan/imaging/ConformPage.h"
 #include "scan/imaging/SafeOutputFile.h"
 #include "scan/sane/FrameReader.h"
 #include "scan/sane/SaneDevice.h"
@@ -51,6 +52,7 @@ public:
         // safe once it has started sending.
         if (progress_.bytesRead > 0) device_.Cancel();
     }
+    long long BytesRead() const { return progress_.bytesRead; }
     PageResult Result() const {
         if (!cancelled_) return result_;
         return {kScannerErrorCancelled, {}, QStringLiteral("cancelled by the user")};
@@ -104,6 +106,11 @@ bool SaneLibrary::EnsureInitialised() {
     initialised_ = true;
     state_ = kStateManagerOpen;
     session_.Reset();  // a fresh source manager: no error, no completed file yet
+    request_ = {};
+    paperCode_ = -1;
+    sourceWanted_.clear();
+    lastOpened_.clear();
+    duplexWanted_ = false;
     return true;
 }
 
@@ -173,6 +180,7 @@ int SaneLibrary::OpenDevice(const QString& deviceName) {
     }
     device_ = std::move(device);
     options_ = std::make_unique<SaneOptions>(*device_);
+    lastOpened_ = deviceName;
     source_ = options_->GetString("source").value_or(QString());
     openDevice_ = deviceName;
     pagesThisBatch_ = 0;
@@ -189,14 +197,21 @@ void SaneLibrary::CloseDevice() {
     if (initialised_) state_ = kStateManagerOpen;
 }
 
-void SaneLibrary::DropPendingPage() {
-    if (pendingPage_ && device_) {
-        // Take some of the started page first: see PageTransfer::Cancel.
+// Ends a started page. A page that has sent nothing is read from first: some
+// backends kill their reader thread on cancel, which is only safe once it has
+// started sending (see PageTransfer::Cancel).
+void SaneLibrary::EndStartedPage(bool dataFlowed) {
+    if (!device_) return;
+    if (!dataFlowed) {
         SANE_Byte chunk[4096];
         SANE_Int length = 0;
         device_->Read(chunk, sizeof chunk, &length);
-        device_->Cancel();
     }
+    device_->Cancel();
+}
+
+void SaneLibrary::DropPendingPage() {
+    if (pendingPage_) EndStartedPage(false);
     pendingPage_ = false;
     pagesThisBatch_ = 0;
     if (device_) state_ = kStateSourceOpen;
@@ -217,15 +232,30 @@ QString SaneLibrary::TWAIN_GetSourceName() {
 int SaneLibrary::TWAIN_OpenSource(const QString& name) {
     if (!EnsureInitialised()) return Log("TWAIN_OpenSource", 0);
     if (devices_.isEmpty()) RefreshDevices();
+    // By SANE's device name first; a label names the chosen device when it is
+    // that device's, and otherwise the first device with it: two scanners of
+    // the same model have the same label and stay two.
     QString deviceName;
     for (const ScannerChoice& device : devices_)
-        if (device.label == name || device.deviceName == name) deviceName = device.deviceName;
+        if (device.deviceName == name) deviceName = device.deviceName;
+    for (const ScannerChoice& device : devices_)
+        if (deviceName.isEmpty() && device.label == name && device.deviceName == chosenDevice_) deviceName = device.deviceName;
+    for (const ScannerChoice& device : devices_)
+        if (deviceName.isEmpty() && device.label == name) deviceName = device.deviceName;
     if (deviceName.isEmpty()) {
         CloseDevice();
         Fail(kScannerErrorDeviceGone, QStringLiteral("no device named %1").arg(name));
         return Log("TWAIN_OpenSource(" + name + ")", 0);
     }
-    return Log("TWAIN_OpenSource(" + name + ")", OpenDevice(deviceName));
+    const bool reopening = deviceName == lastOpened_;
+    const int opened = OpenDevice(deviceName);
+    // Reopened within one job (HP devices, between flatbed pages): every
+    // setting the job made is made again, the source first.
+    if (opened && reopening) {
+        if (!sourceWanted_.isEmpty()) SetSource(sourceWanted_);
+        ApplyRequest();
+    }
+    return Log("TWAIN_OpenSource(" + name + ")", opened);
 }
 
 int SaneLibrary::TWAIN_CloseSource() {
@@ -262,79 +292,123 @@ int SaneLibrary::TWAIN_SetJpegQuality(int quality) {
     return Log(QStringLiteral("TWAIN_SetJpegQuality(%1)").arg(session_.jpegQuality()), 1);
 }
 
-int SaneLibrary::TWAIN_SetPixelType(int pixelType) {
-    if (!options_) return Log("TWAIN_SetPixelType", 0);
-    pixelType_ = pixelType;
-    thresholdInSoftware_ = false;
-    const QStringList modes = options_->Choices("mode");
-    QString mode = MatchMode(modes, pixelType);
-    if (mode.isEmpty() && pixelType == 0) {
-        // No black and white on this device: scan grey and threshold it here.
-        mode = MatchMode(modes, 1);
-        thresholdInSoftware_ = true;
-    }
-    bool done = mode.isEmpty() ? !options_->Exists("mode") : options_->SetString("mode", mode);
-    if (pixelType > 0 && options_->IsSettable("depth")) options_->SetNumber("depth", 8);
-    if (pixelType == 0 && !thresholdInSoftware_ && options_->IsSettable("depth")) options_->SetNumber("depth", 1);
-    if (!done) Fail(kScannerErrorInvalidValue, QStringLiteral("mode %1 refused").arg(mode));
-    log_->Write(QStringLiteral("mode %1%2").arg(mode, thresholdInSoftware_ ? " (thresholded here)" : ""));
-    return Log(QStringLiteral("TWAIN_SetPixelType(%1)").arg(pixelType), done ? 1 : 0);
+// What the job asked is kept and applied again after every change of source,
+// since many backends reset it then (airscan the scan area, pixma and HPLIP
+// mode and resolution). Descriptors are looked up afresh on every call, so a
+// set that answers SANE_INFO_RELOAD_OPTIONS is always followed by new ones.
+void SaneLibrary::ApplyRequest() {
+    if (!options_) return;
+    if (request_.pixelType >= 0) ApplyMode();
+    if (request_.dpi > 0) ApplyResolution();
+    if (paperCode_ >= 0) ApplyPaper();
+    ApplyEnhancements();
 }
 
-int SaneLibrary::TWAIN_SetResolution(double dpi) {
-    if (!options_) return Log("TWAIN_SetResolution", 0);
+bool SaneLibrary::ApplyMode() {
+    const int pixelType = request_.pixelType;
+    const QStringList modes = options_->Choices("mode");
+    QString mode = MatchMode(modes, pixelType);
+    // Without the mode asked, the nearest richer one; the page is converted here.
+    for (int richer = pixelType + 1; mode.isEmpty() && richer <= 2; ++richer) mode = MatchMode(modes, richer);
+    const bool done = mode.isEmpty() ? !options_->Exists("mode") : options_->SetString("mode", mode);
+    const bool lineart = !mode.isEmpty() && MatchMode({mode}, 0) == mode;
+    if (options_->IsSettable("depth")) options_->SetNumber("depth", lineart ? 1 : 8);
+    log_->Write(QStringLiteral("mode %1 for %2%3").arg(mode).arg(pixelType).arg(done ? "" : " refused"));
+    return done;
+}
+
+std::optional<double> SaneLibrary::ApplyResolution() {
+    const double dpi = request_.dpi;
     std::optional<double> actual = options_->SetNumber("resolution", dpi);
     if (!actual) {
         actual = options_->SetNumber("x-resolution", dpi);
         options_->SetNumber("y-resolution", dpi);
     }
     if (!actual) actual = options_->GetNumber("resolution");
-    dpi_ = actual ? static_cast<int>(std::lround(*actual)) : 0;
     if (actual && std::lround(*actual) != std::lround(dpi))
-        log_->Write(QStringLiteral("resolution %1 asked, %2 given").arg(dpi).arg(*actual));
+        log_->Write(QStringLiteral("resolution %1 asked, %2 given: resampled here").arg(dpi).arg(*actual));
+    return actual;
+}
+
+// The device's resolution now, which is what its next page will have.
+int SaneLibrary::DeviceResolution() const {
+    std::optional<double> dpi = options_ ? options_->GetNumber("resolution") : std::nullopt;
+    if (!dpi && options_) dpi = options_->GetNumber("x-resolution");
+    return dpi ? static_cast<int>(std::lround(*dpi)) : request_.dpi;
+}
+
+bool SaneLibrary::ApplyPaper() {
+    const double heightMm = request_.heightMm, widthMm = request_.widthMm;
+    const int dpi = DeviceResolution() > 0 ? DeviceResolution() : 300;
+    // Geometry in the option's own unit (millimetres, or pixels at the
+    // resolution), within the range the current source reports.
+    const auto inUnit = [&](const char* name, double mm) {
+        return options_->Unit(name) == SANE_UNIT_PIXEL ? mm / 25.4 * dpi : mm;
+    };
+    if (options_->IsSettable("page-width")) options_->SetNumber("page-width", inUnit("page-width", widthMm));
+    if (options_->IsSettable("page-height")) options_->SetNumber("page-height", inUnit("page-height", heightMm));
+    options_->SetNumber("tl-x", 0);
+    options_->SetNumber("tl-y", 0);
+    const std::optional<double> width = options_->SetNumber("br-x", inUnit("br-x", widthMm));
+    const std::optional<double> height = options_->SetNumber("br-y", inUnit("br-y", heightMm));
+    const bool exact = width && height && std::fabs(*width - inUnit("br-x", widthMm)) < 1.0 &&
+                       std::fabs(*height - inUnit("br-y", heightMm)) < 1.0;
+    if (!exact) log_->Write(QStringLiteral("paper size %1 only in part: the page is completed here").arg(paperCode_));
+    return width && height;
+}
+
+void SaneLibrary::ApplyEnhancements() {
+    const auto apply = [&](const auto& deviceOptions, bool wanted, bool& byDevice) {
+        const char* option = options_ ? FirstSettable(*options_, deviceOptions) : nullptr;
+        byDevice = option && options_->SetBool(option, wanted) && wanted;
+    };
+    apply(kDeviceContrast, wantContrast_, deviceContrast_);
+    apply(kDeviceCrop, wantCrop_, deviceCrop_);
+    apply(kDeviceDeskew, wantDeskew_, deviceDeskew_);
+    session_.SetEnhancements(wantContrast_ && !deviceContrast_, wantCrop_ && !deviceCrop_, wantDeskew_ && !deviceDeskew_);
+}
+
+int SaneLibrary::TWAIN_SetPixelType(int pixelType) {
+    if (!options_) return Log("TWAIN_SetPixelType", 0);
+    request_.pixelType = pixelType;
+    // A mode the device lacks is no failure: the page is converted here.
+    ApplyMode();
+    return Log(QStringLiteral("TWAIN_SetPixelType(%1)").arg(pixelType), 1);
+}
+
+int SaneLibrary::TWAIN_SetResolution(double dpi) {
+    if (!options_) return Log("TWAIN_SetResolution", 0);
+    request_.dpi = static_cast<int>(std::lround(dpi));
+    const std::optional<double> actual = ApplyResolution();
+    dpi_ = actual ? static_cast<int>(std::lround(*actual)) : 0;
     return Log(QStringLiteral("TWAIN_SetResolution(%1) = %2").arg(dpi).arg(dpi_), actual ? 1 : 0);
 }
 
-// The device does an enhancement where it offers it; the library does it otherwise.
-template <std::size_t N>
-int SaneLibrary::SetEnhancement(const char* operation, int on, const std::array<const char*, N>& deviceOptions,
-                                bool& wanted, bool& byDevice) {
-    wanted = on != 0;
-    const char* option = options_ ? FirstSettable(*options_, deviceOptions) : nullptr;
-    byDevice = option && options_->SetBool(option, wanted) && wanted;
-    session_.SetEnhancements(wantContrast_ && !deviceContrast_, wantCrop_ && !deviceCrop_, wantDeskew_ && !deviceDeskew_);
-    return Log(QStringLiteral("%1(%2)%3").arg(operation).arg(on).arg(byDevice ? " by the device" : ""), 1);
-}
-
 int SaneLibrary::TWAIN_SetAutoDeskew(int on) {
-    return SetEnhancement("TWAIN_SetAutoDeskew", on, kDeviceDeskew, wantDeskew_, deviceDeskew_);
+    wantDeskew_ = on != 0;
+    ApplyEnhancements();
+    return Log(QStringLiteral("TWAIN_SetAutoDeskew(%1)%2").arg(on).arg(deviceDeskew_ ? " by the device" : ""), 1);
 }
 
-int SaneLibrary::TWAIN_SetAutoCrop(int on) { return SetEnhancement("TWAIN_SetAutoCrop", on, kDeviceCrop, wantCrop_, deviceCrop_); }
+int SaneLibrary::TWAIN_SetAutoCrop(int on) {
+    wantCrop_ = on != 0;
+    ApplyEnhancements();
+    return Log(QStringLiteral("TWAIN_SetAutoCrop(%1)%2").arg(on).arg(deviceCrop_ ? " by the device" : ""), 1);
+}
 
 int SaneLibrary::TWAIN_SetAutoContrast(int on) {
-    return SetEnhancement("TWAIN_SetAutoContrast", on, kDeviceContrast, wantContrast_, deviceContrast_);
+    wantContrast_ = on != 0;
+    ApplyEnhancements();
+    return Log(QStringLiteral("TWAIN_SetAutoContrast(%1)%2").arg(on).arg(deviceContrast_ ? " by the device" : ""), 1);
 }
 
 int SaneLibrary::TWAIN_SetPaperSize(int paperCode) {
     if (!options_) return Log("TWAIN_SetPaperSize", 0);
-    const double heightMm = paperCode == kPaperUsLegal ? kLegalHeightMm : kLetterHeightMm;
     if (paperCode != kPaperUsLetter && paperCode != kPaperUsLegal) return Log("TWAIN_SetPaperSize", 0);
-    // Geometry in the option's own unit: millimetres, or pixels at the resolution.
-    const auto inUnit = [&](const char* name, double mm) {
-        return options_->Unit(name) == SANE_UNIT_PIXEL ? mm / 25.4 * (dpi_ > 0 ? dpi_ : 300) : mm;
-    };
-    for (const char* name : {"page-width", "page-height"})
-        if (options_->IsSettable(name))
-            options_->SetNumber(name, inUnit(name, std::strcmp(name, "page-width") == 0 ? kLetterWidthMm : heightMm));
-    options_->SetNumber("tl-x", 0);
-    options_->SetNumber("tl-y", 0);
-    const std::optional<double> width = options_->SetNumber("br-x", inUnit("br-x", kLetterWidthMm));
-    const std::optional<double> height = options_->SetNumber("br-y", inUnit("br-y", heightMm));
-    const bool exact = width && height && std::fabs(*width - inUnit("br-x", kLetterWidthMm)) < 1.0 &&
-                       std::fabs(*height - inUnit("br-y", heightMm)) < 1.0;
-    if (!exact) log_->Write(QStringLiteral("paper size %1 only in part: the scan area is smaller").arg(paperCode));
-    return Log(QStringLiteral("TWAIN_SetPaperSize(%1)").arg(paperCode), width && height ? 1 : 0);
+    paperCode_ = paperCode;
+    request_.widthMm = kLetterWidthMm;
+    request_.heightMm = paperCode == kPaperUsLegal ? kLegalHeightMm : kLetterHeightMm;
+    return Log(QStringLiteral("TWAIN_SetPaperSize(%1)").arg(paperCode), ApplyPaper() ? 1 : 0);
 }
 
 // Kept here: many backends answer no option while a page is started.
@@ -345,6 +419,8 @@ bool SaneLibrary::SetSource(const QString& value) {
     DropPendingPage();
     const bool done = options_->SetString("source", value);
     source_ = options_->GetString("source").value_or(QString());
+    if (done) sourceWanted_ = value;
+    ApplyRequest();
     return done;
 }
 
@@ -416,6 +492,7 @@ int SaneLibrary::TWAIN_IsFeederLoaded() {
         if (const std::optional<bool> loaded = options_->GetBool(sensor)) return Log("TWAIN_IsFeederLoaded", *loaded ? 1 : 0);
     if (pendingPage_) return Log("TWAIN_IsFeederLoaded", 1);
     // No sensor: start the first page; if it starts, it waits for the transfer.
+    deliveredDpi_ = DeviceResolution();
     const SANE_Status status = device_->Start();
     if (status == SANE_STATUS_GOOD) {
         pendingPage_ = true;
@@ -442,6 +519,7 @@ ImageHandle SaneLibrary::TWAIN_Acquire(WindowHandle) {
     }
     if (!pendingPage_) {
         state_ = kStateEnabled;
+        deliveredDpi_ = DeviceResolution();
         const SANE_Status status = device_->Start();
         if (status != SANE_STATUS_GOOD) {
             device_->Cancel();
@@ -460,7 +538,7 @@ ImageHandle SaneLibrary::TWAIN_Acquire(WindowHandle) {
     dialogs_.RunTransfer(pagesThisBatch_ + 1, transfer);
     const PageResult result = transfer.Result();
     if (result.error != 0) {
-        device_->Cancel();
+        EndStartedPage(transfer.BytesRead() > 0);
         state_ = kStateSourceOpen;
         // A feeder that runs out while a page is announced ends the batch too.
         if (!(result.error == kScannerErrorFeederEmpty && pagesThisBatch_ > 0)) Fail(result.error, result.detail);
@@ -469,10 +547,10 @@ ImageHandle SaneLibrary::TWAIN_Acquire(WindowHandle) {
         return {};
     }
     ++pagesThisBatch_;
-    QImage page = result.image;
-    if (thresholdInSoftware_ && page.format() != QImage::Format_Mono)
-        page = page.convertToFormat(QImage::Format_Grayscale8).convertToFormat(QImage::Format_Mono, Qt::ThresholdDither);
-    const ImageHandle image = session_.Adopt(page, dpi_);
+    // What the device could not do as asked (a mode, a resolution, the paper's
+    // length on this source) is done here, so the page is what the window says.
+    const QImage page = ConformPage(result.image, deliveredDpi_, request_);
+    const ImageHandle image = session_.Adopt(page, deliveredDpi_);
 
     if (IsFeederSource(CurrentSource()) && transferCount_ != 1) {
         // Look ahead: a started page is one waiting in the feeder.

@@ -2,11 +2,13 @@
 
 #include "scan/ScannerDialogs.h"
 #include "scan/ScannerLibrary.h"
+#include "scan/imaging/ConformPage.h"
 #include "scan/imaging/ImagingSession.h"
 
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace quillon {
 
@@ -78,12 +80,16 @@ private:
     int OpenDevice(const QString& deviceName);
     void CloseDevice();
     void DropPendingPage();
+    void EndStartedPage(bool dataFlowed);
+    void ApplyRequest();
+    bool ApplyMode();
+    std::optional<double> ApplyResolution();
+    bool ApplyPaper();
+    void ApplyEnhancements();
+    int DeviceResolution() const;
     void Fail(int code, const QString& detail = QString());
     QString CurrentSource() const;
     bool SetSource(const QString& value);
-    template <std::size_t N>
-    int SetEnhancement(const char* operation, int on, const std::array<const char*, N>& deviceOptions, bool& wanted,
-                       bool& byDevice);
     QString RememberedDevice() const;
     void RememberDevice(const QString& deviceName) const;
     int Log(const QString& operation, int result);
@@ -103,9 +109,12 @@ private:
     std::unique_ptr<SaneOptions> options_;
     bool pendingPage_ = false;
     int pagesThisBatch_ = 0;
-    int pixelType_ = 1;
-    bool thresholdInSoftware_ = false;
+    PageRequest request_;      // what the job asked, applied again after every source change
+    int paperCode_ = -1;
+    QString sourceWanted_;     // the source the job chose last
+    QString lastOpened_;       // to tell a reopen within one job
     int dpi_ = 0;
+    int deliveredDpi_ = 0;     // the device's resolution when its page started
     bool duplexWanted_ = false;
     int transferCount_ = -1;
     bool wantContrast_ = false, wantCrop_ = false, wantDeskew_ = false;

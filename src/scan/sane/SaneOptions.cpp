@@ -167,7 +167,7 @@ bool SaneOptions::SetFromText(const char* name, const QString& value) {
 QString MatchMode(const QStringList& modes, int pixelType) {
     // In order of preference; backends spell their modes in many ways.
     static const std::array<std::initializer_list<const char*>, 3> kNames{{
-        {"Lineart", "Binary", "Black & White", "Black and White", "Monochrome", "Mono"},
+        {"Lineart", "Binary", "Black & White", "Black and White", "Monochrome", "Mono", "bw"},
         {"Gray", "Grayscale", "Greyscale", "Grey", "True Gray", "8bit Gray", "Gray8"},
         {"Color", "Colour", "RGB", "24bit Color", "Color24", "True Color"},
     }};
@@ -185,17 +185,26 @@ QString MatchMode(const QStringList& modes, int pixelType) {
     return {};
 }
 
-bool IsFeederSource(const QString& source) {
-    return ContainsAny(source, {"adf", "feeder", "automatic document", "sheetfed", "sheet-fed"});
-}
+bool IsCardSource(const QString& source) { return ContainsAny(source, {"card"}); }
 
 bool IsDuplexSource(const QString& source) { return ContainsAny(source, {"duplex", "both sides"}); }
 
+// HPLIP names its feeder's duplex source plainly "Duplex"; a card slot is no
+// document feeder.
+bool IsFeederSource(const QString& source) {
+    if (IsCardSource(source)) return false;
+    return ContainsAny(source, {"adf", "feeder", "automatic document", "sheetfed", "sheet-fed"}) ||
+           IsDuplexSource(source);
+}
+
 QString MatchFlatbedSource(const QStringList& sources) {
     for (const QString& source : sources)
-        if (ContainsAny(source, {"flatbed", "platen", "glass"})) return source;
+        if (ContainsAny(source, {"flatbed", "platen", "glass"}) || source.compare("fb", Qt::CaseInsensitive) == 0)
+            return source;
     for (const QString& source : sources)
-        if (!IsFeederSource(source) && !ContainsAny(source, {"transparency", "film", "negative", "tma"})) return source;
+        if (!IsFeederSource(source) && !IsCardSource(source) &&
+            !ContainsAny(source, {"transparency", "film", "negative", "tma", "auto"}))
+            return source;
     return {};
 }
 
@@ -203,9 +212,6 @@ QString MatchFeederSource(const QStringList& sources, bool duplex) {
     for (const QString& source : sources)
         if (IsFeederSource(source) && IsDuplexSource(source) == duplex && !ContainsAny(source, {" back", "rear"}))
             return source;
-    if (duplex)
-        for (const QString& source : sources)
-            if (IsDuplexSource(source)) return source;
     return {};
 }
 

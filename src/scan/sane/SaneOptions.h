@@ -50,6 +50,7 @@ QString MatchMode(const QStringList& modes, int pixelType);  // empty: none
 QString MatchFlatbedSource(const QStringList& sources);
 QString MatchFeederSource(const QStringList& sources, bool duplex);
 bool IsFeederSource(const QString& source);
+bool IsCardSource(const QString& source);
 bool IsDuplexSource(const QString& source);
 
 }  // namespace quillon
