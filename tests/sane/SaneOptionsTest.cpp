@@ -41,6 +41,18 @@ TEST(SaneOptionsTest, SourcesAreMatchedByMeaning) {
     EXPECT_EQ(MatchFeederSource(sheetFed, true), "ADF Duplex");
 
     EXPECT_EQ(MatchFlatbedSource({"Normal", "Transparency Adapter", "ADF"}), "Normal");
+
+    // HPLIP's plain "Duplex" is its feeder's; a card slot is neither flatbed nor feeder.
+    const QStringList ledm{"Flatbed", "ADF", "Duplex"};
+    EXPECT_EQ(MatchFeederSource(ledm, true), "Duplex");
+    EXPECT_EQ(MatchFeederSource(ledm, false), "ADF");
+    const QStringList cards{"ADF Front", "ADF Back", "ADF Duplex", "Card Front", "Card Back", "Card Duplex"};
+    EXPECT_EQ(MatchFlatbedSource(cards), "");
+    EXPECT_EQ(MatchFeederSource(cards, true), "ADF Duplex");
+    EXPECT_FALSE(IsFeederSource("Card Duplex"));
+    EXPECT_EQ(MatchFlatbedSource({"adf", "fb"}), "fb");
+    EXPECT_EQ(MatchFlatbedSource({"Auto", "Flatbed", "ADF"}), "Flatbed");
+    EXPECT_EQ(MatchMode({"bw", "halftone", "gray", "color"}, 0), "bw");
 }
 
 }  // namespace

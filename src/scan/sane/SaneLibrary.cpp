@@ -116,6 +116,10 @@ bool SaneLibrary::EnsureInitialised() {
 
 void SaneLibrary::RefreshDevices() {
     devices_.clear();
+    if (lister_) {
+        devices_ = lister_();
+        return;
+    }
     const SANE_Device** list = nullptr;
     if (sane_get_devices(&list, SANE_FALSE) != SANE_STATUS_GOOD || !list) return;
     for (; *list; ++list) {
@@ -550,7 +554,7 @@ ImageHandle SaneLibrary::TWAIN_Acquire(WindowHandle) {
     // What the device could not do as asked (a mode, a resolution, the paper's
     // length on this source) is done here, so the page is what the window says.
     const QImage page = ConformPage(result.image, deliveredDpi_, request_);
-    const ImageHandle image = session_.Adopt(page, deliveredDpi_);
+    const ImageHandle image = session_.Adopt(page, static_cast<int>(std::lround(page.dotsPerMeterX() * 0.0254)));
 
     if (IsFeederSource(CurrentSource()) && transferCount_ != 1) {
         // Look ahead: a started page is one waiting in the feeder.

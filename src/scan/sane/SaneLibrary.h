@@ -68,6 +68,9 @@ public:
     // *status. A test may wrap the real one.
     using DeviceOpener = std::function<std::unique_ptr<SaneDevice>(const QString& name, int* status)>;
     void SetDeviceOpener(DeviceOpener opener) { opener_ = std::move(opener); }
+    // Which devices there are, in place of SANE's list; a test may name its own.
+    using DeviceLister = std::function<QList<ScannerChoice>()>;
+    void SetDeviceLister(DeviceLister lister) { lister_ = std::move(lister); }
 
     // Sets any option of the open device by its SANE name, from text.
     bool SetDeviceOption(const QString& name, const QString& value);
@@ -96,6 +99,7 @@ private:
 
     ScannerDialogs& dialogs_;
     DeviceOpener opener_;
+    DeviceLister lister_;
     QString settingsFolder_;
     std::unique_ptr<ScannerLog> log_;
     ImagingSession session_;
