@@ -13,6 +13,7 @@
 #include "../common/ScriptedScannerDialogs.h"
 #include "../common/ScriptedUserInterface.h"
 #include "../common/TempDir.h"
+#include "SaneTestConfig.h"
 #include "../common/TestPages.h"
 
 #include <QFile>
@@ -67,17 +68,6 @@ private:
     QString status_;
     int starts_ = 0;
 };
-
-// SANE reads SANE_CONFIG_DIR once per process and keeps the folder list, so
-// every test of a process shares one folder; each test starts it afresh.
-QString SaneConfigFolder() {
-    static QTemporaryDir folder;
-    static const QString path = [] {
-        qputenv("SANE_CONFIG_DIR", folder.path().toLocal8Bit());
-        return folder.path();
-    }();
-    return path;
-}
 
 class SaneScanTest : public ::testing::Test {
 protected:
@@ -137,7 +127,7 @@ protected:
     }
 
     testing::TempDir temp;
-    const QString saneConfig = SaneConfigFolder();
+    const QString saneConfig = testing::SaneConfigFolder();
     SqliteRegistryBackend backend{temp.File("registry.sqlite3")};
     RegistryStore store{backend};
     testing::ScriptedUserInterface ui;

@@ -1,0 +1,231 @@
+#!/usr/bin/env python3
+"""A driverless network scanner on loopback, speaking eSCL as SANE's airscan
+backend expects: a flatbed, and a duplex document feeder holding some sheets.
+
+It serves ScannerCapabilities, ScannerStatus, ScanJobs and NextDocument, and
+sends each page as a PNG of the size, resolution and colour mode asked, with
+a band of dark lines so no page is blank. On request it jams, is busy, or
+drops the connection in the middle of a page.
+
+Usage: escl_simulator.py [--sheets N] [--jam-at PAGE] [--busy]
+                         [--drop-at PAGE] [--port-file FILE] [--port PORT]
+The port it listens on is printed on the first line of standard output (and
+written to --port-file), then it serves until killed.
+"""
+import argparse
+import re
+import struct
+import sys
+import threading
+import zlib
+from http.server import BaseHTTPRequestHandler, ThreadingHTTPServer
+
+RESOLUTIONS = (75, 100, 150, 200, 300, 600)
+# Sizes in 1/300 inch, as eSCL counts them.
+PLATEN_MAX = (2550, 3508)  # 8.5 x 11.69 inches: A4-long glass
+FEEDER_MAX = (2550, 5100)  # 17 inches of paper
+
+
+def capabilities():
+    resolutions = "".join(
+        "<scan:DiscreteResolution><scan:XResolution>%d</scan:XResolution>"
+        "<scan:YResolution>%d</scan:YResolution></scan:DiscreteResolution>" % (r, r)
+        for r in RESOLUTIONS)
+    profile = (
+        "<scan:SettingProfiles><scan:SettingProfile>"
+        "<scan:ColorModes><scan:ColorMode>BlackAndWhite1</scan:ColorMode>"
+        "<scan:ColorMode>Grayscale8</scan:ColorMode><scan:ColorMode>RGB24</scan:ColorMode></scan:ColorModes>"
+        "<scan:DocumentFormats><pwg:DocumentFormat>image/png</pwg:DocumentFormat>"
+        "<scan:DocumentFormatExt>image/png</scan:DocumentFormatExt></scan:DocumentFormats>"
+        "<scan:SupportedResolutions><scan:DiscreteResolutions>%s</scan:DiscreteResolutions>"
+        "</scan:SupportedResolutions></scan:SettingProfile></scan:SettingProfiles>" % resolutions)
+
+    def caps(tag, size):
+        return ("<scan:%s><scan:MinWidth>16</scan:MinWidth><scan:MaxWidth>%d</scan:MaxWidth>"
+                "<scan:MinHeight>16</scan:MinHeight><scan:MaxHeight>%d</scan:MaxHeight>%s</scan:%s>"
+                % (tag, size[0], size[1], profile, tag))
+
+    return (
+        '<?xml version="1.0" encoding="UTF-8"?>'
+        '<scan:ScannerCapabilities xmlns:scan="http://schemas.hp.com/imaging/escl/2011/05/03" '
+        'xmlns:pwg="http://www.pwg.org/schemas/2010/12/sm">'
+        "<pwg:Version>2.6</pwg:Version><pwg:MakeAndModel>Quillon eSCL Simulator</pwg:MakeAndModel>"
+        "<scan:Manufacturer>Quillon</scan:Manufacturer>"
+        "<scan:Platen>%s</scan:Platen>"
+        "<scan:Adf>%s%s<scan:FeederCapacity>50</scan:FeederCapacity></scan:Adf>"
+        "</scan:ScannerCapabilities>"
+        % (caps("PlatenInputCaps", PLATEN_MAX), caps("AdfSimplexInputCaps", FEEDER_MAX),
+           caps("AdfDuplexInputCaps", FEEDER_MAX))).encode()
+
+
+def png(width, height, mode, dpi):
+    """A white page with dark lines across its top third, as PNG."""
+    if mode == "BlackAndWhite1":
+        depth, colour, row_bytes = 1, 0, (width + 7) // 8
+        ink, paper = b"\x00" * row_bytes, b"\xff" * row_bytes  # in PNG grey, 0 is black
+    elif mode == "Grayscale8":
+        depth, colour, row_bytes = 8, 0, width
+        ink, paper = b"\x20" * width, b"\xf0" * width
+    else:
+        depth, colour, row_bytes = 8, 2, width * 3
+        ink, paper = b"\x20\x20\x60" * width, b"\xf0\xf0\xf0" * width
+    rows = bytearray()
+    for y in range(height):
+        rows += b"\x00" + (ink if y % 20 < 4 and y < height // 3 else paper)
+
+    def chunk(kind, data):
+        return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data) & 0xFFFFFFFF)
+
+    pixels_per_metre = int(round(dpi / 0.0254))
+    return (b"\x89PNG\r\n\x1a\n"
+            + chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, depth, colour, 0, 0, 0))
+            + chunk(b"pHYs", struct.pack(">IIB", pixels_per_metre, pixels_per_metre, 1))
+            + chunk(b"IDAT", zlib.compress(bytes(rows), 1))
+            + chunk(b"IEND", b""))
+
+
+class Scanner:
+    def __init__(self, sheets, jam_at, busy, drop_at):
+        self.lock = threading.Lock()
+        self.sheets = sheets
+        self.jam_at = jam_at
+        self.busy = busy
+        self.drop_at = drop_at
+        self.pages_sent = 0
+        self.jammed = False
+        self.jobs = {}
+        self.next_job = 1
+
+
+def field(xml, name, default=""):
+    match = re.search(r"<(?:\w+:)?%s>([^<]*)</(?:\w+:)?%s>" % (name, name), xml)
+    return match.group(1) if match else default
+
+
+class Handler(BaseHTTPRequestHandler):
+    protocol_version = "HTTP/1.1"
+    scanner = None  # set by main
+
+    def log_message(self, *args):
+        pass
+
+    def send(self, status, body=b"", kind="text/xml", headers=()):
+        self.send_response(status)
+        self.send_header("Content-Type", kind)
+        self.send_header("Content-Length", str(len(body)))
+        for name, value in headers:
+            self.send_header(name, value)
+        self.end_headers()
+        self.wfile.write(body)
+
+    def do_GET(self):
+        scanner = self.scanner
+        if self.path.endswith("/ScannerCapabilities"):
+            return self.send(200, capabilities())
+        if self.path.endswith("/ScannerStatus"):
+            with scanner.lock:
+                state = "Processing" if scanner.busy else "Idle"
+                adf = ("ScannerAdfJam" if scanner.jammed else
+                       "ScannerAdfLoaded" if scanner.sheets > 0 else "ScannerAdfEmpty")
+            return self.send(200, (
+                '<?xml version="1.0" encoding="UTF-8"?>'
+                '<scan:ScannerStatus xmlns:scan="http://schemas.hp.com/imaging/escl/2011/05/03" '
+                'xmlns:pwg="http://www.pwg.org/schemas/2010/12/sm"><pwg:Version>2.6</pwg:Version>'
+                "<pwg:State>%s</pwg:State><scan:AdfState>%s</scan:AdfState></scan:ScannerStatus>"
+                % (state, adf)).encode())
+        match = re.search(r"/ScanJobs/(\d+)/NextDocument$", self.path)
+        if match:
+            return self.next_document(int(match.group(1)))
+        return self.send(404)
+
+    def next_document(self, job_id):
+        scanner = self.scanner
+        with scanner.lock:
+            job = scanner.jobs.get(job_id)
+            if job is None or job["left"] == 0:
+                return self.send(404)
+            page_number = scanner.pages_sent + 1
+            if scanner.jam_at and page_number >= scanner.jam_at:
+                scanner.jammed = True
+                job["left"] = 0
+                return self.send(503)
+            if job["feeder"] and job["page_of_sheet"] == 0:
+                if scanner.sheets == 0:
+                    job["left"] = 0
+                    return self.send(404)
+                scanner.sheets -= 1
+            job["page_of_sheet"] = (job["page_of_sheet"] + 1) % (2 if job["duplex"] else 1)
+            job["left"] -= 1
+            scanner.pages_sent += 1
+            drop = scanner.drop_at and page_number >= scanner.drop_at
+        body = png(job["width"], job["height"], job["mode"], job["dpi"])
+        if drop:
+            # Headers for the whole page, half of it, then the connection is gone.
+            self.send_response(200)
+            self.send_header("Content-Type", "image/png")
+            self.send_header("Content-Length", str(len(body)))
+            self.end_headers()
+            self.wfile.write(body[: len(body) // 2])
+            self.wfile.flush()
+            self.close_connection = True
+            self.connection.shutdown(2)
+            return None
+        return self.send(200, body, "image/png")
+
+    def do_POST(self):
+        scanner = self.scanner
+        if not self.path.endswith("/ScanJobs"):
+            return self.send(404)
+        settings = self.rfile.read(int(self.headers.get("Content-Length", "0"))).decode()
+        with scanner.lock:
+            if scanner.busy:
+                return self.send(503)
+            feeder = field(settings, "InputSource") == "Feeder"
+            if feeder and (scanner.sheets == 0 or scanner.jammed):
+                return self.send(409)
+            dpi = int(field(settings, "XResolution", "300"))
+            duplex = field(settings, "Duplex", "false") == "true"
+            job = {
+                "feeder": feeder, "duplex": feeder and duplex, "page_of_sheet": 0,
+                "left": 10 ** 6 if feeder else 1,
+                "mode": field(settings, "ColorMode", "RGB24"), "dpi": dpi,
+                "width": int(field(settings, "Width", "2550")) * dpi // 300,
+                "height": int(field(settings, "Height", "3300")) * dpi // 300,
+            }
+            job_id = scanner.next_job
+            scanner.next_job += 1
+            scanner.jobs[job_id] = job
+        host = self.headers.get("Host", "127.0.0.1")
+        return self.send(201, headers=[("Location", "http://%s/eSCL/ScanJobs/%d" % (host, job_id))])
+
+    def do_DELETE(self):
+        match = re.search(r"/ScanJobs/(\d+)$", self.path)
+        if match:
+            with self.scanner.lock:
+                self.scanner.jobs.pop(int(match.group(1)), None)
+            return self.send(200)
+        return self.send(404)
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--sheets", type=int, default=3)
+    parser.add_argument("--jam-at", type=int, default=0)
+    parser.add_argument("--drop-at", type=int, default=0)
+    parser.add_argument("--busy", action="store_true")
+    parser.add_argument("--port", type=int, default=0)
+    parser.add_argument("--port-file")
+    options = parser.parse_args()
+    Handler.scanner = Scanner(options.sheets, options.jam_at, options.busy, options.drop_at)
+    server = ThreadingHTTPServer(("127.0.0.1", options.port), Handler)
+    server.daemon_threads = True
+    port = server.server_address[1]
+    if options.port_file:
+        with open(options.port_file, "w") as f:
+            f.write("%d\n" % port)
+    print(port, flush=True)
+    server.serve_forever()
+
+
+if __name__ == "__main__":
+    sys.exit(main())
