@@ -48,6 +48,8 @@ const AirscanCase kCases[] = {
      kScannerErrorJammed},
     {"ADroppedConnectionEndsInAPlainSentence", {"--sheets", "3", "--drop-at", "1"}, true, false, 1, 1, 0,
      kScannerErrorIo},
+    // airscan asks again for ten seconds before it gives up.
+    {"ABusyScannerIsSaidToBeBusy", {"--busy"}, false, false, 1, 1, 0, kScannerErrorBusy},
 };
 
 class AirscanScanTest : public ::testing::TestWithParam<AirscanCase> {
