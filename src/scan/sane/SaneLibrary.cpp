@@ -608,6 +608,12 @@ QString SaneLibrary::TWAIN_LastErrorTextVB() { return session_.lastErrorText(); 
 
 QString SaneLibrary::TWAIN_LastCompletedFile() { return session_.lastCompletedFile(); }
 
+QList<ScannerChoice> SaneLibrary::Devices() {
+    if (!EnsureInitialised()) return {};
+    RefreshDevices();
+    return devices_;
+}
+
 bool SaneLibrary::SetDeviceOption(const QString& name, const QString& value) {
     const bool done = options_ && options_->SetFromText(name.toUtf8().constData(), value);
     Log(QStringLiteral("option %1=%2").arg(name, value), done ? 1 : 0);

@@ -72,6 +72,9 @@ public:
     using DeviceLister = std::function<QList<ScannerChoice>()>;
     void SetDeviceLister(DeviceLister lister) { lister_ = std::move(lister); }
 
+    // The scanners there are, by SANE name with vendor and model.
+    QList<ScannerChoice> Devices();
+
     // Sets any option of the open device by its SANE name, from text.
     bool SetDeviceOption(const QString& name, const QString& value);
     // The resolution the device reported after the last setting (0: not known).

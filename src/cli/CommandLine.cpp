@@ -1,0 +1,144 @@
+#include "cli/CommandLine.h"
+
+#include <QCommandLineParser>
+#include <QFileInfo>
+
+namespace quillon {
+
+namespace {
+
+struct Word {
+    const char* text;
+    int value;
+};
+
+// The position a word names, or -1.
+int ValueOf(const QString& word, std::initializer_list<Word> words) {
+    for (const Word& w : words)
+        if (word.compare(QLatin1String(w.text), Qt::CaseInsensitive) == 0) return w.value;
+    return -1;
+}
+
+}  // namespace
+
+int FormatOfOutput(const QString& path) {
+    const QString suffix = QFileInfo(path).suffix();
+    return ValueOf(suffix, {{"jpg", 0}, {"jpeg", 0}, {"pdf", 1}, {"png", 2}, {"tif", 3}, {"tiff", 3}});
+}
+
+QString UsageText() {
+    return QStringLiteral(
+        "Usage: quillon-scan [OPTIONS] OUTPUT\n"
+        "Scans into OUTPUT (.pdf, .tif/.tiff, .jpg/.jpeg or .png) with the options stored by Quillon,\n"
+        "changed for this run only by the options given. The stored options are never changed.\n"
+        "\n"
+        "  -d, --device NAME         the SANE device to use (default: the scanner chosen last)\n"
+        "  -L, --list-devices        list the scanners, one a line: SANE name, then vendor and model\n"
+        "      --source auto|feeder|flatbed\n"
+        "                            auto: the feeder, or the flatbed when it is empty\n"
+        "      --duplex, --no-duplex both sides, or the front only\n"
+        "      --mode bw|grey|colour black and white, grey (gray) or colour (color)\n"
+        "      --dpi N               75, 100, 150, 200, 300 or 600\n"
+        "      --paper default|letter|legal\n"
+        "      --quality 0..5        0 smallest file, 3 the default, 5 best\n"
+        "      --blank-threshold X   pages with less ink than X (0.001 to 0.05) are left out; 0 keeps all\n"
+        "      --contrast, --no-contrast, --crop, --no-crop, --deskew, --no-deskew\n"
+        "      --single              one image, as with multiple pages unchecked\n"
+        "  -q, --quiet               no progress, and no message on success\n"
+        "      --help, --version\n"
+        "\n"
+        "Questions are asked on the terminal. Without one, \"Scan Another Page?\" is answered No, and an\n"
+        "empty feeder falls back to the flatbed (--source auto) or ends the scan (--source feeder).\n"
+        "\n"
+        "Exit status: 0 the file was written; 1 a usage error; 2 no scanner, or it could not be opened;\n"
+        "3 the scan failed and nothing was written (an older file is kept); 130 interrupted.\n");
+}
+
+ParsedCommand ParseCommandLine(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
+    const QCommandLineOption device({"d", "device"}, "", "NAME"), list({"L", "list-devices"}, ""),
+        source("source", "", "SOURCE"), duplex("duplex", ""), noDuplex("no-duplex", ""), mode("mode", "", "MODE"),
+        dpi("dpi", "", "N"), paper("paper", "", "PAPER"), quality("quality", "", "Q"),
+        blank("blank-threshold", "", "X"), contrast("contrast", ""), noContrast("no-contrast", ""), crop("crop", ""),
+        noCrop("no-crop", ""), deskew("deskew", ""), noDeskew("no-deskew", ""), single("single", ""),
+        quiet({"q", "quiet"}, ""), help("help", ""), version("version", "");
+    parser.addOptions({device, list, source, duplex, noDuplex, mode, dpi, paper, quality, blank, contrast, noContrast,
+                       crop, noCrop, deskew, noDeskew, single, quiet, help, version});
+
+    ParsedCommand parsed;
+    ScanCommand& command = parsed.command;
+    const auto fail = [&](const QString& error) {
+        parsed.error = error;
+        return parsed;
+    };
+    if (!parser.parse(arguments)) return fail(parser.errorText());
+    command.help = parser.isSet(help);
+    command.version = parser.isSet(version);
+    command.listDevices = parser.isSet(list);
+    command.quiet = parser.isSet(quiet);
+    command.device = parser.value(device);
+    if (command.help || command.version || command.listDevices) return parsed;
+
+    const QStringList positional = parser.positionalArguments();
+    if (positional.size() != 1) return fail(QStringLiteral("Give one OUTPUT file."));
+    command.output = positional.first();
+    const int format = FormatOfOutput(command.output);
+    if (format < 0)
+        return fail(QStringLiteral("%1 names no format Quillon writes: use .pdf, .tif, .tiff, .jpg, .jpeg or .png.")
+                        .arg(command.output));
+    command.overrides[OptionId::Format] = format;
+
+    const auto both = [&](const QCommandLineOption& on, const QCommandLineOption& off, OptionId id) -> bool {
+        if (parser.isSet(on) && parser.isSet(off)) return false;
+        if (parser.isSet(on)) command.overrides[id] = 1;
+        if (parser.isSet(off)) command.overrides[id] = 0;
+        return true;
+    };
+    if (!both(duplex, noDuplex, OptionId::DuplexSetting) || !both(contrast, noContrast, OptionId::AutoContrast) ||
+        !both(crop, noCrop, OptionId::AutoCrop) || !both(deskew, noDeskew, OptionId::AutoDeskew))
+        return fail(QStringLiteral("An option and its --no- form cannot both be given."));
+    if (parser.isSet(single)) command.overrides[OptionId::AllowMultiplePages] = 0;
+
+    if (parser.isSet(source)) {
+        const int value = ValueOf(parser.value(source), {{"auto", 1}, {"feeder", 2}, {"flatbed", 3}});
+        if (value < 0) return fail(QStringLiteral("--source takes auto, feeder or flatbed."));
+        command.source = static_cast<SourceChoice>(value);
+        command.overrides[OptionId::TryADFFirst] = command.source == SourceChoice::Flatbed ? 0 : 1;
+    }
+    if (parser.isSet(mode)) {
+        const int value = ValueOf(parser.value(mode), {{"bw", 0}, {"grey", 1}, {"gray", 1}, {"colour", 2}, {"color", 2}});
+        if (value < 0) return fail(QStringLiteral("--mode takes bw, grey or colour."));
+        command.overrides[OptionId::ScanType] = value;
+    }
+    if (parser.isSet(dpi)) {
+        const int position = OptionItems(OptionId::DPI).indexOf(parser.value(dpi));
+        if (position < 0) return fail(QStringLiteral("--dpi takes one of %1.").arg(OptionItems(OptionId::DPI).join(", ")));
+        command.overrides[OptionId::DPI] = position;
+    }
+    if (parser.isSet(paper)) {
+        const int value = ValueOf(parser.value(paper), {{"default", 0}, {"letter", 1}, {"legal", 2}});
+        if (value < 0) return fail(QStringLiteral("--paper takes default, letter or legal."));
+        command.overrides[OptionId::PaperSize] = value;
+    }
+    if (parser.isSet(quality)) {
+        bool ok = false;
+        const int value = parser.value(quality).toInt(&ok);
+        if (!ok || value < 0 || value > 5) return fail(QStringLiteral("--quality takes 0 to 5."));
+        command.overrides[OptionId::Quality] = value;
+    }
+    if (parser.isSet(blank)) {
+        const QString text = parser.value(blank);
+        const int position = CoverageItems(QLatin1Char('.')).indexOf(text);
+        if (position >= 0) {
+            command.overrides[OptionId::PageRejectionCoverage] = position;
+        } else if (text == QLatin1String("0")) {
+            command.texts[OptionId::PageRejectionCoverage] = text;  // no page is blank below nothing
+        } else {
+            return fail(QStringLiteral("--blank-threshold takes 0, or 0.001 to 0.05 in steps of 0.001."));
+        }
+    }
+    return parsed;
+}
+
+}  // namespace quillon

@@ -1,0 +1,52 @@
+#include "cli/StoredOptionControls.h"
+
+#include "settings/RegistryStore.h"
+
+#include <cstdio>
+
+namespace quillon {
+
+namespace {
+
+QStringList ItemsOf(OptionId id) {
+    // The coverage items as typed on a command line, with a point.
+    return id == OptionId::PageRejectionCoverage ? CoverageItems(QLatin1Char('.')) : OptionItems(id);
+}
+
+}  // namespace
+
+StoredOptionControls::StoredOptionControls(const RegistryStore& store, const QMap<OptionId, int>& overrides,
+                                           const QMap<OptionId, QString>& texts)
+    : texts_(texts) {
+    for (const OptionSpec& option : AllOptions()) {
+        const auto index = static_cast<std::size_t>(option.id);
+        const int items = option.kind == OptionKind::List ? static_cast<int>(ItemsOf(option.id).size()) : 0;
+        values_[index] = overrides.contains(option.id)
+                             ? overrides.value(option.id)
+                             : LoadedValue(option, store.Get(QString::fromLatin1(option.valueName)), items);
+    }
+    const FormatItem* format = FormatAt(SelectedIndex(OptionId::Format));
+    if ((format && !format->multiPage) || CheckState(OptionId::WIA) == 1) {
+        values_[static_cast<std::size_t>(OptionId::AllowMultiplePages)] = 0;
+        values_[static_cast<std::size_t>(OptionId::DuplexSetting)] = 0;
+    }
+}
+
+int StoredOptionControls::CheckState(OptionId id) const { return values_[static_cast<std::size_t>(id)]; }
+
+int StoredOptionControls::SelectedIndex(OptionId id) const {
+    return texts_.contains(id) ? -1 : values_[static_cast<std::size_t>(id)];
+}
+
+QString StoredOptionControls::EditText(OptionId id) const {
+    if (texts_.contains(id)) return texts_.value(id);
+    const QStringList items = ItemsOf(id);
+    const int position = values_[static_cast<std::size_t>(id)];
+    return position >= 0 && position < items.size() ? items[position] : QString();
+}
+
+void StoredOptionControls::SetStatusText(const QString& text) {
+    std::fprintf(stderr, "%s\n", qPrintable(text));
+}
+
+}  // namespace quillon

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "scan/OptionControls.h"
+
+#include <QMap>
+
+#include <array>
+
+namespace quillon {
+
+class RegistryStore;
+
+// The option controls as the window would load them from the store, with the
+// command line's overrides on top and the window's availability rule applied:
+// JPEG, PNG and WIA give one page, front only. The status line goes to
+// standard error.
+class StoredOptionControls : public OptionControls {
+public:
+    StoredOptionControls(const RegistryStore& store, const QMap<OptionId, int>& overrides,
+                         const QMap<OptionId, QString>& texts);
+
+    int CheckState(OptionId id) const override;
+    int SelectedIndex(OptionId id) const override;
+    QString EditText(OptionId id) const override;
+    void SetStatusText(const QString& text) override;
+
+private:
+    std::array<int, kOptionCount> values_{};
+    QMap<OptionId, QString> texts_;
+};
+
+}  // namespace quillon

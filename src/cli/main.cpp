@@ -1,0 +1,70 @@
+// quillon-scan: the scan job of the window, run from a terminal or a script.
+#include "cli/CommandLine.h"
+#include "cli/StoredOptionControls.h"
+#include "cli/Terminal.h"
+#include "scan/RunScan.h"
+#include "scan/ScannerErrors.h"
+#include "scan/sane/SaneLibrary.h"
+#include "settings/OverlayRegistryBackend.h"
+#include "settings/RegistryStore.h"
+#include "settings/SqliteRegistryBackend.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+#include <cstdio>
+
+namespace {
+
+constexpr int kWritten = 0, kUsage = 1, kNoScanner = 2, kFailed = 3, kInterrupted = 130;
+
+int ListDevices(quillon::SaneLibrary& library) {
+    const QList<quillon::ScannerChoice> devices = library.Devices();
+    for (const quillon::ScannerChoice& device : devices)
+        std::printf("%s\t%s\n", qPrintable(device.deviceName), qPrintable(device.label));
+    library.TWAIN_UnloadSourceManager();
+    if (devices.isEmpty()) std::fprintf(stderr, "No scanner was found.\n");
+    return devices.isEmpty() ? kNoScanner : kWritten;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("quillon-scan"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(QUILLON_VERSION));
+
+    const quillon::ParsedCommand parsed = quillon::ParseCommandLine(QCoreApplication::arguments());
+    const quillon::ScanCommand& command = parsed.command;
+    if (!parsed.error.isEmpty()) {
+        std::fprintf(stderr, "quillon-scan: %s\nquillon-scan --help tells how to use it.\n", qPrintable(parsed.error));
+        return kUsage;
+    }
+    if (command.help) return std::printf("%s", qPrintable(quillon::UsageText())), kWritten;
+    if (command.version) return std::printf("quillon-scan %s\n", QUILLON_VERSION), kWritten;
+
+    quillon::InstallInterruptHandler();
+    quillon::TerminalScannerDialogs dialogs(command.device, command.quiet);
+    quillon::SaneLibrary library(dialogs);
+    if (command.listDevices) return ListDevices(library);
+
+    // The user's settings, read but never changed: the job's own writes stay in memory.
+    quillon::SqliteRegistryBackend stored(quillon::SqliteRegistryBackend::DefaultDatabasePath());
+    quillon::OverlayRegistryBackend overlay(stored);
+    const quillon::RegistryStore store(overlay);
+    quillon::StoredOptionControls controls(store, command.overrides, command.texts);
+    quillon::TerminalUserInterface ui(command.output, command.quiet,
+                                      command.source == quillon::SourceChoice::Feeder);
+    quillon::RunScan(controls, library, store, ui);
+
+    if (quillon::gInterrupted) return kInterrupted;
+    if (ui.succeeded()) return kWritten;
+    if (dialogs.noScanner()) return kNoScanner;
+    const int error = library.TWAIN_LastErrorCode();
+    if (error == quillon::kScannerErrorDeviceGone || error == quillon::kScannerErrorNoSource ||
+        error == quillon::kScannerErrorAccessDenied)
+        return kNoScanner;
+    // A batch that failed midway still wrote the pages before the failure.
+    if (library.TWAIN_LastCompletedFile() == QFileInfo(command.output).absoluteFilePath()) return kWritten;
+    return kFailed;
+}

@@ -1,0 +1,137 @@
+// quillon-scan as a script runs it: its own process, no display, SANE's test
+// scanner, the user's settings in a store it must never change.
+#include "settings/RegistryStore.h"
+#include "settings/SqliteRegistryBackend.h"
+
+#include "../common/TempDir.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QProcessEnvironment>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+
+namespace quillon {
+namespace {
+
+class QuillonScanTest : public ::testing::Test {
+protected:
+    QuillonScanTest() {
+        QDir().mkpath(temp.File("sane"));
+        for (const char* file : {"dll.conf", "test.conf"})
+            QFile::copy(QStringLiteral(QUILLON_SOURCE_DIR "/tests/sane/") + file, temp.File("sane/") + file);
+        // The user's stored options, which no run may change.
+        SqliteRegistryBackend backend(temp.File("config/Quillon/registry.sqlite3"));
+        RegistryStore store(backend);
+        store.Set("DPI", " 1");          // 100 dpi
+        store.Set("DuplexSetting", " 0");
+        store.Set("LastDirectory", "/nowhere/");
+        storeBefore = StoreBytes();
+    }
+
+    QByteArray StoreBytes() const {
+        QFile file(temp.File("config/Quillon/registry.sqlite3"));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    // Starts the program as a script would: no display, no terminal.
+    void Start(const QStringList& arguments) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) environment.remove(name);
+        environment.insert("HOME", temp.path());
+        environment.insert("XDG_CONFIG_HOME", temp.File("config"));
+        environment.insert("XDG_STATE_HOME", temp.File("state"));
+        environment.insert("SANE_CONFIG_DIR", temp.File("sane"));
+        program.setProcessEnvironment(environment);
+        program.setWorkingDirectory(temp.path());
+        program.setStandardInputFile(QProcess::nullDevice());
+        program.start(QStringLiteral(QUILLON_SCAN_PROGRAM), arguments);
+        ASSERT_TRUE(program.waitForStarted());
+    }
+    int Finish() {
+        EXPECT_TRUE(program.waitForFinished(60000));
+        errors = QString::fromUtf8(program.readAllStandardError());
+        output = QString::fromUtf8(program.readAllStandardOutput());
+        return program.exitCode();
+    }
+    int Run(const QStringList& arguments) {
+        Start(arguments);
+        return Finish();
+    }
+
+    testing::TempDir temp;
+    QByteArray storeBefore;
+    QProcess program;
+    QString errors, output;
+};
+
+// Each run: its arguments, its exit status, whether a file is then at OUTPUT,
+// and a sentence it must have said.
+struct CommandRun {
+    const char* name;
+    QStringList arguments;
+    int status;
+    const char* file;  // relative to the test's folder; null: none expected
+    const char* said;
+    friend void PrintTo(const CommandRun& r, std::ostream* out) { *out << r.name; }
+};
+
+class QuillonScanRunTest : public QuillonScanTest, public ::testing::WithParamInterface<CommandRun> {};
+
+TEST_P(QuillonScanRunTest, ExitsWithItsStatusSaysWhyAndNeverChangesTheStore) {
+    const CommandRun& run = GetParam();
+    EXPECT_EQ(Run(run.arguments), run.status) << errors.toStdString();
+    EXPECT_TRUE(errors.contains(QString::fromUtf8(run.said)) || output.contains(QString::fromUtf8(run.said)))
+        << errors.toStdString();
+    if (run.file) EXPECT_TRUE(QFile::exists(temp.File(run.file)));
+    for (const QString& leftover : QDir(temp.path()).entryList({"*.pdf", "*.tiff", "*.png", "*.doc", ".quillon-*"},
+                                                               QDir::Files | QDir::Hidden))
+        EXPECT_EQ(leftover, QString::fromUtf8(run.file ? run.file : "")) << "a file was left: " << leftover.toStdString();
+    EXPECT_EQ(StoreBytes(), storeBefore);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Runs, QuillonScanRunTest,
+    ::testing::Values(
+        CommandRun{"ListsTheScanners", {"-L"}, 0, nullptr, "test:0\tNoname frontend-tester"},
+        CommandRun{"TheFeederIntoAPdf", {"--mode", "colour", "--paper", "letter", "--quality", "1", "scan.pdf"}, 0, "scan.pdf",
+            "Scanned Successfully to:"},
+        CommandRun{"TheFlatbedIntoOneTiffPageWithoutATerminal", {"--source", "flatbed", "--mode", "bw", "flat.tiff"}, 0,
+            "flat.tiff", "Scan Another Page? [y/n] n (no terminal to ask)"},
+        CommandRun{"ASingleImage", {"--single", "--blank-threshold", "0", "one.png"}, 0, "one.png", "Scanned Successfully to:"},
+        CommandRun{"AnExtensionOfNoFormatIsAUsageError", {"scan.doc"}, 1, nullptr, "names no format Quillon writes"},
+        CommandRun{"AResolutionNotInTheListIsAUsageError", {"--dpi", "250", "scan.pdf"}, 1, nullptr, "--dpi takes one of"},
+        CommandRun{"AnUnknownScannerIsNoScanner", {"-d", "nosuch:0", "scan.pdf"}, 2, nullptr, "No scanner is named nosuch:0."},
+        CommandRun{"AFolderThatDoesNotExistFailsAndWritesNothing", {"missing/scan.pdf"}, 3, nullptr, "does not exist"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(QuillonScanTest, CtrlCInTheMiddleOfAPageCancelsAndKeepsTheOlderFile) {
+    // Pages that come slowly, so the interrupt lands while one is read.
+    QFile config(temp.File("sane/test.conf"));
+    ASSERT_TRUE(config.open(QIODevice::Append));
+    config.write("read-delay true\nread-delay-duration 100000\nread-limit true\nread-limit-size 4096\n");
+    config.close();
+    QFile old(temp.File("scan.pdf"));
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("the older file");
+    old.close();
+
+    Start({"scan.pdf"});
+    QString said;
+    program.setReadChannel(QProcess::StandardError);
+    while (!said.contains("Scanning page 1") && program.waitForReadyRead(10000))
+        said += QString::fromUtf8(program.readAllStandardError());
+    ASSERT_TRUE(said.contains("Scanning page 1")) << said.toStdString();
+    ::kill(static_cast<pid_t>(program.processId()), SIGINT);
+    EXPECT_EQ(Finish(), 130) << errors.toStdString();
+    QFile kept(temp.File("scan.pdf"));
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), "the older file");
+    EXPECT_TRUE(QDir(temp.path()).entryList({".quillon-*"}, QDir::Files | QDir::Hidden).isEmpty());
+    EXPECT_EQ(StoreBytes(), storeBefore);
+}
+
+}  // namespace
+}  // namespace quillon
