@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Prints the blank test's measure for every page of the real scans, with its
 // label, and the time it takes on 300 dpi Letter pages.
 #include "scan/imaging/BlankPageTest.h"

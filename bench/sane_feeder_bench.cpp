@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The feeder batch of SANE's test scanner (300 dpi, Letter) through the
 // library and the PDF writer, 10 and 100 pages, grey and colour: pages per
 // second and peak memory, each run in its own process; beside it, scanimage

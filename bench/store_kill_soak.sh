@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Kills a writer of the settings store with SIGKILL at random moments, N times
 # (500 by default). After every kill the window is started on what the kill
 # left (a hot journal, often), and then each acknowledged value must read back:

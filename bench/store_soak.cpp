@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings store under kill -9: the writer half and the checker half of
 // bench/store_kill_soak.sh.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes 100 and 300 pages of 300 dpi Letter, grey and black and white, to PDF
 // and TIFF, each run in its own process, and prints pages per second, the
 // writer's own time per page (without compression), peak memory and file size

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Builds quillon.ico from the PNG artwork: 32-bit images of 24, 32, 48, 96,
 128 and 256 pixels (256 as PNG) and 256-colour images of 24, 32 and 48 pixels.
 Needs ImageMagick's convert to read the PNGs' pixels."""

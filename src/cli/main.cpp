@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // quillon-scan: the scan job of the window, run from a terminal or a script.
 #include "cli/CommandLine.h"
 #include "cli/StoredOptionControls.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The binding of the option controls to their stored values: loading, the
 // change handlers, the Defaults button and the availability rule.
 #include "settings/RegistryStore.h"

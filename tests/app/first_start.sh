@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the program on a fresh home folder, as a first-time user would, and
 # checks the settings it leaves in its store file.
 set -eu

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tests run with real widgets on Qt's offscreen platform.
 #include <QApplication>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ScriptedUserInterface.h"
 
 #include "support/ErrorReport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "scan/imaging/BlankPageTest.h"
 #include "scan/imaging/Enhancements.h"
 #include "scan/imaging/PageImage.h"

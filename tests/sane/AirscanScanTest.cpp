@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole scan job through SANE's real airscan backend (sane-airscan),
 // talking eSCL over loopback to the simulated network scanner that each test
 // starts and stops itself.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // End to end: the scan job drives SANE's test scanner through the real
 // library, and the files are read back by real readers.
 #include "scan/ScannerErrors.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The emulated backends, each as its source in sane-backends (or HPLIP for
 // hpaio) presents it: the option values a frontend meets, not every option.
 #include "ZooDevice.h"

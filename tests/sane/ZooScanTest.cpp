@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole scan job, through the SANE library, on every emulated backend:
 // the page the user gets is what the window says (mode, resolution, paper),
 // from the feeder, in duplex and from the flatbed, whatever each backend

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A driverless network scanner on loopback, speaking eSCL as SANE's airscan
 backend expects: a flatbed, and a duplex document feeder holding some sheets.
 

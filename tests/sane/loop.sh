@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs every SANE test (the test backend, injected statuses, the network
 # scanner simulator) N times (50 by default) in one process each, and counts
 # the runs that failed or hung (a run over two minutes is taken for a hang).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/SqliteRegistryBackend.h"
 #include "settings/RegistryStore.h"
 #include "ui/Main.h"
