@@ -9,11 +9,19 @@
 #include "ui/QtUserInterface.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QIcon>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillon"));
+    QApplication::setApplicationVersion(QStringLiteral(QUILLON_VERSION));
+    // The window takes no arguments; --version and --help answer and end.
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Scans paper documents into one PDF, TIFF, JPEG or PNG file."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.process(app);
     QGuiApplication::setDesktopFileName(QStringLiteral("quillon"));
     QIcon icon;
     for (const int size : {24, 32, 48, 96, 128, 256})

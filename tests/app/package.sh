@@ -1,0 +1,27 @@
+#!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Makes the Debian package from the build, checks it with lintian, unpacks it
+# into a folder of its own and runs both programs from there: --version, and
+# a scan from SANE's test scanner.
+set -eu
+build=$1
+source=$2
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cd "$build"
+cpack -G DEB -B "$work/out" >/dev/null
+deb=$(ls "$work"/out/quillon_*.deb)
+findings=$(lintian "$deb" 2>&1 | grep -E '^[EW]: ' || true)
+[ -z "$findings" ] || { echo "lintian: $findings"; exit 1; }
+dpkg-deb -c "$deb" | awk '{print $6}' | grep -q '^./usr/share/man/man1/quillon-scan.1.gz$' || { echo "no manual page"; exit 1; }
+dpkg -x "$deb" "$work/root"
+bin=$work/root/usr/bin
+[ "$("$bin/quillon-scan" --version)" = "quillon-scan 1.07" ] || { echo "quillon-scan --version"; exit 1; }
+QT_QPA_PLATFORM=offscreen "$bin/quillon" --version | grep -q '^Quillon 1.07$' || { echo "quillon --version"; exit 1; }
+mkdir -p "$work/sane" "$work/home"
+cp "$source/tests/sane/dll.conf" "$source/tests/sane/test.conf" "$work/sane/"
+HOME=$work/home XDG_CONFIG_HOME=$work/home/config SANE_CONFIG_DIR=$work/sane \
+  "$bin/quillon-scan" --quiet --dpi 75 "$work/home/scan.pdf" < /dev/null
+pages=$(pdfinfo "$work/home/scan.pdf" | awk '/^Pages:/ {print $2}')
+[ "$pages" = 10 ] || { echo "the installed quillon-scan scanned $pages pages"; exit 1; }
+echo "package $(basename "$deb"): lintian clean, both programs run, 10 pages scanned"
