@@ -3,9 +3,11 @@
 
 #include "settings/RegistryStore.h"
 #include "support/UserInterface.h"
+#include "ui/AccessibleLink.h"
 #include "ui/ClickableLabel.h"
 #include "ui/MainLayout.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontDatabase>
@@ -34,6 +36,13 @@ QFont TahomaFont(double pointSize, bool bold = false) {
     return font;
 }
 
+// The label shown before each list.
+constexpr std::pair<const char*, const char*> kListLabels[] = {
+    {"Label1", "TxtDPI"},     {"Label2", "TxtScanType"}, {"Label3", "TxtDuplexSetting"},
+    {"Label4", "TxtPageRejectionCoverage"}, {"Label5", "TxtFormat"}, {"Label6", "TxtQuality"},
+    {"Label7", "TxtPaperSize"},
+};
+
 std::optional<OptionId> OptionOfControl(const char* controlName) {
     for (const OptionSpec& option : AllOptions())
         if (qstrcmp(option.controlName, controlName) == 0) return option.id;
@@ -44,6 +53,7 @@ std::optional<OptionId> OptionOfControl(const char* controlName) {
 
 Main::Main(const RegistryStore& store, UserInterface& ui, QWidget* parent) : QWidget(parent), store_(store), ui_(ui) {
     RegisterTahoma();
+    InstallAccessibleLinks();
     setObjectName(QStringLiteral("Main"));
     setWindowTitle(QStringLiteral("Quillon"));
     // A fixed single border: minimise and close, no maximise.
@@ -111,6 +121,15 @@ void Main::CreateControls() {
             optionControls_[static_cast<std::size_t>(*option)] = control;
     }
 
+    // For a screen reader: each list is labelled by the label before it, and
+    // described by that label's tooltip.
+    for (const auto& [labelName, listName] : kListLabels) {
+        auto* label = findChild<QLabel*>(QString::fromLatin1(labelName));
+        auto* list = findChild<QComboBox*>(QString::fromLatin1(listName));
+        label->setBuddy(list);  // on Linux, the list's "labelled by" relation
+        list->setAccessibleDescription(label->toolTip());
+    }
+
     scanButton_ = findChild<QPushButton*>(QStringLiteral("btnScan"));
     scanButton_->setFont(TahomaFont(14.25, true));
     defaultsButton_ = findChild<QPushButton*>(QStringLiteral("btnDefaults"));
@@ -138,6 +157,9 @@ void Main::Load() {
 void Main::SetStatusText(const QString& text) {
     statusLabel_->setText(text);
     statusLabel_->repaint();
+    // Said by a screen reader as it changes, as a sighted user sees it.
+    QAccessibleEvent changed(statusLabel_, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
 }
 
 int Main::CheckState(OptionId id) const { return Check(id)->isChecked() ? 1 : 0; }

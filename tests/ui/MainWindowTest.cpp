@@ -8,6 +8,7 @@
 #include "../common/ScriptedUserInterface.h"
 #include "../common/TempDir.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -120,6 +121,51 @@ TEST_F(MainWindowTest, EveryControlHasItsCaptionPlaceAndTooltip) {
     }
     EXPECT_EQ(window.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly).size(),
               static_cast<qsizetype>(std::size(kShownControls)));
+}
+
+// What a screen reader is told of each control: buttons, check boxes and
+// labels by their captions and tooltips; each list is labelled by the label
+// before it (on Linux a list's own name is its text), the notice is a link.
+TEST_F(MainWindowTest, AScreenReaderHearsEveryControlByItsCaption) {
+    const std::map<QString, std::pair<QString, QString>> listLabels{
+        {"TxtDPI", {"DPI", "Sets the Initial Scan Quality."}},
+        {"TxtScanType", {"Scan Type", "Sets the Scan Color Settings."}},
+        {"TxtDuplexSetting", {"Duplex", "Sets the Sides of the Paper Scaned."}},
+        {"TxtPageRejectionCoverage",
+         {"Page Rejection", "Sets the percantage of ink coverage per page necessary to include the page."}},
+        {"TxtFormat", {"Format", "Sets the resulting file format."}},
+        {"TxtQuality", {"Quality (Size)", "Sets the result file format compression."}},
+        {"TxtPaperSize", {"Paper Size", ""}}};
+    window.show();
+    for (const ShownControl& shown : kShownControls) {
+        SCOPED_TRACE(shown.name);
+        QWidget* control = window.findChild<QWidget*>(QString::fromLatin1(shown.name));
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
+        ASSERT_NE(accessible, nullptr);
+        QAccessible::Role role = QAccessible::StaticText;
+        QString name = QString::fromUtf8(shown.caption ? shown.caption : ""), description = QString::fromUtf8(shown.toolTip);
+        if (qobject_cast<QPushButton*>(control)) role = QAccessible::Button;
+        if (qobject_cast<QCheckBox*>(control)) role = QAccessible::CheckBox;
+        if (auto* list = qobject_cast<QComboBox*>(control)) {
+            role = QAccessible::ComboBox;
+            QString label;
+            std::tie(label, description) = listLabels.at(QString::fromLatin1(shown.name));
+            name = list->currentText();
+            const auto labelledBy = accessible->relations(QAccessible::Label);
+            ASSERT_EQ(labelledBy.size(), 1);
+            EXPECT_EQ(labelledBy.first().first->text(QAccessible::Name), label);
+        }
+        if (qstrcmp(shown.name, "LblCopyright") == 0) role = QAccessible::Link;
+        EXPECT_EQ(accessible->role(), role);
+        EXPECT_EQ(accessible->text(QAccessible::Name), name);
+        EXPECT_EQ(accessible->text(QAccessible::Description), description);
+    }
+
+    // The notice is followed as a link is.
+    QAccessibleInterface* notice = QAccessible::queryAccessibleInterface(window.NoticeLabel());
+    ASSERT_NE(notice->actionInterface(), nullptr);
+    notice->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(ui.openedAddresses, QStringList{kProductWebAddress});
 }
 
 TEST_F(MainWindowTest, TabOrderFollowsTheTableAndScanHoldsTheFocus) {
