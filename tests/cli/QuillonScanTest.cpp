@@ -11,7 +11,9 @@
 #include <QProcessEnvironment>
 
 #include <gtest/gtest.h>
+#include <tiffio.h>
 
+#include <cmath>
 #include <csignal>
 
 namespace quillon {
@@ -113,6 +115,26 @@ INSTANTIATE_TEST_SUITE_P(
         CommandRun{"AnUnknownScannerIsNoScanner", {"-d", "nosuch:0", "scan.pdf"}, 2, nullptr, "No scanner is named nosuch:0."},
         CommandRun{"AFolderThatDoesNotExistFailsAndWritesNothing", {"missing/scan.pdf"}, 3, nullptr, "does not exist"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(QuillonScanTest, TheOverridesGiveThePagesAsked) {
+    // Stored: 100 dpi, front only; asked: black and white, 150 dpi, Legal, the flatbed.
+    ASSERT_EQ(Run({"--mode", "bw", "--dpi", "150", "--paper", "legal", "--source", "flatbed", "page.tiff"}), 0)
+        << errors.toStdString();
+    TIFF* tiff = TIFFOpen(QFile::encodeName(temp.File("page.tiff")).constData(), "r");
+    ASSERT_NE(tiff, nullptr);
+    uint32_t width = 0, height = 0;
+    uint16_t bits = 0;
+    float dpi = 0;
+    TIFFGetField(tiff, TIFFTAG_IMAGEWIDTH, &width);
+    TIFFGetField(tiff, TIFFTAG_IMAGELENGTH, &height);
+    TIFFGetFieldDefaulted(tiff, TIFFTAG_BITSPERSAMPLE, &bits);
+    TIFFGetField(tiff, TIFFTAG_XRESOLUTION, &dpi);
+    TIFFClose(tiff);
+    EXPECT_EQ(bits, 1);
+    EXPECT_EQ(std::lround(dpi), 150);
+    EXPECT_NEAR(width, 1275, 12);
+    EXPECT_NEAR(height, 2100, 12);
+}
 
 TEST_F(QuillonScanTest, CtrlCInTheMiddleOfAPageCancelsAndKeepsTheOlderFile) {
     // Pages that come slowly, so the interrupt lands while one is read.
