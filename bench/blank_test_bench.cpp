@@ -47,6 +47,8 @@ double MillisecondsPerPage(const QImage& page) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Images only: no display is needed, so none is asked for.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(QUILLON_SCANS_DIR);
     QFile labels(folder + "/labels.tsv");

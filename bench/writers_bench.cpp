@@ -90,6 +90,8 @@ Result Measure(const QString& path, DocumentFormat format, bool blackAndWhite, i
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Images only: no display is needed, so none is asked for.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     QTemporaryDir folder;
     std::printf("%-5s %-16s %5s %9s %16s %12s %14s\n", "file", "pages", "count", "pages/s", "writer ms/page",
