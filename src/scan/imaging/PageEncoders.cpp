@@ -4,11 +4,13 @@
 #include "scan/imaging/PageImage.h"
 #include "scan/imaging/TiffSupport.h"
 
-#include <QBuffer>
-#include <QImageWriter>
-
+#include <csetjmp>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <vector>
+
+#include <jpeglib.h>
 
 namespace quillon {
 
@@ -63,14 +65,55 @@ void MonoRowBlackIsOne(const QImage& page, int y, uchar* out) {
         for (int i = 0; i < bytes; ++i) out[i] = static_cast<uchar>(~out[i]);
 }
 
+namespace {
+
+// libjpeg reports a fatal error by calling error_exit, which must not return.
+struct JpegError {
+    jpeg_error_mgr manager;
+    std::jmp_buf jump;
+};
+
+[[noreturn]] void JumpOnJpegError(j_common_ptr info) { std::longjmp(reinterpret_cast<JpegError*>(info->err)->jump, 1); }
+
+}  // namespace
+
+// Straight from the page's rows through libjpeg-turbo: a grey page's rows are
+// its samples, an RGB888 page's rows are packed RGB, as libjpeg takes them.
 QByteArray EncodeJpeg(const QImage& page, int quality) {
     const QImage image = page.format() == QImage::Format_Mono ? page.convertToFormat(QImage::Format_Grayscale8) : page;
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, "jpeg");
-    writer.setQuality(quality);
-    if (!writer.write(image)) return {};
+    const bool colour = image.format() == QImage::Format_RGB888;
+    if (image.isNull() || (!colour && image.format() != QImage::Format_Grayscale8)) return {};
+
+    jpeg_compress_struct info{};
+    JpegError error{};
+    info.err = jpeg_std_error(&error.manager);
+    error.manager.error_exit = JumpOnJpegError;
+    unsigned char* buffer = nullptr;
+    unsigned long size = 0;
+    if (setjmp(error.jump) != 0) {
+        jpeg_destroy_compress(&info);
+        std::free(buffer);
+        return {};
+    }
+    jpeg_create_compress(&info);
+    jpeg_mem_dest(&info, &buffer, &size);
+    info.image_width = static_cast<JDIMENSION>(image.width());
+    info.image_height = static_cast<JDIMENSION>(image.height());
+    info.input_components = colour ? 3 : 1;
+    info.in_color_space = colour ? JCS_RGB : JCS_GRAYSCALE;
+    jpeg_set_defaults(&info);
+    jpeg_set_quality(&info, quality, TRUE);
+    info.density_unit = 1;  // dots per inch
+    info.X_density = info.Y_density = static_cast<UINT16>(PageDpi(image));
+    jpeg_start_compress(&info, TRUE);
+    while (info.next_scanline < info.image_height) {
+        JSAMPROW row = const_cast<JSAMPROW>(image.constScanLine(static_cast<int>(info.next_scanline)));
+        jpeg_write_scanlines(&info, &row, 1);
+    }
+    jpeg_finish_compress(&info);
+    jpeg_destroy_compress(&info);
+    QByteArray bytes(reinterpret_cast<const char*>(buffer), static_cast<qsizetype>(size));
+    std::free(buffer);
     return bytes;
 }
 
