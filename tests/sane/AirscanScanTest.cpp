@@ -4,25 +4,11 @@
 // starts and stops itself.
 #include "scan/RunScan.h"
 #include "scan/ScannerErrors.h"
-#include "scan/sane/SaneLibrary.h"
-#include "settings/RegistryStore.h"
-#include "settings/SqliteRegistryBackend.h"
 
 #include "SaneTestConfig.h"
+#include "ScanJobHarness.h"
 
-#include "../common/FakeScannerLibrary.h"
-#include "../common/ScriptedScannerDialogs.h"
-#include "../common/ScriptedUserInterface.h"
-#include "../common/TempDir.h"
-
-#include <QFile>
-#include <QFileInfo>
 #include <QProcess>
-
-#include <gtest/gtest.h>
-#include <tiffio.h>
-
-#include <cstdlib>
 
 namespace quillon {
 namespace {
@@ -53,7 +39,7 @@ const AirscanCase kCases[] = {
     {"ABusyScannerIsSaidToBeBusy", {"--busy"}, false, false, 1, 1, 0, kScannerErrorBusy},
 };
 
-class AirscanScanTest : public ::testing::TestWithParam<AirscanCase> {
+class AirscanScanTest : public ::testing::TestWithParam<AirscanCase>, protected testing::ScanJobHarness {
 protected:
     void SetUp() override {
         const QString portFile = temp.File("port");
@@ -74,14 +60,7 @@ protected:
         simulator.waitForFinished();
     }
 
-    testing::TempDir temp;
     QProcess simulator;
-    SqliteRegistryBackend backend{temp.File("registry.sqlite3")};
-    RegistryStore store{backend};
-    testing::ScriptedUserInterface ui;
-    testing::FakeOptionControls controls;
-    testing::ScriptedScannerDialogs dialogs;
-    SaneLibrary library{dialogs, temp.File("config"), temp.File("state/scanner.log")};
 };
 
 TEST_P(AirscanScanTest, ScansThroughTheNetworkScannerBackend) {
@@ -92,13 +71,7 @@ TEST_P(AirscanScanTest, ScansThroughTheNetworkScannerBackend) {
     old.write("the older file");
     old.close();
 
-    controls.texts[OptionId::DPI] = "150";
-    controls.indexes[OptionId::Format] = 3;  // TIFF
-    controls.indexes[OptionId::ScanType] = scan.pixelType;
-    controls.indexes[OptionId::PaperSize] = scan.paper;
-    controls.indexes[OptionId::DuplexSetting] = scan.duplex ? 1 : 0;
-    controls.states[OptionId::TryADFFirst] = scan.feeder ? 1 : 0;
-    controls.states[OptionId::AutoContrast] = 0;
+    AskForTiff(scan.pixelType, scan.paper, scan.feeder, scan.duplex);
     ui.messageAnswers = {MessageAnswer::No};  // one flatbed page
     ui.Accept(output);
     RunScan(controls, library, store, ui);
@@ -116,28 +89,9 @@ TEST_P(AirscanScanTest, ScansThroughTheNetworkScannerBackend) {
         return;
     }
     EXPECT_EQ(ui.messages.back().text, "Scanned Successfully to:" + kCr + kCr + output);
-    TIFF* tiff = TIFFOpen(QFile::encodeName(output).constData(), "r");
-    ASSERT_NE(tiff, nullptr);
-    int pages = 0;
-    do {
-        ++pages;
-        uint32_t width = 0, height = 0;
-        uint16_t bits = 0, samples = 0;
-        float dpi = 0;
-        TIFFGetField(tiff, TIFFTAG_IMAGEWIDTH, &width);
-        TIFFGetField(tiff, TIFFTAG_IMAGELENGTH, &height);
-        TIFFGetFieldDefaulted(tiff, TIFFTAG_BITSPERSAMPLE, &bits);
-        TIFFGetFieldDefaulted(tiff, TIFFTAG_SAMPLESPERPIXEL, &samples);
-        TIFFGetField(tiff, TIFFTAG_XRESOLUTION, &dpi);
-        SCOPED_TRACE("page " + std::to_string(pages));
-        EXPECT_EQ(bits, scan.pixelType == 0 ? 1 : 8);
-        EXPECT_EQ(samples, scan.pixelType == 2 ? 3 : 1);
-        EXPECT_EQ(std::lround(dpi), 150);
-        EXPECT_LE(std::abs(int(width) - 1275), 12) << width;
-        EXPECT_LE(std::abs(int(height) - (scan.paper == 2 ? 2100 : 1650)), 12) << height;
-    } while (TIFFReadDirectory(tiff));
-    TIFFClose(tiff);
-    EXPECT_EQ(pages, scan.pages);
+    const std::vector<testing::TiffPage> pages = testing::ReadTiffPages(output);
+    EXPECT_EQ(static_cast<int>(pages.size()), scan.pages);
+    testing::ExpectPagesAsAsked(pages, scan.pixelType, scan.paper);
 }
 
 INSTANTIATE_TEST_SUITE_P(Simulator, AirscanScanTest, ::testing::ValuesIn(kCases),

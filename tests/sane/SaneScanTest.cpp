@@ -4,18 +4,12 @@
 #include "scan/ScannerErrors.h"
 #include "scan/RunScan.h"
 #include "scan/sane/SaneDevice.h"
-#include "scan/sane/SaneLibrary.h"
 #include "scan/sane/SaneOptions.h"
 #include "scan/sane/ScannerLog.h"
-#include "settings/SqliteRegistryBackend.h"
-#include "settings/RegistryStore.h"
 
-#include "../common/FakeScannerLibrary.h"
-#include "../common/ScriptedScannerDialogs.h"
-#include "../common/ScriptedUserInterface.h"
-#include "../common/TempDir.h"
-#include "SaneTestConfig.h"
 #include "../common/TestPages.h"
+#include "SaneTestConfig.h"
+#include "ScanJobHarness.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -87,7 +81,7 @@ SANE_Status StatusNamed(const QString& name) {
     return kStatuses.at(name);
 }
 
-class SaneScanTest : public ::testing::Test {
+class SaneScanTest : public ::testing::Test, protected testing::ScanJobHarness {
 protected:
     SaneScanTest() {
         // A fresh copy of the project's SANE configuration, which a test may change.
@@ -144,14 +138,7 @@ protected:
         return text;
     }
 
-    testing::TempDir temp;
     const QString saneConfig = testing::SaneConfigFolder();
-    SqliteRegistryBackend backend{temp.File("registry.sqlite3")};
-    RegistryStore store{backend};
-    testing::ScriptedUserInterface ui;
-    testing::FakeOptionControls controls;
-    testing::ScriptedScannerDialogs dialogs;
-    SaneLibrary library{dialogs, temp.File("config"), temp.File("state/scanner.log")};
 };
 
 TEST_F(SaneScanTest, FlatbedOnePageAndThreePages) {

@@ -13,27 +13,27 @@ const Area kLegalFeeder{215.9, 355.6};
 const Area kLongFeeder{215.9, 863.6};     // sheet-fed scanners take long paper
 const Area kCard{86.0, 54.0};
 
-BackendSpec Spec(const char* name, const char* vendor, const char* model, std::vector<std::string> sources,
+BackendProfile Profile(const char* name, const char* vendor, const char* model, std::vector<std::string> sources,
                  std::vector<std::string> modes, std::vector<int> resolutions,
                  std::map<std::string, Area> areas) {
-    BackendSpec spec{name, vendor, model, std::move(sources), std::move(modes), std::move(resolutions)};
-    spec.areaMm = std::move(areas);
-    return spec;
+    BackendProfile profile{name, vendor, model, std::move(sources), std::move(modes), std::move(resolutions)};
+    profile.areaMm = std::move(areas);
+    return profile;
 }
 
-std::vector<BackendSpec> MakeBackends() {
+std::vector<BackendProfile> MakeBackends() {
     const std::vector<std::string> standardModes{"Lineart", "Gray", "Color"};
     const std::vector<std::string> withHalftone{"Lineart", "Halftone", "Gray", "Color"};
-    std::vector<BackendSpec> zoo;
+    std::vector<BackendProfile> zoo;
 
     // Epson: the feeder's duplex is a separate adf-mode list.
-    BackendSpec epson2 = Spec("epson2", "Epson", "GT-S85", {"Flatbed", "Automatic Document Feeder"}, standardModes,
+    BackendProfile epson2 = Profile("epson2", "Epson", "GT-S85", {"Flatbed", "Automatic Document Feeder"}, standardModes,
                               {75, 150, 300, 600, 1200}, {{"Flatbed", kGlass}, {"Automatic Document Feeder", kLegalFeeder}});
     epson2.duplexOption = "adf-mode";
     epson2.adfModes = {"Simplex", "Duplex"};
     zoo.push_back(epson2);
 
-    BackendSpec epsonds = Spec("epsonds", "Epson", "DS-530", {"Automatic Document Feeder"}, standardModes,
+    BackendProfile epsonds = Profile("epsonds", "Epson", "DS-530", {"Automatic Document Feeder"}, standardModes,
                                {100, 150, 200, 300, 600}, {{"Automatic Document Feeder", kLegalFeeder}});
     epsonds.duplexOption = "adf-mode";
     epsonds.adfModes = {"Simplex", "Duplex"};
@@ -45,27 +45,27 @@ std::vector<BackendSpec> MakeBackends() {
     const std::map<std::string, Area> sheetAndCardAreas{{"ADF Front", kLongFeeder}, {"ADF Back", kLongFeeder},
                                                         {"ADF Duplex", kLongFeeder}, {"Card Front", kCard},
                                                         {"Card Back", kCard}, {"Card Duplex", kCard}};
-    BackendSpec fujitsu = Spec("fujitsu", "FUJITSU", "fi-7160", sheetAndCard, withHalftone, {}, sheetAndCardAreas);
+    BackendProfile fujitsu = Profile("fujitsu", "FUJITSU", "fi-7160", sheetAndCard, withHalftone, {}, sheetAndCardAreas);
     fujitsu.resolutionMin = 50, fujitsu.resolutionMax = 600;
     fujitsu.pageSizeOptions = true;
     fujitsu.sensor = "page-loaded";
     zoo.push_back(fujitsu);
 
-    BackendSpec canon = Spec("canon_dr", "CANON", "DR-C225", sheetAndCard, withHalftone, {}, sheetAndCardAreas);
+    BackendProfile canon = Profile("canon_dr", "CANON", "DR-C225", sheetAndCard, withHalftone, {}, sheetAndCardAreas);
     canon.resolutionMin = 100, canon.resolutionMax = 600;
     canon.pageSizeOptions = true;
     canon.sensor = "adf-loaded";
     zoo.push_back(canon);
 
     // Avision calls its flatbed "Normal" and has a dithered mode that is no black and white.
-    zoo.push_back(Spec("avision", "Avision", "AV176U", {"Normal", "ADF Front", "ADF Back", "ADF Duplex"},
+    zoo.push_back(Profile("avision", "Avision", "AV176U", {"Normal", "ADF Front", "ADF Back", "ADF Duplex"},
                        {"Lineart", "Dithered", "Gray", "12bit Gray", "Color", "48bit Color"}, {},
                        {{"Normal", kGlass}, {"ADF Front", kLegalFeeder}, {"ADF Back", kLegalFeeder},
                         {"ADF Duplex", kLegalFeeder}}));
     zoo.back().resolutionMin = 75, zoo.back().resolutionMax = 600;
 
     // The HP ScanJet 5590: no 150 dpi in its list, and film sources.
-    BackendSpec hp5590 = Spec("hp5590", "HP", "ScanJet 5590", {"Flatbed", "ADF", "ADF Duplex", "TMA Slides", "TMA Negatives"},
+    BackendProfile hp5590 = Profile("hp5590", "HP", "ScanJet 5590", {"Flatbed", "ADF", "ADF Duplex", "TMA Slides", "TMA Negatives"},
                               {"Color", "Color (48 bits)", "Gray", "Lineart"}, {100, 200, 300, 600, 1200, 2400},
                               {{"Flatbed", kGlass}, {"ADF", kLegalFeeder}, {"ADF Duplex", kLegalFeeder},
                                {"TMA Slides", {36, 24}}, {"TMA Negatives", {36, 24}}});
@@ -73,58 +73,58 @@ std::vector<BackendSpec> MakeBackends() {
     zoo.push_back(hp5590);
 
     // Pixma resets mode and resolution when the source changes.
-    BackendSpec pixma = Spec("pixma", "CANON", "Canon PIXMA MX920 Series",
+    BackendProfile pixma = Profile("pixma", "CANON", "Canon PIXMA MX920 Series",
                              {"Flatbed", "Automatic Document Feeder", "ADF Duplex"}, {"Color", "Gray", "Lineart"},
                              {75, 150, 300, 600, 1200},
                              {{"Flatbed", kGlass}, {"Automatic Document Feeder", kLegalFeeder}, {"ADF Duplex", kLegalFeeder}});
     pixma.sourceResetsModeAndResolution = true;
     zoo.push_back(pixma);
 
-    BackendSpec kodak = Spec("kodak", "Kodak", "i1220", {"ADF Front", "ADF Back", "ADF Duplex"}, withHalftone, {},
+    BackendProfile kodak = Profile("kodak", "Kodak", "i1220", {"ADF Front", "ADF Back", "ADF Duplex"}, withHalftone, {},
                              {{"ADF Front", kLongFeeder}, {"ADF Back", kLongFeeder}, {"ADF Duplex", kLongFeeder}});
     kodak.resolutionMin = 100, kodak.resolutionMax = 600;
     kodak.pageSizeOptions = true;
     zoo.push_back(kodak);
 
     // Flatbed-only scanners, one calling its glass "Normal".
-    zoo.push_back(Spec("plustek", "Plustek", "OpticPro U24", {"Normal", "Transparency", "Negative"}, standardModes, {},
+    zoo.push_back(Profile("plustek", "Plustek", "OpticPro U24", {"Normal", "Transparency", "Negative"}, standardModes, {},
                        {{"Normal", kGlass}, {"Transparency", {36, 24}}, {"Negative", {36, 24}}}));
-    zoo.push_back(Spec("genesys", "Canon", "LiDE 220", {"Flatbed", "Transparency Adapter"},
+    zoo.push_back(Profile("genesys", "Canon", "LiDE 220", {"Flatbed", "Transparency Adapter"},
                        {"Color", "Gray", "Halftone", "Lineart"}, {75, 100, 150, 300, 600, 1200, 2400},
                        {{"Flatbed", kGlass}, {"Transparency Adapter", {36, 24}}}));
 
     // Driverless network scanners. escl gives grey where black and white is
     // asked of its feeder; airscan resets the scan area to the new source's
     // largest (the feeder's is 17 inches) and many devices have no black and white.
-    BackendSpec escl = Spec("escl", "Brother", "MFC-L2750DW", {"Flatbed", "ADF", "ADF Duplex"}, standardModes,
+    BackendProfile escl = Profile("escl", "Brother", "MFC-L2750DW", {"Flatbed", "ADF", "ADF Duplex"}, standardModes,
                             {75, 100, 150, 200, 300, 600},
                             {{"Flatbed", kGlass}, {"ADF", kLegalFeeder}, {"ADF Duplex", kLegalFeeder}});
     escl.feederHasNoLineart = true;
     zoo.push_back(escl);
-    BackendSpec airscan = Spec("airscan", "Kyocera", "ECOSYS M2540dn", {"Flatbed", "ADF", "ADF Duplex"}, {"Color", "Gray"},
+    BackendProfile airscan = Profile("airscan", "Kyocera", "ECOSYS M2540dn", {"Flatbed", "ADF", "ADF Duplex"}, {"Color", "Gray"},
                                {100, 150, 200, 300, 600},
                                {{"Flatbed", kGlass}, {"ADF", {215.9, 431.8}}, {"ADF Duplex", {215.9, 431.8}}});
     airscan.sourceResetsArea = true;
     zoo.push_back(airscan);
 
     // Panasonic: lower-case values, and duplex as a switch of its own.
-    BackendSpec kvs = Spec("kvs1025", "Panasonic", "KV-S1025C", {"adf", "fb"}, {"bw", "halftone", "gray", "color"},
+    BackendProfile kvs = Profile("kvs1025", "Panasonic", "KV-S1025C", {"adf", "fb"}, {"bw", "halftone", "gray", "color"},
                            {100, 150, 200, 250, 300, 350, 400, 450, 500, 550, 600},
                            {{"adf", kLegalFeeder}, {"fb", kGlass}});
     kvs.duplexOption = "duplex";
     zoo.push_back(kvs);
 
-    zoo.push_back(Spec("xerox_mfp", "Xerox", "WorkCentre 3225", {"Flatbed", "ADF", "Auto"}, withHalftone,
+    zoo.push_back(Profile("xerox_mfp", "Xerox", "WorkCentre 3225", {"Flatbed", "ADF", "Auto"}, withHalftone,
                        {75, 100, 150, 200, 300, 600}, {{"Flatbed", kGlass}, {"ADF", kLegalFeeder}, {"Auto", kGlass}}));
 
     // HPLIP: LEDM devices name the feeder's duplex source plainly "Duplex" and
     // reset mode and resolution with the source; SCL devices have "Auto" and a duplex switch.
-    BackendSpec ledm = Spec("hpaio-ledm", "Hewlett-Packard", "Officejet_Pro_8600", {"Flatbed", "ADF", "Duplex"},
+    BackendProfile ledm = Profile("hpaio-ledm", "Hewlett-Packard", "Officejet_Pro_8600", {"Flatbed", "ADF", "Duplex"},
                             standardModes, {75, 100, 150, 200, 300, 600},
                             {{"Flatbed", kGlass}, {"ADF", kLegalFeeder}, {"Duplex", kLegalFeeder}});
     ledm.sourceResetsModeAndResolution = true;
     zoo.push_back(ledm);
-    BackendSpec scl = Spec("hpaio-scl", "Hewlett-Packard", "Officejet_6500_E709n", {"Auto", "Flatbed", "ADF"},
+    BackendProfile scl = Profile("hpaio-scl", "Hewlett-Packard", "Officejet_6500_E709n", {"Auto", "Flatbed", "ADF"},
                            standardModes, {}, {{"Auto", kGlass}, {"Flatbed", kGlass}, {"ADF", kLegalFeeder}});
     scl.resolutionMin = 75, scl.resolutionMax = 600;
     scl.duplexOption = "duplex";
@@ -132,13 +132,13 @@ std::vector<BackendSpec> MakeBackends() {
     return zoo;
 }
 
-std::vector<BackendSpec> MakeOddDevices() {
-    std::vector<BackendSpec> odd;
-    odd.push_back(Spec("odd-no-source", "Odd", "No Source", {}, {"Lineart", "Gray", "Color"}, {150, 300},
+std::vector<BackendProfile> MakeOddDevices() {
+    std::vector<BackendProfile> odd;
+    odd.push_back(Profile("odd-no-source", "Odd", "No Source", {}, {"Lineart", "Gray", "Color"}, {150, 300},
                        {{"", {215.9, 250.0}}}));  // and a glass shorter than Letter
-    odd.push_back(Spec("odd-no-grey", "Odd", "No Grey", {"Flatbed", "ADF"}, {"Lineart", "Color"}, {75, 150, 300},
+    odd.push_back(Profile("odd-no-grey", "Odd", "No Grey", {"Flatbed", "ADF"}, {"Lineart", "Color"}, {75, 150, 300},
                        {{"Flatbed", kGlass}, {"ADF", kLegalFeeder}}));
-    BackendSpec pixels = Spec("odd-pixel-area", "Odd", "Pixel Area", {"Flatbed", "ADF"}, {"Gray", "Color"}, {},
+    BackendProfile pixels = Profile("odd-pixel-area", "Odd", "Pixel Area", {"Flatbed", "ADF"}, {"Gray", "Color"}, {},
                               {{"Flatbed", kGlass}, {"ADF", kLegalFeeder}});
     pixels.geometryInPixels = true;
     odd.push_back(pixels);
@@ -147,13 +147,13 @@ std::vector<BackendSpec> MakeOddDevices() {
 
 }  // namespace
 
-const std::vector<BackendSpec>& OddDevices() {
-    static const std::vector<BackendSpec> odd = MakeOddDevices();
+const std::vector<BackendProfile>& OddDevices() {
+    static const std::vector<BackendProfile> odd = MakeOddDevices();
     return odd;
 }
 
-const std::vector<BackendSpec>& ZooBackends() {
-    static const std::vector<BackendSpec> zoo = MakeBackends();
+const std::vector<BackendProfile>& ZooBackends() {
+    static const std::vector<BackendProfile> zoo = MakeBackends();
     return zoo;
 }
 

@@ -50,39 +50,39 @@ void ZooDevice::AddStringList(const std::string& name, const std::vector<std::st
 
 ZooDevice::ZooDevice(ZooScanner& scanner) : scanner_(scanner) {
     ++scanner_.opens;
-    const BackendSpec& spec = scanner_.spec;
+    const BackendProfile& profile = scanner_.profile;
     Add("", SANE_TYPE_INT, SANE_UNIT_NONE).descriptor.cap = SANE_CAP_SOFT_DETECT;  // option 0: the count
-    if (!spec.sources.empty()) AddStringList("source", spec.sources);
-    AddStringList("mode", spec.modes);
+    if (!profile.sources.empty()) AddStringList("source", profile.sources);
+    AddStringList("mode", profile.modes);
     Option& resolution = Add("resolution", SANE_TYPE_INT, SANE_UNIT_DPI);
-    if (!spec.resolutions.empty()) {
-        resolution.words.push_back(static_cast<SANE_Word>(spec.resolutions.size()));
-        resolution.words.insert(resolution.words.end(), spec.resolutions.begin(), spec.resolutions.end());
+    if (!profile.resolutions.empty()) {
+        resolution.words.push_back(static_cast<SANE_Word>(profile.resolutions.size()));
+        resolution.words.insert(resolution.words.end(), profile.resolutions.begin(), profile.resolutions.end());
         resolution.descriptor.constraint_type = SANE_CONSTRAINT_WORD_LIST;
         resolution.descriptor.constraint.word_list = resolution.words.data();
-        resolution.word = spec.resolutions.front();
+        resolution.word = profile.resolutions.front();
     } else {
-        resolution.range = {spec.resolutionMin, spec.resolutionMax, 1};
+        resolution.range = {profile.resolutionMin, profile.resolutionMax, 1};
         resolution.descriptor.constraint_type = SANE_CONSTRAINT_RANGE;
         resolution.descriptor.constraint.range = &resolution.range;
-        resolution.word = spec.resolutionMin;
+        resolution.word = profile.resolutionMin;
     }
-    const SANE_Value_Type geometryType = spec.geometryInPixels ? SANE_TYPE_INT : SANE_TYPE_FIXED;
-    const SANE_Unit geometryUnit = spec.geometryInPixels ? SANE_UNIT_PIXEL : SANE_UNIT_MM;
+    const SANE_Value_Type geometryType = profile.geometryInPixels ? SANE_TYPE_INT : SANE_TYPE_FIXED;
+    const SANE_Unit geometryUnit = profile.geometryInPixels ? SANE_UNIT_PIXEL : SANE_UNIT_MM;
     for (const char* name : {"tl-x", "tl-y", "br-x", "br-y"}) {
         Option& option = Add(name, geometryType, geometryUnit);
         option.descriptor.constraint_type = SANE_CONSTRAINT_RANGE;
         option.descriptor.constraint.range = &option.range;
     }
-    if (spec.pageSizeOptions)
+    if (profile.pageSizeOptions)
         for (const char* name : {"page-width", "page-height"}) {
             Option& option = Add(name, SANE_TYPE_FIXED, SANE_UNIT_MM);
             option.descriptor.constraint_type = SANE_CONSTRAINT_RANGE;
             option.descriptor.constraint.range = &option.range;
         }
-    if (spec.duplexOption && std::strcmp(spec.duplexOption, "adf-mode") == 0) AddStringList("adf-mode", spec.adfModes);
-    if (spec.duplexOption && std::strcmp(spec.duplexOption, "duplex") == 0) Add("duplex", SANE_TYPE_BOOL, SANE_UNIT_NONE);
-    if (spec.sensor) Add(spec.sensor, SANE_TYPE_BOOL, SANE_UNIT_NONE).descriptor.cap = SANE_CAP_HARD_SELECT | SANE_CAP_SOFT_DETECT;
+    if (profile.duplexOption && std::strcmp(profile.duplexOption, "adf-mode") == 0) AddStringList("adf-mode", profile.adfModes);
+    if (profile.duplexOption && std::strcmp(profile.duplexOption, "duplex") == 0) Add("duplex", SANE_TYPE_BOOL, SANE_UNIT_NONE);
+    if (profile.sensor) Add(profile.sensor, SANE_TYPE_BOOL, SANE_UNIT_NONE).descriptor.cap = SANE_CAP_HARD_SELECT | SANE_CAP_SOFT_DETECT;
     options_.front()->word = static_cast<SANE_Word>(options_.size());
     SetAreaRanges();
     for (const char* name : {"br-x", "br-y", "page-width", "page-height"})
@@ -123,7 +123,7 @@ bool ZooDevice::DuplexSelected() {
 // The ranges of the scan area follow the source: a feeder often takes longer
 // paper than the glass.
 void ZooDevice::SetAreaRanges() {
-    const auto& areas = scanner_.spec.areaMm;
+    const auto& areas = scanner_.profile.areaMm;
     auto area = areas.find(Find("source") ? Text("source") : std::string());
     if (area == areas.end()) area = areas.begin();
     const double dpi = std::max(1.0, Number("resolution"));
@@ -141,16 +141,16 @@ void ZooDevice::SetAreaRanges() {
 }
 
 void ZooDevice::OnSourceChanged(SANE_Int* info) {
-    const BackendSpec& spec = scanner_.spec;
+    const BackendProfile& profile = scanner_.profile;
     SetAreaRanges();
-    if (spec.sourceResetsArea)
+    if (profile.sourceResetsArea)
         for (const char* name : {"br-x", "br-y"}) Find(name)->word = Find(name)->range.max;
-    if (spec.sourceResetsModeAndResolution) {
+    if (profile.sourceResetsModeAndResolution) {
         Option* mode = Find("mode");
         for (const std::string& value : mode->strings)
             if (Contains(value, "color")) mode->text = value;
         Option* resolution = Find("resolution");
-        resolution->word = spec.resolutions.empty() ? spec.resolutionMin : spec.resolutions.front();
+        resolution->word = profile.resolutions.empty() ? profile.resolutionMin : profile.resolutions.front();
     }
     if (info) *info |= SANE_INFO_RELOAD_OPTIONS | SANE_INFO_RELOAD_PARAMS;
 }
@@ -159,7 +159,7 @@ const SANE_Option_Descriptor* ZooDevice::Descriptor(int index) {
     if (index < 0 || index >= OptionCount()) return nullptr;
     Option& option = *options_[static_cast<std::size_t>(index)];
     // The sensor is active only where it means something: on a feeder.
-    if (scanner_.spec.sensor && option.name == scanner_.spec.sensor) {
+    if (scanner_.profile.sensor && option.name == scanner_.profile.sensor) {
         if (FeederSelected()) option.descriptor.cap &= ~SANE_CAP_INACTIVE;
         else option.descriptor.cap |= SANE_CAP_INACTIVE;
     }
@@ -174,7 +174,7 @@ SANE_Status ZooDevice::Control(int index, SANE_Action action, void* value, SANE_
     const SANE_Option_Descriptor& d = *Descriptor(index);
     if (action == SANE_ACTION_GET_VALUE) {
         if (d.cap & SANE_CAP_INACTIVE) return SANE_STATUS_INVAL;
-        if (scanner_.spec.sensor && option.name == scanner_.spec.sensor) {
+        if (scanner_.profile.sensor && option.name == scanner_.profile.sensor) {
             *static_cast<SANE_Bool*>(value) = scanner_.sheetsInFeeder > 0 ? SANE_TRUE : SANE_FALSE;
         } else if (d.type == SANE_TYPE_STRING) {
             std::strcpy(static_cast<char*>(value), option.text.c_str());
@@ -219,12 +219,12 @@ SANE_Status ZooDevice::Start() {
     const std::string mode = Text("mode");
     const bool lineart = Contains(mode, "lineart") || mode == "bw" || Contains(mode, "binary");
     const bool grey = Contains(mode, "gray") || Contains(mode, "grey") ||
-                      (lineart && FeederSelected() && scanner_.spec.feederHasNoLineart);
+                      (lineart && FeederSelected() && scanner_.profile.feederHasNoLineart);
     const bool colour = !lineart && !grey;
     const double dpi = Number("resolution");
     const auto pixels = [&](const char* low, const char* high) {
         const double span = Number(high) - Number(low);
-        return static_cast<SANE_Int>(scanner_.spec.geometryInPixels ? std::lround(span)
+        return static_cast<SANE_Int>(scanner_.profile.geometryInPixels ? std::lround(span)
                                                                     : std::floor(span / kMmPerInch * dpi));
     };
     parameters_ = {};

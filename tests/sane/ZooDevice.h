@@ -13,7 +13,7 @@ namespace quillon::testing {
 // How one SANE backend presents itself, as its source in sane-backends (or
 // HPLIP) has it: option names, value lists, per-source scan areas, what a
 // change of source resets, and its paper sensor.
-struct BackendSpec {
+struct BackendProfile {
     const char* name;    // the backend, as SANE names it ("epson2")
     const char* vendor;  // what sane_get_devices reports
     const char* model;
@@ -37,8 +37,8 @@ struct BackendSpec {
 // The physical scanner behind a backend: the sheets in its feeder outlast any
 // one open handle.
 struct ZooScanner {
-    explicit ZooScanner(const BackendSpec& spec, int sheets = 3) : spec(spec), sheetsInFeeder(sheets) {}
-    const BackendSpec& spec;
+    explicit ZooScanner(const BackendProfile& profile, int sheets = 3) : profile(profile), sheetsInFeeder(sheets) {}
+    const BackendProfile& profile;
     int sheetsInFeeder;
     int pagesDelivered = 0;
     int opens = 0;
@@ -87,9 +87,9 @@ private:
 };
 
 // The sixteen emulated backends.
-const std::vector<BackendSpec>& ZooBackends();
+const std::vector<BackendProfile>& ZooBackends();
 // Devices with values that are odd but legal: no source option, no grey
 // mode, a scan area in pixels, a glass too short for Legal.
-const std::vector<BackendSpec>& OddDevices();
+const std::vector<BackendProfile>& OddDevices();
 
 }  // namespace quillon::testing

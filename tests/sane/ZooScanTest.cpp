@@ -4,35 +4,20 @@
 // from the feeder, in duplex and from the flatbed, whatever each backend
 // resets or lacks.
 #include "scan/RunScan.h"
-#include "scan/sane/SaneLibrary.h"
-#include "settings/RegistryStore.h"
-#include "settings/SqliteRegistryBackend.h"
 
+#include "ScanJobHarness.h"
 #include "ZooDevice.h"
-
-#include "../common/FakeScannerLibrary.h"
-#include "../common/ScriptedScannerDialogs.h"
-#include "../common/ScriptedUserInterface.h"
-#include "../common/TempDir.h"
-
-#include <QFile>
-
-#include <gtest/gtest.h>
-#include <tiffio.h>
-
-#include <cstdlib>
 
 namespace quillon {
 namespace {
 
-using testing::BackendSpec;
+using testing::BackendProfile;
 
-constexpr int kDpi = 150;
 constexpr int kLetter = 1, kLegal = 2;  // positions in the paper list
 constexpr int kBlackAndWhite = 0, kGrey = 1, kColour = 2;
 
-bool AnySource(const BackendSpec& spec, bool (*matches)(const std::string&)) {
-    for (const std::string& source : spec.sources)
+bool AnySource(const BackendProfile& profile, bool (*matches)(const std::string&)) {
+    for (const std::string& source : profile.sources)
         if (matches(source)) return true;
     return false;
 }
@@ -41,14 +26,14 @@ bool Lower(const std::string& text, const char* word) {
     for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return lower.find(word) != std::string::npos;
 }
-bool HasFeeder(const BackendSpec& s) {
+bool HasFeeder(const BackendProfile& s) {
     return AnySource(s, [](const std::string& v) { return !Lower(v, "card") && (Lower(v, "adf") || Lower(v, "feeder")); });
 }
-bool HasFlatbed(const BackendSpec& s) {
+bool HasFlatbed(const BackendProfile& s) {
     return s.sources.empty() ||
            AnySource(s, [](const std::string& v) { return Lower(v, "flatbed") || v == "Normal" || v == "fb"; });
 }
-bool HasDuplex(const BackendSpec& s) {
+bool HasDuplex(const BackendProfile& s) {
     return s.duplexOption || AnySource(s, [](const std::string& v) { return !Lower(v, "card") && Lower(v, "duplex"); });
 }
 
@@ -71,78 +56,40 @@ const ZooCase kCases[] = {
 
 struct BackendCase {
     std::string name;
-    const BackendSpec* spec;
+    const BackendProfile* profile;
     ZooCase scan;
     friend void PrintTo(const BackendCase& c, std::ostream* out) { *out << c.name; }
 };
 
-std::vector<BackendCase> CasesOf(const std::vector<BackendSpec>& devices) {
+std::vector<BackendCase> CasesOf(const std::vector<BackendProfile>& devices) {
     std::vector<BackendCase> cases;
-    for (const BackendSpec& spec : devices)
+    for (const BackendProfile& profile : devices)
         for (const ZooCase& scan : kCases) {
-            if (scan.feeder ? !HasFeeder(spec) : !HasFlatbed(spec)) continue;
-            if (scan.duplex && !HasDuplex(spec)) continue;
-            std::string name = std::string(spec.name) + "_" + scan.name;
+            if (scan.feeder ? !HasFeeder(profile) : !HasFlatbed(profile)) continue;
+            if (scan.duplex && !HasDuplex(profile)) continue;
+            std::string name = std::string(profile.name) + "_" + scan.name;
             for (char& c : name)
                 if (!std::isalnum(static_cast<unsigned char>(c)) && c != '_') c = '_';
-            cases.push_back({name, &spec, scan});
+            cases.push_back({name, &profile, scan});
         }
     return cases;
 }
 
-struct TiffPage {
-    uint32_t width = 0, height = 0;
-    uint16_t bits = 0, samples = 0;
-    float dpi = 0;
-};
-
-std::vector<TiffPage> ReadTiffPages(const QString& path) {
-    std::vector<TiffPage> pages;
-    TIFF* tiff = TIFFOpen(QFile::encodeName(path).constData(), "r");
-    if (!tiff) return pages;
-    do {
-        TiffPage page;
-        TIFFGetField(tiff, TIFFTAG_IMAGEWIDTH, &page.width);
-        TIFFGetField(tiff, TIFFTAG_IMAGELENGTH, &page.height);
-        TIFFGetFieldDefaulted(tiff, TIFFTAG_BITSPERSAMPLE, &page.bits);
-        TIFFGetFieldDefaulted(tiff, TIFFTAG_SAMPLESPERPIXEL, &page.samples);
-        TIFFGetField(tiff, TIFFTAG_XRESOLUTION, &page.dpi);
-        pages.push_back(page);
-    } while (TIFFReadDirectory(tiff));
-    TIFFClose(tiff);
-    return pages;
-}
-
-class ZooScanTest : public ::testing::TestWithParam<BackendCase> {
-protected:
-    testing::TempDir temp;
-    SqliteRegistryBackend backend{temp.File("registry.sqlite3")};
-    RegistryStore store{backend};
-    testing::ScriptedUserInterface ui;
-    testing::FakeOptionControls controls;
-    testing::ScriptedScannerDialogs dialogs;
-    SaneLibrary library{dialogs, temp.File("config"), temp.File("state/scanner.log")};
-};
+class ZooScanTest : public ::testing::TestWithParam<BackendCase>, protected testing::ScanJobHarness {};
 
 TEST_P(ZooScanTest, ThePagesAreWhatTheWindowSays) {
-    const BackendSpec& spec = *GetParam().spec;
+    const BackendProfile& profile = *GetParam().profile;
     const ZooCase& scan = GetParam().scan;
-    testing::ZooScanner scanner(spec, 3);
-    const QString deviceName = QStringLiteral("%1:zoo").arg(spec.name);
+    testing::ZooScanner scanner(profile, 3);
+    const QString deviceName = QStringLiteral("%1:zoo").arg(profile.name);
     library.SetDeviceLister([&] {
-        return QList<ScannerChoice>{{deviceName, QStringLiteral("%1 %2").arg(spec.vendor, spec.model)}};
+        return QList<ScannerChoice>{{deviceName, QStringLiteral("%1 %2").arg(profile.vendor, profile.model)}};
     });
     library.SetDeviceOpener([&](const QString& name, int* status) -> std::unique_ptr<SaneDevice> {
         if (name != deviceName) return *status = SANE_STATUS_INVAL, nullptr;
         return std::make_unique<testing::ZooDevice>(scanner);
     });
-    controls.texts[OptionId::DPI] = QString::number(kDpi);
-    controls.indexes[OptionId::Format] = 3;  // TIFF, read back page by page
-    controls.indexes[OptionId::ScanType] = scan.pixelType;
-    controls.indexes[OptionId::PaperSize] = scan.paper;
-    controls.indexes[OptionId::DuplexSetting] = scan.duplex ? 1 : 0;
-    controls.states[OptionId::TryADFFirst] = scan.feeder ? 1 : 0;
-    controls.states[OptionId::AutoContrast] = 0;
+    AskForTiff(scan.pixelType, scan.paper, scan.feeder, scan.duplex);
     if (!scan.feeder) {
         for (int page = 1; page < scan.pages; ++page) ui.messageAnswers.push_back(MessageAnswer::Yes);
         ui.messageAnswers.push_back(MessageAnswer::No);
@@ -153,19 +100,9 @@ TEST_P(ZooScanTest, ThePagesAreWhatTheWindowSays) {
 
     ASSERT_FALSE(ui.messages.empty());
     EXPECT_EQ(ui.messages.back().text, "Scanned Successfully to:\r\r" + output);
-    const std::vector<TiffPage> pages = ReadTiffPages(output);
+    const std::vector<testing::TiffPage> pages = testing::ReadTiffPages(output);
     ASSERT_EQ(static_cast<int>(pages.size()), scan.pages);
-    const int width = 1275, height = scan.paper == kLegal ? 2100 : 1650;  // at 150 dpi
-    constexpr int kTolerance = 12;                                          // 2 mm
-    for (std::size_t i = 0; i < pages.size(); ++i) {
-        SCOPED_TRACE("page " + std::to_string(i + 1));
-        const TiffPage& page = pages[i];
-        EXPECT_EQ(page.bits, scan.pixelType == kBlackAndWhite ? 1 : 8);
-        EXPECT_EQ(page.samples, scan.pixelType == kColour ? 3 : 1);
-        EXPECT_EQ(std::lround(page.dpi), kDpi);
-        EXPECT_LE(std::abs(int(page.width) - width), kTolerance) << page.width;
-        EXPECT_LE(std::abs(int(page.height) - height), kTolerance) << page.height;
-    }
+    testing::ExpectPagesAsAsked(pages, scan.pixelType, scan.paper);
 }
 
 INSTANTIATE_TEST_SUITE_P(Backends, ZooScanTest, ::testing::ValuesIn(CasesOf(testing::ZooBackends())),

@@ -68,10 +68,7 @@ public:
                 }
                 break;
             default:  // Format_Mono
-                for (int i = 0, x = x0_; i < count_; ++i, x += step_) {
-                    const int bit = (line[x >> 3] >> (7 - (x & 7))) & 1;
-                    out[i] = bit == monoBlack_ ? 0 : 255;
-                }
+                for (int i = 0, x = x0_; i < count_; ++i, x += step_) out[i] = static_cast<std::uint8_t>(MonoGrey(line, x));
                 break;
         }
         return out;
@@ -83,19 +80,23 @@ public:
         if (from >= to) return true;  // no band on so small a page
         const std::uint8_t* line = page_.constScanLine(y);
         int dark = 0, samples = 0;
-        for (int x = from; x < to; x += step_, ++samples) {
-            int grey = 0;
-            switch (page_.format()) {
-                case QImage::Format_Grayscale8: grey = line[x]; break;
-                case QImage::Format_RGB888: grey = Luminance(line + 3 * x); break;
-                default: grey = ((line[x >> 3] >> (7 - (x & 7))) & 1) == monoBlack_ ? 0 : 255; break;
-            }
-            dark += grey < kEdgeDarkness ? 1 : 0;
-        }
+        for (int x = from; x < to; x += step_, ++samples) dark += Grey(line, x) < kEdgeDarkness ? 1 : 0;
         return 4 * dark >= 3 * samples;
     }
 
 private:
+    // The grey level of one pixel of a row.
+    int Grey(const std::uint8_t* line, int x) const {
+        switch (page_.format()) {
+            case QImage::Format_Grayscale8: return line[x];
+            case QImage::Format_RGB888: return Luminance(line + 3 * x);
+            default: return MonoGrey(line, x);
+        }
+    }
+    int MonoGrey(const std::uint8_t* line, int x) const {
+        return ((line[x >> 3] >> (7 - (x & 7))) & 1) == monoBlack_ ? 0 : 255;
+    }
+
     const QImage& page_;
     int x0_, step_, count_;
     std::vector<std::uint8_t> buffer_;

@@ -6,7 +6,6 @@
 #include "scan/imaging/ConformPage.h"
 #include "scan/imaging/ImagingSession.h"
 
-#include <array>
 #include <functional>
 #include <memory>
 #include <optional>
