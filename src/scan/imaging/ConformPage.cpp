@@ -43,9 +43,12 @@ QImage ToPaper(const QImage& page, int width, int height) {
 
 }  // namespace
 
-QImage ConformPage(const QImage& input, int deliveredDpi, const PageRequest& request) {
-    QImage page = AsPageFormat(input);
+// The page is taken by value and worked on in place: a page already as asked
+// is never copied.
+QImage ConformPage(QImage page, int deliveredDpi, const PageRequest& request) {
+    page = AsPageFormat(page);
     if (page.isNull()) return page;
+    const bool scannedMono = page.format() == QImage::Format_Mono;
     int dpi = deliveredDpi > 0 ? deliveredDpi : PageDpi(page);
     // Resample before thresholding, so black and white stays sharp.
     if (request.dpi > 0 && std::abs(dpi - request.dpi) * 100 > request.dpi) {
@@ -54,7 +57,7 @@ QImage ConformPage(const QImage& input, int deliveredDpi, const PageRequest& req
         page = grey.scaled(std::max(1, int(std::lround(page.width() * scale))),
                            std::max(1, int(std::lround(page.height() * scale))), Qt::IgnoreAspectRatio,
                            Qt::SmoothTransformation);
-        if (input.format() == QImage::Format_Mono && request.pixelType < 0) page = ToMode(page, 0);
+        if (scannedMono && request.pixelType < 0) page = ToMode(page, 0);
         dpi = request.dpi;
     }
     page = ToMode(page, request.pixelType);

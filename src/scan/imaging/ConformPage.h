@@ -17,6 +17,6 @@ struct PageRequest {
 // could not: thresholded to black and white or turned grey, resampled to the
 // asked resolution, cut or padded with white to the paper. A page already so
 // is returned unchanged; colour is never invented for a grey page.
-QImage ConformPage(const QImage& page, int deliveredDpi, const PageRequest& request);
+QImage ConformPage(QImage page, int deliveredDpi, const PageRequest& request);
 
 }  // namespace quillon

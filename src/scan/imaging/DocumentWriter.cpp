@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scan/imaging/DocumentWriter.h"
 
+#include "scan/imaging/PageEncoders.h"
+#include "scan/imaging/PageImage.h"
 #include "scan/imaging/PdfWriter.h"
 #include "scan/imaging/SafeOutputFile.h"
 #include "scan/imaging/TiffWriter.h"
@@ -20,22 +22,30 @@ namespace {
 // A single JPEG or PNG image, written when its one page comes.
 class ImageFileWriter : public DocumentWriter {
 public:
-    ImageFileWriter(int fd, const char* format, int quality) : fd_(fd), format_(format), quality_(quality) {}
+    ImageFileWriter(int fd, DocumentFormat format, int quality) : fd_(fd), format_(format), quality_(quality) {}
 
-    bool AddPage(const QImage& page) override {
+    EncodedPage Encode(const QImage& input) const override {
+        const QImage page = AsPageFormat(input);
+        EncodedPage encoded = EncodedPage::Describing(page);
+        if (format_ == DocumentFormat::Jpeg) {
+            // JPEG holds no black-and-white pages; they are written as grey.
+            encoded.data = EncodeJpeg(page, quality_);
+        } else {
+            QBuffer buffer(&encoded.data);
+            buffer.open(QIODevice::WriteOnly);
+            QImageWriter writer(&buffer, "png");
+            if (!writer.write(page)) encoded.error = writer.errorString();
+        }
+        if (encoded.data.isEmpty() && encoded.error.isEmpty()) encoded.error = QStringLiteral("an empty page");
+        return encoded;
+    }
+
+    // Encoded in memory, then written with the system's own calls, which
+    // tell why a write fails ("No space left on device").
+    bool AddEncoded(EncodedPage page) override {
         if (pageCount_ > 0) return Fail(QStringLiteral("A JPEG or PNG file holds one page only."));
-        // Encoded in memory, then written with the system's own calls, which
-        // tell why a write fails ("No space left on device").
-        QBuffer encoded;
-        encoded.open(QIODevice::WriteOnly);
-        QImageWriter writer(&encoded, format_);
-        // JPEG holds no black-and-white pages; they are written as grey.
-        const bool jpeg = qstrcmp(format_, "jpeg") == 0;
-        const QImage image = jpeg && page.format() == QImage::Format_Mono ? page.convertToFormat(QImage::Format_Grayscale8)
-                                                                         : page;
-        if (jpeg) writer.setQuality(quality_);
-        if (!writer.write(image)) return Fail(QStringLiteral("The image could not be encoded: ") + writer.errorString());
-        const QByteArray& bytes = encoded.data();
+        if (!page.error.isEmpty()) return Fail(QStringLiteral("The image could not be encoded: ") + page.error);
+        const QByteArray& bytes = page.data;
         for (qsizetype done = 0; done < bytes.size();) {
             const ssize_t count = ::write(fd_, bytes.constData() + done, static_cast<size_t>(bytes.size() - done));
             if (count < 0 && errno == EINTR) continue;
@@ -50,11 +60,20 @@ public:
 
 private:
     int fd_;
-    const char* format_;
+    DocumentFormat format_;
     int quality_;
 };
 
 }  // namespace
+
+EncodedPage EncodedPage::Describing(const QImage& page) {
+    EncodedPage encoded;
+    encoded.width = page.width();
+    encoded.height = page.height();
+    encoded.dpi = PageDpi(page);
+    encoded.format = page.format();
+    return encoded;
+}
 
 DocumentFormat FormatOfPath(const QString& path) {
     const QString lower = path.toLower();
@@ -74,8 +93,8 @@ std::unique_ptr<DocumentWriter> CreateDocumentWriter(DocumentFormat format, int 
     switch (format) {
         case DocumentFormat::Pdf: return std::make_unique<PdfWriter>(fd, quality);
         case DocumentFormat::Tiff: return std::make_unique<TiffWriter>(fd, quality);
-        case DocumentFormat::Jpeg: return std::make_unique<ImageFileWriter>(fd, "jpeg", quality);
-        case DocumentFormat::Png: return std::make_unique<ImageFileWriter>(fd, "png", quality);
+        case DocumentFormat::Jpeg:
+        case DocumentFormat::Png: return std::make_unique<ImageFileWriter>(fd, format, quality);
         case DocumentFormat::Unknown: break;
     }
     return nullptr;

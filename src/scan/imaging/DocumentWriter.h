@@ -15,12 +15,32 @@ enum class DocumentFormat { Unknown, Pdf, Tiff, Jpeg, Png };
 DocumentFormat FormatOfPath(const QString& path);
 bool IsMultiPageFormat(DocumentFormat format);
 
+// A page made ready for its file, away from the file: the compressed image
+// where the format takes it whole, else the page itself, which the writer
+// compresses as it places it.
+struct EncodedPage {
+    int width = 0, height = 0, dpi = 0;
+    QImage::Format format = QImage::Format_Invalid;
+    QByteArray data;  // the compressed image
+    QImage page;      // kept only for a writer that compresses while placing
+    QString error;    // why the page could not be made ready
+
+    // The page's size, format and resolution, without its pixels.
+    static EncodedPage Describing(const QImage& page);
+};
+
 // Writes pages (Mono, Grayscale8 or RGB888, with their resolution) into an
 // open file, page by page. Every failure is kept as a plain sentence in error().
+//
+// The heavy part of a page, its compression, is Encode: it touches nothing of
+// the file, so it may run on any thread, for several pages at once. Placing
+// the encoded pages in the file, AddEncoded, is done in the document's order.
 class DocumentWriter {
 public:
     virtual ~DocumentWriter() = default;
-    virtual bool AddPage(const QImage& page) = 0;
+    virtual EncodedPage Encode(const QImage& page) const = 0;
+    virtual bool AddEncoded(EncodedPage page) = 0;
+    bool AddPage(const QImage& page) { return AddEncoded(Encode(page)); }
     // Completes the document; the file is then whole (not yet flushed to disk).
     virtual bool Finish() = 0;
     int pageCount() const { return pageCount_; }

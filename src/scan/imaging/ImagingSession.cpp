@@ -2,13 +2,20 @@
 #include "scan/imaging/ImagingSession.h"
 
 #include "scan/ScannerErrors.h"
-#include "scan/imaging/BlankPageTest.h"
-#include "scan/imaging/Enhancements.h"
 #include "scan/imaging/PageImage.h"
+#include "scan/imaging/PagePipeline.h"
 
 #include <algorithm>
 
 namespace quillon {
+
+ImagingSession::ImagingSession() : pipeline_(std::make_unique<PagePipeline>()) {}
+
+ImagingSession::~ImagingSession() { pipeline_.reset(); }
+
+bool ImagingSession::WaitForRoom(const std::function<bool()>& stopped) { return pipeline_->WaitForRoom(stopped); }
+
+void ImagingSession::GiveBackRoom() { pipeline_->GiveBackRoom(); }
 
 void ImagingSession::SetJpegQuality(int quality) { jpegQuality_ = std::clamp(quality, 1, 100); }
 
@@ -21,31 +28,22 @@ void ImagingSession::SetEnhancements(bool contrast, bool crop, bool deskew) {
 ImageHandle ImagingSession::Adopt(QImage page, int dpi) {
     page = AsPageFormat(page);
     if (page.isNull()) {
+        pipeline_->GiveBackRoom();
         RecordError(kScannerErrorShortImage, QStringLiteral("an empty page"));
         return {};
     }
     SetPageDpi(page, dpi > 0 ? dpi : kDefaultPageDpi);
-    // Straighten first, so crop and contrast see the page as it will be kept.
-    if (deskew_) page = AutoDeskew(page);
-    if (crop_) page = AutoCrop(page);
-    if (contrast_) page = AutoContrast(page);
-    const ImageHandle handle{nextHandle_++};
-    images_.emplace(handle.value, std::move(page));
-    return handle;
+    return ImageHandle{pipeline_->Adopt(std::move(page), {contrast_, crop_, deskew_})};
 }
 
-const QImage* ImagingSession::Image(ImageHandle image) const {
-    const auto found = images_.find(image.value);
-    return found == images_.end() ? nullptr : &found->second;
-}
+const QImage* ImagingSession::Image(ImageHandle image) { return pipeline_->Prepared(image.value); }
 
 int ImagingSession::IsBlank(ImageHandle image, double threshold) {
-    const QImage* page = Image(image);
-    if (!page) return 0;
-    return IsBlankPage(*page, threshold) ? 1 : 0;
+    if (!pipeline_->Holds(image.value)) return 0;
+    return pipeline_->Ink(image.value).coverage < threshold ? 1 : 0;
 }
 
-void ImagingSession::Free(ImageHandle image) { images_.erase(image.value); }
+void ImagingSession::Free(ImageHandle image) { pipeline_->Release(image.value); }
 
 bool ImagingSession::CanWriteSingleFile(const QString& path) {
     if (FormatOfPath(path) != DocumentFormat::Unknown) return true;
@@ -68,6 +66,7 @@ int ImagingSession::WriteSingleFile(const QString& path, ImageHandle image) {
 
 int ImagingSession::BeginDocument(const QString& path) {
     if (writer_) {
+        pipeline_->Abandon();
         writer_.reset();
         output_.Discard();
     }
@@ -75,20 +74,29 @@ int ImagingSession::BeginDocument(const QString& path) {
     if (!IsMultiPageFormat(format)) return RecordError(kScannerErrorBadFileType, path), 1;
     if (!output_.Open(path)) return RecordError(kScannerErrorWriteFailed, output_.error()), 1;
     writer_ = CreateDocumentWriter(format, output_.fd(), jpegQuality_);
+    pipeline_->SetWriter(writer_.get());
     return 0;
 }
 
+// The page is encoded and placed on the pipeline's workers; what failed for a
+// page before is reported here.
 int ImagingSession::WritePage(ImageHandle image) {
     if (!writer_) return RecordError(kScannerErrorInternal, QStringLiteral("no document is open")), 1;
-    const QImage* page = Image(image);
-    if (!page) return RecordError(kScannerErrorInternal, QStringLiteral("no such image")), 1;
-    if (!writer_->AddPage(*page)) return RecordError(kScannerErrorWriteFailed, writer_->error()), 1;
+    if (!pipeline_->Holds(image.value)) return RecordError(kScannerErrorInternal, QStringLiteral("no such image")), 1;
+    if (!pipeline_->Write(image.value)) return RecordError(kScannerErrorWriteFailed, pipeline_->error()), 1;
     return 0;
 }
 
 int ImagingSession::EndDocument() {
     if (!writer_) return RecordError(kScannerErrorInternal, QStringLiteral("no document is open")), 1;
+    const bool placed = pipeline_->Drain();
+    const QString failure = pipeline_->error();
+    pipeline_->SetWriter(nullptr);
     const std::unique_ptr<DocumentWriter> writer = std::move(writer_);
+    if (!placed) {
+        output_.Discard();
+        return RecordError(kScannerErrorWriteFailed, failure), 1;
+    }
     if (writer->pageCount() == 0) {
         // Nothing to keep: no file is made, and an old one stays as it was.
         output_.Discard();
@@ -105,9 +113,9 @@ int ImagingSession::EndDocument() {
 }
 
 void ImagingSession::Discard() {
+    pipeline_->Clear();
     writer_.reset();
     output_.Discard();
-    images_.clear();
 }
 
 void ImagingSession::Reset() {

@@ -8,18 +8,26 @@
 #include <QImage>
 #include <QString>
 
-#include <map>
+#include <functional>
 #include <memory>
 
 namespace quillon {
+
+class PagePipeline;
 
 // The scanner library's image side, shared by every device library: the page
 // images it hands out, the enhancements it applies when the device cannot,
 // the blank test, the output documents, and the last error. It knows nothing
 // of devices.
+//
+// The work on the pages runs on a pool of threads (see PagePipeline) while the
+// device reads the next page; every call still answers for its own page, and
+// a failure on the way to the file is reported at the next page written or
+// at the end of the document.
 class ImagingSession {
 public:
-    ImagingSession() = default;
+    ImagingSession();
+    ~ImagingSession();
     ImagingSession(const ImagingSession&) = delete;
     ImagingSession& operator=(const ImagingSession&) = delete;
 
@@ -28,10 +36,17 @@ public:
     // Which enhancements the library applies in software (the device does not).
     void SetEnhancements(bool contrast, bool crop, bool deskew);
 
+    // Before a device reads a page: waits until the pages under way leave
+    // room for one more, so memory stays flat. False once stopped() is true.
+    // The room is taken by Adopt, or given back with GiveBackRoom.
+    bool WaitForRoom(const std::function<bool()>& stopped);
+    void GiveBackRoom();
+
     // Takes a page from the device, scanned at dpi (0 or less: not known, and
     // taken as 200): applies the enhancements once and hands out a handle to it.
     ImageHandle Adopt(QImage page, int dpi);
-    const QImage* Image(ImageHandle image) const;
+    // The page as enhanced (waiting for that); null for no such page.
+    const QImage* Image(ImageHandle image);
     int IsBlank(ImageHandle image, double threshold);  // 1 blank, 0 not
     void Free(ImageHandle image);
 
@@ -62,10 +77,10 @@ public:
 private:
     int jpegQuality_ = 75;
     bool contrast_ = false, crop_ = false, deskew_ = false;
-    std::uint64_t nextHandle_ = 1;
-    std::map<std::uint64_t, QImage> images_;
     SafeOutputFile output_;
     std::unique_ptr<DocumentWriter> writer_;
+    // After the writer, which its workers use: it goes first.
+    std::unique_ptr<PagePipeline> pipeline_;
     QString lastCompleted_;
     int lastErrorCode_ = 0;
     QString lastErrorDetail_;

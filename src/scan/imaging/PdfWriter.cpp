@@ -61,36 +61,44 @@ int PdfWriter::BeginObject() {
     return number;
 }
 
-bool PdfWriter::AddPage(const QImage& input) {
-    if (finished_) return Fail(QStringLiteral("The PDF file is already complete."));
+EncodedPage PdfWriter::Encode(const QImage& input) const {
     const QImage page = AsPageFormat(input);
-    if (page.isNull()) return Fail(QStringLiteral("An empty page cannot be written."));
-    const int width = page.width();
-    const int height = page.height();
+    EncodedPage encoded = EncodedPage::Describing(page);
+    if (page.isNull()) {
+        encoded.error = QStringLiteral("An empty page cannot be written.");
+    } else if (page.format() == QImage::Format_Mono) {
+        QString why;
+        encoded.data = EncodeG4(page, &why);
+        if (encoded.data.isEmpty()) encoded.error = QStringLiteral("A page could not be compressed: ") + why;
+    } else {
+        encoded.data = EncodeJpeg(page, quality_);
+        if (encoded.data.isEmpty()) encoded.error = QStringLiteral("A page could not be compressed as JPEG.");
+    }
+    return encoded;
+}
 
-    QByteArray data;
+bool PdfWriter::AddEncoded(EncodedPage page) {
+    if (finished_) return Fail(QStringLiteral("The PDF file is already complete."));
+    if (!page.error.isEmpty()) return Fail(page.error);
+    const int width = page.width;
+    const int height = page.height;
     QByteArray dictionary = "<< /Type /XObject /Subtype /Image /Width " + QByteArray::number(width) + " /Height " +
                             QByteArray::number(height);
-    if (page.format() == QImage::Format_Mono) {
-        QString why;
-        data = EncodeG4(page, &why);
-        if (data.isEmpty()) return Fail(QStringLiteral("A page could not be compressed: ") + why);
+    if (page.format == QImage::Format_Mono) {
         dictionary += " /ColorSpace /DeviceGray /BitsPerComponent 1 /Filter /CCITTFaxDecode /DecodeParms << /K -1 "
                       "/Columns " + QByteArray::number(width) + " /Rows " + QByteArray::number(height) + " >>";
     } else {
-        data = EncodeJpeg(page, quality_);
-        if (data.isEmpty()) return Fail(QStringLiteral("A page could not be compressed as JPEG."));
-        dictionary += page.format() == QImage::Format_RGB888 ? " /ColorSpace /DeviceRGB" : " /ColorSpace /DeviceGray";
+        dictionary += page.format == QImage::Format_RGB888 ? " /ColorSpace /DeviceRGB" : " /ColorSpace /DeviceGray";
         dictionary += " /BitsPerComponent 8 /Filter /DCTDecode";
     }
-    dictionary += " /Length " + QByteArray::number(data.size()) + " >>\nstream\n";
+    dictionary += " /Length " + QByteArray::number(page.data.size()) + " >>\nstream\n";
 
     const int image = BeginObject();
     Write(dictionary);
-    Write(data);
+    Write(page.data);
     Write("\nendstream\nendobj\n");
 
-    const int dpi = PageDpi(page);
+    const int dpi = page.dpi;
     const QByteArray pageWidth = Points(PagePoints(width, dpi));
     const QByteArray pageHeight = Points(PagePoints(height, dpi));
     const QByteArray content = "q " + pageWidth + " 0 0 " + pageHeight + " 0 0 cm /Im0 Do Q\n";

@@ -16,7 +16,8 @@ namespace quillon {
 class PdfWriter : public DocumentWriter {
 public:
     PdfWriter(int fd, int quality);
-    bool AddPage(const QImage& page) override;
+    EncodedPage Encode(const QImage& page) const override;
+    bool AddEncoded(EncodedPage page) override;
     bool Finish() override;
 
     // The MediaBox size in points of a page of pixels at a resolution.

@@ -86,65 +86,81 @@ QString TiffWriter::FailureReason() {
     return tiffError;
 }
 
-bool TiffWriter::Open(const QImage& firstPage) {
-    const qint64 rawBytes = static_cast<qint64>(firstPage.bytesPerLine()) * firstPage.height();
-    const bool big = quality_ >= 100 && firstPage.format() != QImage::Format_Mono && rawBytes >= kBigTiffRawPageBytes;
+bool TiffWriter::Open(const EncodedPage& firstPage) {
+    const qint64 rawBytes = static_cast<qint64>(firstPage.page.bytesPerLine()) * firstPage.height;
+    const bool big = quality_ >= 100 && firstPage.format != QImage::Format_Mono && rawBytes >= kBigTiffRawPageBytes;
     tiff_.reset(TIFFClientOpen("output", big ? "w8" : "w", &file_, FdRead, FdWrite, FdSeek,
                                FdClose, FdSize, NoMap, NoUnmap));
     return tiff_ != nullptr || Fail(QStringLiteral("The TIFF file could not be started: ") + FailureReason());
 }
 
-bool TiffWriter::AddPage(const QImage& input) {
-    if (finished_) return Fail(QStringLiteral("The TIFF file is already complete."));
+// Black and white is compressed here already (G4 is one strip of the page);
+// JPEG and LZW are left to libtiff, which writes them strip by strip.
+EncodedPage TiffWriter::Encode(const QImage& input) const {
     const QImage page = AsPageFormat(input);
-    if (page.isNull()) return Fail(QStringLiteral("An empty page cannot be written."));
-    if (!tiff_ && !Open(page)) return false;
+    EncodedPage encoded = EncodedPage::Describing(page);
+    if (page.isNull()) {
+        encoded.error = QStringLiteral("An empty page cannot be written.");
+    } else if (page.format() == QImage::Format_Mono) {
+        QString why;
+        encoded.data = EncodeG4(page, &why);
+        if (encoded.data.isEmpty()) encoded.error = QStringLiteral("A page could not be compressed: ") + why;
+    } else {
+        encoded.page = page;
+    }
+    return encoded;
+}
+
+bool TiffWriter::AddEncoded(EncodedPage encoded) {
+    if (finished_) return Fail(QStringLiteral("The TIFF file is already complete."));
+    if (!encoded.error.isEmpty()) return Fail(encoded.error);
+    if (!tiff_ && !Open(encoded)) return false;
     TIFF* tiff = tiff_.get();
-    const int width = page.width();
-    const int height = page.height();
+    const int width = encoded.width;
+    const int height = encoded.height;
     TIFFSetField(tiff, TIFFTAG_SUBFILETYPE, FILETYPE_PAGE);
     TIFFSetField(tiff, TIFFTAG_IMAGEWIDTH, static_cast<uint32_t>(width));
     TIFFSetField(tiff, TIFFTAG_IMAGELENGTH, static_cast<uint32_t>(height));
     TIFFSetField(tiff, TIFFTAG_PLANARCONFIG, PLANARCONFIG_CONTIG);
     TIFFSetField(tiff, TIFFTAG_RESOLUTIONUNIT, RESUNIT_INCH);
-    TIFFSetField(tiff, TIFFTAG_XRESOLUTION, static_cast<float>(PageDpi(page)));
-    TIFFSetField(tiff, TIFFTAG_YRESOLUTION, static_cast<float>(PageDpi(page)));
+    TIFFSetField(tiff, TIFFTAG_XRESOLUTION, static_cast<float>(encoded.dpi));
+    TIFFSetField(tiff, TIFFTAG_YRESOLUTION, static_cast<float>(encoded.dpi));
     // The total is not known while pages are still coming.
     TIFFSetField(tiff, TIFFTAG_PAGENUMBER, static_cast<uint16_t>(pageCount_), static_cast<uint16_t>(0));
     TIFFSetField(tiff, TIFFTAG_SOFTWARE, "Quillon");
 
-    const bool mono = page.format() == QImage::Format_Mono;
-    const bool colour = page.format() == QImage::Format_RGB888;
+    const bool mono = encoded.format == QImage::Format_Mono;
+    const bool colour = encoded.format == QImage::Format_RGB888;
     TIFFSetField(tiff, TIFFTAG_BITSPERSAMPLE, mono ? 1 : 8);
     TIFFSetField(tiff, TIFFTAG_SAMPLESPERPIXEL, colour ? 3 : 1);
     if (mono) {
         TIFFSetField(tiff, TIFFTAG_PHOTOMETRIC, PHOTOMETRIC_MINISWHITE);
         TIFFSetField(tiff, TIFFTAG_COMPRESSION, COMPRESSION_CCITTFAX4);
         TIFFSetField(tiff, TIFFTAG_ROWSPERSTRIP, static_cast<uint32_t>(height));
-    } else if (quality_ >= 100) {
-        TIFFSetField(tiff, TIFFTAG_PHOTOMETRIC, colour ? PHOTOMETRIC_RGB : PHOTOMETRIC_MINISBLACK);
-        TIFFSetField(tiff, TIFFTAG_COMPRESSION, COMPRESSION_LZW);
-        TIFFSetField(tiff, TIFFTAG_PREDICTOR, PREDICTOR_HORIZONTAL);
-        TIFFSetField(tiff, TIFFTAG_ROWSPERSTRIP, RowsPerStrip(page));
-    } else {
-        TIFFSetField(tiff, TIFFTAG_COMPRESSION, COMPRESSION_JPEG);
-        TIFFSetField(tiff, TIFFTAG_PHOTOMETRIC, colour ? PHOTOMETRIC_YCBCR : PHOTOMETRIC_MINISBLACK);
-        TIFFSetField(tiff, TIFFTAG_JPEGQUALITY, quality_);
-        if (colour) TIFFSetField(tiff, TIFFTAG_JPEGCOLORMODE, JPEGCOLORMODE_RGB);
-        TIFFSetField(tiff, TIFFTAG_ROWSPERSTRIP, 64u);  // a multiple of the 16-row JPEG block
-    }
-
-    // libtiff may change the row it is given (the predictor differences it in
-    // place), so it gets a copy, never the page's own pixels.
-    const auto rowBytes = static_cast<std::size_t>(mono ? (width + 7) / 8 : colour ? 3 * width : width);
-    std::vector<uchar> row(rowBytes);
-    for (int y = 0; y < height; ++y) {
-        if (mono)
-            MonoRowBlackIsOne(page, y, row.data());
-        else
-            std::memcpy(row.data(), page.constScanLine(y), rowBytes);
-        if (TIFFWriteScanline(tiff, row.data(), static_cast<uint32_t>(y), 0) < 0)
+        if (TIFFWriteRawStrip(tiff, 0, encoded.data.data(), static_cast<tmsize_t>(encoded.data.size())) < 0)
             return Fail(FailureReason());
+    } else {
+        const QImage& page = encoded.page;
+        if (quality_ >= 100) {
+            TIFFSetField(tiff, TIFFTAG_PHOTOMETRIC, colour ? PHOTOMETRIC_RGB : PHOTOMETRIC_MINISBLACK);
+            TIFFSetField(tiff, TIFFTAG_COMPRESSION, COMPRESSION_LZW);
+            TIFFSetField(tiff, TIFFTAG_PREDICTOR, PREDICTOR_HORIZONTAL);
+            TIFFSetField(tiff, TIFFTAG_ROWSPERSTRIP, RowsPerStrip(page));
+        } else {
+            TIFFSetField(tiff, TIFFTAG_COMPRESSION, COMPRESSION_JPEG);
+            TIFFSetField(tiff, TIFFTAG_PHOTOMETRIC, colour ? PHOTOMETRIC_YCBCR : PHOTOMETRIC_MINISBLACK);
+            TIFFSetField(tiff, TIFFTAG_JPEGQUALITY, quality_);
+            if (colour) TIFFSetField(tiff, TIFFTAG_JPEGCOLORMODE, JPEGCOLORMODE_RGB);
+            TIFFSetField(tiff, TIFFTAG_ROWSPERSTRIP, 64u);  // a multiple of the 16-row JPEG block
+        }
+        // libtiff may change the row it is given (the predictor differences it
+        // in place), so it gets a copy, never the page's own pixels.
+        const auto rowBytes = static_cast<std::size_t>(colour ? 3 * width : width);
+        std::vector<uchar> row(rowBytes);
+        for (int y = 0; y < height; ++y) {
+            std::memcpy(row.data(), page.constScanLine(y), rowBytes);
+            if (TIFFWriteScanline(tiff, row.data(), static_cast<uint32_t>(y), 0) < 0) return Fail(FailureReason());
+        }
     }
     if (!TIFFWriteDirectory(tiff)) return Fail(FailureReason());
     ++pageCount_;

@@ -20,11 +20,12 @@ class TiffWriter : public DocumentWriter {
 public:
     TiffWriter(int fd, int quality);
     ~TiffWriter() override;
-    bool AddPage(const QImage& page) override;
+    EncodedPage Encode(const QImage& page) const override;
+    bool AddEncoded(EncodedPage page) override;
     bool Finish() override;
 
 private:
-    bool Open(const QImage& firstPage);
+    bool Open(const EncodedPage& firstPage);
 
     // The reason for a failure of libtiff: the system's, when a write failed.
     QString FailureReason();

@@ -4,6 +4,7 @@
 #include "scan/ScannerErrors.h"
 #include "scan/sane/SaneStatus.h"
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -39,6 +40,8 @@ uchar Sample(const uchar* row, int index, int depth) {
 bool FrameAssembler::BeginFrame(const SANE_Parameters& parameters) {
     parameters_ = parameters;
     frame_.clear();
+    partial_.clear();
+    line_ = 0;
     error_.clear();
     const int depth = parameters.depth;
     if (parameters.pixels_per_line <= 0 || parameters.bytes_per_line <= 0)
@@ -55,57 +58,88 @@ bool FrameAssembler::BeginFrame(const SANE_Parameters& parameters) {
     if (parameters.bytes_per_line < needed) return Fail(QStringLiteral("the scanner announced lines too short for their pixels"));
     if (IsChannelFrame(type) && !image_.isNull() && image_.width() != parameters.pixels_per_line)
         return Fail(QStringLiteral("the colour frames differ in width"));
-    return true;
+    // With the line count known, rows go straight into the page as they come.
+    return parameters.lines <= 0 || MakePage(parameters.lines);
 }
 
-void FrameAssembler::Add(const SANE_Byte* data, int length) {
-    if (length > 0) frame_.append(reinterpret_cast<const char*>(data), length);
-}
-
-bool FrameAssembler::EndFrame() {
+bool FrameAssembler::MakePage(int lines) {
     const SANE_Parameters& p = parameters_;
-    const int bytesPerLine = p.bytes_per_line;
-    const qsizetype completeLines = frame_.size() / bytesPerLine;
-    if (p.lines > 0 && completeLines < p.lines)
-        return Fail(QStringLiteral("the frame ended after %1 of %2 lines").arg(completeLines).arg(p.lines));
-    // More than announced is cut to what was announced; an unknown count takes every whole line.
-    const int lines = static_cast<int>(p.lines > 0 ? p.lines : completeLines);
-    if (lines <= 0) return Fail(QStringLiteral("the frame held no complete line"));
     const int width = p.pixels_per_line;
-
-    const int type = FrameType(p);
-    if (IsChannelFrame(type)) {
+    if (IsChannelFrame(FrameType(p))) {
         if (image_.isNull() || image_.format() != QImage::Format_RGB888) {
             image_ = QImage(width, lines, QImage::Format_RGB888);
             image_.fill(Qt::black);
         }
-        if (image_.height() != lines) return Fail(QStringLiteral("the colour frames differ in height"));
-        const int channel = ChannelOf(type);
-        for (int y = 0; y < lines; ++y) {
-            const auto* in = reinterpret_cast<const uchar*>(frame_.constData()) + static_cast<qsizetype>(y) * bytesPerLine;
-            uchar* out = image_.scanLine(y) + channel;
-            for (int x = 0; x < width; ++x) out[3 * x] = Sample(in, x, p.depth);
+        return image_.height() == lines || Fail(QStringLiteral("the colour frames differ in height"));
+    }
+    const QImage::Format format = p.depth == 1                         ? QImage::Format_Mono
+                                  : FrameType(p) == SANE_FRAME_RGB ? QImage::Format_RGB888
+                                                                   : QImage::Format_Grayscale8;
+    image_ = QImage(width, lines, format);
+    if (image_.isNull()) return Fail(QStringLiteral("a page of %1 by %2 pixels is too large").arg(width).arg(lines));
+    if (p.depth == 1) image_.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});  // in SANE, 1 is black
+    return true;
+}
+
+void FrameAssembler::PlaceLine(const uchar* in) {
+    const SANE_Parameters& p = parameters_;
+    if (line_ >= image_.height()) return;  // more than announced is cut
+    const int width = p.pixels_per_line;
+    const int type = FrameType(p);
+    uchar* out = image_.scanLine(line_);
+    if (IsChannelFrame(type)) {
+        out += ChannelOf(type);
+        for (int x = 0; x < width; ++x) out[3 * x] = Sample(in, x, p.depth);
+    } else if (p.depth == 1) {
+        std::memcpy(out, in, static_cast<std::size_t>((width + 7) / 8));
+    } else {
+        const int samples = width * (type == SANE_FRAME_RGB ? 3 : 1);
+        if (p.depth == 8)
+            std::memcpy(out, in, static_cast<std::size_t>(samples));
+        else
+            for (int i = 0; i < samples; ++i) out[i] = Sample(in, i, 16);
+    }
+}
+
+void FrameAssembler::Add(const SANE_Byte* data, int length) {
+    if (length <= 0) return;
+    if (parameters_.lines <= 0) {
+        frame_.append(reinterpret_cast<const char*>(data), length);  // placed once the count is known
+        return;
+    }
+    const int bytesPerLine = parameters_.bytes_per_line;
+    while (length > 0) {
+        if (partial_.isEmpty() && length >= bytesPerLine) {
+            PlaceLine(data);
+        } else {
+            const int take = std::min<int>(length, bytesPerLine - static_cast<int>(partial_.size()));
+            partial_.append(reinterpret_cast<const char*>(data), take);
+            data += take;
+            length -= take;
+            if (partial_.size() < bytesPerLine) return;
+            PlaceLine(reinterpret_cast<const uchar*>(partial_.constData()));
+            partial_.clear();
+            ++line_;
+            continue;
         }
-        frame_.clear();
+        data += bytesPerLine;
+        length -= bytesPerLine;
+        ++line_;
+    }
+}
+
+bool FrameAssembler::EndFrame() {
+    const SANE_Parameters& p = parameters_;
+    if (p.lines > 0) {
+        if (line_ < p.lines) return Fail(QStringLiteral("the frame ended after %1 of %2 lines").arg(line_).arg(p.lines));
         return true;
     }
-
-    const bool rgb = type == SANE_FRAME_RGB;
-    const QImage::Format format = p.depth == 1 ? QImage::Format_Mono : rgb ? QImage::Format_RGB888 : QImage::Format_Grayscale8;
-    image_ = QImage(width, lines, format);
-    if (p.depth == 1) image_.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});  // in SANE, 1 is black
-    for (int y = 0; y < lines; ++y) {
-        const auto* in = reinterpret_cast<const uchar*>(frame_.constData()) + static_cast<qsizetype>(y) * bytesPerLine;
-        uchar* out = image_.scanLine(y);
-        if (p.depth == 1) {
-            std::memcpy(out, in, static_cast<std::size_t>((width + 7) / 8));
-        } else if (p.depth == 8) {
-            std::memcpy(out, in, static_cast<std::size_t>(width) * (rgb ? 3 : 1));
-        } else {
-            const int samples = width * (rgb ? 3 : 1);
-            for (int i = 0; i < samples; ++i) out[i] = Sample(in, i, 16);
-        }
-    }
+    // An unknown count takes every whole line.
+    const int lines = static_cast<int>(frame_.size() / p.bytes_per_line);
+    if (lines <= 0) return Fail(QStringLiteral("the frame held no complete line"));
+    if (!MakePage(lines)) return false;
+    for (line_ = 0; line_ < lines; ++line_)
+        PlaceLine(reinterpret_cast<const uchar*>(frame_.constData()) + static_cast<qsizetype>(line_) * p.bytes_per_line);
     frame_.clear();
     return true;
 }

@@ -31,8 +31,13 @@ private:
         return false;
     }
 
+    bool MakePage(int lines);
+    void PlaceLine(const uchar* line);
+
     SANE_Parameters parameters_{};
-    QByteArray frame_;
+    QByteArray frame_;    // a frame of unknown length, until it ends
+    QByteArray partial_;  // a line begun in one read and ended in another
+    int line_ = 0;
     QImage image_;
     QString error_;
 };

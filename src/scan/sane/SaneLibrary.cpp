@@ -36,10 +36,14 @@ constexpr std::array<const char*, 3> kDeviceDeskew{"swdeskew", "auto-deskew", "d
 constexpr std::array<const char*, 3> kDeviceContrast{"auto-contrast", "autocontrast", "auto-levels"};
 
 // One page read on a worker thread; Cancel comes from the dialog's thread.
+// The read waits first until the pages under way leave room for one more.
 class PageTransfer : public TransferTask {
 public:
-    explicit PageTransfer(SaneDevice& device) : device_(device) {}
-    void Run() override { result_ = ReadStartedPage(device_, progress_); }
+    PageTransfer(SaneDevice& device, ImagingSession& session) : device_(device), session_(session) {}
+    void Run() override {
+        roomKept_ = session_.WaitForRoom([this] { return progress_.stopRequested.load(); });
+        if (roomKept_) result_ = ReadStartedPage(device_, progress_);
+    }
     double Progress() const override {
         const long long expected = progress_.bytesExpected;
         return expected > 0 ? std::min(1.0, double(progress_.bytesRead) / double(expected)) : -1.0;
@@ -54,13 +58,16 @@ public:
         if (progress_.bytesRead > 0) device_.Cancel();
     }
     long long BytesRead() const { return progress_.bytesRead; }
-    PageResult Result() const {
-        if (!cancelled_) return result_;
-        return {kScannerErrorCancelled, {}, QStringLiteral("cancelled by the user")};
+    // The page, once: its room is now the caller's to fill or give back.
+    PageResult TakeResult() {
+        if (!roomKept_ || cancelled_) return {kScannerErrorCancelled, {}, QStringLiteral("cancelled by the user")};
+        return std::move(result_);
     }
 
 private:
     SaneDevice& device_;
+    ImagingSession& session_;
+    bool roomKept_ = false;
     PageProgress progress_;
     PageResult result_;
     std::atomic<bool> cancelled_{false};
@@ -539,10 +546,11 @@ ImageHandle SaneLibrary::TWAIN_Acquire(WindowHandle) {
     }
     pendingPage_ = false;
     state_ = kStateTransferring;
-    PageTransfer transfer(*device_);
+    PageTransfer transfer(*device_, session_);
     dialogs_.RunTransfer(pagesThisBatch_ + 1, transfer);
-    const PageResult result = transfer.Result();
+    PageResult result = transfer.TakeResult();
     if (result.error != 0) {
+        session_.GiveBackRoom();
         EndStartedPage(transfer.BytesRead() > 0);
         state_ = kStateSourceOpen;
         // A feeder that runs out while a page is announced ends the batch too.
@@ -554,8 +562,10 @@ ImageHandle SaneLibrary::TWAIN_Acquire(WindowHandle) {
     ++pagesThisBatch_;
     // What the device could not do as asked (a mode, a resolution, the paper's
     // length on this source) is done here, so the page is what the window says.
-    const QImage page = ConformPage(result.image, deliveredDpi_, request_);
-    const ImageHandle image = session_.Adopt(page, static_cast<int>(std::lround(page.dotsPerMeterX() * 0.0254)));
+    QImage page = ConformPage(std::move(result.image), deliveredDpi_, request_);
+    const QSize size = page.size();
+    const int dpi = static_cast<int>(std::lround(page.dotsPerMeterX() * 0.0254));
+    const ImageHandle image = session_.Adopt(std::move(page), dpi);
 
     if (IsFeederSource(CurrentSource()) && transferCount_ != 1) {
         // Look ahead: a started page is one waiting in the feeder.
@@ -574,7 +584,7 @@ ImageHandle SaneLibrary::TWAIN_Acquire(WindowHandle) {
         device_->Cancel();  // the page is complete; the scanner may park
         state_ = kStateEnabled;
     }
-    Log(QStringLiteral("TWAIN_Acquire page %1x%2").arg(page.width()).arg(page.height()), static_cast<int>(image.value));
+    Log(QStringLiteral("TWAIN_Acquire page %1x%2").arg(size.width()).arg(size.height()), static_cast<int>(image.value));
     return image;
 }
 

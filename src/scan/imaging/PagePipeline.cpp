@@ -1,0 +1,304 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "scan/imaging/PagePipeline.h"
+
+#include "scan/imaging/Enhancements.h"
+
+#include <algorithm>
+#include <chrono>
+
+namespace quillon {
+
+namespace {
+
+// How often a reader waiting for room looks whether it was stopped.
+constexpr std::chrono::milliseconds kStopCheck{10};
+
+int WorkersFor(int asked) {
+    if (asked > 0) return asked;
+    return static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+}
+
+}  // namespace
+
+struct PagePipeline::Page {
+    std::uint64_t id = 0;
+    QImage image;
+    InkMeasurement ink;
+    bool prepared = false;
+    bool released = false;   // the owner let it go
+    bool written = false;    // queued for the document
+    bool abandoned = false;  // its document was given up
+    bool encoding = false;
+    bool encoded = false;
+    bool placed = false;
+    EncodedPage encodedPage;
+
+    bool Busy() const { return !prepared || (written && !placed && !abandoned); }
+};
+
+PagePipeline::PagePipeline(int workers, int capacity)
+    : capacity_(capacity > 0 ? capacity : WorkersFor(workers) + 1) {
+    const int count = WorkersFor(workers);
+    for (int i = 0; i < count; ++i) workers_.emplace_back([this] { Work(); });
+}
+
+PagePipeline::~PagePipeline() {
+    Clear();
+    {
+        std::lock_guard lock(mutex_);
+        stopping_ = true;
+    }
+    workAvailable_.notify_all();
+    for (std::thread& worker : workers_) worker.join();
+}
+
+void PagePipeline::Work() {
+    for (;;) {
+        Task task;
+        {
+            std::unique_lock lock(mutex_);
+            workAvailable_.wait(lock, [&] { return stopping_ || !tasks_.empty(); });
+            if (tasks_.empty()) return;
+            task = std::move(tasks_.front());
+            tasks_.pop_front();
+            ++running_;
+        }
+        task.run();
+        {
+            std::lock_guard lock(mutex_);
+            --running_;
+        }
+        changed_.notify_all();
+    }
+}
+
+void PagePipeline::Post(bool forDocument, std::function<void()> run) {
+    tasks_.push_back({forDocument, std::move(run)});
+    workAvailable_.notify_one();
+}
+
+int PagePipeline::Busy() const {
+    int busy = kept_;
+    for (const auto& [id, page] : pages_) busy += page->Busy() ? 1 : 0;
+    return busy;
+}
+
+int PagePipeline::peakBusy() const {
+    std::lock_guard lock(mutex_);
+    return peakBusy_;
+}
+
+bool PagePipeline::WaitForRoom(const std::function<bool()>& stopped) {
+    std::unique_lock lock(mutex_);
+    for (;;) {
+        if (stopped()) return false;
+        if (Busy() < capacity_) {
+            ++kept_;
+            peakBusy_ = std::max(peakBusy_, Busy());
+            return true;
+        }
+        changed_.wait_for(lock, kStopCheck);
+    }
+}
+
+void PagePipeline::GiveBackRoom() {
+    {
+        std::lock_guard lock(mutex_);
+        kept_ = std::max(0, kept_ - 1);
+    }
+    changed_.notify_all();
+}
+
+std::uint64_t PagePipeline::Adopt(QImage image, PagePreparation preparation) {
+    std::lock_guard lock(mutex_);
+    kept_ = std::max(0, kept_ - 1);
+    auto page = std::make_shared<Page>();
+    page->id = nextId_++;
+    page->image = std::move(image);
+    pages_.emplace(page->id, page);
+    peakBusy_ = std::max(peakBusy_, Busy());
+    Post(false, [this, page, preparation] { Prepare(page, preparation); });
+    return page->id;
+}
+
+// Straighten first, so crop and contrast see the page as it will be kept.
+// Until it is prepared, the page's image is this task's alone.
+void PagePipeline::Prepare(const PagePointer& page, PagePreparation preparation) {
+    QImage image = std::move(page->image);
+    if (preparation.deskew) image = AutoDeskew(image);
+    if (preparation.crop) image = AutoCrop(image);
+    if (preparation.contrast) image = AutoContrast(image);
+    const InkMeasurement ink = MeasureInk(image);
+    std::lock_guard lock(mutex_);
+    page->image = std::move(image);
+    page->ink = ink;
+    page->prepared = true;
+    QueueEncodingIfDue(page);
+    Settle(page);
+    changed_.notify_all();
+}
+
+void PagePipeline::QueueEncodingIfDue(const PagePointer& page) {
+    if (!page->written || !page->prepared || page->abandoned || page->encoding) return;
+    page->encoding = true;
+    Post(true, [this, page] { Encode(page); });
+}
+
+void PagePipeline::Encode(const PagePointer& page) {
+    QImage image;
+    const DocumentWriter* writer = nullptr;
+    {
+        std::lock_guard lock(mutex_);
+        image = page->image;
+        if (page->released) page->image = QImage();  // only this task needs the pixels now
+        writer = writer_;
+    }
+    EncodedPage encoded;
+    if (writer)
+        encoded = writer->Encode(image);
+    else
+        encoded.error = QStringLiteral("No document is open.");
+    image = QImage();
+    std::unique_lock lock(mutex_);
+    page->encodedPage = std::move(encoded);
+    page->encoded = true;
+    PlaceEncodedPages(lock);
+}
+
+// One thread at a time places pages, in their order; a page encoded while
+// another is placed waits for that thread to come back for it.
+void PagePipeline::PlaceEncodedPages(std::unique_lock<std::mutex>& lock) {
+    if (placing_) return;
+    placing_ = true;
+    while (!order_.empty() && order_.front()->encoded) {
+        const PagePointer page = order_.front();
+        order_.pop_front();
+        EncodedPage encoded = std::move(page->encodedPage);
+        DocumentWriter* writer = writer_;
+        const bool failedBefore = !error_.isEmpty();
+        lock.unlock();
+        bool placed = false;
+        QString why;
+        if (!failedBefore) {
+            placed = writer->AddEncoded(std::move(encoded));
+            if (!placed) why = writer->error();
+        }
+        encoded = EncodedPage();
+        lock.lock();
+        if (!placed && !failedBefore && error_.isEmpty()) error_ = why;
+        page->placed = true;
+        Settle(page);
+    }
+    placing_ = false;
+    changed_.notify_all();
+}
+
+void PagePipeline::Settle(const PagePointer& page) {
+    if (page->released && page->encoded) page->image = QImage();
+    if (page->released && page->prepared && (!page->written || page->placed || page->abandoned)) {
+        pages_.erase(page->id);
+        changed_.notify_all();
+    }
+}
+
+PagePipeline::PagePointer PagePipeline::Find(std::uint64_t id) const {
+    const auto found = pages_.find(id);
+    return found == pages_.end() || found->second->released ? nullptr : found->second;
+}
+
+bool PagePipeline::Holds(std::uint64_t id) const {
+    std::lock_guard lock(mutex_);
+    return Find(id) != nullptr;
+}
+
+const QImage* PagePipeline::Prepared(std::uint64_t id) {
+    std::unique_lock lock(mutex_);
+    const PagePointer page = Find(id);
+    if (!page) return nullptr;
+    changed_.wait(lock, [&] { return page->prepared; });
+    return &page->image;
+}
+
+InkMeasurement PagePipeline::Ink(std::uint64_t id) {
+    std::unique_lock lock(mutex_);
+    const PagePointer page = Find(id);
+    if (!page) return {};
+    changed_.wait(lock, [&] { return page->prepared; });
+    return page->ink;
+}
+
+void PagePipeline::Release(std::uint64_t id) {
+    std::lock_guard lock(mutex_);
+    const PagePointer page = Find(id);
+    if (!page) return;
+    page->released = true;
+    Settle(page);
+}
+
+void PagePipeline::SetWriter(DocumentWriter* writer) {
+    Abandon();
+    std::lock_guard lock(mutex_);
+    writer_ = writer;
+}
+
+bool PagePipeline::Write(std::uint64_t id) {
+    std::unique_lock lock(mutex_);
+    PagePointer page = Find(id);
+    if (!page || !error_.isEmpty()) return false;
+    if (page->written) {
+        // The same page once more: a copy of it goes in again.
+        changed_.wait(lock, [&] { return page->prepared; });
+        auto copy = std::make_shared<Page>();
+        copy->id = nextId_++;
+        copy->image = page->image;
+        copy->ink = page->ink;
+        copy->prepared = true;
+        copy->released = true;
+        pages_.emplace(copy->id, copy);
+        page = copy;
+    }
+    page->written = true;
+    order_.push_back(page);
+    peakBusy_ = std::max(peakBusy_, Busy());
+    QueueEncodingIfDue(page);
+    return true;
+}
+
+bool PagePipeline::Drain() {
+    std::unique_lock lock(mutex_);
+    changed_.wait(lock, [&] { return order_.empty() && !placing_; });
+    return error_.isEmpty();
+}
+
+QString PagePipeline::error() const {
+    std::lock_guard lock(mutex_);
+    return error_;
+}
+
+void PagePipeline::Abandon() {
+    std::unique_lock lock(mutex_);
+    tasks_.erase(std::remove_if(tasks_.begin(), tasks_.end(), [](const Task& task) { return task.forDocument; }),
+                 tasks_.end());
+    for (const PagePointer& page : order_) page->abandoned = true;
+    for (const auto& [id, page] : pages_)
+        if (page->written && !page->placed) page->abandoned = true;
+    order_.clear();
+    // Work under way may still be using the writer.
+    changed_.wait(lock, [&] { return running_ == 0; });
+    std::vector<PagePointer> settled;
+    for (const auto& [id, page] : pages_) settled.push_back(page);
+    for (const PagePointer& page : settled) Settle(page);
+    writer_ = nullptr;
+    error_.clear();
+}
+
+void PagePipeline::Clear() {
+    Abandon();
+    std::unique_lock lock(mutex_);
+    tasks_.clear();
+    changed_.wait(lock, [&] { return running_ == 0; });
+    pages_.clear();
+    kept_ = 0;
+}
+
+}  // namespace quillon

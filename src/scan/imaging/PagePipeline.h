@@ -1,0 +1,120 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "scan/imaging/BlankPageTest.h"
+#include "scan/imaging/DocumentWriter.h"
+
+#include <QImage>
+#include <QString>
+
+#include <condition_variable>
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+namespace quillon {
+
+// Which enhancements a page gets on its way in.
+struct PagePreparation {
+    bool contrast = false, crop = false, deskew = false;
+};
+
+// The pages of a scan on their way from the device to the file, worked on by
+// a small pool of threads while the device reads the next page.
+//
+// A page adopted is prepared on a worker at once: its enhancements, then its
+// ink measured for the blank test. A page written is then encoded on a worker
+// by the document's writer, and encoded pages are placed in the document
+// strictly in the order they were written.
+//
+// Memory stays flat however far the workers fall behind: at most capacity()
+// pages are busy (being read, prepared, encoded or waiting for their place),
+// and the reader asks WaitForRoom before it reads another. A page that is
+// prepared and only held by its owner is not busy: the owner decides when it
+// goes.
+class PagePipeline {
+public:
+    // workers 0: one for each core; capacity 0: one page more than the workers.
+    explicit PagePipeline(int workers = 0, int capacity = 0);
+    ~PagePipeline();
+    PagePipeline(const PagePipeline&) = delete;
+    PagePipeline& operator=(const PagePipeline&) = delete;
+
+    int capacity() const { return capacity_; }
+    // The most pages that were busy at once since the pipeline was made.
+    int peakBusy() const;
+
+    // Waits until one more page may be read, and keeps that place for it until
+    // Adopt or GiveBackRoom. False, keeping nothing, once stopped() is true; it
+    // is asked at least every few milliseconds.
+    bool WaitForRoom(const std::function<bool()>& stopped);
+    void GiveBackRoom();
+
+    // Takes a page (in a page format, with its resolution), in the place that
+    // WaitForRoom kept, or in a new one when none was kept.
+    std::uint64_t Adopt(QImage page, PagePreparation preparation);
+    bool Holds(std::uint64_t id) const;
+    // Waits for the page's preparation; null for a page not held.
+    const QImage* Prepared(std::uint64_t id);
+    InkMeasurement Ink(std::uint64_t id);
+    // The owner lets the page go; a page written still reaches the document.
+    void Release(std::uint64_t id);
+
+    // The document that written pages go into; null: none.
+    void SetWriter(DocumentWriter* writer);
+    // Queues a prepared or preparing page for the document. False once a page
+    // before has failed to be encoded or placed: error() says why.
+    bool Write(std::uint64_t id);
+    // Waits until every page written is in the document. False on a failure.
+    bool Drain();
+    // Gives up the document: pages not yet placed stay out of it. Waits for
+    // work under way, so the writer may go afterwards.
+    void Abandon();
+    // Gives up the document and drops every page.
+    void Clear();
+    QString error() const;
+
+private:
+    struct Page;
+    using PagePointer = std::shared_ptr<Page>;
+
+    struct Task {
+        bool forDocument = false;  // given up with the document
+        std::function<void()> run;
+    };
+
+    void Work();
+    void Post(bool forDocument, std::function<void()> run);
+    void Prepare(const PagePointer& page, PagePreparation preparation);
+    void Encode(const PagePointer& page);
+    void PlaceEncodedPages(std::unique_lock<std::mutex>& lock);
+    void QueueEncodingIfDue(const PagePointer& page);
+    void Settle(const PagePointer& page);
+    PagePointer Find(std::uint64_t id) const;
+    int Busy() const;
+
+    const int capacity_;
+    mutable std::mutex mutex_;
+    std::condition_variable workAvailable_;
+    std::condition_variable changed_;  // a page prepared or placed, a place freed
+    std::deque<Task> tasks_;
+    int running_ = 0;
+    bool stopping_ = false;
+    std::vector<std::thread> workers_;
+
+    std::uint64_t nextId_ = 1;
+    std::map<std::uint64_t, PagePointer> pages_;  // held or busy
+    int kept_ = 0;                                 // places kept by WaitForRoom
+    int peakBusy_ = 0;
+    DocumentWriter* writer_ = nullptr;
+    std::deque<PagePointer> order_;  // written, not yet placed
+    bool placing_ = false;
+    QString error_;
+};
+
+}  // namespace quillon
