@@ -1,25 +1,41 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The feeder batch of SANE's test scanner (300 dpi, Letter) through the
-// library and the PDF writer, 10 and 100 pages, grey and colour: pages per
-// second and peak memory, each run in its own process; beside it, scanimage
-// --batch followed by img2pdf on the same device and settings.
+// The feeder batch of SANE's test scanner (300 dpi, Letter) into one PDF, in
+// black and white, grey and colour, for 10, 100 and 300 pages, through the
+// scanner library with the scan job's own calls; beside it, in the same run,
+// the command line a user would pick for the same file:
+//
+//   grey, colour:    scanimage --format=jpeg (quality 75, as Quillon's
+//                    "Good - Default"), then img2pdf, which copies the JPEGs;
+//   black and white: scanimage --format=tiff at 1 bit, tiffcp -c g4, tiff2pdf
+//                    (which copies the G4 data);
+//   and, labelled as such, the lossless line: scanimage --format=png, img2pdf.
+//
+// Every run is its own process (or processes): wall time, processor time
+// (user + system, from getrusage of the children) and peak resident memory
+// are each one's own. The test scanner's feeder holds 10 sheets, so both
+// sides load it again every 10 pages.
+//
+//   sane_feeder_bench [--pages 10,100,300] [--modes bw,grey,colour] [--no-png]
 #include "scan/sane/SaneLibrary.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFileInfo>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include "ChildProcess.h"
 
 #include <cstdio>
+#include <string>
 #include <thread>
+#include <vector>
 
 using namespace quillon;
 
 namespace {
+
+constexpr int kSheetsInFeeder = 10;
+constexpr double kBlankThreshold = 0.01;  // a page with less than 1 % ink is blank, as the window offers
 
 struct HeadlessDialogs : ScannerDialogs {
     int ChooseScanner(const QList<ScannerChoice>& scanners, int) override { return scanners.isEmpty() ? -1 : 0; }
@@ -29,69 +45,172 @@ struct HeadlessDialogs : ScannerDialogs {
     }
 };
 
-struct Result {
-    int pages = 0;
-    double seconds = 0;
-    long peakKb = 0;
+struct Mode {
+    const char* name;
+    int pixelType;
+    std::vector<std::string> scanOptions;  // scanimage's, for the same pages
 };
 
-// The test scanner's feeder holds 10 sheets; it is refilled by choosing it again.
-Result ScanDocument(const QString& folder, int pixelType, int pages) {
+const Mode kModes[] = {
+    {"bw", 0, {"--mode", "Gray", "--depth", "1"}},
+    {"grey", 1, {"--mode", "Gray", "--depth", "8"}},
+    {"colour", 2, {"--mode", "Color", "--depth", "8"}},
+};
+
+struct Figures {
+    std::string who;
+    int pages = 0;
+    bench::ChildUsage usage;
+    long long bytes = 0;
+};
+
+// The scan job's calls for a feeder batch, loading the feeder again when it runs out.
+int ScanDocument(const QString& folder, const QString& output, int pixelType, int pages) {
     HeadlessDialogs dialogs;
     SaneLibrary library(dialogs, folder + "/config", folder + "/scanner.log");
-    QElapsedTimer timer;
-    timer.start();
-    Result result;
+    int scanned = 0;
     library.TWAIN_SelectImageSource(0);
     library.TWAIN_OpenDefaultSource();
+    library.TWAIN_SetJpegQuality(75);
     library.TWAIN_SetPixelType(pixelType);
     library.TWAIN_SetResolution(300);
     library.TWAIN_SetPaperSize(kPaperUsLetter);
-    library.TWAIN_BeginMultipageFile(folder + "/bench.pdf");
-    while (result.pages < pages) {
+    library.TWAIN_BeginMultipageFile(output);
+    while (scanned < pages) {
         library.TWAIN_SelectFeeder(0);
         library.TWAIN_SelectFeeder(1);
+        library.TWAIN_SetXferCount(-1);
         int inBatch = 0;
-        for (ImageHandle image; result.pages < pages && (image = library.TWAIN_Acquire(0)); ++inBatch) {
-            library.TWAIN_DibWritePage(image);
+        for (ImageHandle image; scanned < pages && (image = library.TWAIN_Acquire(0)); ++inBatch) {
+            const bool blank = library.DIB_IsBlank(image, kBlankThreshold) == 1;
+            if (scanned == 0 || !blank) library.TWAIN_DibWritePage(image);
             library.DIB_Free(image);
-            ++result.pages;
+            ++scanned;
+            if (library.TWAIN_State() <= kStateEnabled) break;
         }
         if (inBatch == 0) break;
     }
-    library.TWAIN_EndMultipageFile();
+    library.TWAIN_CloseSource();
+    const int failed = library.TWAIN_EndMultipageFile();
     library.TWAIN_UnloadSourceManager();
-    result.seconds = timer.nsecsElapsed() / 1e9;
-    return result;
+    return failed == 0 ? scanned : -1;
 }
 
-Result Measure(const QString& folder, int pixelType, int pages) {
-    long peakKb = 0;
-    Result result = bench::RunInChild<Result>([&] { return ScanDocument(folder, pixelType, pages); }, &peakKb);
-    result.peakKb = peakKb;
-    return result;
+Figures Quillon(const QString& folder, const Mode& mode, int pages) {
+    const QString output = folder + "/quillon.pdf";
+    QFile::remove(output);
+    Figures figures{"Quillon"};
+    figures.pages = bench::RunInChild<int>([&] { return ScanDocument(folder, output, mode.pixelType, pages); },
+                                           &figures.usage);
+    figures.bytes = QFileInfo(output).size();
+    return figures;
 }
 
-// scanimage --batch then img2pdf, the usual command-line way.
-double CommandLineSeconds(const QString& folder, const char* mode, int pages) {
-    QElapsedTimer timer;
-    timer.start();
-    QStringList images;
-    for (int batch = 0; batch * 10 < pages; ++batch) {
-        QProcess scan;
-        scan.start("scanimage", {"-d", "test", "--source", "Automatic Document Feeder", "--mode", mode, "--resolution",
-                                 "300", "-x", "215.9", "-y", "279.4", "--format=png",
-                                 QStringLiteral("--batch=%1/page-%2-%%d.png").arg(folder).arg(batch),
-                                 QStringLiteral("--batch-count=%1").arg(std::min(10, pages - batch * 10))});
-        scan.waitForFinished(600000);
+std::string Quoted(const std::vector<std::string>& arguments) {
+    std::string line;
+    for (const std::string& argument : arguments) {
+        const bool plain = argument.find_first_of(" %*") == std::string::npos;
+        line += (line.empty() ? "" : " ") + (plain ? argument : "'" + argument + "'");
     }
-    for (const QFileInfo& file : QDir(folder).entryInfoList({"page-*.png"}, QDir::Files, QDir::Name))
-        images << file.filePath();
-    QProcess convert;
-    convert.start("img2pdf", images + QStringList{"-o", folder + "/cli.pdf"});
-    convert.waitForFinished(600000);
-    for (const QString& image : images) QFile::remove(image);
-    return timer.nsecsElapsed() / 1e9;
+    return line;
+}
+
+// A pipeline of programs: the scans batch by batch, then the conversion steps.
+struct CommandLine {
+    std::string who;
+    std::string extension;                            // of the scanned pages
+    std::vector<std::string> scanFormat;              // scanimage's --format and the like
+    std::vector<std::vector<std::string>> afterwards;  // given the page files by "{pages}"
+};
+
+std::vector<std::string> ScanCommand(const Mode& mode, const CommandLine& peer, const QString& folder, int start,
+                                     int count) {
+    std::vector<std::string> command{"scanimage", "-d", "test", "--source", "Automatic Document Feeder"};
+    command.insert(command.end(), mode.scanOptions.begin(), mode.scanOptions.end());
+    for (const char* option : {"--resolution", "300", "-x", "215.9", "-y", "279.4"}) command.push_back(option);
+    command.insert(command.end(), peer.scanFormat.begin(), peer.scanFormat.end());
+    command.push_back("--batch=" + folder.toStdString() + "/p%04d." + peer.extension);
+    command.push_back("--batch-start=" + std::to_string(start));
+    command.push_back("--batch-count=" + std::to_string(count));
+    return command;
+}
+
+// The conversion steps, with the page files in place of "{pages}".
+std::vector<std::vector<std::string>> Afterwards(const CommandLine& peer, const QString& work,
+                                                 const std::vector<std::string>& files) {
+    std::vector<std::vector<std::string>> commands;
+    for (const std::vector<std::string>& step : peer.afterwards) {
+        std::vector<std::string> command;
+        for (const std::string& argument : step) {
+            if (argument == "{pages}")
+                command.insert(command.end(), files.begin(), files.end());
+            else
+                command.push_back(QString::fromStdString(argument).replace("{work}", work).toStdString());
+        }
+        commands.push_back(command);
+    }
+    return commands;
+}
+
+void PrintCommands(const Mode& mode, const CommandLine& peer, int pages) {
+    std::printf("  %s\n", Quoted(ScanCommand(mode, peer, ".", 0, std::min(kSheetsInFeeder, pages))).c_str());
+    if (pages > kSheetsInFeeder) std::printf("  (again with --batch-start=10, 20, ... for every further 10 pages)\n");
+    for (const std::vector<std::string>& command : Afterwards(peer, ".", {"./p0000." + peer.extension, "..."}))
+        std::printf("  %s\n", Quoted(command).c_str());
+}
+
+Figures RunCommandLine(const QString& folder, const Mode& mode, const CommandLine& peer, int pages) {
+    const QString work = folder + "/cli";
+    QDir(work).removeRecursively();
+    QDir().mkpath(work);
+    Figures figures{peer.who, pages};
+    const auto run = [&](const std::vector<std::string>& command) {
+        const bench::ChildUsage usage = bench::RunProgram(command);
+        figures.usage.seconds += usage.seconds;
+        figures.usage.cpuSeconds += usage.cpuSeconds;
+        figures.usage.peakKb = std::max(figures.usage.peakKb, usage.peakKb);
+        if (!usage.ok) figures.pages = -1;
+    };
+    for (int start = 0; start < pages; start += kSheetsInFeeder)
+        run(ScanCommand(mode, peer, work, start, std::min(kSheetsInFeeder, pages - start)));
+    std::vector<std::string> files;
+    const QString pattern = QString::fromStdString("p*." + peer.extension);
+    for (const QFileInfo& file : QDir(work).entryInfoList({pattern}, QDir::Files, QDir::Name))
+        files.push_back(file.filePath().toStdString());
+    if (static_cast<int>(files.size()) != pages) figures.pages = -1;
+    for (const std::vector<std::string>& command : Afterwards(peer, work, files)) run(command);
+    figures.bytes = QFileInfo(work + "/out.pdf").size();
+    return figures;
+}
+
+const CommandLine kJpegPeer{"scanimage jpeg + img2pdf", "jpg", {"--format=jpeg"}, {{"img2pdf", "{pages}", "-o", "{work}/out.pdf"}}};
+const CommandLine kG4Peer{"scanimage tiff + tiffcp g4 + tiff2pdf",
+                          "tif",
+                          {"--format=tiff"},
+                          {{"tiffcp", "-c", "g4", "{pages}", "{work}/all.tif"}, {"tiff2pdf", "-o", "{work}/out.pdf", "{work}/all.tif"}}};
+const CommandLine kPngLine{"scanimage png + img2pdf (lossless)", "png", {"--format=png"}, {{"img2pdf", "{pages}", "-o", "{work}/out.pdf"}}};
+
+void PrintRow(const char* mode, const Figures& f, const Figures* peer) {
+    if (f.pages <= 0) {
+        std::printf("%-7s %-38s  failed\n", mode, f.who.c_str());
+        return;
+    }
+    const double pagesPerSecond = f.pages / f.usage.seconds;
+    const double cpu = f.usage.cpuSeconds / f.pages;
+    const double kb = f.bytes / 1024.0 / f.pages;
+    std::printf("%-7s %-38s %5d %8.2f %8.1f %9.1f %8.1f %8.1f", mode, f.who.c_str(), f.pages, f.usage.seconds,
+                pagesPerSecond, cpu * 1000, f.usage.peakKb / 1024.0, kb);
+    if (peer && peer->pages > 0)
+        std::printf("   %5.2fx  %5.2fx  %5.2fx", pagesPerSecond / (peer->pages / peer->usage.seconds),
+                    cpu / (peer->usage.cpuSeconds / peer->pages), kb / (peer->bytes / 1024.0 / peer->pages));
+    std::printf("\n");
+    std::fflush(stdout);
+}
+
+std::vector<int> NumbersOf(const QString& list) {
+    std::vector<int> numbers;
+    for (const QString& item : list.split(',', Qt::SkipEmptyParts)) numbers.push_back(item.toInt());
+    return numbers;
 }
 
 }  // namespace
@@ -99,17 +218,41 @@ double CommandLineSeconds(const QString& folder, const char* mode, int pages) {
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     if (qEnvironmentVariableIsEmpty("SANE_CONFIG_DIR")) qputenv("SANE_CONFIG_DIR", QUILLON_SANE_TEST_CONFIG);
-    QTemporaryDir folder;
-    std::printf("%-7s %6s %10s %10s %10s %18s %8s\n", "mode", "pages", "seconds", "pages/s", "peak MB",
-                "scanimage+img2pdf s", "ratio");
-    for (const int pixelType : {1, 2}) {
-        for (const int pages : {10, 100}) {
-            const Result r = Measure(folder.path(), pixelType, pages);
-            const double cli = CommandLineSeconds(folder.path(), pixelType == 1 ? "Gray" : "Color", pages);
-            std::printf("%-7s %6d %10.2f %10.1f %10.1f %18.2f %8.2f\n", pixelType == 1 ? "grey" : "colour", r.pages,
-                        r.seconds, r.pages / r.seconds, r.peakKb / 1024.0, cli, cli / r.seconds);
-        }
+    std::vector<int> counts{10, 100, 300};
+    QStringList modes{"bw", "grey", "colour"};
+    bool png = true;
+    const QStringList arguments = app.arguments();
+    for (int i = 1; i < arguments.size(); ++i) {
+        if (arguments[i] == "--pages" && i + 1 < arguments.size()) counts = NumbersOf(arguments[++i]);
+        if (arguments[i] == "--modes" && i + 1 < arguments.size()) modes = arguments[++i].split(',');
+        if (arguments[i] == "--no-png") png = false;
     }
-    std::printf("\nratio: time of scanimage --batch plus img2pdf over Quillon's time (above 1: Quillon is faster)\n");
+    QTemporaryDir folder;
+    std::printf("SANE test device, 300 dpi, Letter, feeder; %u cores\n", std::thread::hardware_concurrency());
+    std::printf("ratios are Quillon's over the peer's: speed (pages/s; above 1 is faster), CPU per page and size per "
+                "page (below 1 is less)\n\n");
+    for (const Mode& mode : kModes) {
+        if (!modes.contains(mode.name)) continue;
+        const CommandLine& peer = mode.pixelType == 0 ? kG4Peer : kJpegPeer;
+        std::printf("%s: the peer a user would pick, for %d pages:\n", mode.name, counts.back());
+        PrintCommands(mode, peer, counts.back());
+        if (png) {
+            std::printf("%s: the lossless line:\n", mode.name);
+            PrintCommands(mode, kPngLine, std::min(100, counts.back()));
+        }
+        std::printf("%-7s %-38s %5s %8s %8s %9s %8s %8s   %6s  %6s  %6s\n", "mode", "who", "pages", "seconds",
+                    "pages/s", "CPU ms/p", "peak MB", "KB/page", "speed", "CPU", "size");
+        for (const int pages : counts) {
+            const Figures quillon = Quillon(folder.path(), mode, pages);
+            const Figures other = RunCommandLine(folder.path(), mode, peer, pages);
+            PrintRow(mode.name, quillon, &other);
+            PrintRow(mode.name, other, nullptr);
+            if (png && pages <= 100) PrintRow(mode.name, RunCommandLine(folder.path(), mode, kPngLine, pages), nullptr);
+        }
+        std::printf("\n");
+    }
+    if (png)
+        std::printf("the lossless line (scanimage --format=png, then img2pdf) writes a different, larger file; it is "
+                    "run up to 100 pages\n");
     return 0;
 }

@@ -81,9 +81,9 @@ Result WriteDocument(const QString& path, DocumentFormat format, bool blackAndWh
 }
 
 Result Measure(const QString& path, DocumentFormat format, bool blackAndWhite, int pages) {
-    long peakKb = 0;
-    Result result = bench::RunInChild<Result>([&] { return WriteDocument(path, format, blackAndWhite, pages); }, &peakKb);
-    result.peakKb = peakKb;
+    bench::ChildUsage usage;
+    Result result = bench::RunInChild<Result>([&] { return WriteDocument(path, format, blackAndWhite, pages); }, &usage);
+    result.peakKb = usage.peakKb;
     return result;
 }
 

@@ -221,12 +221,14 @@ TEST_F(WriterFailureTest, AProgramKilledWhileWritingLeavesNothingBehind) {
     if (probe < 0) GTEST_SKIP() << "this file system has no unnamed files: " << std::strerror(errno);
     ::close(probe);
     const QString pdf = temp.File("scan.pdf");
+    // Drawn before the fork: Qt paints large areas on its thread pool, whose
+    // threads a forked child does not have.
+    const QImage page = testing::TextPage(QImage::Format_Grayscale8, 5);
     const pid_t child = fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
         ImagingSession writing;
-        if (writing.BeginDocument(pdf) != 0 || writing.WritePage(writing.Adopt(testing::TextPage(QImage::Format_Grayscale8, 5), 300)) != 0)
-            _exit(1);
+        if (writing.BeginDocument(pdf) != 0 || writing.WritePage(writing.Adopt(page, 300)) != 0) _exit(1);
         // The document is half written; nothing of it may be seen yet.
         _exit(FilesIn(temp.path()).isEmpty() ? 0 : 2);  // then dies, as kill -9 would end it
     }

@@ -19,12 +19,14 @@
 #include <atomic>
 #include <cmath>
 
+#include <malloc.h>
 #include <unistd.h>
 
 namespace quillon {
 
 namespace {
 
+constexpr int kMallocMappingThreshold = 128 * 1024;  // glibc's own starting value
 constexpr double kLetterWidthMm = 215.9, kLetterHeightMm = 279.4, kLegalHeightMm = 355.6;
 
 // Options through which backends report paper in the feeder, and apply their
@@ -105,6 +107,14 @@ void SaneLibrary::Fail(int code, const QString& detail) {
 
 bool SaneLibrary::EnsureInitialised() {
     if (initialised_) return true;
+    // Some backends end their reader thread with an asynchronous cancel, which
+    // can strike while that thread frees its buffer. A buffer taken from a
+    // malloc arena leaves the arena's lock held and the thread hangs on its
+    // way out; a buffer of its own mapping is freed without a lock. glibc
+    // raises its mapping threshold as large pages are freed, which would put
+    // those buffers in the arenas: it is fixed here instead.
+    static const bool mappingFixed = mallopt(M_MMAP_THRESHOLD, kMallocMappingThreshold) == 1;
+    (void)mappingFixed;
     SANE_Int version = 0;
     const SANE_Status status = sane_init(&version, nullptr);
     if (status != SANE_STATUS_GOOD) {
