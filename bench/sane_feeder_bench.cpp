@@ -15,7 +15,7 @@
 // are each one's own. The test scanner's feeder holds 10 sheets, so both
 // sides load it again every 10 pages.
 //
-//   sane_feeder_bench [--pages 10,100,300] [--modes bw,grey,colour] [--no-png]
+//   sane_feeder_bench [--pages 10,100,300] [--modes bw,grey,colour] [--no-png] [--quillon-only]
 #include "scan/sane/SaneLibrary.h"
 
 #include <QCoreApplication>
@@ -220,12 +220,13 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("SANE_CONFIG_DIR")) qputenv("SANE_CONFIG_DIR", QUILLON_SANE_TEST_CONFIG);
     std::vector<int> counts{10, 100, 300};
     QStringList modes{"bw", "grey", "colour"};
-    bool png = true;
+    bool png = true, peers = true;
     const QStringList arguments = app.arguments();
     for (int i = 1; i < arguments.size(); ++i) {
         if (arguments[i] == "--pages" && i + 1 < arguments.size()) counts = NumbersOf(arguments[++i]);
         if (arguments[i] == "--modes" && i + 1 < arguments.size()) modes = arguments[++i].split(',');
         if (arguments[i] == "--no-png") png = false;
+        if (arguments[i] == "--quillon-only") peers = false, png = false;
     }
     QTemporaryDir folder;
     std::printf("SANE test device, 300 dpi, Letter, feeder; %u cores\n", std::thread::hardware_concurrency());
@@ -244,6 +245,10 @@ int main(int argc, char** argv) {
                     "pages/s", "CPU ms/p", "peak MB", "KB/page", "speed", "CPU", "size");
         for (const int pages : counts) {
             const Figures quillon = Quillon(folder.path(), mode, pages);
+            if (!peers) {
+                PrintRow(mode.name, quillon, nullptr);
+                continue;
+            }
             const Figures other = RunCommandLine(folder.path(), mode, peer, pages);
             PrintRow(mode.name, quillon, &other);
             PrintRow(mode.name, other, nullptr);

@@ -3,6 +3,7 @@
 
 #include "scan/ScannerErrors.h"
 #include "scan/imaging/PageImage.h"
+#include "scan/imaging/PageMemory.h"
 #include "scan/imaging/PagePipeline.h"
 
 #include <algorithm>
@@ -116,6 +117,7 @@ void ImagingSession::Discard() {
     pipeline_->Clear();
     writer_.reset();
     output_.Discard();
+    ReleaseSparePageMemory();
 }
 
 void ImagingSession::Reset() {

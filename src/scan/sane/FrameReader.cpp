@@ -3,16 +3,21 @@
 
 #include "scan/ScannerErrors.h"
 #include "scan/sane/SaneStatus.h"
+#include "scan/imaging/PageMemory.h"
 
 #include <algorithm>
 #include <cstring>
+
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <vector>
 
 namespace quillon {
 
 namespace {
 
-constexpr int kReadChunk = 64 * 1024;
+constexpr int kReadChunk = 256 * 1024;
+constexpr int kDataPipeBytes = 1024 * 1024;  // what an unprivileged process may ask by default
 
 // Backends send frame types beyond the enum (JPEG, G4, IR, ...): read the
 // field as the number it is, never as an enum value it may not hold.
@@ -67,15 +72,15 @@ bool FrameAssembler::MakePage(int lines) {
     const int width = p.pixels_per_line;
     if (IsChannelFrame(FrameType(p))) {
         if (image_.isNull() || image_.format() != QImage::Format_RGB888) {
-            image_ = QImage(width, lines, QImage::Format_RGB888);
-            image_.fill(Qt::black);
+            image_ = RecycledPage(width, lines, QImage::Format_RGB888);
+            if (!image_.isNull()) image_.fill(Qt::black);
         }
         return image_.height() == lines || Fail(QStringLiteral("the colour frames differ in height"));
     }
     const QImage::Format format = p.depth == 1                         ? QImage::Format_Mono
                                   : FrameType(p) == SANE_FRAME_RGB ? QImage::Format_RGB888
                                                                    : QImage::Format_Grayscale8;
-    image_ = QImage(width, lines, format);
+    image_ = RecycledPage(width, lines, format);
     if (image_.isNull()) return Fail(QStringLiteral("a page of %1 by %2 pixels is too large").arg(width).arg(lines));
     if (p.depth == 1) image_.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});  // in SANE, 1 is black
     return true;
@@ -144,7 +149,22 @@ bool FrameAssembler::EndFrame() {
     return true;
 }
 
+namespace {
+
+// Backends that read on a thread of their own hand the data over through a
+// pipe; at its usual 64 KiB, the two threads take turns some hundred times a
+// page. A larger pipe lets the backend's thread run ahead.
+void WidenDataPipe(SaneDevice& device) {
+    const int fd = device.DataDescriptor();
+    struct stat status {};
+    if (fd < 0 || ::fstat(fd, &status) != 0 || !S_ISFIFO(status.st_mode)) return;
+    if (::fcntl(fd, F_GETPIPE_SZ) < kDataPipeBytes) ::fcntl(fd, F_SETPIPE_SZ, kDataPipeBytes);
+}
+
+}  // namespace
+
 PageResult ReadStartedPage(SaneDevice& device, PageProgress& progress) {
+    WidenDataPipe(device);
     FrameAssembler assembler;
     std::vector<SANE_Byte> buffer(kReadChunk);
     progress.bytesRead = 0;

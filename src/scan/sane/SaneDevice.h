@@ -20,6 +20,8 @@ public:
     virtual int OptionCount() = 0;
     virtual const SANE_Option_Descriptor* Descriptor(int index) = 0;
     virtual SANE_Status Control(int index, SANE_Action action, void* value, SANE_Int* info) = 0;
+    // The descriptor the device's data arrives on, when it offers one; -1: none.
+    virtual int DataDescriptor() { return -1; }
 };
 
 // A real device, opened by name; closed when destroyed.
@@ -39,6 +41,10 @@ public:
     const SANE_Option_Descriptor* Descriptor(int index) override { return sane_get_option_descriptor(handle_, index); }
     SANE_Status Control(int index, SANE_Action action, void* value, SANE_Int* info) override {
         return sane_control_option(handle_, index, action, value, info);
+    }
+    int DataDescriptor() override {
+        SANE_Int fd = -1;
+        return sane_get_select_fd(handle_, &fd) == SANE_STATUS_GOOD ? fd : -1;
     }
 
 private:

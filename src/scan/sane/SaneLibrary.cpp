@@ -334,7 +334,12 @@ bool SaneLibrary::ApplyMode() {
     for (int richer = pixelType + 1; mode.isEmpty() && richer <= 2; ++richer) mode = MatchMode(modes, richer);
     const bool done = mode.isEmpty() ? !options_->Exists("mode") : options_->SetString("mode", mode);
     const bool lineart = !mode.isEmpty() && MatchMode({mode}, 0) == mode;
-    if (options_->IsSettable("depth")) options_->SetNumber("depth", lineart ? 1 : 8);
+    if (options_->IsSettable("depth")) {
+        // Black and white from a device without a lineart mode: its grey at
+        // one bit, where it offers that, rather than grey thresholded here.
+        const std::optional<double> depth = options_->SetNumber("depth", lineart || pixelType == 0 ? 1 : 8);
+        if (!lineart && pixelType == 0 && (!depth || *depth != 1)) options_->SetNumber("depth", 8);
+    }
     log_->Write(QStringLiteral("mode %1 for %2%3").arg(mode).arg(pixelType).arg(done ? "" : " refused"));
     return done;
 }

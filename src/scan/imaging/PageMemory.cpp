@@ -1,0 +1,96 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "scan/imaging/PageMemory.h"
+
+#include <mutex>
+#include <vector>
+
+#include <sys/mman.h>
+
+namespace quillon {
+
+namespace {
+
+// Enough for the pages of a batch to take turns: the pages under way hold
+// theirs, and these wait for the next.
+constexpr std::size_t kSparesKept = 2;
+
+struct Block {
+    void* memory = nullptr;
+    std::size_t bytes = 0;
+};
+
+// Mappings of their own, never a malloc arena's: nothing here takes a lock
+// that another library's thread could be holding.
+class PageMemoryPool {
+public:
+    void* Take(std::size_t bytes) {
+        {
+            std::lock_guard lock(mutex_);
+            for (auto block = spares_.begin(); block != spares_.end(); ++block) {
+                if (block->bytes != bytes) continue;
+                void* memory = block->memory;
+                spares_.erase(block);
+                return memory;
+            }
+        }
+        void* memory = ::mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+        return memory == MAP_FAILED ? nullptr : memory;
+    }
+
+    void Give(void* memory, std::size_t bytes) {
+        Block unused;
+        {
+            std::lock_guard lock(mutex_);
+            spares_.push_back({memory, bytes});
+            if (spares_.size() <= kSparesKept) return;
+            unused = spares_.front();
+            spares_.erase(spares_.begin());
+        }
+        ::munmap(unused.memory, unused.bytes);
+    }
+
+    void ReleaseSpares() {
+        std::vector<Block> spares;
+        {
+            std::lock_guard lock(mutex_);
+            spares.swap(spares_);
+        }
+        for (const Block& block : spares) ::munmap(block.memory, block.bytes);
+    }
+
+private:
+    std::mutex mutex_;
+    std::vector<Block> spares_;
+};
+
+PageMemoryPool& Pool() {
+    static PageMemoryPool* pool = new PageMemoryPool;  // outlives every image, even at exit
+    return *pool;
+}
+
+struct Lease {
+    void* memory;
+    std::size_t bytes;
+};
+
+void GiveBack(void* info) {
+    auto* lease = static_cast<Lease*>(info);
+    Pool().Give(lease->memory, lease->bytes);
+    delete lease;
+}
+
+}  // namespace
+
+QImage RecycledPage(int width, int height, QImage::Format format) {
+    if (width <= 0 || height <= 0) return {};
+    const QImage shape(1, 1, format);  // for the depth of the format
+    const qsizetype bytesPerLine = ((static_cast<qsizetype>(width) * shape.depth() + 31) / 32) * 4;
+    const auto bytes = static_cast<std::size_t>(bytesPerLine) * static_cast<std::size_t>(height);
+    void* memory = Pool().Take(bytes);
+    if (!memory) return QImage(width, height, format);
+    return QImage(static_cast<uchar*>(memory), width, height, bytesPerLine, format, GiveBack, new Lease{memory, bytes});
+}
+
+void ReleaseSparePageMemory() { Pool().ReleaseSpares(); }
+
+}  // namespace quillon
