@@ -81,10 +81,11 @@ void GiveBack(void* info) {
 
 }  // namespace
 
-QImage RecycledPage(int width, int height, QImage::Format format) {
+QImage RecycledPage(int width, int height, QImage::Format format, qsizetype bytesPerLine) {
     if (width <= 0 || height <= 0) return {};
     const QImage shape(1, 1, format);  // for the depth of the format
-    const qsizetype bytesPerLine = ((static_cast<qsizetype>(width) * shape.depth() + 31) / 32) * 4;
+    const qsizetype packed = (static_cast<qsizetype>(width) * shape.depth() + 7) / 8;
+    if (bytesPerLine < packed) bytesPerLine = ((static_cast<qsizetype>(width) * shape.depth() + 31) / 32) * 4;
     const auto bytes = static_cast<std::size_t>(bytesPerLine) * static_cast<std::size_t>(height);
     void* memory = Pool().Take(bytes);
     if (!memory) return QImage(width, height, format);

@@ -47,6 +47,8 @@ bool FrameAssembler::BeginFrame(const SANE_Parameters& parameters) {
     frame_.clear();
     partial_.clear();
     line_ = 0;
+    received_ = 0;
+    direct_ = false;
     error_.clear();
     const int depth = parameters.depth;
     if (parameters.pixels_per_line <= 0 || parameters.bytes_per_line <= 0)
@@ -80,7 +82,10 @@ bool FrameAssembler::MakePage(int lines) {
     const QImage::Format format = p.depth == 1                         ? QImage::Format_Mono
                                   : FrameType(p) == SANE_FRAME_RGB ? QImage::Format_RGB888
                                                                    : QImage::Format_Grayscale8;
-    image_ = RecycledPage(width, lines, format);
+    // Samples as the page keeps them, in one frame of known length: the lines
+    // are read straight into the page, with the device's line length.
+    direct_ = p.depth != 16 && p.lines > 0;
+    image_ = RecycledPage(width, lines, format, direct_ ? p.bytes_per_line : 0);
     if (image_.isNull()) return Fail(QStringLiteral("a page of %1 by %2 pixels is too large").arg(width).arg(lines));
     if (p.depth == 1) image_.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});  // in SANE, 1 is black
     return true;
@@ -106,7 +111,21 @@ void FrameAssembler::PlaceLine(const uchar* in) {
     }
 }
 
+uchar* FrameAssembler::DirectTarget(qsizetype* room) {
+    if (!direct_ || image_.isNull()) return nullptr;
+    const qsizetype total = image_.sizeInBytes();
+    if (received_ >= total) return nullptr;  // more than announced goes to the buffer, and is cut
+    *room = total - received_;
+    return image_.bits() + received_;
+}
+
+void FrameAssembler::AddDirect(int length) {
+    received_ += std::max(0, length);
+    line_ = static_cast<int>(received_ / parameters_.bytes_per_line);
+}
+
 void FrameAssembler::Add(const SANE_Byte* data, int length) {
+    if (direct_) return;  // past the announced lines
     if (length <= 0) return;
     if (parameters_.lines <= 0) {
         frame_.append(reinterpret_cast<const char*>(data), length);  // placed once the count is known
@@ -178,11 +197,17 @@ PageResult ReadStartedPage(SaneDevice& device, PageProgress& progress) {
             parameters.lines > 0 ? static_cast<long long>(parameters.bytes_per_line) * parameters.lines * frames : -1;
         for (;;) {
             SANE_Int length = 0;
-            status = device.Read(buffer.data(), kReadChunk, &length);
+            qsizetype room = 0;
+            uchar* direct = assembler.DirectTarget(&room);
+            const int chunk = direct ? static_cast<int>(std::min<qsizetype>(room, kReadChunk)) : kReadChunk;
+            status = device.Read(direct ? direct : buffer.data(), chunk, &length);
             if (status == SANE_STATUS_EOF) break;
             if (status != SANE_STATUS_GOOD)
                 return {ScannerErrorOfStatus(status), {}, QStringLiteral("sane_read: %1").arg(sane_strstatus(status))};
-            assembler.Add(buffer.data(), length);
+            if (direct)
+                assembler.AddDirect(length);
+            else
+                assembler.Add(buffer.data(), length);
             progress.bytesRead += length;
             if (progress.stopRequested) {
                 device.Cancel();

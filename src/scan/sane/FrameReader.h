@@ -19,6 +19,10 @@ public:
     // False when the frame's format cannot be read (error() says why).
     bool BeginFrame(const SANE_Parameters& parameters);
     void Add(const SANE_Byte* data, int length);
+    // Where the frame's next bytes may be read to in place, and how many fit;
+    // null when they must go through Add. AddDirect counts what was read there.
+    uchar* DirectTarget(qsizetype* room);
+    void AddDirect(int length);
     // False when the frame ended before the lines it announced.
     bool EndFrame();
     // The page, once its last frame has ended.
@@ -38,6 +42,8 @@ private:
     QByteArray frame_;    // a frame of unknown length, until it ends
     QByteArray partial_;  // a line begun in one read and ended in another
     int line_ = 0;
+    bool direct_ = false;    // lines are read straight into the page
+    qsizetype received_ = 0;  // bytes read straight into the page
     QImage image_;
     QString error_;
 };
