@@ -99,7 +99,8 @@ int ScanDocument(const QString& folder, const QString& output, int pixelType, in
 Figures Quillon(const QString& folder, const Mode& mode, int pages) {
     const QString output = folder + "/quillon.pdf";
     QFile::remove(output);
-    Figures figures{"Quillon"};
+    Figures figures;
+    figures.who = "Quillon";
     figures.pages = bench::RunInChild<int>([&] { return ScanDocument(folder, output, mode.pixelType, pages); },
                                            &figures.usage);
     figures.bytes = QFileInfo(output).size();
@@ -163,7 +164,9 @@ Figures RunCommandLine(const QString& folder, const Mode& mode, const CommandLin
     const QString work = folder + "/cli";
     QDir(work).removeRecursively();
     QDir().mkpath(work);
-    Figures figures{peer.who, pages};
+    Figures figures;
+    figures.who = peer.who;
+    figures.pages = pages;
     const auto run = [&](const std::vector<std::string>& command) {
         const bench::ChildUsage usage = bench::RunProgram(command);
         figures.usage.seconds += usage.seconds;

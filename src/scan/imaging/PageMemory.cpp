@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scan/imaging/PageMemory.h"
 
+#include <algorithm>
 #include <mutex>
+#include <thread>
 #include <vector>
 
 #include <sys/mman.h>
@@ -10,9 +12,10 @@ namespace quillon {
 
 namespace {
 
-// Enough for the pages of a batch to take turns: the pages under way hold
-// theirs, and these wait for the next.
-constexpr std::size_t kSparesKept = 2;
+// Memory is kept for no more pages than a batch has under way at once (one
+// more than the cores, as the page pipeline allows), counting those in use:
+// however long the batch, it never holds more.
+std::size_t PagesKept() { return std::max(1u, std::thread::hardware_concurrency()) + 1; }
 
 struct Block {
     void* memory = nullptr;
@@ -26,6 +29,7 @@ public:
     void* Take(std::size_t bytes) {
         {
             std::lock_guard lock(mutex_);
+            ++leased_;
             for (auto block = spares_.begin(); block != spares_.end(); ++block) {
                 if (block->bytes != bytes) continue;
                 void* memory = block->memory;
@@ -38,15 +42,16 @@ public:
     }
 
     void Give(void* memory, std::size_t bytes) {
-        Block unused;
         {
             std::lock_guard lock(mutex_);
-            spares_.push_back({memory, bytes});
-            if (spares_.size() <= kSparesKept) return;
-            unused = spares_.front();
-            spares_.erase(spares_.begin());
+            --leased_;
+            if (!memory) return;
+            if (leased_ + spares_.size() < PagesKept()) {
+                spares_.push_back({memory, bytes});
+                return;
+            }
         }
-        ::munmap(unused.memory, unused.bytes);
+        ::munmap(memory, bytes);
     }
 
     void ReleaseSpares() {
@@ -61,6 +66,7 @@ public:
 private:
     std::mutex mutex_;
     std::vector<Block> spares_;
+    std::size_t leased_ = 0;
 };
 
 PageMemoryPool& Pool() {
@@ -88,7 +94,10 @@ QImage RecycledPage(int width, int height, QImage::Format format, qsizetype byte
     if (bytesPerLine < packed) bytesPerLine = ((static_cast<qsizetype>(width) * shape.depth() + 31) / 32) * 4;
     const auto bytes = static_cast<std::size_t>(bytesPerLine) * static_cast<std::size_t>(height);
     void* memory = Pool().Take(bytes);
-    if (!memory) return QImage(width, height, format);
+    if (!memory) {
+        Pool().Give(nullptr, 0);  // nothing was leased after all
+        return QImage(width, height, format);
+    }
     return QImage(static_cast<uchar*>(memory), width, height, bytesPerLine, format, GiveBack, new Lease{memory, bytes});
 }
 
