@@ -25,6 +25,8 @@
 
 #include "ChildProcess.h"
 
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <string>
 #include <thread>
@@ -62,10 +64,33 @@ struct Figures {
     int pages = 0;
     bench::ChildUsage usage;
     long long bytes = 0;
+    double longestCallMs = -1;  // Quillon's: the longest the job's thread waited in a call
 };
 
-// The scan job's calls for a feeder batch, loading the feeder again when it runs out.
-int ScanDocument(const QString& folder, const QString& output, int pixelType, int pages) {
+// What a scan in a child process gives back.
+struct ScanRecord {
+    int pages = 0;  // -1: the document failed
+    double longestCallMs = 0;
+};
+
+// The time a call of the job takes, on the job's (the window's) thread.
+class CallTimer {
+public:
+    template <typename Call>
+    auto operator()(Call call) {
+        const auto start = std::chrono::steady_clock::now();
+        auto result = call();
+        longestMs = std::max(longestMs, std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+        return result;
+    }
+    double longestMs = 0;
+};
+
+// The scan job's calls for a feeder batch, loading the feeder again when it
+// runs out. Reading a page runs the transfer dialog, which keeps the window
+// answering; every other call blocks the window while it runs, and is timed.
+ScanRecord ScanDocument(const QString& folder, const QString& output, int pixelType, int pages) {
+    CallTimer timed;
     HeadlessDialogs dialogs;
     SaneLibrary library(dialogs, folder + "/config", folder + "/scanner.log");
     int scanned = 0;
@@ -82,18 +107,18 @@ int ScanDocument(const QString& folder, const QString& output, int pixelType, in
         library.TWAIN_SetXferCount(-1);
         int inBatch = 0;
         for (ImageHandle image; scanned < pages && (image = library.TWAIN_Acquire(0)); ++inBatch) {
-            const bool blank = library.DIB_IsBlank(image, kBlankThreshold) == 1;
-            if (scanned == 0 || !blank) library.TWAIN_DibWritePage(image);
-            library.DIB_Free(image);
+            const bool blank = timed([&] { return library.DIB_IsBlank(image, kBlankThreshold); }) == 1;
+            if (scanned == 0 || !blank) timed([&] { return library.TWAIN_DibWritePage(image); });
+            timed([&] { return library.DIB_Free(image), 0; });
             ++scanned;
             if (library.TWAIN_State() <= kStateEnabled) break;
         }
         if (inBatch == 0) break;
     }
     library.TWAIN_CloseSource();
-    const int failed = library.TWAIN_EndMultipageFile();
+    const int failed = timed([&] { return library.TWAIN_EndMultipageFile(); });
     library.TWAIN_UnloadSourceManager();
-    return failed == 0 ? scanned : -1;
+    return {failed == 0 ? scanned : -1, timed.longestMs};
 }
 
 Figures Quillon(const QString& folder, const Mode& mode, int pages) {
@@ -101,8 +126,10 @@ Figures Quillon(const QString& folder, const Mode& mode, int pages) {
     QFile::remove(output);
     Figures figures;
     figures.who = "Quillon";
-    figures.pages = bench::RunInChild<int>([&] { return ScanDocument(folder, output, mode.pixelType, pages); },
-                                           &figures.usage);
+    const ScanRecord record = bench::RunInChild<ScanRecord>(
+        [&] { return ScanDocument(folder, output, mode.pixelType, pages); }, &figures.usage);
+    figures.pages = record.pages;
+    figures.longestCallMs = record.longestCallMs;
     figures.bytes = QFileInfo(output).size();
     return figures;
 }
@@ -206,6 +233,7 @@ void PrintRow(const char* mode, const Figures& f, const Figures* peer) {
     if (peer && peer->pages > 0)
         std::printf("   %5.2fx  %5.2fx  %5.2fx", pagesPerSecond / (peer->pages / peer->usage.seconds),
                     cpu / (peer->usage.cpuSeconds / peer->pages), kb / (peer->bytes / 1024.0 / peer->pages));
+    if (f.longestCallMs >= 0) std::printf("   %6.1f", f.longestCallMs);
     std::printf("\n");
     std::fflush(stdout);
 }
@@ -234,7 +262,9 @@ int main(int argc, char** argv) {
     QTemporaryDir folder;
     std::printf("SANE test device, 300 dpi, Letter, feeder; %u cores\n", std::thread::hardware_concurrency());
     std::printf("ratios are Quillon's over the peer's: speed (pages/s; above 1 is faster), CPU per page and size per "
-                "page (below 1 is less)\n\n");
+                "page (below 1 is less)\n");
+    std::printf("wait ms: the longest any call but the page transfer kept the window's thread (blank test, write, "
+                "free, end of file)\n\n");
     for (const Mode& mode : kModes) {
         if (!modes.contains(mode.name)) continue;
         const CommandLine& peer = mode.pixelType == 0 ? kG4Peer : kJpegPeer;
@@ -244,8 +274,8 @@ int main(int argc, char** argv) {
             std::printf("%s: the lossless line:\n", mode.name);
             PrintCommands(mode, kPngLine, std::min(100, counts.back()));
         }
-        std::printf("%-7s %-38s %5s %8s %8s %9s %8s %8s   %6s  %6s  %6s\n", "mode", "who", "pages", "seconds",
-                    "pages/s", "CPU ms/p", "peak MB", "KB/page", "speed", "CPU", "size");
+        std::printf("%-7s %-38s %5s %8s %8s %9s %8s %8s   %6s  %6s  %6s   %6s\n", "mode", "who", "pages", "seconds",
+                    "pages/s", "CPU ms/p", "peak MB", "KB/page", "speed", "CPU", "size", "wait ms");
         for (const int pages : counts) {
             const Figures quillon = Quillon(folder.path(), mode, pages);
             if (!peers) {
