@@ -72,8 +72,14 @@ void PagePipeline::Work() {
     }
 }
 
+// A page's preparation goes before the encoding of pages already written: the
+// scan waits for the blank test's answer, while encoded pages only wait for
+// their place in the file.
 void PagePipeline::Post(bool forDocument, std::function<void()> run) {
-    tasks_.push_back({forDocument, std::move(run)});
+    auto place = tasks_.end();
+    if (!forDocument)
+        place = std::find_if(tasks_.begin(), tasks_.end(), [](const Task& task) { return task.forDocument; });
+    tasks_.insert(place, {forDocument, std::move(run)});
     workAvailable_.notify_one();
 }
 
