@@ -75,6 +75,24 @@ EncodedPage EncodedPage::Describing(const QImage& page) {
     return encoded;
 }
 
+EncodedPage DocumentWriter::EncodeDocumentPage(const QImage& input, int jpegQuality) {
+    const QImage page = AsPageFormat(input);
+    EncodedPage encoded = EncodedPage::Describing(page);
+    if (page.isNull()) {
+        encoded.error = QStringLiteral("An empty page cannot be written.");
+    } else if (page.format() == QImage::Format_Mono) {
+        QString why;
+        encoded.data = EncodeG4(page, &why);
+        if (encoded.data.isEmpty()) encoded.error = QStringLiteral("A page could not be compressed: ") + why;
+    } else if (jpegQuality > 0) {
+        encoded.data = EncodeJpeg(page, jpegQuality);
+        if (encoded.data.isEmpty()) encoded.error = QStringLiteral("A page could not be compressed as JPEG.");
+    } else {
+        encoded.page = page;
+    }
+    return encoded;
+}
+
 DocumentFormat FormatOfPath(const QString& path) {
     const QString lower = path.toLower();
     if (lower.endsWith(QLatin1String(".pdf"))) return DocumentFormat::Pdf;

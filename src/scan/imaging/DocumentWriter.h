@@ -47,6 +47,10 @@ public:
     const QString& error() const { return error_; }
 
 protected:
+    // A page for a document: black and white as G4, grey and colour as JPEG
+    // at the quality, or kept as the page when jpegQuality is 0.
+    static EncodedPage EncodeDocumentPage(const QImage& page, int jpegQuality);
+
     bool Fail(const QString& error) {
         if (error_.isEmpty()) error_ = error;
         return false;

@@ -27,25 +27,26 @@ struct Block {
 class PageMemoryPool {
 public:
     void* Take(std::size_t bytes) {
-        {
-            std::lock_guard lock(mutex_);
+        std::unique_lock lock(mutex_);
+        for (auto block = spares_.begin(); block != spares_.end(); ++block) {
+            if (block->bytes != bytes) continue;
+            void* memory = block->memory;
+            spares_.erase(block);
             ++leased_;
-            for (auto block = spares_.begin(); block != spares_.end(); ++block) {
-                if (block->bytes != bytes) continue;
-                void* memory = block->memory;
-                spares_.erase(block);
-                return memory;
-            }
+            return memory;
         }
+        lock.unlock();
         void* memory = ::mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-        return memory == MAP_FAILED ? nullptr : memory;
+        if (memory == MAP_FAILED) return nullptr;
+        lock.lock();
+        ++leased_;
+        return memory;
     }
 
     void Give(void* memory, std::size_t bytes) {
         {
             std::lock_guard lock(mutex_);
             --leased_;
-            if (!memory) return;
             if (leased_ + spares_.size() < PagesKept()) {
                 spares_.push_back({memory, bytes});
                 return;
@@ -94,10 +95,7 @@ QImage RecycledPage(int width, int height, QImage::Format format, qsizetype byte
     if (bytesPerLine < packed) bytesPerLine = ((static_cast<qsizetype>(width) * shape.depth() + 31) / 32) * 4;
     const auto bytes = static_cast<std::size_t>(bytesPerLine) * static_cast<std::size_t>(height);
     void* memory = Pool().Take(bytes);
-    if (!memory) {
-        Pool().Give(nullptr, 0);  // nothing was leased after all
-        return QImage(width, height, format);
-    }
+    if (!memory) return QImage(width, height, format);
     return QImage(static_cast<uchar*>(memory), width, height, bytesPerLine, format, GiveBack, new Lease{memory, bytes});
 }
 

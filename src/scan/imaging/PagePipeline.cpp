@@ -285,7 +285,6 @@ void PagePipeline::Abandon() {
     std::unique_lock lock(mutex_);
     tasks_.erase(std::remove_if(tasks_.begin(), tasks_.end(), [](const Task& task) { return task.forDocument; }),
                  tasks_.end());
-    for (const PagePointer& page : order_) page->abandoned = true;
     for (const auto& [id, page] : pages_)
         if (page->written && !page->placed) page->abandoned = true;
     order_.clear();

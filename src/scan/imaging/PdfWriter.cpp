@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scan/imaging/PdfWriter.h"
 
-#include "scan/imaging/PageEncoders.h"
-#include "scan/imaging/PageImage.h"
 #include "scan/imaging/SafeOutputFile.h"
 
 #include <cerrno>
@@ -61,21 +59,7 @@ int PdfWriter::BeginObject() {
     return number;
 }
 
-EncodedPage PdfWriter::Encode(const QImage& input) const {
-    const QImage page = AsPageFormat(input);
-    EncodedPage encoded = EncodedPage::Describing(page);
-    if (page.isNull()) {
-        encoded.error = QStringLiteral("An empty page cannot be written.");
-    } else if (page.format() == QImage::Format_Mono) {
-        QString why;
-        encoded.data = EncodeG4(page, &why);
-        if (encoded.data.isEmpty()) encoded.error = QStringLiteral("A page could not be compressed: ") + why;
-    } else {
-        encoded.data = EncodeJpeg(page, quality_);
-        if (encoded.data.isEmpty()) encoded.error = QStringLiteral("A page could not be compressed as JPEG.");
-    }
-    return encoded;
-}
+EncodedPage PdfWriter::Encode(const QImage& page) const { return EncodeDocumentPage(page, quality_); }
 
 bool PdfWriter::AddEncoded(EncodedPage page) {
     if (finished_) return Fail(QStringLiteral("The PDF file is already complete."));

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scan/imaging/TiffWriter.h"
 
-#include "scan/imaging/PageEncoders.h"
-#include "scan/imaging/PageImage.h"
 #include "scan/imaging/SafeOutputFile.h"
 
 #include <sys/stat.h>
@@ -96,20 +94,7 @@ bool TiffWriter::Open(const EncodedPage& firstPage) {
 
 // Black and white is compressed here already (G4 is one strip of the page);
 // JPEG and LZW are left to libtiff, which writes them strip by strip.
-EncodedPage TiffWriter::Encode(const QImage& input) const {
-    const QImage page = AsPageFormat(input);
-    EncodedPage encoded = EncodedPage::Describing(page);
-    if (page.isNull()) {
-        encoded.error = QStringLiteral("An empty page cannot be written.");
-    } else if (page.format() == QImage::Format_Mono) {
-        QString why;
-        encoded.data = EncodeG4(page, &why);
-        if (encoded.data.isEmpty()) encoded.error = QStringLiteral("A page could not be compressed: ") + why;
-    } else {
-        encoded.page = page;
-    }
-    return encoded;
-}
+EncodedPage TiffWriter::Encode(const QImage& page) const { return EncodeDocumentPage(page, 0); }
 
 bool TiffWriter::AddEncoded(EncodedPage encoded) {
     if (finished_) return Fail(QStringLiteral("The TIFF file is already complete."));

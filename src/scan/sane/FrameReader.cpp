@@ -133,21 +133,17 @@ void FrameAssembler::Add(const SANE_Byte* data, int length) {
     }
     const int bytesPerLine = parameters_.bytes_per_line;
     while (length > 0) {
-        if (partial_.isEmpty() && length >= bytesPerLine) {
-            PlaceLine(data);
+        const int take = std::min<int>(length, bytesPerLine - static_cast<int>(partial_.size()));
+        if (partial_.isEmpty() && take == bytesPerLine) {
+            PlaceLine(data);  // a whole line where it came, without a copy
         } else {
-            const int take = std::min<int>(length, bytesPerLine - static_cast<int>(partial_.size()));
             partial_.append(reinterpret_cast<const char*>(data), take);
-            data += take;
-            length -= take;
-            if (partial_.size() < bytesPerLine) return;
+            if (partial_.size() < bytesPerLine) return;  // the rest comes with the next read
             PlaceLine(reinterpret_cast<const uchar*>(partial_.constData()));
             partial_.clear();
-            ++line_;
-            continue;
         }
-        data += bytesPerLine;
-        length -= bytesPerLine;
+        data += take;
+        length -= take;
         ++line_;
     }
 }
