@@ -4,6 +4,8 @@
 #include <QCommandLineParser>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace quillon {
 
 namespace {
@@ -45,6 +47,8 @@ QString UsageText() {
         "      --blank-threshold X   pages with less ink than X (0.001 to 0.05) are left out; 0 keeps all\n"
         "      --contrast, --no-contrast, --crop, --no-crop, --deskew, --no-deskew\n"
         "      --single              one image, as with multiple pages unchecked\n"
+        "      --searchable          a searchable PDF: the pages' text under the image, pages turned upright;\n"
+        "                            the languages are the stored OcrLanguage (\"deu+eng\"), else your own\n"
         "  -q, --quiet               no progress, and no message on success\n"
         "      --help, --version\n"
         "\n"
@@ -62,10 +66,10 @@ ParsedCommand ParseCommandLine(const QStringList& arguments) {
         source("source", "", "SOURCE"), duplex("duplex", ""), noDuplex("no-duplex", ""), mode("mode", "", "MODE"),
         dpi("dpi", "", "N"), paper("paper", "", "PAPER"), quality("quality", "", "Q"),
         blank("blank-threshold", "", "X"), contrast("contrast", ""), noContrast("no-contrast", ""), crop("crop", ""),
-        noCrop("no-crop", ""), deskew("deskew", ""), noDeskew("no-deskew", ""), single("single", ""),
+        noCrop("no-crop", ""), deskew("deskew", ""), noDeskew("no-deskew", ""), single("single", ""), searchable("searchable", ""),
         quiet({"q", "quiet"}, ""), help("help", ""), version("version", "");
     parser.addOptions({device, list, source, duplex, noDuplex, mode, dpi, paper, quality, blank, contrast, noContrast,
-                       crop, noCrop, deskew, noDeskew, single, quiet, help, version});
+                       crop, noCrop, deskew, noDeskew, single, searchable, quiet, help, version});
 
     ParsedCommand parsed;
     ScanCommand& command = parsed.command;
@@ -89,6 +93,13 @@ ParsedCommand ParseCommandLine(const QStringList& arguments) {
         return fail(QStringLiteral("%1 names no format Quillon writes: use .pdf, .tif, .tiff, .jpg, .jpeg or .png.")
                         .arg(command.output));
     command.overrides[OptionId::Format] = format;
+    if (parser.isSet(searchable)) {
+        const auto formats = FormatItems();
+        const auto item = std::find_if(formats.begin(), formats.end(), [](const FormatItem& f) { return f.searchable; });
+        if (QString::fromLatin1(formats[format].extension) != QString::fromLatin1(item->extension))
+            return fail(QStringLiteral("--searchable needs a .pdf OUTPUT."));
+        command.overrides[OptionId::Format] = static_cast<int>(item - formats.begin());
+    }
 
     const auto both = [&](const QCommandLineOption& on, const QCommandLineOption& off, OptionId id) -> bool {
         if (parser.isSet(on) && parser.isSet(off)) return false;

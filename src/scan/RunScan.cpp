@@ -61,11 +61,13 @@ private:
     void RunSteps() {
         job_ = ScanJob::FromControls(controls_);
         if (!Validate()) return FailureEnd();
+        if (job_.searchable && !PrepareTextRecognition()) return FailureEnd();
 
         job_.outputPath = ChooseOutputFile(job_.extension, store_, ui_);
         if (job_.outputPath.isEmpty()) {
             Inform(QStringLiteral("User Canceled Scan"));
-            return;  // nothing of the library has been used yet
+            if (job_.searchable) Unload();  // the library was told to read text
+            return;  // nothing else of the library has been used yet
         }
 
         if (library_.TWAIN_SelectImageSource(0) == 0) return CanceledEnd();
@@ -95,6 +97,16 @@ private:
         if (message.isEmpty()) return true;
         ui_.ShowMessage(message + QStringLiteral(") Please select a correct option."), kErrorMessageTitle,
                         MessageIcon::Critical, MessageButtons::Ok);
+        return false;
+    }
+
+    // Said before the user chooses a file or a scanner: a scan that cannot
+    // be searchable should not be started.
+    bool PrepareTextRecognition() {
+        const QString problem = library_.TWAIN_SetTextRecognition(1, store_.Get(kOcrLanguageValueName));
+        if (problem.isEmpty()) return true;
+        ui_.ShowMessage(QStringLiteral("ERROR: Searchable PDF cannot be made.") + kCr + kCr + problem,
+                        kErrorMessageTitle, MessageIcon::Critical, MessageButtons::Ok);
         return false;
     }
 

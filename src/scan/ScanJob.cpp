@@ -67,6 +67,7 @@ ScanJob ScanJob::FromControls(const OptionControls& controls) {
     job.hideSourceUI = !job.wia;
     const int format = controls.SelectedIndex(OptionId::Format);
     job.extension = ExtensionOfFormat(format);
+    job.searchable = FormatAt(format) && FormatAt(format)->searchable;
     if (FormatAt(format) && !FormatAt(format)->multiPage) job.duplexIndex = 0;  // single images are one-sided
     job.paperSizeCode = PaperSizeCodeOf(controls.SelectedIndex(OptionId::PaperSize));
     job.jpegQuality = JpegQualityOf(controls.SelectedIndex(OptionId::Quality));

@@ -21,6 +21,7 @@ struct ScanJob {
     bool wia = false;
     bool hideSourceUI = true;
     QString extension;
+    bool searchable = false;  // a PDF with the pages' text
     int paperSizeCode = -1;  // -1: no paper size is sent
     int jpegQuality = 75;
     QString outputPath;

@@ -56,6 +56,11 @@ public:
     virtual int TWAIN_SetAutoCrop(int on) = 0;
     virtual int TWAIN_SetAutoContrast(int on) = 0;
     virtual int TWAIN_SetPaperSize(int paperCode) = 0;
+    // Searchable PDF files from now on (on 1) or plain ones (on 0), their text
+    // read in the languages given ("deu+eng"; empty: the user's own). Asked
+    // before any source is opened. Empty when ready; else the plain sentence why
+    // not, and the files stay plain. Unloading the source manager turns it off.
+    virtual QString TWAIN_SetTextRecognition(int on, const QString& languages) = 0;
     virtual int TWAIN_GetDuplexSupport() = 0;  // 1 or 2: duplex possible
     virtual int TWAIN_EnableDuplex(int on) = 0;  // non-zero: done
     virtual int TWAIN_HasFeeder() = 0;           // 1: the source has a feeder

@@ -33,11 +33,13 @@ constexpr std::array<OptionId, 12> kResetByDefaults{
     OptionId::AllowMultiplePages, OptionId::TryADFFirst, OptionId::AutoContrast,
 };
 
-constexpr std::array<FormatItem, 4> kFormats{{
-    {"JPEG", ".jpg", false},
-    {"PDF", ".pdf", true},
-    {"PNG", ".png", false},
-    {"TIFF", ".tiff", true},
+// New formats go at the end: stored positions keep their meaning.
+constexpr std::array<FormatItem, 5> kFormats{{
+    {"JPEG", ".jpg", false, false},
+    {"PDF", ".pdf", true, false},
+    {"PNG", ".png", false, false},
+    {"TIFF", ".tiff", true, false},
+    {"Searchable PDF", ".pdf", true, true},
 }};
 
 constexpr std::array<QualityItem, 6> kQualities{{

@@ -42,6 +42,8 @@ struct OptionSpec {
 // Values stored under the program's key that belong to no option control.
 inline const QString kWiaCheckValueName = QStringLiteral("WIACHECK");
 inline const QString kLastDirectoryValueName = QStringLiteral("LastDirectory");
+// The text-recognition languages ("deu+eng"); when absent, the user's own.
+inline const QString kOcrLanguageValueName = QStringLiteral("OcrLanguage");
 
 std::span<const OptionSpec, kOptionCount> AllOptions();
 const OptionSpec& Option(OptionId id);
@@ -53,6 +55,7 @@ struct FormatItem {
     const char* label;
     const char* extension;  // of the output file
     bool multiPage;         // false: one image per file (JPEG, PNG)
+    bool searchable;        // a PDF with the recognised text under the image
 };
 struct QualityItem {
     const char* label;

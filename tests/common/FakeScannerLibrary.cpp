@@ -122,6 +122,11 @@ int FakeScannerLibrary::TWAIN_SetPaperSize(int paperCode) {
     return Record(QStringLiteral("TWAIN_SetPaperSize(%1)").arg(paperCode)), 1;
 }
 
+QString FakeScannerLibrary::TWAIN_SetTextRecognition(int on, const QString& languages) {
+    Record(QStringLiteral("TWAIN_SetTextRecognition(%1, %2)").arg(on).arg(languages));
+    return on ? textRecognitionProblem : QString();
+}
+
 int FakeScannerLibrary::TWAIN_GetDuplexSupport() {
     Record("TWAIN_GetDuplexSupport()");
     if (duplexSupportAnswers.empty()) return 0;

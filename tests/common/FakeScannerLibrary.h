@@ -38,6 +38,7 @@ public:
     int reopenResult = 1;
     int beginResult = 0;
     int beginError = 0;                   // last error set when BeginMultipageFile fails
+    QString textRecognitionProblem;       // the answer to SetTextRecognition(1, ...)
     // The call (by its operation name) that throws a failure, and on which occurrence.
     QString throwOn;
     int throwOnOccurrence = 1;
@@ -67,6 +68,7 @@ public:
     int TWAIN_SetAutoCrop(int on) override;
     int TWAIN_SetAutoContrast(int on) override;
     int TWAIN_SetPaperSize(int paperCode) override;
+    QString TWAIN_SetTextRecognition(int on, const QString& languages) override;
     int TWAIN_GetDuplexSupport() override;
     int TWAIN_EnableDuplex(int on) override;
     int TWAIN_HasFeeder() override;

@@ -106,10 +106,11 @@ bool IsMultiPageFormat(DocumentFormat format) {
     return format == DocumentFormat::Pdf || format == DocumentFormat::Tiff;
 }
 
-std::unique_ptr<DocumentWriter> CreateDocumentWriter(DocumentFormat format, int fd, int quality) {
+std::unique_ptr<DocumentWriter> CreateDocumentWriter(DocumentFormat format, int fd, int quality,
+                                                     const TextLanguages& text) {
     quality = std::clamp(quality, 1, 100);
     switch (format) {
-        case DocumentFormat::Pdf: return std::make_unique<PdfWriter>(fd, quality);
+        case DocumentFormat::Pdf: return std::make_unique<PdfWriter>(fd, quality, text);
         case DocumentFormat::Tiff: return std::make_unique<TiffWriter>(fd, quality);
         case DocumentFormat::Jpeg:
         case DocumentFormat::Png: return std::make_unique<ImageFileWriter>(fd, format, quality);

@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "scan/imaging/TextLanguages.h"
+
 #include <QImage>
 #include <QString>
 
 #include <memory>
+#include <vector>
 
 namespace quillon {
 
@@ -23,6 +26,8 @@ struct EncodedPage {
     QImage::Format format = QImage::Format_Invalid;
     QByteArray data;  // the compressed image
     QImage page;      // kept only for a writer that compresses while placing
+    QByteArray text;  // the page's recognised text, compressed, for a searchable document
+    std::vector<int> textFonts;  // the variants of the text's font it uses
     QString error;    // why the page could not be made ready
 
     // The page's size, format and resolution, without its pixels.
@@ -61,6 +66,9 @@ protected:
 
 // A writer for the format into the open file descriptor, which stays open.
 // The quality (clamped to 1..100) is the JPEG quality; for TIFF, 100 means lossless.
-std::unique_ptr<DocumentWriter> CreateDocumentWriter(DocumentFormat format, int fd, int quality);
+// With text languages, a PDF is searchable: each page carries the text read
+// from it, and a page scanned sideways or upside down is turned upright.
+std::unique_ptr<DocumentWriter> CreateDocumentWriter(DocumentFormat format, int fd, int quality,
+                                                     const TextLanguages& text = {});
 
 }  // namespace quillon

@@ -204,4 +204,19 @@ QImage AutoDeskew(const QImage& input) {
     return FromPix(rotated.get(), page);
 }
 
+QImage TurnPage(const QImage& page, int quarterTurns) {
+    quarterTurns = ((quarterTurns % 4) + 4) % 4;
+    if (quarterTurns == 0 || page.isNull()) return page;
+    PixHandle pix = ToPix(page);
+    if (!pix) return page;
+    PixHandle turned(pixRotateOrth(pix.get(), quarterTurns));
+    if (!turned) return page;
+    QImage result = FromPix(turned.get(), page);
+    if (quarterTurns % 2 == 1) {
+        result.setDotsPerMeterX(page.dotsPerMeterY());
+        result.setDotsPerMeterY(page.dotsPerMeterX());
+    }
+    return result;
+}
+
 }  // namespace quillon

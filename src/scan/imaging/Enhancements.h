@@ -22,6 +22,9 @@ QImage AutoCrop(const QImage& page);
 // tenth of a degree or when the angle is not found with confidence.
 QImage AutoDeskew(const QImage& page);
 
+// The page turned clockwise by quarter turns (1: 90 degrees, 2: upside down).
+QImage TurnPage(const QImage& page, int quarterTurns);
+
 // The skew angle in degrees that AutoDeskew would correct, and its confidence.
 struct SkewEstimate {
     double degrees = 0;

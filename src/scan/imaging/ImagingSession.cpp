@@ -5,6 +5,7 @@
 #include "scan/imaging/PageImage.h"
 #include "scan/imaging/PageMemory.h"
 #include "scan/imaging/PagePipeline.h"
+#include "scan/imaging/TextRecognizer.h"
 
 #include <algorithm>
 
@@ -58,7 +59,7 @@ int ImagingSession::WriteSingleFile(const QString& path, ImageHandle image) {
     if (!CanWriteSingleFile(path)) return 1;
     SafeOutputFile output;
     if (!output.Open(path)) return RecordError(kScannerErrorWriteFailed, output.error()), 1;
-    const std::unique_ptr<DocumentWriter> writer = CreateDocumentWriter(FormatOfPath(path), output.fd(), jpegQuality_);
+    const std::unique_ptr<DocumentWriter> writer = CreateDocumentWriter(FormatOfPath(path), output.fd(), jpegQuality_, text_);
     if (!writer->AddPage(*page) || !writer->Finish()) return RecordError(kScannerErrorWriteFailed, writer->error()), 1;
     if (!output.Commit()) return RecordError(kScannerErrorWriteFailed, output.error()), 1;
     lastCompleted_ = path;
@@ -74,7 +75,7 @@ int ImagingSession::BeginDocument(const QString& path) {
     const DocumentFormat format = FormatOfPath(path);
     if (!IsMultiPageFormat(format)) return RecordError(kScannerErrorBadFileType, path), 1;
     if (!output_.Open(path)) return RecordError(kScannerErrorWriteFailed, output_.error()), 1;
-    writer_ = CreateDocumentWriter(format, output_.fd(), jpegQuality_);
+    writer_ = CreateDocumentWriter(format, output_.fd(), jpegQuality_, text_);
     pipeline_->SetWriter(writer_.get());
     return 0;
 }
@@ -118,6 +119,7 @@ void ImagingSession::Discard() {
     writer_.reset();
     output_.Discard();
     ReleaseSparePageMemory();
+    ReleaseTextEngines();
 }
 
 void ImagingSession::Reset() {

@@ -35,6 +35,10 @@ public:
     int jpegQuality() const { return jpegQuality_; }
     // Which enhancements the library applies in software (the device does not).
     void SetEnhancements(bool contrast, bool crop, bool deskew);
+    // PDF files begun from now on are searchable, their text read in these
+    // languages; no codes: plain PDF files.
+    void SetTextRecognition(TextLanguages languages) { text_ = std::move(languages); }
+    const TextLanguages& textRecognition() const { return text_; }
 
     // Before a device reads a page: waits until the pages under way leave
     // room for one more, so memory stays flat. False once stopped() is true.
@@ -77,6 +81,7 @@ public:
 private:
     int jpegQuality_ = 75;
     bool contrast_ = false, crop_ = false, deskew_ = false;
+    TextLanguages text_;
     SafeOutputFile output_;
     std::unique_ptr<DocumentWriter> writer_;
     // After the writer, which its workers use: it goes first.

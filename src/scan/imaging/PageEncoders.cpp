@@ -11,6 +11,7 @@
 #include <vector>
 
 #include <jpeglib.h>
+#include <zlib.h>
 
 namespace quillon {
 
@@ -147,6 +148,16 @@ QByteArray EncodeG4(const QImage& page, QString* error) {
     if (TIFFReadRawStrip(tiff.get(), 0, strip.data(), static_cast<tmsize_t>(strip.size())) < 0)
         return *error = TakeTiffError(), QByteArray();
     return strip;
+}
+
+QByteArray EncodeFlate(const QByteArray& bytes) {
+    uLongf size = compressBound(static_cast<uLong>(bytes.size()));
+    QByteArray compressed(static_cast<qsizetype>(size), Qt::Uninitialized);
+    if (compress2(reinterpret_cast<Bytef*>(compressed.data()), &size, reinterpret_cast<const Bytef*>(bytes.constData()),
+                  static_cast<uLong>(bytes.size()), Z_BEST_COMPRESSION) != Z_OK)
+        return {};
+    compressed.truncate(static_cast<qsizetype>(size));
+    return compressed;
 }
 
 }  // namespace quillon

@@ -15,6 +15,9 @@ QByteArray EncodeJpeg(const QImage& page, int quality);
 // Empty on failure, with the reason in *error.
 QByteArray EncodeG4(const QImage& page, QString* error);
 
+// Bytes as a zlib stream, for a PDF's FlateDecode filter. Empty on failure.
+QByteArray EncodeFlate(const QByteArray& bytes);
+
 // One row of a Mono page with 1 meaning black.
 void MonoRowBlackIsOne(const QImage& page, int y, uchar* out);
 

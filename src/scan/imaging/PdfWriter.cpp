@@ -1,7 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scan/imaging/PdfWriter.h"
 
+#include "scan/imaging/Enhancements.h"
+#include "scan/imaging/GlyphlessFont.h"
+#include "scan/imaging/PageEncoders.h"
+#include "scan/imaging/PdfTextLayer.h"
 #include "scan/imaging/SafeOutputFile.h"
+#include "scan/imaging/TextRecognizer.h"
+
+#include <QDebug>
 
 #include <cerrno>
 #include <cstring>
@@ -20,7 +27,7 @@ QByteArray Points(double value) { return QByteArray::number(value, 'f', 2); }
 
 }  // namespace
 
-PdfWriter::PdfWriter(int fd, int quality) : fd_(fd), quality_(quality) {
+PdfWriter::PdfWriter(int fd, int quality, TextLanguages text) : fd_(fd), quality_(quality), text_(std::move(text)) {
     // The binary comment tells transfer programs the file is not text.
     Write("%PDF-1.4\n%\xE2\xE3\xCF\xD3\n");
 }
@@ -59,7 +66,60 @@ int PdfWriter::BeginObject() {
     return number;
 }
 
-EncodedPage PdfWriter::Encode(const QImage& page) const { return EncodeDocumentPage(page, quality_); }
+EncodedPage PdfWriter::Encode(const QImage& page) const {
+    if (text_.codes.isEmpty()) return EncodeDocumentPage(page, quality_);
+    const PageOrientation orientation = DetectOrientation(page, text_);
+    const QImage upright = orientation.confidence >= kUprightConfidence ? TurnPage(page, orientation.quarterTurns) : page;
+    EncodedPage encoded = EncodeDocumentPage(upright, quality_);
+    if (!encoded.error.isEmpty()) return encoded;
+    // A page whose text cannot be read is still written, as an image only.
+    const RecognizedText text = RecognizeText(upright, text_);
+    if (!text.error.isEmpty()) qWarning().noquote() << text.error;
+    const TextLayer layer = MakeTextLayer(text.words, encoded.height, encoded.dpi);
+    if (layer.content.isEmpty()) return encoded;
+    encoded.text = EncodeFlate(layer.content);
+    encoded.textFonts.assign(layer.variants.begin(), layer.variants.end());
+    return encoded;
+}
+
+// A variant of the glyph-less font, written when a page first uses it.
+int PdfWriter::FontObject(int variant) {
+    const auto known = fontObjects_.find(variant);
+    if (known != fontObjects_.end()) return known->second;
+    const auto stream = [this](const QByteArray& bytes, const QByteArray& keys) {
+        const QByteArray compressed = EncodeFlate(bytes);
+        const int object = BeginObject();
+        Write("<< /Length " + QByteArray::number(compressed.size()) + keys + " /Filter /FlateDecode >>\nstream\n" +
+              compressed + "\nendstream\nendobj\n");
+        return object;
+    };
+    if (fontProgram_ == 0) {
+        const QByteArray program = GlyphlessFontProgram();
+        fontProgram_ = stream(program, " /Length1 " + QByteArray::number(program.size()));
+        toUnicode_ = stream(IdentityToUnicodeMap(), {});
+        // Every code but 0 draws the blank glyph.
+        QByteArray glyphs(2 * 0x10000, '\0');
+        for (qsizetype code = 1; code < 0x10000; ++code) glyphs[2 * code + 1] = 1;
+        codeToGlyph_ = stream(glyphs, {});
+    }
+    const GlyphlessVariant metrics = GlyphlessVariantAt(variant);
+    const QByteArray ascent = QByteArray::number(metrics.ascent), descent = QByteArray::number(metrics.descent);
+    const int descriptor = BeginObject();
+    Write("<< /Type /FontDescriptor /FontName /GlyphLessFont /Flags 5 /FontBBox [0 " + descent + " " +
+          QByteArray::number(kGlyphlessAdvance) + " " + ascent + "] /ItalicAngle 0 /Ascent " + ascent + " /Descent " +
+          descent + " /CapHeight " + ascent + " /StemV 80 /FontFile2 " + QByteArray::number(fontProgram_) +
+          " 0 R >>\nendobj\n");
+    const int cidFont = BeginObject();
+    Write("<< /Type /Font /Subtype /CIDFontType2 /BaseFont /GlyphLessFont /CIDSystemInfo << /Registry (Adobe) "
+          "/Ordering (Identity) /Supplement 0 >> /FontDescriptor " + QByteArray::number(descriptor) + " 0 R /DW " +
+          QByteArray::number(kGlyphlessAdvance) + " /CIDToGIDMap " + QByteArray::number(codeToGlyph_) +
+          " 0 R >>\nendobj\n");
+    const int font = BeginObject();
+    Write("<< /Type /Font /Subtype /Type0 /BaseFont /GlyphLessFont /Encoding /Identity-H /DescendantFonts [" +
+          QByteArray::number(cidFont) + " 0 R] /ToUnicode " + QByteArray::number(toUnicode_) + " 0 R >>\nendobj\n");
+    fontObjects_[variant] = font;
+    return font;
+}
 
 bool PdfWriter::AddEncoded(EncodedPage page) {
     if (finished_) return Fail(QStringLiteral("The PDF file is already complete."));
@@ -88,11 +148,22 @@ bool PdfWriter::AddEncoded(EncodedPage page) {
     const QByteArray content = "q " + pageWidth + " 0 0 " + pageHeight + " 0 0 cm /Im0 Do Q\n";
     const int contents = BeginObject();
     Write("<< /Length " + QByteArray::number(content.size()) + " >>\nstream\n" + content + "endstream\nendobj\n");
+    QByteArray contentList = QByteArray::number(contents) + " 0 R";
+    QByteArray fonts;
+    if (!page.text.isEmpty()) {
+        for (const int variant : page.textFonts)
+            fonts += " /F" + QByteArray::number(variant) + ' ' + QByteArray::number(FontObject(variant)) + " 0 R";
+        fonts = " /Font <<" + fonts + " >>";
+        const int text = BeginObject();
+        Write("<< /Length " + QByteArray::number(page.text.size()) + " /Filter /FlateDecode >>\nstream\n" + page.text +
+              "\nendstream\nendobj\n");
+        contentList = "[" + contentList + " " + QByteArray::number(text) + " 0 R]";
+    }
 
     const int pageObject = BeginObject();
     Write("<< /Type /Page /Parent 2 0 R /MediaBox [0 0 " + pageWidth + " " + pageHeight +
-          "] /Resources << /XObject << /Im0 " + QByteArray::number(image) + " 0 R >> >> /Contents " +
-          QByteArray::number(contents) + " 0 R >>\nendobj\n");
+          "] /Resources << /XObject << /Im0 " + QByteArray::number(image) + " 0 R >>" + fonts + " >> /Contents " +
+          contentList + " >>\nendobj\n");
     if (!error_.isEmpty()) return false;
     pageObjects_.push_back(pageObject);
     ++pageCount_;

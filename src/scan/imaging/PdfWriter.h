@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 
+#include <map>
 #include <vector>
 
 namespace quillon {
@@ -13,9 +14,13 @@ namespace quillon {
 // for grey and colour, CCITT G4 for black and white), so memory stays flat
 // however long the document; the page tree and cross-reference table follow
 // the last page.
+//
+// A searchable PDF also reads each page's text while encoding it, turns a page
+// found sideways or upside down upright first, and lays the words invisibly
+// over the image in a glyph-less font written once for the document.
 class PdfWriter : public DocumentWriter {
 public:
-    PdfWriter(int fd, int quality);
+    PdfWriter(int fd, int quality, TextLanguages text = {});
     EncodedPage Encode(const QImage& page) const override;
     bool AddEncoded(EncodedPage page) override;
     bool Finish() override;
@@ -27,9 +32,15 @@ private:
     int BeginObject();
     bool Write(const QByteArray& bytes);
     bool Flush();
+    int FontObject(int variant);
 
     int fd_;
     int quality_;
+    TextLanguages text_;
+    // Written as the first page needs them: the font program and the maps
+    // every variant shares, and each variant's own font.
+    int fontProgram_ = 0, toUnicode_ = 0, codeToGlyph_ = 0;
+    std::map<int, int> fontObjects_;
     qint64 offset_ = 0;
     QByteArray buffer_;
     std::vector<qint64> objectOffsets_{0, 0, 0};  // objects 1 (catalog) and 2 (pages) come last

@@ -4,6 +4,7 @@
 #include "scan/ScannerErrors.h"
 #include "scan/imaging/ConformPage.h"
 #include "scan/imaging/SafeOutputFile.h"
+#include "scan/imaging/TextLanguages.h"
 #include "scan/sane/FrameReader.h"
 #include "scan/sane/SaneDevice.h"
 #include "scan/sane/SaneOptions.h"
@@ -293,6 +294,7 @@ int SaneLibrary::TWAIN_DisableSource() {
 void SaneLibrary::TWAIN_UnloadSourceManager() {
     CloseDevice();
     session_.Discard();  // an unfinished document is removed; an old file stays
+    session_.SetTextRecognition({});
     if (initialised_) sane_exit();
     initialised_ = false;
     state_ = kStateNothing;
@@ -436,6 +438,16 @@ int SaneLibrary::TWAIN_SetPaperSize(int paperCode) {
     request_.widthMm = kLetterWidthMm;
     request_.heightMm = paperCode == kPaperUsLegal ? kLegalHeightMm : kLetterHeightMm;
     return Log(QStringLiteral("TWAIN_SetPaperSize(%1)").arg(paperCode), ApplyPaper() ? 1 : 0);
+}
+
+QString SaneLibrary::TWAIN_SetTextRecognition(int on, const QString& languages) {
+    session_.SetTextRecognition({});
+    if (on == 0) return Log("TWAIN_SetTextRecognition(0)", 1), QString();
+    const TextLanguages chosen = ChooseTextLanguages(languages, QLocale::system(), TextDataDirectory());
+    Log("TWAIN_SetTextRecognition(1, " + languages + ") " + (chosen.problem.isEmpty() ? chosen.codes : chosen.problem),
+        chosen.problem.isEmpty() ? 1 : 0);
+    if (chosen.problem.isEmpty()) session_.SetTextRecognition(chosen);
+    return chosen.problem;
 }
 
 // Kept here: many backends answer no option while a page is started.

@@ -44,6 +44,7 @@ public:
     int TWAIN_SetAutoCrop(int on) override;
     int TWAIN_SetAutoContrast(int on) override;
     int TWAIN_SetPaperSize(int paperCode) override;
+    QString TWAIN_SetTextRecognition(int on, const QString& languages) override;
     int TWAIN_GetDuplexSupport() override;
     int TWAIN_EnableDuplex(int on) override;
     int TWAIN_HasFeeder() override;

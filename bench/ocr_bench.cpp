@@ -1,0 +1,372 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Searchable PDF on real scanned pages, against ocrmypdf grafting the same
+// engine's text onto the same image data, in one run:
+//   - speed, processor time and peak memory of each side;
+//   - the text: what pdftotext finds in Quillon's file against what the
+//     engine's own program reads from the same image;
+//   - the placement: pdftotext's word boxes against the engine's own boxes;
+//   - the size: what the text layer adds, and Quillon's file against ocrmypdf's;
+//   - orientation: every page turned by 90, 180 and 270 degrees.
+//
+// ocr_bench [--pages a.png,b.png] [--no-peer] [--no-orientation] [--keep]
+#include "ChildProcess.h"
+#include "scan/imaging/DocumentWriter.h"
+#include "scan/imaging/Enhancements.h"
+#include "scan/imaging/ImagingSession.h"
+#include "scan/imaging/PageImage.h"
+#include "scan/imaging/TextLanguages.h"
+#include "scan/imaging/TextRecognizer.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QImage>
+#include <QRegularExpression>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <map>
+#include <thread>
+#include <vector>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+using namespace quillon;
+using namespace quillon::bench;
+
+namespace {
+
+// The real scans that carry printed text the English model can read
+// (music, separator sheets, blank pages and the Hebrew column left out).
+const QStringList kTextPages{
+    "ocrmypdf_linn.png",     "ocrmypdf_typewriter.png", "ocrmypdf_c02-22.png",      "ocrmypdf_epson.png",
+    "naps2_notblank.png",    "tess_8071_093.3B.png",    "tess_8087_054.3B.png",     "paperless_fax_p1.png",
+    "paperless_fax_p3.png",  "pdfjs_scan-bad.png",      "pdfjs_issue5747.png",      "lept_feyn.png",
+    "lept_witten.png",       "lept_pageseg2.png",       "lept_scots-frag.png",      "lept_patent.png",
+    "lept_harmoniam-11.png", "lept_table.27.png",       "lept_rabi.png",            "lept_lucasta.047.png",
+    "lept_lion-page.00012.png", "lept_lion-page.00013.png", "lept_cat.007.png",     "lept_zanotti-78.png",
+    "lept_amoris.2.150.png", "lept_breviar.38.150.png", "lept_colorpage.030.png"};
+
+constexpr int kUnknownDpi = 300;
+
+struct Page {
+    QString name, path;
+    int dpi = kUnknownDpi;
+    QImage image;
+};
+
+std::map<QString, int> DpiLabels(const QString& folder) {
+    std::map<QString, int> dpis;
+    QFile labels(folder + "/labels.tsv");
+    if (!labels.open(QIODevice::ReadOnly)) return dpis;
+    while (!labels.atEnd()) {
+        const QStringList fields = QString::fromUtf8(labels.readLine()).split('\t');
+        if (fields.size() > 5) dpis[fields[0]] = fields[5].toInt();
+    }
+    return dpis;
+}
+
+QByteArray Run(const QStringList& command) {
+    QStringList quoted;
+    for (const QString& part : command) quoted << "'" + QString(part).replace("'", "'\\''") + "'";
+    FILE* pipe = popen((quoted.join(' ') + " 2>/dev/null").toLocal8Bit().constData(), "r");
+    QByteArray output;
+    if (!pipe) return output;
+    char buffer[65536];
+    size_t n;
+    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) output.append(buffer, static_cast<qsizetype>(n));
+    pclose(pipe);
+    return output;
+}
+
+// Writes the pages as one PDF, as a scan does: page after page through the
+// pipeline. Searchable when the languages are given.
+bool WriteDocument(const std::vector<Page>& pages, const QString& path, const TextLanguages& text) {
+    ImagingSession session;
+    session.SetJpegQuality(75);
+    session.SetTextRecognition(text);
+    if (session.BeginDocument(path) != 0) return false;
+    for (const Page& page : pages) {
+        session.WaitForRoom([] { return false; });
+        const ImageHandle handle = session.Adopt(page.image, page.dpi);
+        if (session.WritePage(handle) != 0) return false;
+        session.Free(handle);
+    }
+    return session.EndDocument() == 0;
+}
+
+QString Collapsed(const QString& text) { return text.simplified(); }
+
+// Edit distance between two texts, two rows at a time.
+int EditDistance(const QString& a, const QString& b) {
+    std::vector<int> previous(static_cast<std::size_t>(b.size()) + 1), current(previous.size());
+    for (std::size_t j = 0; j < previous.size(); ++j) previous[j] = static_cast<int>(j);
+    for (qsizetype i = 1; i <= a.size(); ++i) {
+        current[0] = static_cast<int>(i);
+        for (qsizetype j = 1; j <= b.size(); ++j)
+            current[static_cast<std::size_t>(j)] =
+                std::min({previous[static_cast<std::size_t>(j)] + 1, current[static_cast<std::size_t>(j - 1)] + 1,
+                          previous[static_cast<std::size_t>(j - 1)] + (a[i - 1] == b[j - 1] ? 0 : 1)});
+        std::swap(previous, current);
+    }
+    return previous.back();
+}
+
+struct Box {
+    QString text;
+    double left, top, right, bottom;
+};
+
+double IoU(const Box& a, const Box& b) {
+    const double w = std::min(a.right, b.right) - std::max(a.left, b.left);
+    const double h = std::min(a.bottom, b.bottom) - std::max(a.top, b.top);
+    if (w <= 0 || h <= 0) return 0;
+    const double both = w * h;
+    return both / ((a.right - a.left) * (a.bottom - a.top) + (b.right - b.left) * (b.bottom - b.top) - both);
+}
+
+std::vector<Box> EngineBoxes(const QByteArray& tsv) {
+    std::vector<Box> boxes;
+    for (const QByteArray& line : tsv.split('\n')) {
+        const QList<QByteArray> f = line.split('\t');
+        if (f.size() < 12 || f[0] != "5" || f[11].trimmed().isEmpty()) continue;
+        const double left = f[6].toDouble(), top = f[7].toDouble();
+        boxes.push_back({QString::fromUtf8(f[11]).trimmed(), left, top, left + f[8].toDouble(), top + f[9].toDouble()});
+    }
+    return boxes;
+}
+
+QString Unescaped(QString text) {
+    return text.replace("&lt;", "<").replace("&gt;", ">").replace("&quot;", "\"").replace("&apos;", "'").replace("&amp;", "&");
+}
+
+std::vector<Box> PdfBoxes(const QByteArray& html, double pixelsPerPoint) {
+    static const QRegularExpression word(
+        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
+    std::vector<Box> boxes;
+    auto it = word.globalMatch(QString::fromUtf8(html));
+    while (it.hasNext()) {
+        const auto m = it.next();
+        boxes.push_back({Unescaped(m.captured(5)), m.captured(1).toDouble() * pixelsPerPoint,
+                         m.captured(2).toDouble() * pixelsPerPoint, m.captured(3).toDouble() * pixelsPerPoint,
+                         m.captured(4).toDouble() * pixelsPerPoint});
+    }
+    return boxes;
+}
+
+// Characters of the reference found in the text, in any order and blanks aside.
+int CharactersFound(const QString& reference, const QString& text) {
+    std::map<QChar, int> left;
+    for (const QChar c : text)
+        if (!c.isSpace()) ++left[c];
+    int found = 0;
+    for (const QChar c : reference)
+        if (!c.isSpace() && left[c]-- > 0) ++found;
+    return found;
+}
+
+int NonBlank(const QString& text) {
+    return static_cast<int>(std::count_if(text.begin(), text.end(), [](QChar c) { return !c.isSpace(); }));
+}
+
+struct PageCheck {
+    int referenceChars = 0, differingChars = 0, differingRaw = 0, differingPeer = 0;
+    int nonBlankChars = 0, foundChars = 0;
+    int engineWords = 0, placedWords = 0;
+    bool turned = false;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QStringList names = kTextPages;
+    bool peer = true, orientation = true, keep = false;
+    for (int i = 1; i < argc; ++i) {
+        const QString argument = QString::fromLocal8Bit(argv[i]);
+        if (argument == "--pages" && i + 1 < argc) names = QString::fromLocal8Bit(argv[++i]).split(',');
+        else if (argument == "--no-peer") peer = false;
+        else if (argument == "--no-orientation") orientation = false;
+        else if (argument == "--keep") keep = true;
+    }
+    const QString folder = QStringLiteral(QUILLON_SCANS_DIR);
+    const std::map<QString, int> dpis = DpiLabels(folder);
+    std::vector<Page> pages;
+    for (const QString& name : names) {
+        Page page{name, folder + "/" + name, kUnknownDpi, QImage()};
+        const auto dpi = dpis.find(name);
+        if (dpi != dpis.end() && dpi->second > 0) page.dpi = dpi->second;
+        page.image = AsPageFormat(QImage(page.path));
+        if (page.image.isNull()) return std::fprintf(stderr, "cannot read %s\n", qPrintable(page.path)), 1;
+        SetPageDpi(page.image, page.dpi);
+        pages.push_back(page);
+    }
+    const TextLanguages english = ChooseTextLanguages("eng", QLocale::c(), TextDataDirectory());
+    if (!english.problem.isEmpty()) return std::fprintf(stderr, "%s\n", qPrintable(english.problem)), 1;
+    QTemporaryDir work;
+    work.setAutoRemove(!keep);
+    if (keep) std::printf("files kept in %s\n", qPrintable(work.path()));
+    const QString plain = work.filePath("plain.pdf"), quillon = work.filePath("quillon.pdf"),
+                  peerFile = work.filePath("ocrmypdf.pdf");
+    if (!WriteDocument(pages, plain, {})) return std::fprintf(stderr, "the plain PDF failed\n"), 1;
+
+    const int count = static_cast<int>(pages.size());
+    std::printf("%d real scanned pages with text, 2 cores; both sides read English with the same engine (%s).\n",
+                count, Run({"tesseract", "--version"}).split('\n').value(0).constData());
+    std::printf("peer:  ocrmypdf -O0 --output-type pdf --jobs 2 plain.pdf ocrmypdf.pdf\n"
+                "       (plain.pdf: Quillon's own PDF of the pages without text, so both files hold the same image data)\n"
+                "text:  tesseract PAGE.png - --dpi DPI   against   pdftotext -f N -l N quillon.pdf -\n"
+                "boxes: tesseract PAGE.png - --dpi DPI tsv   against   pdftotext -bbox -f N -l N quillon.pdf -\n\n");
+
+    ChildUsage ours, theirs;
+    const bool written = RunInChild<bool>([&] { return WriteDocument(pages, quillon, english); }, &ours);
+    if (!written || !ours.ok) return std::fprintf(stderr, "the searchable PDF failed\n"), 1;
+    if (peer) theirs = RunProgram({"ocrmypdf", "-O0", "--output-type", "pdf", "--jobs", "2", plain.toStdString(),
+                                   peerFile.toStdString()});
+
+    // The engine's own reading of each page, two pages at a time.
+    std::vector<QByteArray> referenceText(pages.size()), referenceTsv(pages.size());
+    {
+        std::vector<std::thread> readers;
+        for (int start = 0; start < 2; ++start)
+            readers.emplace_back([&, start] {
+                for (int i = start; i < count; i += 2) {
+                    const QString base = work.filePath(QString("ref%1").arg(i));
+                    // One thread each, or the engine's program spins more threads than there are
+                    // cores (ocrmypdf sets the same limit for the engine it starts).
+                    Run({"env", "OMP_THREAD_LIMIT=1", "tesseract", pages[i].path, base, "--dpi", QString::number(pages[i].dpi), "txt", "tsv"});
+                    QFile text(base + ".txt"), tsv(base + ".tsv");
+                    if (text.open(QIODevice::ReadOnly)) referenceText[i] = text.readAll();
+                    if (tsv.open(QIODevice::ReadOnly)) referenceTsv[i] = tsv.readAll();
+                }
+            });
+        for (std::thread& reader : readers) reader.join();
+    }
+
+    std::printf("text in order: 1 - edit distance / characters, blanks collapsed; -raw keeps the file's own order,\n"
+                "the default lets pdftotext find columns and lines itself (the ocrmypdf column: its file, the same way);\n"
+                "any order: the characters found at all, blanks aside\n\n");
+    std::printf("%-26s %5s %7s %9s %9s %9s %9s %7s %8s\n", "page", "dpi", "chars", "-raw", "default", "ocrmypdf",
+                "any order", "words", "IoU>=0.8");
+    PageCheck total;
+    int turnedPages = 0;
+    for (int i = 0; i < count; ++i) {
+        const QString number = QString::number(i + 1);
+        const QString ours = Collapsed(QString::fromUtf8(Run({"pdftotext", "-f", number, "-l", number, quillon, "-"})));
+        const QString raw =
+            Collapsed(QString::fromUtf8(Run({"pdftotext", "-raw", "-f", number, "-l", number, quillon, "-"})));
+        const QString theirs =
+            peer ? Collapsed(QString::fromUtf8(Run({"pdftotext", "-f", number, "-l", number, peerFile, "-"}))) : QString();
+        const QString reference = Collapsed(QString::fromUtf8(referenceText[i]));
+        const QString info = QString::fromUtf8(Run({"pdfinfo", "-f", number, "-l", number, quillon}));
+        PageCheck check;
+        // A page written turned has its sides swapped; the engine's program read it as scanned.
+        const QRegularExpression size(QString(R"(Page\s+%1 size:\s+([\d.]+) x ([\d.]+))").arg(number));
+        const auto m = size.match(info);
+        const bool sidesSwapped = m.hasMatch() && (m.captured(1).toDouble() > m.captured(2).toDouble()) !=
+                                                       (pages[i].image.width() > pages[i].image.height());
+        if (sidesSwapped) {
+            ++turnedPages;
+            std::printf("%-26s %6d   written turned upright: left out of the text and box comparison\n",
+                        qPrintable(pages[i].name), pages[i].dpi);
+            continue;
+        }
+        check.referenceChars = static_cast<int>(reference.size());
+        check.differingChars = EditDistance(reference, ours);
+        check.differingRaw = EditDistance(reference, raw);
+        check.differingPeer = peer ? EditDistance(reference, theirs) : check.referenceChars;
+        check.nonBlankChars = NonBlank(reference);
+        check.foundChars = CharactersFound(reference, ours);
+        const std::vector<Box> engine = EngineBoxes(referenceTsv[i]);
+        const std::vector<Box> placed =
+            PdfBoxes(Run({"pdftotext", "-bbox", "-f", number, "-l", number, quillon, "-"}), pages[i].dpi / 72.0);
+        check.engineWords = static_cast<int>(engine.size());
+        for (const Box& word : engine) {
+            double best = 0;
+            for (const Box& candidate : placed)
+                if (candidate.text == word.text) best = std::max(best, IoU(word, candidate));
+            if (best >= 0.8) ++check.placedWords;
+        }
+        const auto share = [](int part, int whole) { return whole ? 100.0 * part / whole : 100.0; };
+        std::printf("%-26s %5d %7d %8.2f%% %8.2f%% %8.2f%% %8.2f%% %7d %7.2f%%\n", qPrintable(pages[i].name),
+                    pages[i].dpi, check.referenceChars,
+                    share(check.referenceChars - check.differingRaw, check.referenceChars),
+                    share(check.referenceChars - check.differingChars, check.referenceChars),
+                    share(check.referenceChars - check.differingPeer, check.referenceChars),
+                    share(check.foundChars, check.nonBlankChars), check.engineWords,
+                    share(check.placedWords, check.engineWords));
+        total.referenceChars += check.referenceChars;
+        total.differingChars += check.differingChars;
+        total.differingRaw += check.differingRaw;
+        total.differingPeer += check.differingPeer;
+        total.nonBlankChars += check.nonBlankChars;
+        total.foundChars += check.foundChars;
+        total.engineWords += check.engineWords;
+        total.placedWords += check.placedWords;
+    }
+    const double plainKb = QFileInfo(plain).size() / 1024.0, quillonKb = QFileInfo(quillon).size() / 1024.0,
+                 peerKb = peer ? QFileInfo(peerFile).size() / 1024.0 : 0;
+    const auto percent = [](int part, int whole) { return 100.0 * part / std::max(1, whole); };
+    std::printf("\ntext:   of %d characters as the engine's program reads them (target 99%%): %.2f%% in the file's order "
+                "(pdftotext -raw), %.2f%% in pdftotext's own order (ocrmypdf's file: %.2f%%), %.2f%% in any order\n",
+                total.referenceChars, percent(total.referenceChars - total.differingRaw, total.referenceChars),
+                percent(total.referenceChars - total.differingChars, total.referenceChars),
+                percent(total.referenceChars - total.differingPeer, total.referenceChars),
+                percent(total.foundChars, total.nonBlankChars));
+    std::printf("boxes:  %.2f%% of %d words placed with IoU >= 0.8 (target 95%%)\n",
+                100.0 * total.placedWords / std::max(1, total.engineWords), total.engineWords);
+    std::printf("turned: %d page(s) written upright that were scanned sideways or upside down\n\n", turnedPages);
+    std::printf("%-36s %6s %8s %8s %9s %8s %9s\n", "who", "pages", "seconds", "pages/s", "CPU s/p", "peak MB", "file KB");
+    std::printf("%-36s %6d %8.2f %8.3f %9.2f %8.1f %9.1f\n", "Quillon Searchable PDF", count, ours.seconds,
+                count / ours.seconds, ours.cpuSeconds / count, ours.peakKb / 1024.0, quillonKb);
+    if (peer)
+        std::printf("%-36s %6d %8.2f %8.3f %9.2f %8.1f %9.1f%s\n", "ocrmypdf -O0 --jobs 2", count, theirs.seconds,
+                    count / theirs.seconds, theirs.cpuSeconds / count, theirs.peakKb / 1024.0, peerKb,
+                    theirs.ok ? "" : "  (failed)");
+    std::printf("%-36s %6d %8s %8s %9s %8s %9.1f\n", "the same pages without text", count, "", "", "", "", plainKb);
+    std::printf("\nspeed %.2fx ocrmypdf (target 1.5x); text layer adds %.1f%% (target 10%%); file %.2fx ocrmypdf's\n",
+                peer ? theirs.seconds / ours.seconds : 0.0, 100.0 * (quillonKb - plainKb) / plainKb,
+                peer ? quillonKb / peerKb : 0.0);
+    std::printf("peak memory (largest process of each side): Quillon %.1f MB, ocrmypdf %.1f MB (target < 400 MB)\n",
+                ours.peakKb / 1024.0, theirs.peakKb / 1024.0);
+
+    if (!orientation) return 0;
+    // Every page at each quarter turn: which way the engine says it must go.
+    std::printf("\norientation: each page turned by 0, 90, 180 and 270 degrees clockwise\n");
+    struct Finding {
+        int expected, found;
+        double confidence;
+    };
+    std::vector<Finding> findings;
+    for (const Page& page : pages) {
+        if (page.name == "pdfjs_issue5747.png") continue;  // scanned sideways already
+        for (int turn = 0; turn < 4; ++turn) {
+            const QImage turned = TurnPage(page.image, turn);
+            const PageOrientation found = DetectOrientation(turned, english);
+            findings.push_back({(4 - turn) % 4, found.quarterTurns, found.confidence});
+        }
+    }
+    for (const double threshold : {0.0, 1.0, 2.0, 3.0, 5.0, 8.0, 10.0, 15.0}) {
+        int uprightTurned = 0, upright = 0, rotated = 0, corrected = 0, wrong = 0;
+        for (const Finding& f : findings) {
+            const int applied = f.confidence >= threshold ? f.found : 0;
+            if (f.expected == 0) {
+                ++upright;
+                if (applied != 0) ++uprightTurned;
+            } else {
+                ++rotated;
+                if (applied == f.expected) ++corrected;
+                else if (applied != 0) ++wrong;
+            }
+        }
+        std::printf("  confidence >= %4.1f%s: %3d/%d turned pages upright (%.1f%%), %d turned wrongly, %d of %d upright pages turned\n",
+                    threshold, threshold == kUprightConfidence ? " (used)" : "       ", corrected, rotated,
+                    100.0 * corrected / std::max(1, rotated), wrong, uprightTurned, upright);
+    }
+    return 0;
+}

@@ -1,0 +1,191 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "scan/imaging/TextRecognizer.h"
+
+#include "scan/imaging/PageEncoders.h"
+
+#include <tesseract/baseapi.h>
+#include <tesseract/resultiterator.h>
+
+#include <omp.h>
+
+#include <cmath>
+#include <memory>
+#include <mutex>
+#include <vector>
+
+namespace quillon {
+
+namespace {
+
+constexpr const char* kOrientationData = "osd";
+constexpr double kInchesPerMeter = 0.0254;
+// Below this many pixels a side, there is nothing an engine could read.
+constexpr int kSmallestReadableSide = 8;
+
+struct Engine {
+    QByteArray codes, directory;
+    std::unique_ptr<tesseract::TessBaseAPI> api;
+};
+
+// Loading an engine's language data takes a good part of a second, so idle
+// engines are kept for the next page; each is used by one thread at a time.
+class EnginePool {
+public:
+    std::unique_ptr<Engine> Take(const QByteArray& codes, const QByteArray& directory) {
+        {
+            const std::lock_guard lock(mutex_);
+            for (auto it = idle_.begin(); it != idle_.end(); ++it) {
+                if ((*it)->codes != codes || (*it)->directory != directory) continue;
+                std::unique_ptr<Engine> engine = std::move(*it);
+                idle_.erase(it);
+                return engine;
+            }
+        }
+        auto engine = std::make_unique<Engine>(Engine{codes, directory, std::make_unique<tesseract::TessBaseAPI>()});
+        const bool orientation = codes == kOrientationData;
+        if (engine->api->Init(directory.constData(), codes.constData(),
+                              orientation ? tesseract::OEM_TESSERACT_ONLY : tesseract::OEM_LSTM_ONLY) != 0)
+            return nullptr;
+        engine->api->SetVariable("debug_file", "/dev/null");  // no warnings on the terminal
+        // Columns, headings and captions: the layout is found, as the engine's own program does.
+        if (!orientation) engine->api->SetPageSegMode(tesseract::PSM_AUTO);
+        return engine;
+    }
+
+    void Give(std::unique_ptr<Engine> engine) {
+        engine->api->Clear();
+        const std::lock_guard lock(mutex_);
+        idle_.push_back(std::move(engine));
+    }
+
+    void ReleaseIdle() {
+        std::vector<std::unique_ptr<Engine>> released;
+        const std::lock_guard lock(mutex_);
+        released.swap(idle_);
+    }
+
+private:
+    std::mutex mutex_;
+    std::vector<std::unique_ptr<Engine>> idle_;
+};
+
+EnginePool& Pool() {
+    static EnginePool pool;
+    return pool;
+}
+
+// An engine borrowed for the length of one page.
+class BorrowedEngine {
+public:
+    BorrowedEngine(const QString& codes, const QString& directory) {
+        // The engine would start threads of its own for parts of a page, which
+        // fight the page workers for the same cores and spin while they wait.
+        // The limit belongs to each thread.
+        thread_local const bool alone = (omp_set_max_active_levels(0), true);
+        (void)alone;
+        engine_ = Pool().Take(codes.toUtf8(), directory.toUtf8());
+    }
+    ~BorrowedEngine() {
+        if (engine_) Pool().Give(std::move(engine_));
+    }
+    BorrowedEngine(const BorrowedEngine&) = delete;
+    BorrowedEngine& operator=(const BorrowedEngine&) = delete;
+    tesseract::TessBaseAPI* operator->() const { return engine_->api.get(); }
+    explicit operator bool() const { return engine_ != nullptr; }
+
+private:
+    std::unique_ptr<Engine> engine_;
+};
+
+int DpiOf(const QImage& page) { return static_cast<int>(std::lround(page.dotsPerMeterX() * kInchesPerMeter)); }
+
+// The engine copies the page; black and white goes in with 1 as white.
+void SetPage(tesseract::TessBaseAPI& api, const QImage& page) {
+    if (page.format() == QImage::Format_Mono) {
+        const int bytesPerLine = (page.width() + 7) / 8;
+        std::vector<uchar> rows(static_cast<std::size_t>(bytesPerLine) * static_cast<std::size_t>(page.height()));
+        for (int y = 0; y < page.height(); ++y) {
+            uchar* row = rows.data() + static_cast<std::ptrdiff_t>(y) * bytesPerLine;
+            MonoRowBlackIsOne(page, y, row);
+            for (int x = 0; x < bytesPerLine; ++x) row[x] = static_cast<uchar>(~row[x]);
+        }
+        api.SetImage(rows.data(), page.width(), page.height(), 0, bytesPerLine);
+    } else {
+        const int bytesPerPixel = page.format() == QImage::Format_RGB888 ? 3 : 1;
+        api.SetImage(page.constBits(), page.width(), page.height(), bytesPerPixel,
+                     static_cast<int>(page.bytesPerLine()));
+    }
+    api.SetSourceResolution(std::max(DpiOf(page), 70));
+}
+
+bool Readable(const QImage& page) {
+    return !page.isNull() && page.width() >= kSmallestReadableSide && page.height() >= kSmallestReadableSide;
+}
+
+}  // namespace
+
+RecognizedText RecognizeText(const QImage& page, const TextLanguages& languages) {
+    RecognizedText result;
+    if (!Readable(page)) return result;
+    BorrowedEngine engine(languages.codes, languages.dataDirectory);
+    if (!engine) {
+        result.error = QStringLiteral("The text-recognition languages \"%1\" could not be loaded.").arg(languages.codes);
+        return result;
+    }
+    SetPage(*engine.operator->(), page);
+    if (engine->Recognize(nullptr) != 0) {
+        result.error = QStringLiteral("The text of a page could not be recognised.");
+        return result;
+    }
+    std::unique_ptr<tesseract::ResultIterator> words(engine->GetIterator());
+    if (!words) return result;
+    std::size_t paragraphStart = 0;
+    int paragraphSize = 1, lineBaseline = 0, lineTop = 0;
+    const auto endParagraph = [&] {
+        for (std::size_t i = paragraphStart; i < result.words.size(); ++i) result.words[i].size = paragraphSize;
+        paragraphStart = result.words.size();
+        paragraphSize = 1;
+    };
+    do {
+        if (words->IsAtBeginningOf(tesseract::RIL_PARA)) endParagraph();
+        int left = 0, top = 0, right = 0, bottom = 0;
+        if (words->IsAtBeginningOf(tesseract::RIL_TEXTLINE) &&
+            words->BoundingBox(tesseract::RIL_TEXTLINE, &left, &top, &right, &bottom))
+            lineTop = top;
+        const std::unique_ptr<const char[]> text(words->GetUTF8Text(tesseract::RIL_WORD));
+        if (!text) continue;
+        RecognizedWord word;
+        word.text = QString::fromUtf8(text.get()).trimmed();
+        if (word.text.isEmpty() || !words->BoundingBox(tesseract::RIL_WORD, &left, &top, &right, &bottom)) continue;
+        word.box = QRect(QPoint(left, top), QPoint(right - 1, bottom - 1));
+        int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+        lineBaseline = bottom;
+        if (words->Baseline(tesseract::RIL_TEXTLINE, &x1, &y1, &x2, &y2))
+            lineBaseline = x2 == x1 ? y1 : static_cast<int>(std::lround(y1 + double(y2 - y1) * (left - x1) / (x2 - x1)));
+        word.baseline = lineBaseline;
+        paragraphSize = std::max(paragraphSize, lineBaseline - std::min(lineTop, top));
+        word.rightToLeft = words->WordDirection() == tesseract::DIR_RIGHT_TO_LEFT;
+        result.words.push_back(std::move(word));
+    } while (words->Next(tesseract::RIL_WORD));
+    endParagraph();
+    return result;
+}
+
+PageOrientation DetectOrientation(const QImage& page, const TextLanguages& languages) {
+    if (!Readable(page)) return {};
+    BorrowedEngine engine(QString::fromLatin1(kOrientationData), languages.dataDirectory);
+    if (!engine) return {};
+    SetPage(*engine.operator->(), page);
+    int degrees = 0;
+    float confidence = 0;
+    const char* script = nullptr;
+    float scriptConfidence = 0;
+    // False when the page has too little text to tell.
+    if (!engine->DetectOrientationScript(&degrees, &confidence, &script, &scriptConfidence)) return {};
+    // The engine gives the turn the page was scanned with; undoing it turns the other way.
+    return {((360 - degrees) % 360) / 90, confidence};
+}
+
+void ReleaseTextEngines() { Pool().ReleaseIdle(); }
+
+}  // namespace quillon
