@@ -68,13 +68,12 @@ int PdfWriter::BeginObject() {
 
 EncodedPage PdfWriter::Encode(const QImage& page) const {
     if (text_.codes.isEmpty()) return EncodeDocumentPage(page, quality_);
-    const PageOrientation orientation = DetectOrientation(page, text_);
-    const QImage upright = orientation.confidence >= kUprightConfidence ? TurnPage(page, orientation.quarterTurns) : page;
-    EncodedPage encoded = EncodeDocumentPage(upright, quality_);
-    if (!encoded.error.isEmpty()) return encoded;
     // A page whose text cannot be read is still written, as an image only.
-    const RecognizedText text = RecognizeText(upright, text_);
-    if (!text.error.isEmpty()) qWarning().noquote() << text.error;
+    UprightText read = ReadUpright(page, text_);
+    if (!read.text.error.isEmpty()) qWarning().noquote() << read.text.error;
+    EncodedPage encoded = EncodeDocumentPage(TurnPage(page, read.quarterTurns), quality_);
+    if (!encoded.error.isEmpty()) return encoded;
+    const RecognizedText& text = read.text;
     const TextLayer layer = MakeTextLayer(text.words, encoded.height, encoded.dpi);
     if (layer.content.isEmpty()) return encoded;
     encoded.text = EncodeFlate(layer.content);

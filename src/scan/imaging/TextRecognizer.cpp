@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scan/imaging/TextRecognizer.h"
 
+#include "scan/imaging/Enhancements.h"
 #include "scan/imaging/PageEncoders.h"
 
 #include <tesseract/baseapi.h>
@@ -137,8 +138,10 @@ RecognizedText RecognizeText(const QImage& page, const TextLanguages& languages)
         result.error = QStringLiteral("The text of a page could not be recognised.");
         return result;
     }
+    result.confidence = engine->MeanTextConf();
     std::unique_ptr<tesseract::ResultIterator> words(engine->GetIterator());
     if (!words) return result;
+
     std::size_t paragraphStart = 0;
     int paragraphSize = 1, lineBaseline = 0, lineTop = 0;
     const auto endParagraph = [&] {
@@ -165,6 +168,11 @@ RecognizedText RecognizeText(const QImage& page, const TextLanguages& languages)
         word.baseline = lineBaseline;
         paragraphSize = std::max(paragraphSize, lineBaseline - std::min(lineTop, top));
         word.rightToLeft = words->WordDirection() == tesseract::DIR_RIGHT_TO_LEFT;
+        // A word of a few letters is wider than tall, unless its line runs up or down the page.
+        if (word.text.size() >= 3) {
+            ++result.longerWords;
+            if (word.box.height() > word.box.width()) ++result.sidewaysWords;
+        }
         result.words.push_back(std::move(word));
     } while (words->Next(tesseract::RIL_WORD));
     endParagraph();
@@ -184,6 +192,31 @@ PageOrientation DetectOrientation(const QImage& page, const TextLanguages& langu
     if (!engine->DetectOrientationScript(&degrees, &confidence, &script, &scriptConfidence)) return {};
     // The engine gives the turn the page was scanned with; undoing it turns the other way.
     return {((360 - degrees) % 360) / 90, confidence};
+}
+
+UprightText ReadUpright(const QImage& page, const TextLanguages& languages) {
+    UprightText read{0, RecognizeText(page, languages)};
+    const RecognizedText& first = read.text;
+    const auto sideways = [](const RecognizedText& text) { return 2 * text.sidewaysWords > text.longerWords; };
+    const bool doubtful = !first.words.empty() && (first.confidence < kDoubtfulReading || sideways(first));
+    if (!doubtful) return read;
+    // Detection needs a good deal of text; without a sure answer every other
+    // way up is read, which costs little on a page with little text.
+    const PageOrientation orientation = DetectOrientation(page, languages);
+    if (orientation.confidence >= kUprightConfidence && orientation.quarterTurns == 0) return read;
+    const std::vector<int> turns = orientation.confidence >= kUprightConfidence
+                                       ? std::vector<int>{orientation.quarterTurns}
+                                       : std::vector<int>{1, 2, 3};
+    // A sideways reading is no reading at all, however sure the engine is of its letters.
+    double best = sideways(first) ? 0 : first.confidence + kSurerReading;
+    for (const int turn : turns) {
+        RecognizedText turned = RecognizeText(TurnPage(page, turn), languages);
+        const bool asMuchText = 2 * turned.words.size() >= first.words.size() && !turned.words.empty();
+        if (!turned.error.isEmpty() || !asMuchText || sideways(turned) || turned.confidence < best) continue;
+        best = turned.confidence;
+        read = {turn, std::move(turned)};
+    }
+    return read;
 }
 
 void ReleaseTextEngines() { Pool().ReleaseIdle(); }

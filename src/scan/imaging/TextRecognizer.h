@@ -23,6 +23,9 @@ struct RecognizedWord {
 // The words of a page in reading order.
 struct RecognizedText {
     std::vector<RecognizedWord> words;
+    double confidence = 0;      // the engine's mean, 0 to 100
+    int longerWords = 0;        // of three characters or more
+    int sidewaysWords = 0;      // of those, the ones taller than wide: their lines run up or down the page
     QString error;  // why the page could not be read; the page itself is still written
 };
 
@@ -41,6 +44,21 @@ PageOrientation DetectOrientation(const QImage& page, const TextLanguages& langu
 // The least confidence at which a page is turned upright: below it, a page is
 // left as it was scanned.
 constexpr double kUprightConfidence = 5.0;
+// Below this mean confidence a page's reading is in doubt: it may be upside down.
+constexpr double kDoubtfulReading = 65.0;
+// How much surer a turned page's reading must be for the page to be turned.
+constexpr double kSurerReading = 10.0;
+
+// A page's text read the right way up. Most pages are scanned upright, and
+// are read once. A reading in doubt (few words sure, or lines running up the
+// page) asks which way up the page is, and the page turned that way is read
+// again; when detection cannot tell, every other way up is read. A page is
+// kept turned only when that reading is clearly the surer one.
+struct UprightText {
+    int quarterTurns = 0;  // clockwise, to make the page as scanned upright
+    RecognizedText text;   // of the page so turned
+};
+UprightText ReadUpright(const QImage& page, const TextLanguages& languages);
 
 // Gives back the memory of the engines no page is using.
 void ReleaseTextEngines();
