@@ -103,7 +103,8 @@ private:
     // Said before the user chooses a file or a scanner: a scan that cannot
     // be searchable should not be started.
     bool PrepareTextRecognition() {
-        const QString problem = library_.TWAIN_SetTextRecognition(1, store_.Get(kOcrLanguageValueName));
+        const QString stored = store_.Get(kOcrLanguageValueName);
+        const QString problem = library_.TWAIN_SetTextRecognition(1, stored == kNotFound ? QString() : stored);
         if (problem.isEmpty()) return true;
         ui_.ShowMessage(QStringLiteral("ERROR: Searchable PDF cannot be made.") + kCr + kCr + problem,
                         kErrorMessageTitle, MessageIcon::Critical, MessageButtons::Ok);

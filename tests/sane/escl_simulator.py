@@ -86,8 +86,9 @@ def png(width, height, mode, dpi):
 
 
 class Scanner:
-    def __init__(self, sheets, jam_at, busy, drop_at):
+    def __init__(self, sheets, jam_at, busy, drop_at, page=None):
         self.lock = threading.Lock()
+        self.page = page
         self.sheets = sheets
         self.jam_at = jam_at
         self.busy = busy
@@ -159,7 +160,7 @@ class Handler(BaseHTTPRequestHandler):
             job["left"] -= 1
             scanner.pages_sent += 1
             drop = scanner.drop_at and page_number >= scanner.drop_at
-        body = png(job["width"], job["height"], job["mode"], job["dpi"])
+        body = scanner.page or png(job["width"], job["height"], job["mode"], job["dpi"])
         if drop:
             # Headers for the whole page, half of it, then the connection is gone.
             self.send_response(200)
@@ -216,8 +217,13 @@ def main():
     parser.add_argument("--busy", action="store_true")
     parser.add_argument("--port", type=int, default=0)
     parser.add_argument("--port-file")
+    parser.add_argument("--page", help="a PNG file sent for every page, as scanned, instead of a drawn page")
     options = parser.parse_args()
-    Handler.scanner = Scanner(options.sheets, options.jam_at, options.busy, options.drop_at)
+    page = None
+    if options.page:
+        with open(options.page, "rb") as f:
+            page = f.read()
+    Handler.scanner = Scanner(options.sheets, options.jam_at, options.busy, options.drop_at, page)
     server = ThreadingHTTPServer(("127.0.0.1", options.port), Handler)
     server.daemon_threads = True
     port = server.server_address[1]

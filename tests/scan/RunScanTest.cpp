@@ -173,6 +173,51 @@ TEST_F(RunScanTest, CancelAtTheSaveDialogUsesNothingOfTheLibrary) {
     EXPECT_TRUE(ui.dialogRequests[0].filter.startsWith(".pdf (*.pdf) "));
 }
 
+// Searchable PDF: the languages are settled before any dialog; a problem with
+// them ends the scan there, said plainly.
+struct SearchableCase {
+    const char* name;
+    const char* stored;   // OcrLanguage; null: none stored
+    const char* problem;  // the library's answer
+    bool cancelAtSaveDialog;
+    friend void PrintTo(const SearchableCase& c, std::ostream* out) { *out << c.name; }
+};
+
+class SearchableTest : public RunScanTest, public ::testing::WithParamInterface<SearchableCase> {};
+
+TEST_P(SearchableTest, LanguagesAreSettledBeforeAnyDialog) {
+    const SearchableCase& c = GetParam();
+    controls.indexes[OptionId::Format] = 4;
+    if (c.stored) store.Set("OcrLanguage", c.stored);
+    library.textRecognitionProblem = c.problem;
+    library.Add(1);
+    if (c.cancelAtSaveDialog) ui.Cancel();
+    else ui.Accept(output);
+    RunScan(controls, library, store, ui);
+
+    ASSERT_FALSE(library.calls.isEmpty());
+    EXPECT_EQ(library.calls.first(), QStringLiteral("TWAIN_SetTextRecognition(1, %1)").arg(c.stored ? c.stored : ""));
+    EXPECT_EQ(library.CountCalls("TWAIN_UnloadSourceManager"), 1);  // which turns recognition off again
+    if (*c.problem) {
+        EXPECT_EQ(OnlyMessage().text, QStringLiteral("ERROR: Searchable PDF cannot be made.") + kCr + kCr + c.problem);
+        EXPECT_EQ(OnlyMessage().icon, MessageIcon::Critical);
+        EXPECT_TRUE(ui.dialogRequests.empty());
+        EXPECT_EQ(library.calls.size(), 2);
+        return;
+    }
+    ASSERT_EQ(ui.dialogRequests.size(), 1u);
+    EXPECT_TRUE(ui.dialogRequests[0].filter.startsWith(".pdf (*.pdf) "));
+    EXPECT_EQ(ui.messages.back().text, c.cancelAtSaveDialog ? "User Canceled Scan"
+                                                             : "Scanned Successfully to:" + kCr + kCr + output);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, SearchableTest,
+                         ::testing::Values(SearchableCase{"ScansInTheStoredLanguages", "deu+eng", "", false},
+                                           SearchableCase{"ScansInTheUsersOwnWhenNoneAreStored", nullptr, "", false},
+                                           SearchableCase{"CancelAtTheSaveDialog", "deu+eng", "", true},
+                                           SearchableCase{"MissingLanguageData", "deu+eng", "Install tesseract-ocr-deu.", false}),
+                         testing::NameOfCase());
+
 TEST_F(RunScanTest, CancelAtSourceSelection) {
     library.selectResult = 0;
     Scan();

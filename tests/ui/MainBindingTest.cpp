@@ -83,7 +83,9 @@ TEST_F(MainBindingTest, StoredValuesLoadByPosition) {
     Stored("PageRejectionCoverage", " 49");
     Stored("PaperSize", " 2");
     Stored("AutoContrast", " 0");
+    Stored("Format", " 4");
     Loaded();
+    EXPECT_EQ(ShownText(OptionId::Format), "Searchable PDF");
     EXPECT_EQ(ShownText(OptionId::DPI), "300");
     EXPECT_EQ(ShownText(OptionId::ScanType), "Color");
     EXPECT_EQ(ShownText(OptionId::PageRejectionCoverage), "0.05");
@@ -226,6 +228,12 @@ TEST_F(MainBindingTest, FormatChangesRunTheAvailabilityRuleAndResetsArePermanent
     EXPECT_TRUE(IsEnabled(OptionId::DuplexSetting));
     EXPECT_FALSE(IsChecked(OptionId::AllowMultiplePages));
     EXPECT_EQ(ShownText(OptionId::DuplexSetting), "Front Only");
+
+    Select(OptionId::Format, "PNG");
+    Select(OptionId::Format, "Searchable PDF");  // a PDF in every rule
+    EXPECT_EQ(StoredValue(OptionId::Format), " 4");
+    EXPECT_TRUE(IsEnabled(OptionId::AllowMultiplePages));
+    EXPECT_TRUE(IsEnabled(OptionId::DuplexSetting));
 }
 
 TEST_F(MainBindingTest, WiaDisablesAndReenablesTheMultiPageOptions) {

@@ -1,0 +1,192 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Searchable PDF: the languages chosen, the invisible text layer read back by
+// a real reader, and whole documents of pages good and bad.
+#include "scan/imaging/Enhancements.h"
+#include "scan/imaging/ImagingSession.h"
+#include "scan/imaging/PageEncoders.h"
+#include "scan/imaging/PageImage.h"
+#include "scan/imaging/PdfTextLayer.h"
+#include "scan/imaging/PdfWriter.h"
+#include "scan/imaging/TextLanguages.h"
+
+#include "../common/NamedCases.h"
+#include "../common/TempDir.h"
+#include "../common/TestPages.h"
+
+#include <QFile>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace quillon {
+namespace {
+
+using testing::RunTool;
+
+struct LanguageCase {
+    const char* name;
+    const char* stored;
+    const char* locale;
+    QStringList installed;  // language data in the folder
+    const char* codes;      // chosen, or empty when there is a problem
+    const char* problemPart;
+    friend void PrintTo(const LanguageCase& c, std::ostream* out) { *out << c.name; }
+};
+
+class TextLanguagesTest : public ::testing::TestWithParam<LanguageCase> {};
+
+TEST_P(TextLanguagesTest, ChoosesInstalledLanguagesOrSaysWhichPackageIsMissing) {
+    const LanguageCase& c = GetParam();
+    testing::TempDir data;
+    for (const QString& code : c.installed) {
+        QFile file(data.File(code + ".traineddata"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    const TextLanguages chosen = ChooseTextLanguages(c.stored, QLocale(c.locale), data.path());
+    EXPECT_EQ(chosen.codes, c.codes);
+    if (*c.problemPart) {
+        EXPECT_TRUE(chosen.problem.contains(c.problemPart)) << chosen.problem.toStdString();
+    } else {
+        EXPECT_EQ(chosen.problem, "");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, TextLanguagesTest,
+    ::testing::Values(
+        LanguageCase{"TheLocalesLanguageWhenInstalled", "", "de_DE", {"eng", "osd", "deu"}, "deu", ""},
+        LanguageCase{"EnglishWhenTheLocalesIsNot", "", "fr_FR", {"eng", "osd"}, "eng", ""},
+        LanguageCase{"TheStoredChoiceOverrides", " deu+eng ", "fr_FR", {"eng", "osd", "deu"}, "deu+eng", ""},
+        LanguageCase{"AMissingLanguageNamesItsPackage", "deu+eng", "C", {"eng", "osd"}, "",
+                     "German (deu), which is not installed. Install the package tesseract-ocr-deu"},
+        LanguageCase{"AScriptModelsPackage", "chi_sim", "C", {"eng", "osd"}, "", "tesseract-ocr-chi-sim"},
+        LanguageCase{"ALanguageThatDoesNotExist", "xyz", "C", {"eng", "osd"}, "",
+                     "\"xyz\" is no language that text recognition knows"},
+        LanguageCase{"APathIsNoLanguage", "../../etc/passwd", "C", {"eng", "osd"}, "", "not a list of language codes"},
+        LanguageCase{"OrientationDataIsNeededToo", "", "C", {"eng"}, "", "tesseract-ocr-osd"},
+        LanguageCase{"NoDataAtAll", "", "C", {}, "", "tesseract-ocr-eng"}),
+    testing::NameOfCase());
+
+// A word's box in pixels from pdftotext -bbox, which gives points.
+QRectF BoxOf(const QString& bboxHtml, const QString& word, int dpi) {
+    const QRegularExpression pattern(QStringLiteral(R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">%1</word>)re")
+                                         .arg(QRegularExpression::escape(word)));
+    const QRegularExpressionMatch m = pattern.match(bboxHtml);
+    if (!m.hasMatch()) return {};
+    const double scale = dpi / 72.0;
+    return QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()) * scale,
+                  QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()) * scale);
+}
+
+double IoU(const QRectF& a, const QRectF& b) {
+    const QRectF both = a.intersected(b);
+    const double shared = both.width() * both.height();
+    return shared / (a.width() * a.height() + b.width() * b.height() - shared);
+}
+
+TEST(TextLayerTest, WordsReadBackWithTheirCharactersAndBoxes) {
+    testing::TempDir temp;
+    const QString path = temp.File("layer.pdf");
+    const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    ASSERT_GE(fd, 0);
+    const int dpi = 150;
+    PdfWriter writer(fd, 75);
+    EncodedPage page = writer.Encode(testing::BlankPage(1275, 1650, QImage::Format_Grayscale8, dpi));
+    // One line on a common baseline (y 240): capitals, small letters, a
+    // descender, accents, a right-to-left word, the string syntax characters.
+    const std::vector<RecognizedWord> words{
+        {"Grüße", QRect(QPoint(100, 200), QPoint(259, 239)), 240, 40, false},
+        {"naïve", QRect(QPoint(280, 212), QPoint(399, 239)), 240, 40, false},
+        {"jumpy", QRect(QPoint(420, 208), QPoint(559, 251)), 240, 40, false},
+        {"שלום", QRect(QPoint(580, 205), QPoint(699, 239)), 240, 40, true},
+        {"(a\\b)", QRect(QPoint(720, 200), QPoint(839, 245)), 240, 40, false},
+    };
+    const TextLayer layer = MakeTextLayer(words, page.height, dpi);
+    page.text = EncodeFlate(layer.content);
+    page.textFonts.assign(layer.variants.begin(), layer.variants.end());
+    ASSERT_TRUE(writer.AddEncoded(page));
+    ASSERT_TRUE(writer.Finish()) << writer.error().toStdString();
+    ::close(fd);
+
+    RunTool("qpdf", {"--check", path});
+    EXPECT_TRUE(RunTool("pdffonts", {path}).contains(QRegularExpression("GlyphLessFont +CID TrueType +Identity-H +yes")));
+    // The reader marks the right-to-left word's direction around it.
+    const QString text = RunTool("pdftotext", {"-raw", path, "-"}).remove(QRegularExpression("[\u202A-\u202E]"));
+    EXPECT_EQ(text.simplified(), "Grüße naïve jumpy שלום (a\\b)");
+    const QString boxes = RunTool("pdftotext", {"-bbox", path, "-"});
+    for (const RecognizedWord& word : words) {
+        if (word.rightToLeft || word.text.contains('(')) continue;  // written out otherwise by -bbox
+        EXPECT_GT(IoU(BoxOf(boxes, word.text, dpi), QRectF(word.box)), 0.85) << word.text.toStdString();
+    }
+}
+
+// The engine itself, on pages drawn here: a page of text, the same upside
+// down, and pages with nothing to read.
+class SearchableDocumentTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        english = ChooseTextLanguages("eng", QLocale::c(), TextDataDirectory());
+        ASSERT_EQ(english.problem, "") << "the project's set-up installs the English and orientation data";
+    }
+    TextLanguages english;
+    testing::TempDir temp;
+};
+
+QImage NoisePage() {
+    QImage page(600, 800, QImage::Format_Grayscale8);
+    QRandomGenerator random(7);
+    for (int y = 0; y < page.height(); ++y)
+        for (int x = 0; x < page.width(); ++x) page.scanLine(y)[x] = static_cast<uchar>(random.bounded(256));
+    SetPageDpi(page, 300);
+    return page;
+}
+
+TEST_F(SearchableDocumentTest, PagesAreReadUprightAndPagesWithoutTextAreKeptWithoutText) {
+    const QString path = temp.File("searchable.pdf");
+    const std::vector<QImage> pages{
+        testing::TextPage(QImage::Format_Mono, 5),
+        TurnPage(testing::TextPage(QImage::Format_Grayscale8, 5), 2),  // fed upside down
+        NoisePage(),
+        testing::BlankPage(1, 1, QImage::Format_RGB888),
+        testing::BlankPage(1275, 1650, QImage::Format_Grayscale8, 150),
+    };
+    ImagingSession session;
+    session.SetTextRecognition(english);
+    ASSERT_EQ(session.BeginDocument(path), 0);
+    for (const QImage& page : pages) {
+        const ImageHandle handle = session.Adopt(page, 0);
+        ASSERT_TRUE(handle);
+        EXPECT_EQ(session.WritePage(handle), 0);
+        session.Free(handle);
+    }
+    ASSERT_EQ(session.EndDocument(), 0) << session.lastErrorText().toStdString();
+
+    RunTool("qpdf", {"--check", path});
+    EXPECT_TRUE(RunTool("pdfinfo", {path}).contains(QRegularExpression("Pages: +5\n")));
+    const auto textOf = [&](int page) {
+        return RunTool("pdftotext", {"-f", QString::number(page), "-l", QString::number(page), path, "-"}).simplified();
+    };
+    EXPECT_TRUE(textOf(1).contains("The quick brown fox jumps over the lazy dog, line 1 of the page.")) << textOf(1).toStdString();
+    EXPECT_TRUE(textOf(2).contains("The quick brown fox jumps over the lazy dog, line 5 of the page.")) << textOf(2).toStdString();
+    EXPECT_EQ(textOf(4), "");
+    EXPECT_EQ(textOf(5), "");
+}
+
+TEST_F(SearchableDocumentTest, GivingUpDuringRecognitionLeavesNoFile) {
+    const QString path = temp.File("cancelled.pdf");
+    ImagingSession session;
+    session.SetTextRecognition(english);
+    ASSERT_EQ(session.BeginDocument(path), 0);
+    const ImageHandle handle = session.Adopt(testing::TextPage(QImage::Format_Grayscale8, 20), 300);
+    ASSERT_EQ(session.WritePage(handle), 0);  // recognition now runs on a worker
+    session.Discard();
+    EXPECT_FALSE(QFile::exists(path));
+    EXPECT_EQ(QDir(temp.path()).entryList(QDir::Files | QDir::Hidden), QStringList{});
+}
+
+}  // namespace
+}  // namespace quillon
