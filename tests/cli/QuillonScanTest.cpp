@@ -94,7 +94,9 @@ TEST_P(QuillonScanRunTest, ExitsWithItsStatusSaysWhyAndNeverChangesTheStore) {
     EXPECT_EQ(Run(run.arguments), run.status) << errors.toStdString();
     EXPECT_TRUE(errors.contains(QString::fromUtf8(run.said)) || output.contains(QString::fromUtf8(run.said)))
         << errors.toStdString();
-    if (run.file) EXPECT_TRUE(QFile::exists(temp.File(run.file)));
+    if (run.file) {
+        EXPECT_TRUE(QFile::exists(temp.File(run.file)));
+    }
     for (const QString& leftover : QDir(temp.path()).entryList({"*.pdf", "*.tiff", "*.png", "*.doc", ".quillon-*"},
                                                                QDir::Files | QDir::Hidden))
         EXPECT_EQ(leftover, QString::fromUtf8(run.file ? run.file : "")) << "a file was left: " << leftover.toStdString();
@@ -111,6 +113,8 @@ INSTANTIATE_TEST_SUITE_P(
             "flat.tiff", "Scan Another Page? [y/n] n (no terminal to ask)"},
         CommandRun{"ASingleImage", {"--single", "--blank-threshold", "0", "one.png"}, 0, "one.png", "Scanned Successfully to:"},
         CommandRun{"AnExtensionOfNoFormatIsAUsageError", {"scan.doc"}, 1, nullptr, "names no format Quillon writes"},
+        CommandRun{"ASearchablePdf", {"--searchable", "--single", "found.pdf"}, 0, "found.pdf", "Scanned Successfully to:"},
+        CommandRun{"SearchableIsForPdfOnly", {"--searchable", "scan.tiff"}, 1, nullptr, "--searchable needs a .pdf OUTPUT."},
         CommandRun{"AResolutionNotInTheListIsAUsageError", {"--dpi", "250", "scan.pdf"}, 1, nullptr, "--dpi takes one of"},
         CommandRun{"AnUnknownScannerIsNoScanner", {"-d", "nosuch:0", "scan.pdf"}, 2, nullptr, "No scanner is named nosuch:0."},
         CommandRun{"AFolderThatDoesNotExistFailsAndWritesNothing", {"missing/scan.pdf"}, 3, nullptr, "does not exist"}),

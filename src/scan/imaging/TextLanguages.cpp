@@ -66,7 +66,7 @@ QString TextLanguageOfLocale(const QLocale& locale) {
 }
 
 TextLanguages ChooseTextLanguages(const QString& stored, const QLocale& locale, const QString& dataDirectory) {
-    const QString purpose = QStringLiteral("Searchable PDF");
+    const QString purpose = QStringLiteral("Reading the pages' text");
     QString codes = stored.trimmed();
     if (codes.isEmpty()) {
         const QString own = TextLanguageOfLocale(locale);
@@ -89,8 +89,8 @@ TextLanguages ChooseTextLanguages(const QString& stored, const QLocale& locale, 
         return Problem(MissingData(code, purpose));
     }
     if (!Installed(dataDirectory, kOrientationData))
-        return Problem(QStringLiteral("Searchable PDF needs the data for finding which way up a page is, which is not "
-                                      "installed. Install the package tesseract-ocr-osd."));
+        return Problem(QStringLiteral("Turning pages upright needs the data for finding which way up a page is, which "
+                                      "is not installed. Install the package tesseract-ocr-osd."));
     return {codes, dataDirectory, QString()};
 }
 

@@ -7,6 +7,7 @@
 #include <tesseract/baseapi.h>
 #include <tesseract/resultiterator.h>
 
+#include <leptonica/allheaders.h>
 #include <omp.h>
 
 #include <cmath>
@@ -84,6 +85,9 @@ public:
         // The limit belongs to each thread.
         thread_local const bool alone = (omp_set_max_active_levels(0), true);
         (void)alone;
+        // The image library the engine works with writes its doubts to the terminal.
+        static const bool quiet = (setMsgSeverity(L_SEVERITY_NONE), true);
+        (void)quiet;
         engine_ = Pool().Take(codes.toUtf8(), directory.toUtf8());
     }
     ~BorrowedEngine() {
