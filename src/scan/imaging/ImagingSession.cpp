@@ -11,7 +11,21 @@
 
 namespace quillon {
 
+namespace {
+// Pages under way for each worker while pages are read for their text.
+constexpr int kReadingPagesPerWorker = 3;
+}  // namespace
+
 ImagingSession::ImagingSession() : pipeline_(std::make_unique<PagePipeline>()) {}
+
+// Reading a page's text takes seconds, and some pages far longer than others:
+// while a long page is read, the pages after it wait for their place in the
+// file, and with room for only one more the other workers would stand idle.
+void ImagingSession::SetTextRecognition(TextLanguages languages) {
+    text_ = std::move(languages);
+    const int workers = pipeline_->workers();
+    pipeline_->SetCapacity(text_.codes.isEmpty() ? workers + 1 : kReadingPagesPerWorker * workers + 1);
+}
 
 ImagingSession::~ImagingSession() { pipeline_.reset(); }
 

@@ -37,7 +37,7 @@ public:
     void SetEnhancements(bool contrast, bool crop, bool deskew);
     // PDF files begun from now on are searchable, their text read in these
     // languages; no codes: plain PDF files.
-    void SetTextRecognition(TextLanguages languages) { text_ = std::move(languages); }
+    void SetTextRecognition(TextLanguages languages);
     const TextLanguages& textRecognition() const { return text_; }
 
     // Before a device reads a page: waits until the pages under way leave

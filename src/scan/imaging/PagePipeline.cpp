@@ -42,6 +42,11 @@ PagePipeline::PagePipeline(int workers, int capacity)
     for (int i = 0; i < count; ++i) workers_.emplace_back([this] { Work(); });
 }
 
+void PagePipeline::SetCapacity(int pages) {
+    capacity_ = std::max(1, pages);
+    changed_.notify_all();
+}
+
 PagePipeline::~PagePipeline() {
     Clear();
     {

@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QString>
 
+#include <atomic>
 #include <condition_variable>
 #include <cstdint>
 #include <deque>
@@ -45,7 +46,11 @@ public:
     PagePipeline(const PagePipeline&) = delete;
     PagePipeline& operator=(const PagePipeline&) = delete;
 
-    int capacity() const { return capacity_; }
+    int capacity() const { return capacity_.load(); }
+    int workers() const { return static_cast<int>(workers_.size()); }
+    // A new bound, for pages that take long to encode and longer for some
+    // than for others: room for more of them keeps every worker busy.
+    void SetCapacity(int pages);
     // The most pages that were busy at once since the pipeline was made.
     int peakBusy() const;
 
@@ -98,7 +103,7 @@ private:
     PagePointer Find(std::uint64_t id) const;
     int Busy() const;
 
-    const int capacity_;
+    std::atomic<int> capacity_;
     mutable std::mutex mutex_;
     std::condition_variable workAvailable_;
     std::condition_variable changed_;  // a page prepared or placed, a place freed

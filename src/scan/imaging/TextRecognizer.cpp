@@ -208,9 +208,10 @@ UprightText ReadUpright(const QImage& page, const TextLanguages& languages) {
     // way up is read, which costs little on a page with little text.
     const PageOrientation orientation = DetectOrientation(page, languages);
     if (orientation.confidence >= kUprightConfidence && orientation.quarterTurns == 0) return read;
-    const std::vector<int> turns = orientation.confidence >= kUprightConfidence
-                                       ? std::vector<int>{orientation.quarterTurns}
-                                       : std::vector<int>{1, 2, 3};
+    // Lines running up the page mean a quarter turn; else only upside down is left.
+    const std::vector<int> turns = orientation.confidence >= kUprightConfidence ? std::vector<int>{orientation.quarterTurns}
+                                   : sideways(first)                            ? std::vector<int>{1, 3}
+                                                                                : std::vector<int>{2};
     // A sideways reading is no reading at all, however sure the engine is of its letters.
     double best = sideways(first) ? 0 : first.confidence + kSurerReading;
     for (const int turn : turns) {

@@ -52,8 +52,9 @@ constexpr double kSurerReading = 10.0;
 // A page's text read the right way up. Most pages are scanned upright, and
 // are read once. A reading in doubt (few words sure, or lines running up the
 // page) asks which way up the page is, and the page turned that way is read
-// again; when detection cannot tell, every other way up is read. A page is
-// kept turned only when that reading is clearly the surer one.
+// again; when detection cannot tell, the page is read upside down, or, when
+// its lines ran up the page, turned either way. A page is kept turned only
+// when that reading is clearly the surer one.
 struct UprightText {
     int quarterTurns = 0;  // clockwise, to make the page as scanned upright
     RecognizedText text;   // of the page so turned

@@ -21,6 +21,7 @@
 #include <cmath>
 
 #include <malloc.h>
+#include <pthread.h>
 #include <unistd.h>
 
 namespace quillon {
@@ -116,6 +117,15 @@ bool SaneLibrary::EnsureInitialised() {
     // those buffers in the arenas: it is fixed here instead.
     static const bool mappingFixed = mallopt(M_MMAP_THRESHOLD, kMallocMappingThreshold) == 1;
     (void)mappingFixed;
+    // The same cancel, the first in the process, has glibc load its unwinder
+    // under the dynamic loader's lock, which a cancelled thread can take with
+    // it. A thread that ends by unwinding once, here, loads it beforehand.
+    static const bool unwinderLoaded = [] {
+        pthread_t thread{};
+        if (pthread_create(&thread, nullptr, [](void*) -> void* { pthread_exit(nullptr); }, nullptr) != 0) return false;
+        return pthread_join(thread, nullptr) == 0;
+    }();
+    (void)unwinderLoaded;
     SANE_Int version = 0;
     const SANE_Status status = sane_init(&version, nullptr);
     if (status != SANE_STATUS_GOOD) {
