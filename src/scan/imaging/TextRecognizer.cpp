@@ -33,9 +33,12 @@ struct Engine {
 // engines are kept for the next page; each is used by one thread at a time.
 class EnginePool {
 public:
+    ~EnginePool() { ReleaseIdle(); }
+
     std::unique_ptr<Engine> Take(const QByteArray& codes, const QByteArray& directory) {
         {
             const std::lock_guard lock(mutex_);
+            ++lent_;
             for (auto it = idle_.begin(); it != idle_.end(); ++it) {
                 if ((*it)->codes != codes || (*it)->directory != directory) continue;
                 std::unique_ptr<Engine> engine = std::move(*it);
@@ -46,8 +49,11 @@ public:
         auto engine = std::make_unique<Engine>(Engine{codes, directory, std::make_unique<tesseract::TessBaseAPI>()});
         const bool orientation = codes == kOrientationData;
         if (engine->api->Init(directory.constData(), codes.constData(),
-                              orientation ? tesseract::OEM_TESSERACT_ONLY : tesseract::OEM_LSTM_ONLY) != 0)
+                              orientation ? tesseract::OEM_TESSERACT_ONLY : tesseract::OEM_LSTM_ONLY) != 0) {
+            const std::lock_guard lock(mutex_);
+            --lent_;
             return nullptr;
+        }
         engine->api->SetVariable("debug_file", "/dev/null");  // no warnings on the terminal
         // Columns, headings and captions: the layout is found, as the engine's own program does.
         if (!orientation) engine->api->SetPageSegMode(tesseract::PSM_AUTO);
@@ -57,17 +63,21 @@ public:
     void Give(std::unique_ptr<Engine> engine) {
         engine->api->Clear();
         const std::lock_guard lock(mutex_);
+        --lent_;
         idle_.push_back(std::move(engine));
     }
 
+    // The engines keep their dictionaries in a cache of their own, shared by
+    // all: it goes once no engine is left.
     void ReleaseIdle() {
-        std::vector<std::unique_ptr<Engine>> released;
         const std::lock_guard lock(mutex_);
-        released.swap(idle_);
+        idle_.clear();
+        if (lent_ == 0) tesseract::TessBaseAPI::ClearPersistentCache();
     }
 
 private:
     std::mutex mutex_;
+    int lent_ = 0;
     std::vector<std::unique_ptr<Engine>> idle_;
 };
 
