@@ -3,6 +3,7 @@
 #include "scan/sane/SaneLibrary.h"
 #include "settings/SqliteRegistryBackend.h"
 #include "settings/RegistryStore.h"
+#include "support/EndProcess.h"
 #include "support/ErrorReport.h"
 #include "ui/Main.h"
 #include "ui/QtScannerDialogs.h"
@@ -12,7 +13,9 @@
 #include <QCommandLineParser>
 #include <QIcon>
 
-int main(int argc, char** argv) {
+namespace {
+
+int RunWindow(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillon"));
     QApplication::setApplicationVersion(QStringLiteral(QUILLON_VERSION));
@@ -46,3 +49,7 @@ int main(int argc, char** argv) {
     window.show();
     return app.exec();
 }
+
+}  // namespace
+
+int main(int argc, char** argv) { quillon::EndProcess(RunWindow(argc, argv)); }

@@ -4,6 +4,7 @@
 #include "cli/StoredOptionControls.h"
 #include "cli/Terminal.h"
 #include "scan/RunScan.h"
+#include "support/EndProcess.h"
 #include "scan/ScannerErrors.h"
 #include "scan/sane/SaneLibrary.h"
 #include "settings/OverlayRegistryBackend.h"
@@ -28,9 +29,7 @@ int ListDevices(quillon::SaneLibrary& library) {
     return devices.isEmpty() ? kNoScanner : kWritten;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int RunCommand(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("quillon-scan"));
     QCoreApplication::setApplicationVersion(QStringLiteral(QUILLON_VERSION));
@@ -69,3 +68,7 @@ int main(int argc, char** argv) {
     if (library.TWAIN_LastCompletedFile() == QFileInfo(command.output).absoluteFilePath()) return kWritten;
     return kFailed;
 }
+
+}  // namespace
+
+int main(int argc, char** argv) { quillon::EndProcess(RunCommand(argc, argv)); }

@@ -2,7 +2,12 @@
 // Tests run with real widgets on Qt's offscreen platform.
 #include <QApplication>
 
+#include "support/EndProcess.h"
+
 #include <gtest/gtest.h>
+#ifdef __SANITIZE_ADDRESS__
+#include <sanitizer/lsan_interface.h>
+#endif
 
 #ifdef QUILLON_SANE_TEST_BACKEND
 #include <dlfcn.h>
@@ -19,7 +24,15 @@ int main(int argc, char** argv) {
     for (const char* backend : {QUILLON_SANE_TEST_BACKEND, QUILLON_SANE_AIRSCAN_BACKEND})
         dlopen(backend, RTLD_NOW | RTLD_NODELETE);
 #endif
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    int status = 0;
+    {
+        QApplication app(argc, argv);
+        ::testing::InitGoogleTest(&argc, argv);
+        status = RUN_ALL_TESTS();
+    }
+#ifdef __SANITIZE_ADDRESS__
+    // The leak check would otherwise run at exit, which EndProcess leaves out.
+    if (__lsan_do_recoverable_leak_check() != 0 && status == 0) status = 1;
+#endif
+    quillon::EndProcess(status);
 }

@@ -82,6 +82,9 @@ private:
 };
 
 EnginePool& Pool() {
+    // The engines' cache is made first, so that at exit it outlives the pool.
+    static const bool cacheFirst = (tesseract::TessBaseAPI::ClearPersistentCache(), true);
+    (void)cacheFirst;
     static EnginePool pool;
     return pool;
 }
