@@ -8,6 +8,7 @@
 #include "scan/imaging/PdfTextLayer.h"
 #include "scan/imaging/PdfWriter.h"
 #include "scan/imaging/TextLanguages.h"
+#include "scan/imaging/TextRecognizer.h"
 
 #include "../common/NamedCases.h"
 #include "../common/TempDir.h"
@@ -174,6 +175,13 @@ TEST_F(SearchableDocumentTest, PagesAreReadUprightAndPagesWithoutTextAreKeptWith
     EXPECT_TRUE(textOf(2).contains("The quick brown fox jumps over the lazy dog, line 5 of the page.")) << textOf(2).toStdString();
     EXPECT_EQ(textOf(4), "");
     EXPECT_EQ(textOf(5), "");
+}
+
+TEST_F(SearchableDocumentTest, AReadingAskedToStopGivesNoWordsAndSaysSo) {
+    const std::atomic<bool> stop{true};
+    const RecognizedText text = RecognizeText(testing::TextPage(QImage::Format_Grayscale8, 20), english, &stop);
+    EXPECT_TRUE(text.words.empty());
+    EXPECT_NE(text.error, "");
 }
 
 TEST_F(SearchableDocumentTest, GivingUpDuringRecognitionLeavesNoFile) {

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QString>
 
+#include <atomic>
 #include <memory>
 #include <vector>
 
@@ -50,8 +51,11 @@ public:
     virtual bool Finish() = 0;
     int pageCount() const { return pageCount_; }
     const QString& error() const { return error_; }
+    // The document is given up: encodes under way end as soon as they can.
+    void Stop() { stopped_ = true; }
 
 protected:
+    std::atomic<bool> stopped_{false};
     // A page for a document: black and white as G4, grey and colour as JPEG
     // at the quality, or kept as the page when jpegQuality is 0.
     static EncodedPage EncodeDocumentPage(const QImage& page, int jpegQuality);

@@ -290,10 +290,16 @@ void PagePipeline::Abandon() {
     std::unique_lock lock(mutex_);
     tasks_.erase(std::remove_if(tasks_.begin(), tasks_.end(), [](const Task& task) { return task.forDocument; }),
                  tasks_.end());
-    for (const auto& [id, page] : pages_)
-        if (page->written && !page->placed) page->abandoned = true;
+    bool givenUp = false;
+    for (const auto& [id, page] : pages_) {
+        if (!page->written || page->placed) continue;
+        page->abandoned = true;
+        givenUp = true;
+    }
     order_.clear();
-    // Work under way may still be using the writer.
+    // Work under way may still be using the writer: a page's text can take
+    // seconds to read, so it is asked to end early.
+    if (givenUp && writer_) writer_->Stop();
     changed_.wait(lock, [&] { return running_ == 0; });
     std::vector<PagePointer> settled;
     for (const auto& [id, page] : pages_) settled.push_back(page);

@@ -69,8 +69,8 @@ int PdfWriter::BeginObject() {
 EncodedPage PdfWriter::Encode(const QImage& page) const {
     if (text_.codes.isEmpty()) return EncodeDocumentPage(page, quality_);
     // A page whose text cannot be read is still written, as an image only.
-    UprightText read = ReadUpright(page, text_);
-    if (!read.text.error.isEmpty()) qWarning().noquote() << read.text.error;
+    UprightText read = ReadUpright(page, text_, &stopped_);
+    if (!read.text.error.isEmpty() && !stopped_) qWarning().noquote() << read.text.error;
     EncodedPage encoded = EncodeDocumentPage(TurnPage(page, read.quarterTurns), quality_);
     if (!encoded.error.isEmpty()) return encoded;
     const RecognizedText& text = read.text;

@@ -5,6 +5,7 @@
 #include "scan/imaging/PageEncoders.h"
 
 #include <tesseract/baseapi.h>
+#include <tesseract/ocrclass.h>
 #include <tesseract/resultiterator.h>
 
 #include <leptonica/allheaders.h>
@@ -142,7 +143,7 @@ bool Readable(const QImage& page) {
 
 }  // namespace
 
-RecognizedText RecognizeText(const QImage& page, const TextLanguages& languages) {
+RecognizedText RecognizeText(const QImage& page, const TextLanguages& languages, const std::atomic<bool>* stop) {
     RecognizedText result;
     if (!Readable(page)) return result;
     BorrowedEngine engine(languages.codes, languages.dataDirectory);
@@ -151,7 +152,10 @@ RecognizedText RecognizeText(const QImage& page, const TextLanguages& languages)
         return result;
     }
     SetPage(*engine.operator->(), page);
-    if (engine->Recognize(nullptr) != 0) {
+    tesseract::ETEXT_DESC monitor;
+    monitor.cancel = [](void* flag, int) { return flag && static_cast<const std::atomic<bool>*>(flag)->load(); };
+    monitor.cancel_this = const_cast<std::atomic<bool>*>(stop);
+    if (engine->Recognize(&monitor) != 0 || (stop && stop->load())) {
         result.error = QStringLiteral("The text of a page could not be recognised.");
         return result;
     }
@@ -211,12 +215,12 @@ PageOrientation DetectOrientation(const QImage& page, const TextLanguages& langu
     return {((360 - degrees) % 360) / 90, confidence};
 }
 
-UprightText ReadUpright(const QImage& page, const TextLanguages& languages) {
-    UprightText read{0, RecognizeText(page, languages)};
+UprightText ReadUpright(const QImage& page, const TextLanguages& languages, const std::atomic<bool>* stop) {
+    UprightText read{0, RecognizeText(page, languages, stop)};
     const RecognizedText& first = read.text;
     const auto sideways = [](const RecognizedText& text) { return 2 * text.sidewaysWords > text.longerWords; };
     const bool doubtful = !first.words.empty() && (first.confidence < kDoubtfulReading || sideways(first));
-    if (!doubtful) return read;
+    if (!doubtful || !first.error.isEmpty()) return read;
     // Detection needs a good deal of text; without a sure answer every other
     // way up is read, which costs little on a page with little text.
     const PageOrientation orientation = DetectOrientation(page, languages);
@@ -228,7 +232,7 @@ UprightText ReadUpright(const QImage& page, const TextLanguages& languages) {
     // A sideways reading is no reading at all, however sure the engine is of its letters.
     double best = sideways(first) ? 0 : first.confidence + kSurerReading;
     for (const int turn : turns) {
-        RecognizedText turned = RecognizeText(TurnPage(page, turn), languages);
+        RecognizedText turned = RecognizeText(TurnPage(page, turn), languages, stop);
         const bool asMuchText = 2 * turned.words.size() >= first.words.size() && !turned.words.empty();
         if (!turned.error.isEmpty() || !asMuchText || sideways(turned) || turned.confidence < best) continue;
         best = turned.confidence;

@@ -7,6 +7,7 @@
 #include <QRect>
 #include <QString>
 
+#include <atomic>
 #include <vector>
 
 namespace quillon {
@@ -31,7 +32,9 @@ struct RecognizedText {
 
 // Reads the text of a page (Mono, Grayscale8 or RGB888, with its resolution).
 // Safe on any thread: engines are loaded once and lent to one thread at a time.
-RecognizedText RecognizeText(const QImage& page, const TextLanguages& languages);
+// Ends early, with an error, once *stop is true.
+RecognizedText RecognizeText(const QImage& page, const TextLanguages& languages,
+                             const std::atomic<bool>* stop = nullptr);
 
 // Which way up a page was scanned: the quarter turns clockwise that make it
 // upright, and how sure the engine is of that (0 when it could not tell).
@@ -59,7 +62,7 @@ struct UprightText {
     int quarterTurns = 0;  // clockwise, to make the page as scanned upright
     RecognizedText text;   // of the page so turned
 };
-UprightText ReadUpright(const QImage& page, const TextLanguages& languages);
+UprightText ReadUpright(const QImage& page, const TextLanguages& languages, const std::atomic<bool>* stop = nullptr);
 
 // Gives back the memory of the engines no page is using.
 void ReleaseTextEngines();
