@@ -104,32 +104,52 @@ private:
     std::thread thread_;
 };
 
-TEST(PagePipelineTest, ASlowEncoderHoldsTheReaderWithinTheBoundAndPagesArePlacedInOrder) {
+// The bound: as made (one page more than the two workers), widened, and
+// widened with a byte budget that large pages exceed.
+struct BoundCase {
+    const char* name;
+    int capacity;        // 0: as made
+    int budgetInPages;   // 0: no budget
+    int bound;
+    friend void PrintTo(const BoundCase& c, std::ostream* out) { *out << c.name; }
+};
+
+class PagePipelineBoundTest : public ::testing::TestWithParam<BoundCase> {};
+
+TEST_P(PagePipelineBoundTest, ASlowEncoderHoldsTheReaderWithinTheBoundAndPagesArePlacedInOrder) {
     constexpr int kPages = 50;
+    const BoundCase& c = GetParam();
     GatedWriter writer;
     PagePipeline pipeline(2);
     ASSERT_EQ(pipeline.capacity(), 3);
+    if (c.capacity > 0) pipeline.SetCapacity(c.capacity, c.budgetInPages * NumberedPage(0).sizeInBytes());
     pipeline.SetWriter(&writer);
     {
         Reader reader(pipeline, kPages);
         // Nothing is encoded yet: the reader fills the pipeline and must stop there.
-        reader.WaitUntilAdopted(pipeline.capacity());
+        reader.WaitUntilAdopted(c.bound);
         // Then one page is let through at a time; a page stays under way
         // until it is placed, so the reader is never more than the bound ahead.
         for (int encoded = 1; encoded <= kPages; ++encoded) {
             const int adopted = reader.adopted();  // read first: both only grow
             const int placed = writer.placedCount();
-            EXPECT_LE(adopted, placed + pipeline.capacity()) << "with " << placed << " pages placed";
+            EXPECT_LE(adopted, placed + c.bound) << "with " << placed << " pages placed";
             writer.Open(1);
             writer.WaitUntilEncoded(encoded);
         }
     }
     EXPECT_TRUE(pipeline.Drain());
-    EXPECT_EQ(pipeline.peakBusy(), pipeline.capacity());
+    EXPECT_EQ(pipeline.peakBusy(), c.bound);
     std::vector<int> expected(kPages);
     for (int i = 0; i < kPages; ++i) expected[i] = i;
     EXPECT_EQ(writer.placed(), expected);
 }
+
+INSTANTIATE_TEST_SUITE_P(Bounds, PagePipelineBoundTest,
+                         ::testing::Values(BoundCase{"AsMade", 0, 0, 3}, BoundCase{"Widened", 7, 0, 7},
+                                           BoundCase{"WidenedWithinABudgetOfFivePages", 7, 5, 5},
+                                           BoundCase{"WidenedButLargePagesKeepTheFirstBound", 7, 2, 3}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(PagePipelineTest, APageThatFailsIsReportedAtTheNextWriteAndAtTheEndAndNothingAfterItIsPlaced) {
     GatedWriter writer;

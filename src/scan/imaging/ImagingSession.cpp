@@ -12,8 +12,10 @@
 namespace quillon {
 
 namespace {
-// Pages under way for each worker while pages are read for their text.
+// Pages under way for each worker while pages are read for their text, as
+// long as their pixels stay within the budget (large colour pages are fewer).
 constexpr int kReadingPagesPerWorker = 3;
+constexpr qint64 kReadingPagesBudget = qint64{256} << 20;
 }  // namespace
 
 ImagingSession::ImagingSession() : pipeline_(std::make_unique<PagePipeline>()) {}
@@ -24,7 +26,8 @@ ImagingSession::ImagingSession() : pipeline_(std::make_unique<PagePipeline>()) {
 void ImagingSession::SetTextRecognition(TextLanguages languages) {
     text_ = std::move(languages);
     const int workers = pipeline_->workers();
-    pipeline_->SetCapacity(text_.codes.isEmpty() ? workers + 1 : kReadingPagesPerWorker * workers + 1);
+    if (text_.codes.isEmpty()) pipeline_->SetCapacity(workers + 1);
+    else pipeline_->SetCapacity(kReadingPagesPerWorker * workers + 1, kReadingPagesBudget);
 }
 
 ImagingSession::~ImagingSession() { pipeline_.reset(); }

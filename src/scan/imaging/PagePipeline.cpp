@@ -23,6 +23,7 @@ int WorkersFor(int asked) {
 struct PagePipeline::Page {
     std::uint64_t id = 0;
     QImage image;
+    qint64 bytes = 0;  // of its pixels as adopted, counted against the budget until it is placed
     InkMeasurement ink;
     bool prepared = false;
     bool released = false;   // the owner let it go
@@ -42,8 +43,12 @@ PagePipeline::PagePipeline(int workers, int capacity)
     for (int i = 0; i < count; ++i) workers_.emplace_back([this] { Work(); });
 }
 
-void PagePipeline::SetCapacity(int pages) {
-    capacity_ = std::max(1, pages);
+void PagePipeline::SetCapacity(int pages, qint64 byteBudget) {
+    {
+        std::lock_guard lock(mutex_);
+        capacity_ = std::max(1, pages);
+        byteBudget_ = byteBudget;
+    }
     changed_.notify_all();
 }
 
@@ -94,6 +99,12 @@ int PagePipeline::Busy() const {
     return busy;
 }
 
+qint64 PagePipeline::BusyBytes() const {
+    qint64 bytes = 0;
+    for (const auto& [id, page] : pages_) bytes += page->Busy() ? page->bytes : 0;
+    return bytes;
+}
+
 int PagePipeline::peakBusy() const {
     std::lock_guard lock(mutex_);
     return peakBusy_;
@@ -103,7 +114,9 @@ bool PagePipeline::WaitForRoom(const std::function<bool()>& stopped) {
     std::unique_lock lock(mutex_);
     for (;;) {
         if (stopped()) return false;
-        if (Busy() < capacity_) {
+        const int busy = Busy();
+        if (busy < capacity_ && (busy <= static_cast<int>(workers_.size()) || byteBudget_ <= 0 ||
+                                 BusyBytes() < byteBudget_)) {
             ++kept_;
             peakBusy_ = std::max(peakBusy_, Busy());
             return true;
@@ -125,6 +138,7 @@ std::uint64_t PagePipeline::Adopt(QImage image, PagePreparation preparation) {
     kept_ = std::max(0, kept_ - 1);
     auto page = std::make_shared<Page>();
     page->id = nextId_++;
+    page->bytes = image.sizeInBytes();
     page->image = std::move(image);
     pages_.emplace(page->id, page);
     peakBusy_ = std::max(peakBusy_, Busy());

@@ -49,8 +49,10 @@ public:
     int capacity() const { return capacity_.load(); }
     int workers() const { return static_cast<int>(workers_.size()); }
     // A new bound, for pages that take long to encode and longer for some
-    // than for others: room for more of them keeps every worker busy.
-    void SetCapacity(int pages);
+    // than for others: room for more of them keeps every worker busy. Room
+    // beyond one page more than the workers is given only while the pixels
+    // the busy pages came with stay under the byte budget (0: no budget).
+    void SetCapacity(int pages, qint64 byteBudget = 0);
     // The most pages that were busy at once since the pipeline was made.
     int peakBusy() const;
 
@@ -102,8 +104,10 @@ private:
     void Settle(const PagePointer& page);
     PagePointer Find(std::uint64_t id) const;
     int Busy() const;
+    qint64 BusyBytes() const;  // the pixels the busy pages came with
 
     std::atomic<int> capacity_;
+    qint64 byteBudget_ = 0;
     mutable std::mutex mutex_;
     std::condition_variable workAvailable_;
     std::condition_variable changed_;  // a page prepared or placed, a place freed
