@@ -44,8 +44,9 @@ struct PageOrientation {
 };
 PageOrientation DetectOrientation(const QImage& page, const TextLanguages& languages);
 
-// The least confidence at which a page is turned upright: below it, a page is
-// left as it was scanned.
+// The least confidence at which orientation detection is trusted (measured on
+// real scans: from here up it never turned a page wrongly); below it, the
+// page's other ways up are read and compared instead.
 constexpr double kUprightConfidence = 5.0;
 // Below this mean confidence a page's reading is in doubt: it may be upside down.
 constexpr double kDoubtfulReading = 65.0;
