@@ -38,10 +38,11 @@ QString Described(const QString& code) {
     return QStringLiteral("%1 (%2)").arg(QLocale::languageToString(language), code);
 }
 
-QString MissingData(const QString& code, const QString& purpose) {
+// The folder looked in is named: TESSDATA_PREFIX may point away from the packages' data.
+QString MissingData(const QString& code, const QString& purpose, const QString& directory) {
     return QStringLiteral("%1 needs the language data for %2, which is not installed. Install the package %3, "
-                          "or choose other languages.")
-        .arg(purpose, Described(code), PackageOf(code));
+                          "or choose other languages. (Looked in %4.)")
+        .arg(purpose, Described(code), PackageOf(code), directory.isEmpty() ? QStringLiteral("no folder") : directory);
 }
 
 TextLanguages Problem(const QString& sentence) { return {QString(), QString(), sentence}; }
@@ -50,7 +51,12 @@ TextLanguages Problem(const QString& sentence) { return {QString(), QString(), s
 
 QString TextDataDirectory() {
     const QString prefix = qEnvironmentVariable("TESSDATA_PREFIX");
-    if (!prefix.isEmpty()) return QDir::cleanPath(prefix);
+    if (!prefix.isEmpty()) {
+        // Older engines took the folder above the data; both are found.
+        const QString below = QDir::cleanPath(prefix + QStringLiteral("/tessdata"));
+        const bool dataBelow = QDir(below).exists() && QDir(prefix).entryList({"*.traineddata"}, QDir::Files).isEmpty();
+        return dataBelow ? below : QDir::cleanPath(prefix);
+    }
     for (const char* directory : kDataDirectories)
         if (QFileInfo(QString::fromLatin1(directory)).isDir()) return QString::fromLatin1(directory);
     return {};
@@ -86,11 +92,12 @@ TextLanguages ChooseTextLanguages(const QString& stored, const QLocale& locale, 
             return Problem(QStringLiteral("\"%1\" is no language that text recognition knows. Choose language codes "
                                           "such as \"eng\" or \"deu+eng\".")
                                .arg(code));
-        return Problem(MissingData(code, purpose));
+        return Problem(MissingData(code, purpose, dataDirectory));
     }
     if (!Installed(dataDirectory, kOrientationData))
         return Problem(QStringLiteral("Turning pages upright needs the data for finding which way up a page is, which "
-                                      "is not installed. Install the package tesseract-ocr-osd."));
+                                      "is not installed. Install the package tesseract-ocr-osd. (Looked in %1.)")
+                           .arg(dataDirectory));
     return {codes, dataDirectory, QString()};
 }
 

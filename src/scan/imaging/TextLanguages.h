@@ -15,7 +15,8 @@ struct TextLanguages {
 };
 
 // The folder holding the installed language data: TESSDATA_PREFIX when it is
-// set, else the first of the usual places that holds any; empty when none does.
+// set (or its tessdata folder, as older engines had it), else the first of the
+// usual places that exists; empty when none does.
 QString TextDataDirectory();
 
 // The engine's code for a locale's language ("deu" for German), or empty when
