@@ -18,6 +18,7 @@ import re
 import struct
 import sys
 import threading
+import time
 import zlib
 from http.server import BaseHTTPRequestHandler, ThreadingHTTPServer
 
@@ -86,9 +87,10 @@ def png(width, height, mode, dpi):
 
 
 class Scanner:
-    def __init__(self, sheets, jam_at, busy, drop_at, page=None):
+    def __init__(self, sheets, jam_at, busy, drop_at, page=None, pace=0.0):
         self.lock = threading.Lock()
         self.page = page
+        self.pace = pace
         self.sheets = sheets
         self.jam_at = jam_at
         self.busy = busy
@@ -161,6 +163,8 @@ class Handler(BaseHTTPRequestHandler):
             scanner.pages_sent += 1
             drop = scanner.drop_at and page_number >= scanner.drop_at
         body = scanner.page or png(job["width"], job["height"], job["mode"], job["dpi"])
+        if scanner.pace:
+            time.sleep(scanner.pace)  # a real scanner's mechanism, for benchmarks
         if drop:
             # Headers for the whole page, half of it, then the connection is gone.
             self.send_response(200)
@@ -218,12 +222,13 @@ def main():
     parser.add_argument("--port", type=int, default=0)
     parser.add_argument("--port-file")
     parser.add_argument("--page", help="a PNG file sent for every page, as scanned, instead of a drawn page")
+    parser.add_argument("--pace", type=float, default=0.0, help="seconds each page takes to scan (benchmarks)")
     options = parser.parse_args()
     page = None
     if options.page:
         with open(options.page, "rb") as f:
             page = f.read()
-    Handler.scanner = Scanner(options.sheets, options.jam_at, options.busy, options.drop_at, page)
+    Handler.scanner = Scanner(options.sheets, options.jam_at, options.busy, options.drop_at, page, options.pace)
     server = ThreadingHTTPServer(("127.0.0.1", options.port), Handler)
     server.daemon_threads = True
     port = server.server_address[1]
