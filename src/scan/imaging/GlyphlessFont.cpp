@@ -114,9 +114,10 @@ QByteArray GlyphlessFontProgram() {
         while (power * 2 <= count) power *= 2, ++log2;
         Table directory;
         directory.U32(0x00010000).U16s({count, power * 16, log2, count * 16 - power * 16});
-        std::uint32_t offset = 12 + 16 * static_cast<std::uint32_t>(count);
+        std::uint32_t offset = 12 + 16 * static_cast<std::uint32_t>(count), head = 0;
         QByteArray body;
         for (const auto& [tag, bytes] : tables) {
+            if (tag == "head") head = offset;
             directory.U32(qFromBigEndian<std::uint32_t>(tag.constData()))
                 .U32(Checksum(bytes))
                 .U32(offset)
@@ -128,18 +129,16 @@ QByteArray GlyphlessFontProgram() {
         }
         QByteArray font = directory.bytes() + body;
         // head's adjustment makes the whole font sum to the format's constant.
-        const qsizetype head = directory.bytes().size() + [&] {
-            qsizetype at = 0;
-            for (const auto& [tag, bytes] : tables) {
-                if (tag == "head") break;
-                at += (bytes.size() + 3) / 4 * 4;
-            }
-            return at;
-        }();
         qToBigEndian<std::uint32_t>(0xB1B0AFBA - Checksum(font), font.data() + head + 8);
         return font;
     }();
     return program;
+}
+
+QByteArray GlyphlessCodeToGlyphMap() {
+    QByteArray glyphs(2 * 0x10000, '\0');
+    for (qsizetype code = 1; code < 0x10000; ++code) glyphs[2 * code + 1] = 1;
+    return glyphs;
 }
 
 }  // namespace quillon

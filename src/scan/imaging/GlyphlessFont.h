@@ -11,6 +11,8 @@ namespace quillon {
 // draw nothing, every one half an em wide and a whole em tall, so the text a
 // word's box is fitted with can be selected and searched but never seen.
 QByteArray GlyphlessFontProgram();
+// The CID-to-glyph map: every code but 0 draws the blank glyph.
+QByteArray GlyphlessCodeToGlyphMap();
 
 constexpr int kGlyphlessAdvance = 500;    // in thousandths of the font size
 constexpr int kGlyphlessAscent = 1000;

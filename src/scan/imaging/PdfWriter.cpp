@@ -73,33 +73,29 @@ EncodedPage PdfWriter::Encode(const QImage& page) const {
     if (!read.text.error.isEmpty() && !stopped_) qWarning().noquote() << read.text.error;
     EncodedPage encoded = EncodeDocumentPage(TurnPage(page, read.quarterTurns), quality_);
     if (!encoded.error.isEmpty()) return encoded;
-    const RecognizedText& text = read.text;
-    const TextLayer layer = MakeTextLayer(text.words, encoded.height, encoded.dpi);
+    const TextLayer layer = MakeTextLayer(read.text.words, encoded.height, encoded.dpi);
     if (layer.content.isEmpty()) return encoded;
     encoded.text = EncodeFlate(layer.content);
     encoded.textFonts.assign(layer.variants.begin(), layer.variants.end());
     return encoded;
 }
 
+int PdfWriter::FlateStreamObject(const QByteArray& compressed, const QByteArray& keys) {
+    const int object = BeginObject();
+    Write("<< /Length " + QByteArray::number(compressed.size()) + keys + " /Filter /FlateDecode >>\nstream\n" +
+          compressed + "\nendstream\nendobj\n");
+    return object;
+}
+
 // A variant of the glyph-less font, written when a page first uses it.
 int PdfWriter::FontObject(int variant) {
     const auto known = fontObjects_.find(variant);
     if (known != fontObjects_.end()) return known->second;
-    const auto stream = [this](const QByteArray& bytes, const QByteArray& keys) {
-        const QByteArray compressed = EncodeFlate(bytes);
-        const int object = BeginObject();
-        Write("<< /Length " + QByteArray::number(compressed.size()) + keys + " /Filter /FlateDecode >>\nstream\n" +
-              compressed + "\nendstream\nendobj\n");
-        return object;
-    };
     if (fontProgram_ == 0) {
         const QByteArray program = GlyphlessFontProgram();
-        fontProgram_ = stream(program, " /Length1 " + QByteArray::number(program.size()));
-        toUnicode_ = stream(IdentityToUnicodeMap(), {});
-        // Every code but 0 draws the blank glyph.
-        QByteArray glyphs(2 * 0x10000, '\0');
-        for (qsizetype code = 1; code < 0x10000; ++code) glyphs[2 * code + 1] = 1;
-        codeToGlyph_ = stream(glyphs, {});
+        fontProgram_ = FlateStreamObject(EncodeFlate(program), " /Length1 " + QByteArray::number(program.size()));
+        toUnicode_ = FlateStreamObject(EncodeFlate(IdentityToUnicodeMap()));
+        codeToGlyph_ = FlateStreamObject(EncodeFlate(GlyphlessCodeToGlyphMap()));
     }
     const GlyphlessVariant metrics = GlyphlessVariantAt(variant);
     const QByteArray ascent = QByteArray::number(metrics.ascent), descent = QByteArray::number(metrics.descent);
@@ -153,9 +149,7 @@ bool PdfWriter::AddEncoded(EncodedPage page) {
         for (const int variant : page.textFonts)
             fonts += " /F" + QByteArray::number(variant) + ' ' + QByteArray::number(FontObject(variant)) + " 0 R";
         fonts = " /Font <<" + fonts + " >>";
-        const int text = BeginObject();
-        Write("<< /Length " + QByteArray::number(page.text.size()) + " /Filter /FlateDecode >>\nstream\n" + page.text +
-              "\nendstream\nendobj\n");
+        const int text = FlateStreamObject(page.text);
         contentList = "[" + contentList + " " + QByteArray::number(text) + " 0 R]";
     }
 

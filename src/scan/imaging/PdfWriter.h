@@ -32,6 +32,7 @@ private:
     int BeginObject();
     bool Write(const QByteArray& bytes);
     bool Flush();
+    int FlateStreamObject(const QByteArray& compressed, const QByteArray& keys = {});
     int FontObject(int variant);
 
     int fd_;

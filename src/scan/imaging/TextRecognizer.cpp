@@ -3,6 +3,7 @@
 
 #include "scan/imaging/Enhancements.h"
 #include "scan/imaging/PageEncoders.h"
+#include "scan/imaging/PageImage.h"
 
 #include <tesseract/baseapi.h>
 #include <tesseract/ocrclass.h>
@@ -21,7 +22,6 @@ namespace quillon {
 namespace {
 
 constexpr const char* kOrientationData = "osd";
-constexpr double kInchesPerMeter = 0.0254;
 // Below this many pixels a side, there is nothing an engine could read.
 constexpr int kSmallestReadableSide = 8;
 
@@ -116,8 +116,6 @@ private:
     std::unique_ptr<Engine> engine_;
 };
 
-int DpiOf(const QImage& page) { return static_cast<int>(std::lround(page.dotsPerMeterX() * kInchesPerMeter)); }
-
 // The engine copies the page; black and white goes in with 1 as white.
 void SetPage(tesseract::TessBaseAPI& api, const QImage& page) {
     if (page.format() == QImage::Format_Mono) {
@@ -134,7 +132,7 @@ void SetPage(tesseract::TessBaseAPI& api, const QImage& page) {
         api.SetImage(page.constBits(), page.width(), page.height(), bytesPerPixel,
                      static_cast<int>(page.bytesPerLine()));
     }
-    api.SetSourceResolution(std::max(DpiOf(page), 70));
+    api.SetSourceResolution(std::max(PageDpi(page), 70));
 }
 
 bool Readable(const QImage& page) {
@@ -164,7 +162,7 @@ RecognizedText RecognizeText(const QImage& page, const TextLanguages& languages,
     if (!words) return result;
 
     std::size_t paragraphStart = 0;
-    int paragraphSize = 1, lineBaseline = 0, lineTop = 0;
+    int paragraphSize = 1, lineTop = 0;
     const auto endParagraph = [&] {
         for (std::size_t i = paragraphStart; i < result.words.size(); ++i) result.words[i].size = paragraphSize;
         paragraphStart = result.words.size();
@@ -183,11 +181,10 @@ RecognizedText RecognizeText(const QImage& page, const TextLanguages& languages,
         if (word.text.isEmpty() || !words->BoundingBox(tesseract::RIL_WORD, &left, &top, &right, &bottom)) continue;
         word.box = QRect(QPoint(left, top), QPoint(right - 1, bottom - 1));
         int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-        lineBaseline = bottom;
+        word.baseline = bottom;
         if (words->Baseline(tesseract::RIL_TEXTLINE, &x1, &y1, &x2, &y2))
-            lineBaseline = x2 == x1 ? y1 : static_cast<int>(std::lround(y1 + double(y2 - y1) * (left - x1) / (x2 - x1)));
-        word.baseline = lineBaseline;
-        paragraphSize = std::max(paragraphSize, lineBaseline - std::min(lineTop, top));
+            word.baseline = x2 == x1 ? y1 : static_cast<int>(std::lround(y1 + double(y2 - y1) * (left - x1) / (x2 - x1)));
+        paragraphSize = std::max(paragraphSize, word.baseline - std::min(lineTop, top));
         word.rightToLeft = words->WordDirection() == tesseract::DIR_RIGHT_TO_LEFT;
         // A word of a few letters is wider than tall, unless its line runs up or down the page.
         if (word.text.size() >= 3) {
@@ -221,8 +218,8 @@ UprightText ReadUpright(const QImage& page, const TextLanguages& languages, cons
     const auto sideways = [](const RecognizedText& text) { return 2 * text.sidewaysWords > text.longerWords; };
     const bool doubtful = !first.words.empty() && (first.confidence < kDoubtfulReading || sideways(first));
     if (!doubtful || !first.error.isEmpty()) return read;
-    // Detection needs a good deal of text; without a sure answer every other
-    // way up is read, which costs little on a page with little text.
+    // Detection needs a good deal of text; without a sure answer the likely
+    // other ways up are read, which costs little on a page with little text.
     const PageOrientation orientation = DetectOrientation(page, languages);
     if (orientation.confidence >= kUprightConfidence && orientation.quarterTurns == 0) return read;
     // Lines running up the page mean a quarter turn; else only upside down is left.
