@@ -16,6 +16,7 @@
 // sides load it again every 10 pages.
 //
 //   sane_feeder_bench [--pages 10,100,300] [--modes bw,grey,colour] [--no-png] [--quillon-only]
+#include "HeadlessDialogs.h"
 #include "scan/sane/SaneLibrary.h"
 
 #include <QCoreApplication>
@@ -39,13 +40,6 @@ namespace {
 constexpr int kSheetsInFeeder = 10;
 constexpr double kBlankThreshold = 0.01;  // a page with less than 1 % ink is blank, as the window offers
 
-struct HeadlessDialogs : ScannerDialogs {
-    int ChooseScanner(const QList<ScannerChoice>& scanners, int) override { return scanners.isEmpty() ? -1 : 0; }
-    void RunTransfer(int, TransferTask& task) override {
-        std::thread worker([&] { task.Run(); });
-        worker.join();
-    }
-};
 
 struct Mode {
     const char* name;

@@ -7,6 +7,7 @@
 //   - the command line a user would pick: scanimage, img2pdf, then ocrmypdf.
 //
 // searchable_scan_bench [--page FILE] [--sheets N] [--pace SECONDS]
+#include "HeadlessDialogs.h"
 #include "ChildProcess.h"
 #include "scan/imaging/TextLanguages.h"
 #include "scan/sane/SaneLibrary.h"
@@ -27,13 +28,6 @@ using namespace quillon;
 
 namespace {
 
-struct HeadlessDialogs : ScannerDialogs {
-    int ChooseScanner(const QList<ScannerChoice>& scanners, int) override { return scanners.isEmpty() ? -1 : 0; }
-    void RunTransfer(int, TransferTask& task) override {
-        std::thread worker([&] { task.Run(); });
-        worker.join();
-    }
-};
 
 // The job's calls for one feeder batch in grey at 300 dpi; 0 pages when it failed.
 int ScanBatch(const QString& folder, const QString& output, bool searchable) {

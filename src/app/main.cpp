@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "scan/RunScan.h"
+#include "ui/BackgroundScan.h"
 #include "scan/sane/SaneLibrary.h"
 #include "settings/SqliteRegistryBackend.h"
 #include "settings/RegistryStore.h"
@@ -39,7 +39,10 @@ int RunWindow(int argc, char** argv) {
     quillon::Main window(store, ui);
     ui.SetOwnerWindow(&window);
     scannerDialogs.SetOwnerWindow(&window);
-    window.SetScanHandler([&] { quillon::RunScan(window, scanner, store, ui); });
+    // The scan runs beside the window, which keeps drawing and answering.
+    quillon::BackgroundScan scan(window, scanner, store, ui);
+    scannerDialogs.SetScanProgress(&scan.progress());
+    window.SetScanHandler([&] { scan.Start(); });
     try {
         window.Load();
     } catch (...) {
@@ -47,7 +50,9 @@ int RunWindow(int argc, char** argv) {
         quillon::ReportCurrentFailure(ui);
     }
     window.show();
-    return app.exec();
+    const int status = app.exec();
+    scan.Close();  // a scan under way when the window closed is cancelled first
+    return status;
 }
 
 }  // namespace

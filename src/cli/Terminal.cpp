@@ -4,11 +4,14 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include <chrono>
 #include <csignal>
 #include <cstdio>
+#include <mutex>
 #include <thread>
+#include <utility>
 
+#include <fcntl.h>
+#include <poll.h>
 #include <unistd.h>
 
 namespace quillon {
@@ -17,33 +20,94 @@ std::atomic<bool> gInterrupted{false};
 
 namespace {
 
-void OnInterrupt(int) { gInterrupted = true; }
-
 bool OnTerminal() { return ::isatty(STDIN_FILENO) && ::isatty(STDERR_FILENO); }
 
 // Message texts break lines with CR.
 QString Lines(const QString& text) { return QString(text).replace(QLatin1Char('\r'), QLatin1Char('\n')).replace("\n\n", "\n"); }
 
+int gWakePipe[2] = {-1, -1};
+
+void OnInterrupt(int) {
+    gInterrupted = true;
+    const char byte = 1;
+    [[maybe_unused]] const ssize_t written = ::write(gWakePipe[1], &byte, 1);  // async-signal-safe
+}
+
+// The step under way, which an interrupt cancels, and its progress shown on
+// a terminal. The watcher wakes on an interrupt at once; its timeout only
+// refreshes the progress line, no step waits for it.
+class StepWatcher {
+public:
+    static StepWatcher& Instance() {
+        static StepWatcher* watcher = new StepWatcher;  // lives as long as the process
+        return *watcher;
+    }
+    void Begin(TransferTask* task, int pageNumber) {
+        const std::lock_guard lock(mutex_);
+        task_ = task;
+        page_ = pageNumber;
+        if (gInterrupted) task_->Cancel();
+    }
+    void End() {
+        const std::lock_guard lock(mutex_);
+        task_ = nullptr;
+    }
+
+private:
+    StepWatcher() {
+        std::thread([this] { Watch(); }).detach();
+    }
+    void Watch() {
+        const bool showProgress = ::isatty(STDERR_FILENO);
+        for (;;) {
+            pollfd wake{gWakePipe[0], POLLIN, 0};
+            const int ready = ::poll(&wake, 1, showProgress ? 200 : -1);
+            if (ready > 0) {
+                char bytes[16];
+                [[maybe_unused]] const ssize_t read = ::read(gWakePipe[0], bytes, sizeof bytes);
+            }
+            const std::lock_guard lock(mutex_);
+            if (!task_) continue;
+            if (gInterrupted) task_->Cancel();
+            const double progress = task_->Progress();
+            if (showProgress && page_ > 0 && progress >= 0)
+                std::fprintf(stderr, "\rScanning page %d: %3d %%", page_, int(progress * 100));
+        }
+    }
+
+    std::mutex mutex_;
+    TransferTask* task_ = nullptr;
+    int page_ = 0;
+};
+
+void RunWatched(TransferTask& task, int pageNumber) {
+    StepWatcher::Instance().Begin(&task, pageNumber);
+    task.Run();
+    StepWatcher::Instance().End();
+}
+
 }  // namespace
 
 void InstallInterruptHandler() {
+    if (gWakePipe[0] < 0 && ::pipe2(gWakePipe, O_CLOEXEC | O_NONBLOCK) != 0) gWakePipe[0] = gWakePipe[1] = -1;
     struct sigaction action {};
     action.sa_handler = OnInterrupt;
     sigemptyset(&action.sa_mask);
     action.sa_flags = 0;  // no restart: a question waiting on the terminal ends at once
     sigaction(SIGINT, &action, nullptr);
     sigaction(SIGTERM, &action, nullptr);
+    StepWatcher::Instance();
 }
 
 TerminalUserInterface::TerminalUserInterface(QString output, bool quiet, bool feederOnly)
     : output_(std::move(output)), quiet_(quiet), feederOnly_(feederOnly) {}
 
-MessageAnswer TerminalUserInterface::ShowMessage(const QString& text, const QString& title, MessageIcon,
+MessageAnswer TerminalUserInterface::ShowMessage(const QString& text, const QString&, MessageIcon icon,
                                                  MessageButtons buttons) {
-    if (title == QLatin1String("Quillon Successful")) succeeded_ = true;
     const bool question = buttons != MessageButtons::Ok;
     if (!question) {
-        if (!(quiet_ && succeeded_)) std::fprintf(stderr, "%s\n", qPrintable(Lines(text)));
+        if (quiet_ && icon == MessageIcon::Information) withheld_.append(Lines(text));
+        else std::fprintf(stderr, "%s\n", qPrintable(Lines(text)));
         return MessageAnswer::Ok;
     }
     if (gInterrupted) return MessageAnswer::Cancel;
@@ -68,6 +132,10 @@ MessageAnswer TerminalUserInterface::ShowMessage(const QString& text, const QStr
     return gInterrupted || withCancel ? MessageAnswer::Cancel : MessageAnswer::No;
 }
 
+void TerminalUserInterface::SayWithheldMessages() {
+    for (const QString& text : std::exchange(withheld_, {})) std::fprintf(stderr, "%s\n", qPrintable(text));
+}
+
 FileDialogResult TerminalUserInterface::RunFileDialog(const FileDialogRequest&) {
     return {true, QFileInfo(output_).absoluteFilePath(), 0};
 }
@@ -76,38 +144,19 @@ QString TerminalUserInterface::DesktopFolder() { return QDir::homePath(); }
 
 int TerminalScannerDialogs::ChooseScanner(const QList<ScannerChoice>& scanners, int preselected) {
     if (scanners.isEmpty()) {
-        noScanner_ = true;
         std::fprintf(stderr, "No scanner was found.\n");
         return -1;
     }
-    if (device_.isEmpty()) return preselected >= 0 ? preselected : 0;
-    for (int i = 0; i < scanners.size(); ++i)
-        if (scanners[i].deviceName == device_) return i;
-    noScanner_ = true;
-    std::fprintf(stderr, "No scanner is named %s. quillon-scan --list-devices lists them.\n", qPrintable(device_));
-    return -1;
+    return preselected >= 0 ? preselected : 0;
 }
 
 void TerminalScannerDialogs::RunTransfer(int pageNumber, TransferTask& task) {
-    std::atomic<bool> done{false};
-    std::thread worker([&] {
-        task.Run();
-        done = true;
-    });
     const bool showBytes = !quiet_ && ::isatty(STDERR_FILENO);
     if (!quiet_) std::fprintf(stderr, "Scanning page %d%s", pageNumber, showBytes ? "" : "\n");
-    bool cancelled = false;
-    while (!done) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        if (gInterrupted && !cancelled) {
-            task.Cancel();
-            cancelled = true;
-        }
-        const double progress = task.Progress();
-        if (showBytes && progress >= 0) std::fprintf(stderr, "\rScanning page %d: %3d %%", pageNumber, int(progress * 100));
-    }
-    worker.join();
+    RunWatched(task, showBytes ? pageNumber : 0);
     if (showBytes) std::fprintf(stderr, "\n");
 }
+
+void TerminalScannerDialogs::RunStep(const QString&, TransferTask& task) { RunWatched(task, 0); }
 
 }  // namespace quillon

@@ -8,8 +8,9 @@
 
 namespace quillon {
 
-// Ctrl-C: the handler only raises this flag; a page being read is cancelled
-// and every question is answered Cancel.
+// Ctrl-C: the handler raises this flag and wakes a watcher thread, which
+// cancels the step under way (a page, or a scanner that does not answer);
+// every question after it is answered Cancel.
 extern std::atomic<bool> gInterrupted;
 void InstallInterruptHandler();
 
@@ -26,30 +27,30 @@ public:
     void OpenWebAddress(const QString&) override {}
     QString DesktopFolder() override;
 
-    bool succeeded() const { return succeeded_; }
+    // Quiet, the information boxes are held back until the outcome is known:
+    // they are said only when the scan did not succeed.
+    void SayWithheldMessages();
 
 private:
     QString output_;
     bool quiet_;
     bool feederOnly_;
-    bool succeeded_ = false;
+    QStringList withheld_;
 };
 
 // The scanner library's dialogs without a window: the scanner is the one
-// named, or the one chosen last; a page's progress goes to standard error.
+// chosen last; a page's progress goes to standard error.
 class TerminalScannerDialogs : public ScannerDialogs {
 public:
-    TerminalScannerDialogs(QString device, bool quiet) : device_(std::move(device)), quiet_(quiet) {}
+    explicit TerminalScannerDialogs(bool quiet) : quiet_(quiet) {}
 
     int ChooseScanner(const QList<ScannerChoice>& scanners, int preselected) override;
+    // Steps run on the calling thread; an interrupt cancels them from the watcher.
     void RunTransfer(int pageNumber, TransferTask& task) override;
-
-    bool noScanner() const { return noScanner_; }
+    void RunStep(const QString& caption, TransferTask& task) override;
 
 private:
-    QString device_;
     bool quiet_;
-    bool noScanner_ = false;
 };
 
 }  // namespace quillon

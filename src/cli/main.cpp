@@ -18,7 +18,20 @@
 
 namespace {
 
-constexpr int kWritten = 0, kUsage = 1, kNoScanner = 2, kFailed = 3, kInterrupted = 130;
+constexpr int kWritten = 0, kUsage = 1, kNoScanner = 2, kFailed = 3, kPartlySaved = 4, kInterrupted = 130;
+
+// The exit status says how the job ended; a script decides by it.
+int ExitStatusOf(const quillon::ScanOutcome& outcome) {
+    using Kind = quillon::ScanOutcome::Kind;
+    switch (outcome.kind) {
+        case Kind::Written: return kWritten;
+        case Kind::NoScanner: return kNoScanner;
+        case Kind::FailedAfterPages: return kPartlySaved;
+        case Kind::Cancelled:
+        case Kind::Failed: break;
+    }
+    return kFailed;
+}
 
 int ListDevices(quillon::SaneLibrary& library) {
     const QList<quillon::ScannerChoice> devices = library.Devices();
@@ -44,9 +57,11 @@ int RunCommand(int argc, char** argv) {
     if (command.version) return std::printf("quillon-scan %s\n", QUILLON_VERSION), kWritten;
 
     quillon::InstallInterruptHandler();
-    quillon::TerminalScannerDialogs dialogs(command.device, command.quiet);
+    quillon::TerminalScannerDialogs dialogs(command.quiet);
     quillon::SaneLibrary library(dialogs);
     if (command.listDevices) return ListDevices(library);
+    // A scanner named is opened by that name, as SANE takes it, without a search.
+    if (!command.device.isEmpty()) library.UseDevice(command.device);
 
     // The user's settings, read but never changed: the job's own writes stay in memory.
     quillon::SqliteRegistryBackend stored(quillon::SqliteRegistryBackend::DefaultDatabasePath());
@@ -55,18 +70,13 @@ int RunCommand(int argc, char** argv) {
     quillon::StoredOptionControls controls(store, command.overrides, command.texts);
     quillon::TerminalUserInterface ui(command.output, command.quiet,
                                       command.source == quillon::SourceChoice::Feeder);
-    quillon::RunScan(controls, library, store, ui);
-
+    const quillon::ScanOutcome outcome = quillon::RunScan(controls, library, store, ui);
+    if (outcome.kind != quillon::ScanOutcome::Kind::Written) ui.SayWithheldMessages();
+    if (outcome.kind == quillon::ScanOutcome::Kind::NoScanner && !command.device.isEmpty())
+        std::fprintf(stderr, "No scanner is named %s. quillon-scan --list-devices lists them.\n",
+                     qPrintable(command.device));
     if (quillon::gInterrupted) return kInterrupted;
-    if (ui.succeeded()) return kWritten;
-    if (dialogs.noScanner()) return kNoScanner;
-    const int error = library.TWAIN_LastErrorCode();
-    if (error == quillon::kScannerErrorDeviceGone || error == quillon::kScannerErrorNoSource ||
-        error == quillon::kScannerErrorAccessDenied)
-        return kNoScanner;
-    // A batch that failed midway still wrote the pages before the failure.
-    if (library.TWAIN_LastCompletedFile() == QFileInfo(command.output).absoluteFilePath()) return kWritten;
-    return kFailed;
+    return ExitStatusOf(outcome);
 }
 
 }  // namespace

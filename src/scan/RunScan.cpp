@@ -46,13 +46,15 @@ public:
     ScanRun(OptionControls& controls, ScannerLibrary& library, const RegistryStore& store, UserInterface& ui)
         : controls_(controls), library_(library), store_(store), ui_(ui) {}
 
-    void Run() {
+    ScanOutcome Run() {
         try {
             RunSteps();
         } catch (...) {
             ReportCurrentFailure(ui_);
             Unload();
+            outcome_ = Outcome(ScanOutcome::Kind::Failed);
         }
+        return outcome_;
     }
 
 private:
@@ -67,12 +69,19 @@ private:
         if (job_.outputPath.isEmpty()) {
             Inform(QStringLiteral("User Canceled Scan"));
             if (job_.searchable) Unload();  // the library was told to read text
+            outcome_ = Outcome(ScanOutcome::Kind::Cancelled);
             return;  // nothing else of the library has been used yet
         }
 
-        if (library_.TWAIN_SelectImageSource(0) == 0) return CanceledEnd();
+        if (library_.TWAIN_SelectImageSource(0) == 0) {
+            const bool none = library_.TWAIN_LastErrorCode() == kScannerErrorNoSource;
+            CanceledEnd();
+            if (none) outcome_ = Outcome(ScanOutcome::Kind::NoScanner);
+            return;
+        }
         const bool opened = library_.TWAIN_OpenDefaultSource() != 0;
         job_.sourceName = library_.TWAIN_GetSourceName().left(255);
+        sourceOpened_ = opened;
         if (opened) {
             WarnAboutWia();
             ApplyOptions();
@@ -192,6 +201,7 @@ private:
             const int error = library_.TWAIN_LastErrorCode();
             if (error != kScannerErrorNone && error != kScannerErrorCancelled) return Next::EndOfJobChecks;
             Unload();
+            if (error == kScannerErrorCancelled) outcome_ = Outcome(ScanOutcome::Kind::Cancelled);
             return Next::Ended;
         }
         library_.TWAIN_CloseSource();
@@ -247,8 +257,10 @@ private:
         if (library_.TWAIN_LastErrorCode() != 0) {
             const int code = library_.TWAIN_LastErrorCode();
             const QString text = library_.TWAIN_LastErrorTextVB();
-            return ScanningErrorEnd(QStringLiteral("TWAIN Error #") + QString::number(code) + QLatin1Char(' ') + text +
-                                    PagesSavedBeforeTheError());
+            const QString saved = PagesSavedBeforeTheError();
+            ScanningErrorEnd(QStringLiteral("TWAIN Error #") + QString::number(code) + QLatin1Char(' ') + text + saved);
+            outcome_ = OutcomeOfError(code, !saved.isEmpty());
+            return;
         }
         if (!PathExists(job_.outputPath, false))
             return ScanningErrorEnd(QStringLiteral("Could not locate file: ") + job_.outputPath);
@@ -256,9 +268,26 @@ private:
         if (library_.TWAIN_LastCompletedFile() != job_.outputPath)
             return ScanningErrorEnd(QStringLiteral("Nothing was saved to: ") + job_.outputPath + kCr +
                                     QStringLiteral("The file that was already there has not been changed."));
+        const QString note = library_.TWAIN_LastCompletedFileNote();
         Unload();
-        ui_.ShowMessage(QStringLiteral("Scanned Successfully to:") + kCr + kCr + job_.outputPath,
+        outcome_ = {ScanOutcome::Kind::Written, job_.allowMultiplePages && !job_.wia ? pagesWritten_ : 1,
+                    job_.outputPath};
+        ui_.ShowMessage(QStringLiteral("Scanned Successfully to:") + kCr + kCr + job_.outputPath +
+                            (note.isEmpty() ? QString() : kCr + kCr + note),
                         QStringLiteral("Quillon Successful"), MessageIcon::Information, MessageButtons::Ok);
+    }
+
+    ScanOutcome Outcome(ScanOutcome::Kind kind) const { return {kind, 0, {}}; }
+
+    // What an error left after acquisition means for the caller.
+    ScanOutcome OutcomeOfError(int code, bool pagesSaved) const {
+        if (!sourceOpened_ && (code == kScannerErrorDeviceGone || code == kScannerErrorNoSource ||
+                               code == kScannerErrorAccessDenied || code == kScannerErrorBusy))
+            return Outcome(ScanOutcome::Kind::NoScanner);
+        if (code == kScannerErrorCancelled)
+            return {ScanOutcome::Kind::Cancelled, pagesSaved ? pagesWritten_ : 0, pagesSaved ? job_.outputPath : QString()};
+        if (pagesSaved) return {ScanOutcome::Kind::FailedAfterPages, pagesWritten_, job_.outputPath};
+        return Outcome(ScanOutcome::Kind::Failed);
     }
 
     // A batch that fails midway still keeps the pages before the failure in the
@@ -283,6 +312,7 @@ private:
     void CanceledEnd() {
         Inform(QStringLiteral("Canceled Scan"));
         FailureEnd();
+        outcome_ = Outcome(ScanOutcome::Kind::Cancelled);
     }
 
     void FailureEnd() { Unload(); }
@@ -299,7 +329,9 @@ private:
     UserInterface& ui_;
     ScanJob job_;
     int pagesWritten_ = 0;  // into the multi-page file
+    bool sourceOpened_ = false;
     bool unloaded_ = false;
+    ScanOutcome outcome_;  // failed, until the job ends otherwise
 };
 
 }  // namespace
@@ -311,8 +343,8 @@ bool IsHpSourceName(const QString& sourceName) {
     return false;
 }
 
-void RunScan(OptionControls& controls, ScannerLibrary& library, const RegistryStore& store, UserInterface& ui) {
-    ScanRun(controls, library, store, ui).Run();
+ScanOutcome RunScan(OptionControls& controls, ScannerLibrary& library, const RegistryStore& store, UserInterface& ui) {
+    return ScanRun(controls, library, store, ui).Run();
 }
 
 }  // namespace quillon

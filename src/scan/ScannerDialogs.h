@@ -11,15 +11,19 @@ struct ScannerChoice {
     QString label;       // "vendor model"
 };
 
-// One page's transfer, run on a worker thread while its progress is shown.
+// One step of a scan that may keep the scanner or the file busy for a while
+// (a page's transfer, starting a page, opening the scanner, finishing the
+// document), run while its progress is shown with Cancel.
 class TransferTask {
 public:
     virtual ~TransferTask() = default;
     virtual void Run() = 0;
-    // 0..1, or -1 while the page's size is not known.
+    // 0..1, or -1 while the size of the work is not known.
     virtual double Progress() const = 0;
-    // Asks the transfer to stop; called from the showing thread.
+    // Asks the step to stop; called from another thread than Run's.
     virtual void Cancel() = 0;
+    // What is under way now, when the step says more than its caption.
+    virtual QString Caption() const { return {}; }
 };
 
 // The scanner library's own dialogs.
@@ -29,9 +33,11 @@ public:
     // The chosen scanner's index, or -1 when cancelled. With no scanner at all,
     // says so plainly and gives -1.
     virtual int ChooseScanner(const QList<ScannerChoice>& scanners, int preselected) = 0;
-    // Runs the task on a worker thread while a modal dialog shows the page
-    // number and progress with Cancel; returns when the task has ended.
+    // Runs the task while a modal dialog shows the page number and progress
+    // with Cancel; returns when the task has ended.
     virtual void RunTransfer(int pageNumber, TransferTask& task) = 0;
+    // Any other step, shown the same way with its caption.
+    virtual void RunStep(const QString& caption, TransferTask& task) = 0;
 };
 
 }  // namespace quillon

@@ -87,6 +87,9 @@ public:
     // the source manager was loaded; empty when none did. A file that merely
     // exists at a path is no proof that this scan wrote it.
     virtual QString TWAIN_LastCompletedFile() = 0;
+    // A plain sentence on what in that file is not as asked (pages saved
+    // without their text, say); empty when it is whole.
+    virtual QString TWAIN_LastCompletedFileNote() = 0;
 };
 
 }  // namespace quillon

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/QtScannerDialogs.h"
 
+#include "ui/OnWindowThread.h"
+#include "ui/ScanProgress.h"
+
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QEventLoop>
@@ -9,6 +12,7 @@
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QThread>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -18,6 +22,11 @@
 namespace quillon {
 
 int QtScannerDialogs::ChooseScanner(const QList<ScannerChoice>& scanners, int preselected) {
+    return OnWindowThread(owner_, [&] { return ChooseOnWindowThread(scanners, preselected); });
+}
+
+int QtScannerDialogs::ChooseOnWindowThread(const QList<ScannerChoice>& scanners, int preselected) {
+    if (progress_) progress_->Hide();
     if (scanners.isEmpty()) {
         QMessageBox::information(owner_, QStringLiteral("Select Scanner"),
                                  QStringLiteral("No scanner was found. Check that it is connected and switched on, "
@@ -44,8 +53,25 @@ int QtScannerDialogs::ChooseScanner(const QList<ScannerChoice>& scanners, int pr
 }
 
 void QtScannerDialogs::RunTransfer(int pageNumber, TransferTask& task) {
-    QProgressDialog progress(QStringLiteral("Scanning page %1...").arg(pageNumber), QStringLiteral("Cancel"), 0, 100,
-                             owner_);
+    Run(QStringLiteral("Scanning page %1...").arg(pageNumber), task, true);
+}
+
+void QtScannerDialogs::RunStep(const QString& caption, TransferTask& task) { Run(caption, task, false); }
+
+void QtScannerDialogs::Run(const QString& caption, TransferTask& task, bool page) {
+    if (!progress_ || !owner_ || QThread::currentThread() == owner_->thread()) {
+        // Only a page is worth a dialog of its own; other steps run as they are.
+        if (page) RunUnderOwnDialog(caption, task);
+        else task.Run();
+        return;
+    }
+    OnWindowThread(owner_, [&] { progress_->Begin(caption, &task, page); });
+    task.Run();
+    OnWindowThread(owner_, [&] { progress_->End(); });
+}
+
+void QtScannerDialogs::RunUnderOwnDialog(const QString& caption, TransferTask& task) {
+    QProgressDialog progress(caption, QStringLiteral("Cancel"), 0, 100, owner_);
     progress.setWindowTitle(QStringLiteral("Quillon"));
     progress.setWindowModality(Qt::ApplicationModal);
     progress.setMinimumDuration(0);

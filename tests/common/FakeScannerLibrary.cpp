@@ -56,6 +56,7 @@ int FakeScannerLibrary::TWAIN_SelectImageSource(WindowHandle owner) {
         lastCompleted_.clear();
     }
     loaded_ = true;
+    if (selectResult == 0) lastError_ = selectError;
     return selectResult;
 }
 
@@ -271,6 +272,11 @@ QString FakeScannerLibrary::TWAIN_LastErrorTextVB() {
 QString FakeScannerLibrary::TWAIN_LastCompletedFile() {
     Record("TWAIN_LastCompletedFile()");
     return lastCompleted_;
+}
+
+QString FakeScannerLibrary::TWAIN_LastCompletedFileNote() {
+    Record("TWAIN_LastCompletedFileNote()");
+    return completedFileNote;
 }
 
 }  // namespace quillon::testing

@@ -26,6 +26,7 @@ class FakeScannerLibrary : public ScannerLibrary {
 public:
     // The script.
     int selectResult = 1;
+    int selectError = 0;                  // last error when SelectImageSource gives 0
     int openResult = 1;
     QString sourceName = QStringLiteral("Fake Scanner");
     std::deque<int> duplexSupportAnswers;  // then 0
@@ -39,6 +40,7 @@ public:
     int beginResult = 0;
     int beginError = 0;                   // last error set when BeginMultipageFile fails
     QString textRecognitionProblem;       // the answer to SetTextRecognition(1, ...)
+    QString completedFileNote;            // the answer to LastCompletedFileNote
     // The call (by its operation name) that throws a failure, and on which occurrence.
     QString throwOn;
     int throwOnOccurrence = 1;
@@ -88,6 +90,7 @@ public:
     int TWAIN_LastErrorCode() override;
     QString TWAIN_LastErrorTextVB() override;
     QString TWAIN_LastCompletedFile() override;
+    QString TWAIN_LastCompletedFileNote() override;
 
     int CountCalls(const QString& prefix) const;
     int ImagesHeld() const { return static_cast<int>(images_.size()); }

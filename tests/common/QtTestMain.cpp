@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Tests run with real widgets on Qt's offscreen platform.
 #include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
 
 #include "support/EndProcess.h"
 
@@ -25,11 +27,18 @@ int main(int argc, char** argv) {
         dlopen(backend, RTLD_NOW | RTLD_NODELETE);
 #endif
     int status = 0;
+    // Every temporary file and folder of the run, the programs it starts
+    // included, goes into one folder that is removed at the end: the process
+    // ends without running destructors of statics (EndProcess), which would
+    // otherwise leave the folders they hold behind.
+    QTemporaryDir scratch(QDir::tempPath() + QStringLiteral("/quillon_tests-XXXXXX"));
+    if (scratch.isValid()) qputenv("TMPDIR", QFile::encodeName(scratch.path()));
     {
         QApplication app(argc, argv);
         ::testing::InitGoogleTest(&argc, argv);
         status = RUN_ALL_TESTS();
     }
+    scratch.remove();
 #ifdef __SANITIZE_ADDRESS__
     // The leak check would otherwise run at exit, which EndProcess leaves out.
     if (__lsan_do_recoverable_leak_check() != 0 && status == 0) status = 1;

@@ -19,6 +19,9 @@ public:
     std::function<void(int pageNumber)> beforePage;
     // Runs on the calling thread while the page is being transferred.
     std::function<void(int pageNumber, TransferTask& task)> duringPage;
+    // Runs on the calling thread while any other step runs on a worker; without
+    // it, a step runs on the calling thread.
+    std::function<void(const QString& caption, TransferTask& task)> duringStep;
     int pagesShown = 0;
 
     int ChooseScanner(const QList<ScannerChoice>& scanners, int preselected) override {
@@ -32,6 +35,13 @@ public:
         if (beforePage) beforePage(pageNumber);
         std::thread worker([&] { task.Run(); });
         if (duringPage) duringPage(pageNumber, task);
+        worker.join();
+    }
+
+    void RunStep(const QString& caption, TransferTask& task) override {
+        if (!duringStep) return task.Run();
+        std::thread worker([&] { task.Run(); });
+        duringStep(caption, task);
         worker.join();
     }
 

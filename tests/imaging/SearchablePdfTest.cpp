@@ -113,7 +113,7 @@ TEST(TextLayerTest, WordsReadBackWithTheirCharactersAndBoxes) {
     ASSERT_TRUE(writer.Finish()) << writer.error().toStdString();
     ::close(fd);
 
-    RunTool("qpdf", {"--check", path});
+    EXPECT_TRUE(RunTool("qpdf", {"--check", path}).contains("No syntax or stream encoding errors found"));
     EXPECT_TRUE(RunTool("pdffonts", {path}).contains(QRegularExpression("GlyphLessFont +CID TrueType +Identity-H +yes")));
     // The reader marks the right-to-left word's direction around it.
     const QString text = RunTool("pdftotext", {"-raw", path, "-"}).remove(QRegularExpression("[\u202A-\u202E]"));
@@ -154,6 +154,8 @@ TEST_F(SearchableDocumentTest, PagesAreReadUprightAndPagesWithoutTextAreKeptWith
         NoisePage(),
         testing::BlankPage(1, 1, QImage::Format_RGB888),
         testing::BlankPage(1275, 1650, QImage::Format_Grayscale8, 150),
+        TurnPage(testing::TextPage(QImage::Format_Grayscale8, 5), 1),  // fed sideways, either way
+        TurnPage(testing::TextPage(QImage::Format_Grayscale8, 5), 3),
     };
     ImagingSession session;
     session.SetTextRecognition(english);
@@ -166,8 +168,8 @@ TEST_F(SearchableDocumentTest, PagesAreReadUprightAndPagesWithoutTextAreKeptWith
     }
     ASSERT_EQ(session.EndDocument(), 0) << session.lastErrorText().toStdString();
 
-    RunTool("qpdf", {"--check", path});
-    EXPECT_TRUE(RunTool("pdfinfo", {path}).contains(QRegularExpression("Pages: +5\n")));
+    EXPECT_TRUE(RunTool("qpdf", {"--check", path}).contains("No syntax or stream encoding errors found"));
+    EXPECT_TRUE(RunTool("pdfinfo", {path}).contains(QRegularExpression("Pages: +7\n")));
     const auto textOf = [&](int page) {
         return RunTool("pdftotext", {"-f", QString::number(page), "-l", QString::number(page), path, "-"}).simplified();
     };
@@ -175,6 +177,9 @@ TEST_F(SearchableDocumentTest, PagesAreReadUprightAndPagesWithoutTextAreKeptWith
     EXPECT_TRUE(textOf(2).contains("The quick brown fox jumps over the lazy dog, line 5 of the page.")) << textOf(2).toStdString();
     EXPECT_EQ(textOf(4), "");
     EXPECT_EQ(textOf(5), "");
+    for (const int page : {6, 7})
+        EXPECT_TRUE(textOf(page).contains("The quick brown fox jumps over the lazy dog, line 5 of the page."))
+            << page << ": " << textOf(page).toStdString();
 }
 
 TEST_F(SearchableDocumentTest, AReadingAskedToStopGivesNoWordsAndSaysSo) {

@@ -36,7 +36,7 @@ protected:
 
     void Scan(const QString& path) {
         ui.Accept(path);
-        RunScan(controls, library, store, ui);
+        outcome = RunScan(controls, library, store, ui);
     }
     void Scan() { Scan(output); }
 
@@ -57,7 +57,8 @@ protected:
     // Everything up to the choice of the acquisition path, with the defaults.
     static QStringList UpToAcquisition() { return Opening() + Settings() + DuplexOn() + FeederLoaded(); }
     QStringList Success() const {
-        return {"TWAIN_LastErrorCode()", "TWAIN_LastCompletedFile()", "TWAIN_UnloadSourceManager()"};
+        return {"TWAIN_LastErrorCode()", "TWAIN_LastCompletedFile()", "TWAIN_LastCompletedFileNote()",
+                "TWAIN_UnloadSourceManager()"};
     }
     QStringList Page(int handle, bool written, double threshold = 0.001) const {
         const QString h = QStringLiteral("#%1").arg(handle);
@@ -92,6 +93,7 @@ protected:
     testing::ScriptedUserInterface ui;
     testing::FakeOptionControls controls;
     testing::FakeScannerLibrary library;
+    ScanOutcome outcome;
 };
 
 // --- Validation -----------------------------------------------------------
@@ -218,12 +220,21 @@ INSTANTIATE_TEST_SUITE_P(Cases, SearchableTest,
                                            SearchableCase{"MissingLanguageData", "deu+eng", "Install tesseract-ocr-deu.", false}),
                          testing::NameOfCase());
 
-TEST_F(RunScanTest, CancelAtSourceSelection) {
-    library.selectResult = 0;
-    Scan();
-    EXPECT_EQ(OnlyMessage().text, "Canceled Scan");
-    EXPECT_EQ(OnlyMessage().title, "Quillon Information");
-    EXPECT_EQ(library.calls, QStringList({"TWAIN_SelectImageSource(0)", "TWAIN_UnloadSourceManager()"}));
+TEST_F(RunScanTest, CancelAtSourceSelectionOrNoScannerThere) {
+    for (const auto& [error, kind] : {std::pair{0, ScanOutcome::Kind::Cancelled},
+                                      std::pair{int(kScannerErrorNoSource), ScanOutcome::Kind::NoScanner}}) {
+        SCOPED_TRACE(error);
+        library.calls.clear();
+        ui.messages.clear();
+        library.selectResult = 0;
+        library.selectError = error;
+        ui.Accept(output);
+        EXPECT_EQ(RunScan(controls, library, store, ui).kind, kind);
+        EXPECT_EQ(OnlyMessage().text, "Canceled Scan");
+        EXPECT_EQ(OnlyMessage().title, "Quillon Information");
+        EXPECT_EQ(library.calls, QStringList({"TWAIN_SelectImageSource(0)", "TWAIN_LastErrorCode()",
+                                              "TWAIN_UnloadSourceManager()"}));
+    }
 }
 
 TEST_F(RunScanTest, CancelAtTheFeederQuestion) {
@@ -427,6 +438,7 @@ TEST_F(SingleTransferTest, ACancelEndsSilently) {
     const QStringList ending{"TWAIN_LastErrorCode()", "TWAIN_UnloadSourceManager()"};
     EXPECT_EQ(library.calls, Transfer(output) + ending);
     EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(outcome.kind, ScanOutcome::Kind::Cancelled);
 }
 
 TEST_F(SingleTransferTest, AFailureIsReported) {
@@ -463,6 +475,9 @@ TEST_F(RunScanTest, FeederBatchDropsBlankPagesAfterTheFirstButCountsAndFreesThem
     EXPECT_EQ(ReadFile(output), "ink\nink\n");
     EXPECT_EQ(library.ImagesHeld(), 0);
     ExpectSuccessMessage(output);
+    EXPECT_EQ(outcome.kind, ScanOutcome::Kind::Written);
+    EXPECT_EQ(outcome.pages, 2);
+    EXPECT_EQ(outcome.path, output);
     EXPECT_EQ(ui.MessageTexts().filter("Scan Another Page?").size(), 0);
 }
 
@@ -487,6 +502,8 @@ TEST_F(RunScanTest, AJamInTheMiddleOfABatchKeepsThePagesBeforeItAndSaysHowManyAn
     // and the message says so.
     EXPECT_EQ(ReadFile(output), "ink\nink\nink\n");
     ExpectScanningError("TWAIN Error #3 The document feeder is jammed.\r\r3 pages were saved to:\r" + output);
+    EXPECT_EQ(outcome.kind, ScanOutcome::Kind::FailedAfterPages);
+    EXPECT_EQ(outcome.pages, 3);
     EXPECT_EQ(library.CountCalls("TWAIN_UnloadSourceManager"), 1);
 }
 
@@ -625,6 +642,17 @@ TEST_F(RunScanTest, ALibraryErrorAfterAcquisitionIsReportedWithItsText) {
     // No page came, so no document was written, and the cover is what the user learns about.
     ExpectScanningError("TWAIN Error #4 The scanner cover is open.");
     EXPECT_EQ(ReadFile(output), "<missing>");
+    EXPECT_EQ(outcome.kind, ScanOutcome::Kind::Failed);
+    EXPECT_FALSE(outcome.wroteFile());
+}
+
+TEST_F(RunScanTest, WhatTheFileLacksIsSaidAfterTheSuccess) {
+    library.Add(3);
+    library.completedFileNote = "2 of 3 pages were saved without searchable text.";
+    Scan();
+    EXPECT_EQ(OnlyMessage().text, "Scanned Successfully to:" + kCr + kCr + output + kCr + kCr +
+                                      "2 of 3 pages were saved without searchable text.");
+    EXPECT_EQ(outcome.kind, ScanOutcome::Kind::Written);
 }
 
 TEST_F(RunScanTest, SuccessNamesThePathExactlyAsTheDialogReturnedIt) {

@@ -30,6 +30,7 @@ struct EncodedPage {
     QByteArray text;  // the page's recognised text, compressed, for a searchable document
     std::vector<int> textFonts;  // the variants of the text's font it uses
     QString error;    // why the page could not be made ready
+    bool textUnread = false;  // a searchable page whose text could not be read
 
     // The page's size, format and resolution, without its pixels.
     static EncodedPage Describing(const QImage& page);
@@ -50,6 +51,8 @@ public:
     // Completes the document; the file is then whole (not yet flushed to disk).
     virtual bool Finish() = 0;
     int pageCount() const { return pageCount_; }
+    // Pages of a searchable document placed without their text.
+    int pagesWithoutText() const { return pagesWithoutText_; }
     const QString& error() const { return error_; }
     // The document is given up: encodes under way end as soon as they can.
     void Stop() { stopped_ = true; }
@@ -65,6 +68,7 @@ protected:
         return false;
     }
     int pageCount_ = 0;
+    int pagesWithoutText_ = 0;
     QString error_;
 };
 

@@ -36,6 +36,16 @@ bool ImagingSession::WaitForRoom(const std::function<bool()>& stopped) { return 
 
 void ImagingSession::GiveBackRoom() { pipeline_->GiveBackRoom(); }
 
+void ImagingSession::WakeRoomWaiters() { pipeline_->WakeWaiters(); }
+
+QString ImagingSession::EndingCaption() const {
+    const auto [placed, written] = pipeline_->DocumentProgress();
+    if (text_.codes.isEmpty() || placed >= written) return {};
+    return QStringLiteral("Reading the text of page %1 of %2").arg(placed + 1).arg(written);
+}
+
+void ImagingSession::SkipText() { pipeline_->SkipText(); }
+
 void ImagingSession::SetJpegQuality(int quality) { jpegQuality_ = std::clamp(quality, 1, 100); }
 
 void ImagingSession::SetEnhancements(bool contrast, bool crop, bool deskew) {
@@ -79,7 +89,7 @@ int ImagingSession::WriteSingleFile(const QString& path, ImageHandle image) {
     const std::unique_ptr<DocumentWriter> writer = CreateDocumentWriter(FormatOfPath(path), output.fd(), jpegQuality_, text_);
     if (!writer->AddPage(*page) || !writer->Finish()) return RecordError(kScannerErrorWriteFailed, writer->error()), 1;
     if (!output.Commit()) return RecordError(kScannerErrorWriteFailed, output.error()), 1;
-    lastCompleted_ = path;
+    Completed(path, *writer);
     return 0;
 }
 
@@ -127,8 +137,20 @@ int ImagingSession::EndDocument() {
     }
     const QString target = output_.targetPath();
     if (!output_.Commit()) return RecordError(kScannerErrorWriteFailed, output_.error()), 1;
-    lastCompleted_ = target;
+    Completed(target, *writer);
     return 0;
+}
+
+// A page whose text could not be read is still the user's page: it is kept,
+// and the user is told, since the file is then only partly searchable.
+void ImagingSession::Completed(const QString& path, const DocumentWriter& writer) {
+    lastCompleted_ = path;
+    const int unread = writer.pagesWithoutText(), pages = writer.pageCount();
+    lastCompletedNote_ = unread == 0  ? QString()
+                         : pages == 1 ? QStringLiteral("The page was saved without searchable text.")
+                                      : QStringLiteral("%1 of %2 pages were saved without searchable text.")
+                                            .arg(unread)
+                                            .arg(pages);
 }
 
 void ImagingSession::Discard() {
@@ -142,6 +164,7 @@ void ImagingSession::Discard() {
 void ImagingSession::Reset() {
     Discard();
     lastCompleted_.clear();
+    lastCompletedNote_.clear();
     lastErrorCode_ = 0;
     lastErrorDetail_.clear();
 }

@@ -45,6 +45,8 @@ public:
     // The room is taken by Adopt, or given back with GiveBackRoom.
     bool WaitForRoom(const std::function<bool()>& stopped);
     void GiveBackRoom();
+    // Has WaitForRoom look at its stopped() again; any thread.
+    void WakeRoomWaiters();
 
     // Takes a page from the device, scanned at dpi (0 or less: not known, and
     // taken as 200): applies the enhancements once and hands out a handle to it.
@@ -64,6 +66,12 @@ public:
     int BeginDocument(const QString& path);
     int WritePage(ImageHandle image);
     int EndDocument();
+    // What ending the document waits for, while it does ("Reading the text
+    // of page 8 of 10"); empty when nothing takes long. Any thread.
+    QString EndingCaption() const;
+    // Ending the document no longer waits for the pages' text: the pages still
+    // to be read go in without it. Any thread.
+    void SkipText();
 
     // Everything released: images freed, an unfinished document discarded.
     void Discard();
@@ -71,6 +79,8 @@ public:
     void Reset();
 
     QString lastCompletedFile() const { return lastCompleted_; }
+    // What in that file is not as asked, as a plain sentence; empty when whole.
+    QString lastCompletedNote() const { return lastCompletedNote_; }
 
     // The first error since the session began is kept: what follows from it
     // must not hide the cause.
@@ -79,6 +89,8 @@ public:
     QString lastErrorText() const;
 
 private:
+    void Completed(const QString& path, const DocumentWriter& writer);
+
     int jpegQuality_ = 75;
     bool contrast_ = false, crop_ = false, deskew_ = false;
     TextLanguages text_;
@@ -87,6 +99,7 @@ private:
     // After the writer, which its workers use: it goes first.
     std::unique_ptr<PagePipeline> pipeline_;
     QString lastCompleted_;
+    QString lastCompletedNote_;
     int lastErrorCode_ = 0;
     QString lastErrorDetail_;
 };

@@ -11,7 +11,6 @@ namespace quillon {
 namespace {
 
 // How often a reader waiting for room looks whether it was stopped.
-constexpr std::chrono::milliseconds kStopCheck{10};
 
 int WorkersFor(int asked) {
     if (asked > 0) return asked;
@@ -121,8 +120,13 @@ bool PagePipeline::WaitForRoom(const std::function<bool()>& stopped) {
             peakBusy_ = std::max(peakBusy_, Busy());
             return true;
         }
-        changed_.wait_for(lock, kStopCheck);
+        changed_.wait(lock);
     }
+}
+
+void PagePipeline::WakeWaiters() {
+    { const std::lock_guard lock(mutex_); }  // a waiter is either waiting or has yet to ask stopped()
+    changed_.notify_all();
 }
 
 void PagePipeline::GiveBackRoom() {
@@ -212,6 +216,7 @@ void PagePipeline::PlaceEncodedPages(std::unique_lock<std::mutex>& lock) {
         lock.lock();
         if (!placed && !failedBefore && error_.isEmpty()) error_ = why;
         page->placed = true;
+        ++placedInDocument_;
         Settle(page);
     }
     placing_ = false;
@@ -264,6 +269,17 @@ void PagePipeline::SetWriter(DocumentWriter* writer) {
     Abandon();
     std::lock_guard lock(mutex_);
     writer_ = writer;
+    writtenToDocument_ = placedInDocument_ = 0;
+}
+
+void PagePipeline::SkipText() {
+    const std::lock_guard lock(mutex_);
+    if (writer_) writer_->Stop();
+}
+
+std::pair<int, int> PagePipeline::DocumentProgress() const {
+    const std::lock_guard lock(mutex_);
+    return {placedInDocument_, writtenToDocument_};
 }
 
 bool PagePipeline::Write(std::uint64_t id) {
@@ -283,6 +299,7 @@ bool PagePipeline::Write(std::uint64_t id) {
         page = copy;
     }
     page->written = true;
+    ++writtenToDocument_;
     order_.push_back(page);
     peakBusy_ = std::max(peakBusy_, Busy());
     QueueEncodingIfDue(page);

@@ -58,8 +58,10 @@ public:
 
     // Waits until one more page may be read, and keeps that place for it until
     // Adopt or GiveBackRoom. False, keeping nothing, once stopped() is true; it
-    // is asked at least every few milliseconds.
+    // is asked again whenever the pipeline changes or WakeWaiters is called.
     bool WaitForRoom(const std::function<bool()>& stopped);
+    // Has WaitForRoom ask its stopped() again, from any thread.
+    void WakeWaiters();
     void GiveBackRoom();
 
     // Takes a page (in a page format, with its resolution), in the place that
@@ -84,6 +86,10 @@ public:
     void Abandon();
     // Gives up the document and drops every page.
     void Clear();
+    // The pages still to be encoded go into the document without their text.
+    void SkipText();
+    // Pages placed in the document and pages written to it, so far.
+    std::pair<int, int> DocumentProgress() const;
     QString error() const;
 
 private:
@@ -123,6 +129,7 @@ private:
     DocumentWriter* writer_ = nullptr;
     std::deque<PagePointer> order_;  // written, not yet placed
     bool placing_ = false;
+    int writtenToDocument_ = 0, placedInDocument_ = 0;
     QString error_;
 };
 

@@ -70,9 +70,9 @@ EncodedPage PdfWriter::Encode(const QImage& page) const {
     if (text_.codes.isEmpty()) return EncodeDocumentPage(page, quality_);
     // A page whose text cannot be read is still written, as an image only.
     UprightText read = ReadUpright(page, text_, &stopped_);
-    if (!read.text.error.isEmpty() && !stopped_) qWarning().noquote() << read.text.error;
     EncodedPage encoded = EncodeDocumentPage(TurnPage(page, read.quarterTurns), quality_);
     if (!encoded.error.isEmpty()) return encoded;
+    encoded.textUnread = !read.text.error.isEmpty();
     const TextLayer layer = MakeTextLayer(read.text.words, encoded.height, encoded.dpi);
     if (layer.content.isEmpty()) return encoded;
     encoded.text = EncodeFlate(layer.content);
@@ -159,6 +159,7 @@ bool PdfWriter::AddEncoded(EncodedPage page) {
           contentList + " >>\nendobj\n");
     if (!error_.isEmpty()) return false;
     pageObjects_.push_back(pageObject);
+    if (page.textUnread) ++pagesWithoutText_;
     ++pageCount_;
     return true;
 }

@@ -15,6 +15,7 @@
 #include <cmath>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <vector>
 
 namespace quillon {
@@ -213,29 +214,30 @@ PageOrientation DetectOrientation(const QImage& page, const TextLanguages& langu
 }
 
 UprightText ReadUpright(const QImage& page, const TextLanguages& languages, const std::atomic<bool>* stop) {
-    UprightText read{0, RecognizeText(page, languages, stop)};
-    const RecognizedText& first = read.text;
+    RecognizedText first = RecognizeText(page, languages, stop);
     const auto sideways = [](const RecognizedText& text) { return 2 * text.sidewaysWords > text.longerWords; };
     const bool doubtful = !first.words.empty() && (first.confidence < kDoubtfulReading || sideways(first));
-    if (!doubtful || !first.error.isEmpty()) return read;
+    if (!doubtful || !first.error.isEmpty()) return {0, std::move(first)};
     // Detection needs a good deal of text; without a sure answer the likely
     // other ways up are read, which costs little on a page with little text.
     const PageOrientation orientation = DetectOrientation(page, languages);
-    if (orientation.confidence >= kUprightConfidence && orientation.quarterTurns == 0) return read;
+    if (orientation.confidence >= kUprightConfidence && orientation.quarterTurns == 0) return {0, std::move(first)};
     // Lines running up the page mean a quarter turn; else only upside down is left.
     const std::vector<int> turns = orientation.confidence >= kUprightConfidence ? std::vector<int>{orientation.quarterTurns}
                                    : sideways(first)                            ? std::vector<int>{1, 3}
                                                                                 : std::vector<int>{2};
     // A sideways reading is no reading at all, however sure the engine is of its letters.
+    // Every turn is measured against the page as scanned; the surest one wins.
     double best = sideways(first) ? 0 : first.confidence + kSurerReading;
+    std::optional<UprightText> turnedBest;
     for (const int turn : turns) {
         RecognizedText turned = RecognizeText(TurnPage(page, turn), languages, stop);
         const bool asMuchText = 2 * turned.words.size() >= first.words.size() && !turned.words.empty();
         if (!turned.error.isEmpty() || !asMuchText || sideways(turned) || turned.confidence < best) continue;
         best = turned.confidence;
-        read = {turn, std::move(turned)};
+        turnedBest = UprightText{turn, std::move(turned)};
     }
-    return read;
+    return turnedBest ? std::move(*turnedBest) : UprightText{0, std::move(first)};
 }
 
 void ReleaseTextEngines() { Pool().ReleaseIdle(); }

@@ -55,6 +55,7 @@ public:
     void Cancel() override {
         cancelled_ = true;
         progress_.stopRequested = true;
+        session_.WakeRoomWaiters();
         // Once data flows the device can be cancelled from here, which also
         // ends a read that blocks. Before that the reader stops at its first
         // data: some backends kill their reader thread on cancel, which is only
@@ -74,6 +75,30 @@ private:
     bool roomKept_ = false;
     PageProgress progress_;
     PageResult result_;
+    std::atomic<bool> cancelled_{false};
+};
+
+// A step of the library's own that may take long (opening the scanner,
+// starting a page, ending the document), run through the dialogs so that it
+// is shown and can be cancelled. Whether it was cancelled is read once the
+// dialogs have returned: no cancel reaches a step after that.
+class LibraryStep : public TransferTask {
+public:
+    explicit LibraryStep(std::function<void()> run, std::function<void()> cancel = {},
+                         std::function<QString()> caption = {})
+        : run_(std::move(run)), cancel_(std::move(cancel)), caption_(std::move(caption)) {}
+    void Run() override { run_(); }
+    double Progress() const override { return -1; }
+    void Cancel() override {
+        cancelled_ = true;
+        if (cancel_) cancel_();
+    }
+    QString Caption() const override { return caption_ ? caption_() : QString(); }
+    bool cancelled() const { return cancelled_; }
+
+private:
+    std::function<void()> run_, cancel_;
+    std::function<QString()> caption_;
     std::atomic<bool> cancelled_{false};
 };
 
@@ -179,6 +204,10 @@ void SaneLibrary::RememberDevice(const QString& deviceName) const {
 
 int SaneLibrary::TWAIN_SelectImageSource(WindowHandle) {
     if (!EnsureInitialised()) return Log("TWAIN_SelectImageSource", 0);
+    if (!namedDevice_.isEmpty()) {
+        chosenDevice_ = namedDevice_;
+        return Log("TWAIN_SelectImageSource(" + namedDevice_ + ")", 1);
+    }
     RefreshDevices();
     const QString remembered = chosenDevice_.isEmpty() ? RememberedDevice() : chosenDevice_;
     int preselected = devices_.isEmpty() ? -1 : 0;
@@ -186,7 +215,8 @@ int SaneLibrary::TWAIN_SelectImageSource(WindowHandle) {
         if (devices_[i].deviceName == remembered) preselected = i;
     const int choice = dialogs_.ChooseScanner(devices_, preselected);
     if (choice < 0 || choice >= devices_.size()) {
-        if (devices_.isEmpty()) log_->Write(QStringLiteral("no scanner found"));
+        // No scanner at all is no cancel: the caller can tell the two apart.
+        if (devices_.isEmpty()) Fail(kScannerErrorNoSource, QStringLiteral("no scanner found"));
         return Log("TWAIN_SelectImageSource", 0);
     }
     chosenDevice_ = devices_[choice].deviceName;
@@ -202,7 +232,15 @@ int SaneLibrary::OpenDevice(const QString& deviceName) {
         return 0;
     }
     int openStatus = SANE_STATUS_GOOD;
-    std::unique_ptr<SaneDevice> device = opener_(deviceName, &openStatus);
+    std::unique_ptr<SaneDevice> device;
+    // SANE cannot stop an open under way: a cancel takes effect when it returns.
+    LibraryStep opening([&] { device = opener_(deviceName, &openStatus); });
+    dialogs_.RunStep(QStringLiteral("Opening the scanner..."), opening);
+    if (opening.cancelled()) {
+        device.reset();
+        Fail(kScannerErrorCancelled, QStringLiteral("while the scanner was opened"));
+        return 0;
+    }
     const auto status = static_cast<SANE_Status>(openStatus);
     if (!device) {
         // A device that vanished since it was listed reads as "invalid".
@@ -264,11 +302,11 @@ QString SaneLibrary::TWAIN_GetSourceName() {
 
 int SaneLibrary::TWAIN_OpenSource(const QString& name) {
     if (!EnsureInitialised()) return Log("TWAIN_OpenSource", 0);
-    if (devices_.isEmpty()) RefreshDevices();
+    if (devices_.isEmpty() && name != namedDevice_) RefreshDevices();
     // By SANE's device name first; a label names the chosen device when it is
     // that device's, and otherwise the first device with it: two scanners of
     // the same model have the same label and stay two.
-    QString deviceName;
+    QString deviceName = name == namedDevice_ ? name : QString();
     for (const ScannerChoice& device : devices_)
         if (device.deviceName == name) deviceName = device.deviceName;
     for (const ScannerChoice& device : devices_)
@@ -542,12 +580,13 @@ int SaneLibrary::TWAIN_IsFeederLoaded() {
     if (pendingPage_) return Log("TWAIN_IsFeederLoaded", 1);
     // No sensor: start the first page; if it starts, it waits for the transfer.
     deliveredDpi_ = DeviceResolution();
-    const SANE_Status status = device_->Start();
+    const auto status = static_cast<SANE_Status>(StartPage(1));
     if (status == SANE_STATUS_GOOD) {
         pendingPage_ = true;
         state_ = kStateTransferReady;
         return Log("TWAIN_IsFeederLoaded (page started)", 1);
     }
+    if (status == SANE_STATUS_CANCELLED) Fail(kScannerErrorCancelled, QStringLiteral("while the first page was started"));
     device_->Cancel();
     log_->Write(QStringLiteral("feeder look-ahead: %1").arg(sane_strstatus(status)));
     return Log("TWAIN_IsFeederLoaded", 0);
@@ -569,7 +608,7 @@ ImageHandle SaneLibrary::TWAIN_Acquire(WindowHandle) {
     if (!pendingPage_) {
         state_ = kStateEnabled;
         deliveredDpi_ = DeviceResolution();
-        const SANE_Status status = device_->Start();
+        const auto status = static_cast<SANE_Status>(StartPage(pagesThisBatch_ + 1));
         if (status != SANE_STATUS_GOOD) {
             device_->Cancel();
             state_ = kStateSourceOpen;
@@ -606,7 +645,7 @@ ImageHandle SaneLibrary::TWAIN_Acquire(WindowHandle) {
 
     if (IsFeederSource(CurrentSource()) && transferCount_ != 1) {
         // Look ahead: a started page is one waiting in the feeder.
-        const SANE_Status status = device_->Start();
+        const auto status = static_cast<SANE_Status>(StartPage(pagesThisBatch_ + 1));
         if (status == SANE_STATUS_GOOD) {
             pendingPage_ = true;
             state_ = kStateTransferReady;
@@ -648,13 +687,35 @@ int SaneLibrary::TWAIN_DibWritePage(ImageHandle image) {
 
 void SaneLibrary::DIB_Free(ImageHandle image) { session_.Free(image); }
 
-int SaneLibrary::TWAIN_EndMultipageFile() { return Log("TWAIN_EndMultipageFile", session_.EndDocument()); }
+int SaneLibrary::TWAIN_EndMultipageFile() {
+    // Pages may still be on their way into the file (their text being read):
+    // a cancel then keeps them without their text.
+    int result = 1;
+    LibraryStep ending([&] { result = session_.EndDocument(); }, [this] { session_.SkipText(); },
+                       [this] { return session_.EndingCaption(); });
+    dialogs_.RunStep(QStringLiteral("Saving the document..."), ending);
+    if (ending.cancelled()) Fail(kScannerErrorCancelled, QStringLiteral("while the document was saved"));
+    return Log("TWAIN_EndMultipageFile", result);
+}
+
+// Starts the device's next page as a step the user sees and can cancel: a
+// scanner that stops answering must not hold the scan for good. SANE allows
+// the cancel from another thread while sane_start waits.
+int SaneLibrary::StartPage(int pageNumber) {
+    SANE_Status status = SANE_STATUS_GOOD;
+    SaneDevice& device = *device_;
+    LibraryStep starting([&] { status = device.Start(); }, [&device] { device.Cancel(); });
+    dialogs_.RunStep(QStringLiteral("Waiting for page %1...").arg(pageNumber), starting);
+    return starting.cancelled() ? SANE_STATUS_CANCELLED : status;
+}
 
 int SaneLibrary::TWAIN_LastErrorCode() { return session_.lastErrorCode(); }
 
 QString SaneLibrary::TWAIN_LastErrorTextVB() { return session_.lastErrorText(); }
 
 QString SaneLibrary::TWAIN_LastCompletedFile() { return session_.lastCompletedFile(); }
+
+QString SaneLibrary::TWAIN_LastCompletedFileNote() { return session_.lastCompletedNote(); }
 
 QList<ScannerChoice> SaneLibrary::Devices() {
     if (!EnsureInitialised()) return {};

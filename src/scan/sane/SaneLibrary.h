@@ -64,6 +64,7 @@ public:
     int TWAIN_LastErrorCode() override;
     QString TWAIN_LastErrorTextVB() override;
     QString TWAIN_LastCompletedFile() override;
+    QString TWAIN_LastCompletedFileNote() override;
 
     // How a device is opened by name: null on failure, with SANE's status in
     // *status. A test may wrap the real one.
@@ -75,6 +76,10 @@ public:
 
     // The scanners there are, by SANE name with vendor and model.
     QList<ScannerChoice> Devices();
+    // The scanner to use from now on, by any name SANE opens (a backend's name
+    // alone opens its first device): no search for scanners, no dialog, and
+    // the scanner chosen last stays as it was.
+    void UseDevice(const QString& name) { namedDevice_ = name; }
 
     // Sets any option of the open device by its SANE name, from text.
     bool SetDeviceOption(const QString& name, const QString& value);
@@ -87,6 +92,7 @@ private:
     int OpenDevice(const QString& deviceName);
     void CloseDevice();
     void DropPendingPage();
+    int StartPage(int pageNumber);  // SANE's status
     void EndStartedPage(bool dataFlowed);
     void ApplyRequest();
     bool ApplyMode();
@@ -111,6 +117,7 @@ private:
     bool initialised_ = false;
     QList<ScannerChoice> devices_;
     QString chosenDevice_;
+    QString namedDevice_;
     QString openDevice_;
     QString source_;
     std::unique_ptr<SaneDevice> device_;

@@ -1,0 +1,113 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/BackgroundScan.h"
+
+#include "scan/RunScan.h"
+#include "support/UserInterface.h"
+#include "ui/Main.h"
+#include "ui/OnWindowThread.h"
+
+#include <QEventLoop>
+
+namespace quillon {
+
+namespace {
+
+// The option controls, read and written on the window's thread.
+class WindowControls : public OptionControls {
+public:
+    explicit WindowControls(Main& window) : window_(window) {}
+    int CheckState(OptionId id) const override {
+        return OnWindowThread(&window_, [&] { return window_.CheckState(id); });
+    }
+    int SelectedIndex(OptionId id) const override {
+        return OnWindowThread(&window_, [&] { return window_.SelectedIndex(id); });
+    }
+    QString EditText(OptionId id) const override {
+        return OnWindowThread(&window_, [&] { return window_.EditText(id); });
+    }
+    void SetStatusText(const QString& text) override {
+        OnWindowThread(&window_, [&] { window_.SetStatusText(text); });
+    }
+
+private:
+    Main& window_;
+};
+
+// The user interface on the window's thread, with the scan's progress out of
+// the way of every box and dialog. Once the window has closed, nothing more
+// is shown: boxes are answered as by a user who has gone.
+class WindowUserInterface : public UserInterface {
+public:
+    WindowUserInterface(Main& window, UserInterface& ui, ScanProgress& progress, const std::atomic<bool>& closing)
+        : window_(window), ui_(ui), progress_(progress), closing_(closing) {}
+
+    MessageAnswer ShowMessage(const QString& text, const QString& title, MessageIcon icon,
+                              MessageButtons buttons) override {
+        if (closing_) return buttons == MessageButtons::Ok      ? MessageAnswer::Ok
+                             : buttons == MessageButtons::YesNo ? MessageAnswer::No
+                                                                : MessageAnswer::Cancel;
+        return OnWindowThread(&window_, [&] {
+            progress_.Hide();
+            return ui_.ShowMessage(text, title, icon, buttons);
+        });
+    }
+    FileDialogResult RunFileDialog(const FileDialogRequest& request) override {
+        if (closing_) return {};
+        return OnWindowThread(&window_, [&] {
+            progress_.Hide();
+            return ui_.RunFileDialog(request);
+        });
+    }
+    void OpenWebAddress(const QString& address) override {
+        OnWindowThread(&window_, [&] { ui_.OpenWebAddress(address); });
+    }
+    QString DesktopFolder() override {
+        return OnWindowThread(&window_, [&] { return ui_.DesktopFolder(); });
+    }
+
+private:
+    Main& window_;
+    UserInterface& ui_;
+    ScanProgress& progress_;
+    const std::atomic<bool>& closing_;
+};
+
+}  // namespace
+
+BackgroundScan::BackgroundScan(Main& window, ScannerLibrary& library, const RegistryStore& store, UserInterface& ui)
+    : window_(window), library_(library), store_(store), ui_(ui), progress_(&window) {}
+
+BackgroundScan::~BackgroundScan() { Close(); }
+
+bool BackgroundScan::Start() {
+    if (running_) return false;
+    if (thread_.joinable()) thread_.join();  // the last job has ended already
+    running_ = true;
+    thread_ = std::thread([this] {
+        WindowControls controls(window_);
+        WindowUserInterface ui(window_, ui_, progress_, closing_);
+        const ScanOutcome outcome = RunScan(controls, library_, store_, ui);
+        QMetaObject::invokeMethod(this, [this, outcome] { Finished(outcome); }, Qt::QueuedConnection);
+    });
+    return true;
+}
+
+void BackgroundScan::Finished(const ScanOutcome& outcome) {
+    progress_.Hide();
+    running_ = false;
+    if (thread_.joinable()) thread_.join();
+    if (onOutcome_ && !closing_) onOutcome_(outcome);
+}
+
+void BackgroundScan::Close() {
+    closing_ = true;
+    if (running_) {
+        progress_.CancelAll();
+        // The job may be waiting for this thread: it is served until it ends.
+        QEventLoop loop;
+        while (running_) loop.processEvents(QEventLoop::WaitForMoreEvents);
+    }
+    if (thread_.joinable()) thread_.join();
+}
+
+}  // namespace quillon
