@@ -4,6 +4,10 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "support/EndProcess.h"
+
+#include <chrono>
+#include <condition_variable>
 #include <csignal>
 #include <cstdio>
 #include <mutex>
@@ -26,8 +30,14 @@ bool OnTerminal() { return ::isatty(STDIN_FILENO) && ::isatty(STDERR_FILENO); }
 QString Lines(const QString& text) { return QString(text).replace(QLatin1Char('\r'), QLatin1Char('\n')).replace("\n\n", "\n"); }
 
 int gWakePipe[2] = {-1, -1};
+volatile std::sig_atomic_t gSignal = 0;
 
-void OnInterrupt(int) {
+// How long a cancelled scan may take to end before the process leaves
+// without it: a backend may wait many seconds for a scanner that is gone.
+constexpr std::chrono::milliseconds kEndAfterInterrupt{800};
+
+void OnInterrupt(int signal) {
+    gSignal = signal;
     gInterrupted = true;
     const char byte = 1;
     [[maybe_unused]] const ssize_t written = ::write(gWakePipe[1], &byte, 1);  // async-signal-safe
@@ -52,6 +62,13 @@ public:
         const std::lock_guard lock(mutex_);
         task_ = nullptr;
     }
+    void JobEnded() {
+        {
+            const std::lock_guard lock(mutex_);
+            jobEnded_ = true;
+        }
+        ended_.notify_all();
+    }
 
 private:
     StepWatcher() {
@@ -66,9 +83,16 @@ private:
                 char bytes[16];
                 [[maybe_unused]] const ssize_t read = ::read(gWakePipe[0], bytes, sizeof bytes);
             }
-            const std::lock_guard lock(mutex_);
+            std::unique_lock lock(mutex_);
+            if (gInterrupted && !jobEnded_) {
+                if (task_) task_->Cancel();
+                // The document is given up: its pages go to an unnamed file,
+                // so leaving now leaves nothing behind and the older file as it was.
+                if (!ended_.wait_for(lock, kEndAfterInterrupt, [this] { return jobEnded_; }))
+                    EndProcess(128 + (gSignal ? int(gSignal) : SIGINT));
+                continue;
+            }
             if (!task_) continue;
-            if (gInterrupted) task_->Cancel();
             const double progress = task_->Progress();
             if (showProgress && page_ > 0 && progress >= 0)
                 std::fprintf(stderr, "\rScanning page %d: %3d %%", page_, int(progress * 100));
@@ -76,6 +100,8 @@ private:
     }
 
     std::mutex mutex_;
+    std::condition_variable ended_;
+    bool jobEnded_ = false;
     TransferTask* task_ = nullptr;
     int page_ = 0;
 };
@@ -87,6 +113,10 @@ void RunWatched(TransferTask& task, int pageNumber) {
 }
 
 }  // namespace
+
+void ScanJobEnded() { StepWatcher::Instance().JobEnded(); }
+
+int InterruptStatus() { return 128 + (gSignal ? int(gSignal) : SIGINT); }
 
 void InstallInterruptHandler() {
     if (gWakePipe[0] < 0 && ::pipe2(gWakePipe, O_CLOEXEC | O_NONBLOCK) != 0) gWakePipe[0] = gWakePipe[1] = -1;

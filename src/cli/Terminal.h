@@ -13,6 +13,10 @@ namespace quillon {
 // every question after it is answered Cancel.
 extern std::atomic<bool> gInterrupted;
 void InstallInterruptHandler();
+// The job has returned: an interrupt no longer needs to end the process itself.
+void ScanJobEnded();
+// 128 and the number of the signal that interrupted.
+int InterruptStatus();
 
 // The terminal as the user interface: messages, one sentence a line, on
 // standard error; questions asked on the terminal, or given their documented

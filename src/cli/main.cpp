@@ -18,7 +18,7 @@
 
 namespace {
 
-constexpr int kWritten = 0, kUsage = 1, kNoScanner = 2, kFailed = 3, kPartlySaved = 4, kInterrupted = 130;
+constexpr int kWritten = 0, kUsage = 1, kNoScanner = 2, kFailed = 3, kPartlySaved = 4;
 
 // The exit status says how the job ended; a script decides by it.
 int ExitStatusOf(const quillon::ScanOutcome& outcome) {
@@ -71,11 +71,12 @@ int RunCommand(int argc, char** argv) {
     quillon::TerminalUserInterface ui(command.output, command.quiet,
                                       command.source == quillon::SourceChoice::Feeder);
     const quillon::ScanOutcome outcome = quillon::RunScan(controls, library, store, ui);
+    quillon::ScanJobEnded();
     if (outcome.kind != quillon::ScanOutcome::Kind::Written) ui.SayWithheldMessages();
     if (outcome.kind == quillon::ScanOutcome::Kind::NoScanner && !command.device.isEmpty())
         std::fprintf(stderr, "No scanner is named %s. quillon-scan --list-devices lists them.\n",
                      qPrintable(command.device));
-    if (quillon::gInterrupted) return kInterrupted;
+    if (quillon::gInterrupted) return quillon::InterruptStatus();
     return ExitStatusOf(outcome);
 }
 

@@ -5,6 +5,9 @@
 #include "settings/SqliteRegistryBackend.h"
 
 #include "../common/TempDir.h"
+#include "../sane/EsclSimulator.h"
+
+#include <QElapsedTimer>
 
 #include <QFile>
 #include <QProcess>
@@ -117,6 +120,8 @@ INSTANTIATE_TEST_SUITE_P(
         CommandRun{"SearchableIsForPdfOnly", {"--searchable", "scan.tiff"}, 1, nullptr, "--searchable needs a .pdf OUTPUT."},
         CommandRun{"AResolutionNotInTheListIsAUsageError", {"--dpi", "250", "scan.pdf"}, 1, nullptr, "--dpi takes one of"},
         CommandRun{"AnUnknownScannerIsNoScanner", {"-d", "nosuch:0", "scan.pdf"}, 2, nullptr, "No scanner is named nosuch:0."},
+        CommandRun{"ABackendsNameAloneOpensItsFirstDevice", {"-d", "test", "--single", "one.png"}, 0, "one.png",
+            "Scanned Successfully to:"},
         CommandRun{"AFolderThatDoesNotExistFailsAndWritesNothing", {"missing/scan.pdf"}, 3, nullptr, "does not exist"}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -164,6 +169,39 @@ TEST_F(QuillonScanTest, CtrlCInTheMiddleOfAPageCancelsAndKeepsTheOlderFile) {
     EXPECT_EQ(kept.readAll(), "the older file");
     EXPECT_TRUE(QDir(temp.path()).entryList({".quillon-*"}, QDir::Files | QDir::Hidden).isEmpty());
     EXPECT_EQ(StoreBytes(), storeBefore);
+}
+
+TEST_F(QuillonScanTest, AnInterruptEndsAScanWhoseScannerNeverAnswersAndKeepsTheOlderFile) {
+    // A network scanner that takes the job and then sends nothing, ever.
+    testing::EsclSimulator simulator;
+    ASSERT_NO_FATAL_FAILURE(simulator.Start({"--silent-from", "1"}));
+    QFile dll(temp.File("sane/dll.conf")), airscan(temp.File("sane/airscan.conf"));
+    ASSERT_TRUE(dll.open(QIODevice::WriteOnly | QIODevice::Truncate) && dll.write("airscan\n") > 0);
+    ASSERT_TRUE(airscan.open(QIODevice::WriteOnly) && airscan.write(simulator.AirscanConfig()) > 0);
+    dll.close();
+    airscan.close();
+    QFile old(temp.File("scan.pdf"));
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("the older file");
+    old.close();
+
+    Start({"-d", "airscan", "--source", "flatbed", "scan.pdf"});
+    QString said;
+    program.setReadChannel(QProcess::StandardError);
+    while (!said.contains("Scanning page 1") && program.waitForReadyRead(10000))
+        said += QString::fromUtf8(program.readAllStandardError());
+    ASSERT_TRUE(said.contains("Scanning page 1")) << said.toStdString();
+    QElapsedTimer sinceInterrupt;
+    sinceInterrupt.start();
+    ::kill(static_cast<pid_t>(program.processId()), SIGINT);
+    EXPECT_EQ(Finish(), 130) << errors.toStdString();
+    // A hang would last for good; the program leaves within about a second.
+    EXPECT_LT(sinceInterrupt.elapsed(), 5000);
+    std::printf("ended %lld ms after the interrupt\n", static_cast<long long>(sinceInterrupt.elapsed()));
+    QFile kept(temp.File("scan.pdf"));
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), "the older file");
+    EXPECT_TRUE(QDir(temp.path()).entryList({".quillon-*"}, QDir::Files | QDir::Hidden).isEmpty());
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "scan/RunScan.h"
 #include "scan/ScannerErrors.h"
 
+#include "EsclSimulator.h"
 #include "SaneTestConfig.h"
 #include "ScanJobHarness.h"
 
@@ -42,25 +43,12 @@ const AirscanCase kCases[] = {
 class AirscanScanTest : public ::testing::TestWithParam<AirscanCase>, protected testing::ScanJobHarness {
 protected:
     void SetUp() override {
-        const QString portFile = temp.File("port");
-        simulator.setProgram("python3");
-        simulator.setArguments(QStringList{QStringLiteral(QUILLON_SOURCE_DIR "/tests/sane/escl_simulator.py"),
-                                           "--port-file", portFile} + GetParam().simulator);
-        simulator.start();
-        ASSERT_TRUE(simulator.waitForReadyRead(10000)) << "the eSCL simulator did not start";
-        const QString port = QString::fromLatin1(simulator.readLine()).trimmed();
-        ASSERT_FALSE(port.isEmpty());
+        ASSERT_NO_FATAL_FAILURE(simulator.Start(GetParam().simulator));
         ASSERT_TRUE(testing::WriteSaneConfig("dll.conf", "airscan\n"));
-        ASSERT_TRUE(testing::WriteSaneConfig(
-            "airscan.conf", QStringLiteral("[devices]\n\"Quillon Simulator\" = http://127.0.0.1:%1/eSCL\n"
-                                           "[options]\ndiscovery = disable\n").arg(port).toUtf8()));
-    }
-    void TearDown() override {
-        simulator.kill();
-        simulator.waitForFinished();
+        ASSERT_TRUE(testing::WriteSaneConfig("airscan.conf", simulator.AirscanConfig()));
     }
 
-    QProcess simulator;
+    testing::EsclSimulator simulator;
 };
 
 TEST_P(AirscanScanTest, ScansThroughTheNetworkScannerBackend) {

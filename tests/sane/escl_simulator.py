@@ -95,6 +95,7 @@ class Scanner:
         self.jam_at = jam_at
         self.busy = busy
         self.drop_at = drop_at
+        self.silent_from = 0
         self.pages_sent = 0
         self.jammed = False
         self.jobs = {}
@@ -149,6 +150,7 @@ class Handler(BaseHTTPRequestHandler):
             if job is None or job["left"] == 0:
                 return self.send(404)
             page_number = scanner.pages_sent + 1
+            silent = scanner.silent_from and page_number >= scanner.silent_from
             if scanner.jam_at and page_number >= scanner.jam_at:
                 scanner.jammed = True
                 job["left"] = 0
@@ -162,6 +164,9 @@ class Handler(BaseHTTPRequestHandler):
             job["left"] -= 1
             scanner.pages_sent += 1
             drop = scanner.drop_at and page_number >= scanner.drop_at
+        if silent:
+            # A scanner that has stopped answering: the connection stays open, nothing comes.
+            threading.Event().wait()
         body = scanner.page or png(job["width"], job["height"], job["mode"], job["dpi"])
         if scanner.pace:
             time.sleep(scanner.pace)  # a real scanner's mechanism, for benchmarks
@@ -218,6 +223,7 @@ def main():
     parser.add_argument("--sheets", type=int, default=3)
     parser.add_argument("--jam-at", type=int, default=0)
     parser.add_argument("--drop-at", type=int, default=0)
+    parser.add_argument("--silent-from", type=int, default=0, help="from this page on, no answer ever comes")
     parser.add_argument("--busy", action="store_true")
     parser.add_argument("--port", type=int, default=0)
     parser.add_argument("--port-file")
@@ -229,6 +235,7 @@ def main():
         with open(options.page, "rb") as f:
             page = f.read()
     Handler.scanner = Scanner(options.sheets, options.jam_at, options.busy, options.drop_at, page, options.pace)
+    Handler.scanner.silent_from = options.silent_from
     server = ThreadingHTTPServer(("127.0.0.1", options.port), Handler)
     server.daemon_threads = True
     port = server.server_address[1]

@@ -56,11 +56,11 @@ public:
         cancelled_ = true;
         progress_.stopRequested = true;
         session_.WakeRoomWaiters();
-        // Once data flows the device can be cancelled from here, which also
-        // ends a read that blocks. Before that the reader stops at its first
-        // data: some backends kill their reader thread on cancel, which is only
-        // safe once it has started sending.
-        if (progress_.bytesRead > 0) device_.Cancel();
+        // The device is cancelled from here, which also ends a read that
+        // blocks: a scanner that sends nothing must not hold the scan. Backends
+        // that kill their reader thread on cancel are safe from the first
+        // cancel on, since the library loads the unwinder beforehand.
+        device_.Cancel();
     }
     long long BytesRead() const { return progress_.bytesRead; }
     // The page, once: its room is now the caller's to fill or give back.
