@@ -72,6 +72,7 @@ void ScanProgress::Show() {
     dialog_->setRange(0, 100);
     dialog_->setValue(0);
     dialog_->show();
+    Refresh();
     refresh_.start();
 }
 

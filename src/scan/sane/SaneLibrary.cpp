@@ -586,8 +586,12 @@ int SaneLibrary::TWAIN_IsFeederLoaded() {
         state_ = kStateTransferReady;
         return Log("TWAIN_IsFeederLoaded (page started)", 1);
     }
-    if (status == SANE_STATUS_CANCELLED) Fail(kScannerErrorCancelled, QStringLiteral("while the first page was started"));
     device_->Cancel();
+    if (status == SANE_STATUS_CANCELLED) {
+        // A cancel is no empty feeder: the job goes on to its page, which ends as cancelled.
+        Fail(kScannerErrorCancelled, QStringLiteral("while the first page was started"));
+        return Log("TWAIN_IsFeederLoaded (cancelled)", 1);
+    }
     log_->Write(QStringLiteral("feeder look-ahead: %1").arg(sane_strstatus(status)));
     return Log("TWAIN_IsFeederLoaded", 0);
 }
@@ -603,6 +607,10 @@ ImageHandle SaneLibrary::TWAIN_Acquire(WindowHandle) {
     if (!device_) {
         Fail(kScannerErrorNoSource);
         Log("TWAIN_Acquire", 0);
+        return {};
+    }
+    if (session_.lastErrorCode() == kScannerErrorCancelled) {
+        Log("TWAIN_Acquire (cancelled before)", 0);  // no page after the user's cancel
         return {};
     }
     if (!pendingPage_) {

@@ -1,0 +1,123 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The window's scan on its own thread: the window keeps answering while the
+// scanner does not, and Cancel reaches a step that would never end.
+#include "scan/sane/SaneDevice.h"
+#include "scan/sane/SaneLibrary.h"
+#include "settings/RegistryStore.h"
+#include "settings/SqliteRegistryBackend.h"
+#include "ui/BackgroundScan.h"
+#include "ui/Main.h"
+#include "ui/QtScannerDialogs.h"
+
+#include "../common/ScriptedUserInterface.h"
+#include "../common/TempDir.h"
+#include "../sane/SaneTestConfig.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QTest>
+
+#include <condition_variable>
+#include <mutex>
+
+#include <gtest/gtest.h>
+
+namespace quillon {
+namespace {
+
+// The real test device, except that starting a page never returns until the
+// page is cancelled: a scanner that has stopped answering.
+class SilentDevice : public SaneDevice {
+public:
+    explicit SilentDevice(std::unique_ptr<SaneDevice> real) : real_(std::move(real)) {}
+    SANE_Status Start() override {
+        std::unique_lock lock(mutex_);
+        cancelledChanged_.wait(lock, [this] { return cancelled_; });
+        return SANE_STATUS_CANCELLED;
+    }
+    SANE_Status GetParameters(SANE_Parameters& p) override { return real_->GetParameters(p); }
+    SANE_Status Read(SANE_Byte* d, SANE_Int m, SANE_Int* l) override { return real_->Read(d, m, l); }
+    void Cancel() override {
+        {
+            const std::lock_guard lock(mutex_);
+            cancelled_ = true;
+        }
+        cancelledChanged_.notify_all();
+    }
+    int OptionCount() override { return real_->OptionCount(); }
+    const SANE_Option_Descriptor* Descriptor(int i) override { return real_->Descriptor(i); }
+    SANE_Status Control(int i, SANE_Action a, void* v, SANE_Int* info) override { return real_->Control(i, a, v, info); }
+
+private:
+    std::unique_ptr<SaneDevice> real_;
+    std::mutex mutex_;
+    std::condition_variable cancelledChanged_;
+    bool cancelled_ = false;
+};
+
+QProgressDialog* ShownProgress() {
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (auto* dialog = qobject_cast<QProgressDialog*>(widget); dialog && dialog->isVisible()) return dialog;
+    return nullptr;
+}
+
+TEST(BackgroundScanTest, CancelEndsAStartThatNeverReturnsAndKeepsTheOlderFile) {
+    for (const char* file : {"dll.conf", "test.conf"}) {
+        QFile source(QStringLiteral(QUILLON_SOURCE_DIR "/tests/sane/") + file);
+        ASSERT_TRUE(source.open(QIODevice::ReadOnly));
+        ASSERT_TRUE(testing::WriteSaneConfig(file, source.readAll()));
+    }
+    testing::TempDir temp;
+    SqliteRegistryBackend backend{temp.File("registry.sqlite3")};
+    RegistryStore store{backend};
+    testing::ScriptedUserInterface ui;
+    ui.desktopFolder = temp.path();
+    const QString output = temp.File("scan.pdf");
+    QFile old(output);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("the older file");
+    old.close();
+    ui.Accept(output);
+
+    Main window{store, ui};
+    window.Load();
+    QtScannerDialogs dialogs;
+    dialogs.SetOwnerWindow(&window);
+    SaneLibrary library{dialogs, temp.File("config"), temp.File("scanner.log")};
+    library.UseDevice("test");
+    library.SetDeviceOpener([](const QString& name, int* status) -> std::unique_ptr<SaneDevice> {
+        std::unique_ptr<SaneDevice> real = SaneHandleDevice::Open(name.toUtf8().constData(), status);
+        return real ? std::make_unique<SilentDevice>(std::move(real)) : nullptr;
+    });
+    BackgroundScan scan(window, library, store, ui);
+    dialogs.SetScanProgress(&scan.progress());
+    std::optional<ScanOutcome> outcome;
+    scan.SetOutcomeHandler([&](const ScanOutcome& o) { outcome = o; });
+
+    ASSERT_TRUE(scan.Start());
+    EXPECT_FALSE(scan.Start()) << "one scan at a time";
+    // The window's thread is free while the scanner says nothing: it shows
+    // the scan's progress, with Cancel.
+    ASSERT_TRUE(QTest::qWaitFor([] { return ShownProgress() != nullptr; }, 10000));
+    EXPECT_TRUE(ShownProgress()->labelText().startsWith("Waiting for page 1")) << ShownProgress()->labelText().toStdString();
+    QElapsedTimer sinceCancel;
+    sinceCancel.start();
+    QPushButton* cancel = ShownProgress()->findChild<QPushButton*>();
+    ASSERT_NE(cancel, nullptr);
+    QTest::mouseClick(cancel, Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return outcome.has_value(); }, 10000));
+    EXPECT_LT(sinceCancel.elapsed(), 5000);
+    EXPECT_EQ(outcome->kind, ScanOutcome::Kind::Cancelled);
+    EXPECT_FALSE(scan.running());
+    EXPECT_EQ(ShownProgress(), nullptr);
+    QFile kept(output);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), "the older file");
+    ASSERT_FALSE(ui.messages.empty());
+    EXPECT_TRUE(ui.messages.back().text.contains("cancelled")) << ui.messages.back().text.toStdString();
+}
+
+}  // namespace
+}  // namespace quillon
