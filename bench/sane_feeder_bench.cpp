@@ -115,11 +115,37 @@ ScanRecord ScanDocument(const QString& folder, const QString& output, int pixelT
     return {failed == 0 ? scanned : -1, timed.longestMs};
 }
 
+// quillon-scan as a user runs it: one process for each load of the feeder,
+// each writing its own PDF.
+std::vector<std::string> QuillonScanCommand(const Mode& mode, const std::string& output) {
+    return {QUILLON_SCAN_PROGRAM, "-q", "-d", "test", "--source", "feeder", "--mode", mode.name, "--dpi", "300",
+            "--paper", "letter", "--quality", "3", "--blank-threshold", "0.01", output};
+}
+
+Figures QuillonScan(const QString& folder, const Mode& mode, int pages) {
+    Figures figures;
+    figures.who = "quillon-scan, a process per 10 pages";
+    figures.pages = pages;
+    for (int job = 0; job * kSheetsInFeeder < pages; ++job) {
+        const QString output = folder + QStringLiteral("/job%1.pdf").arg(job);
+        QFile::remove(output);
+        const bench::ChildUsage usage = bench::RunProgram(QuillonScanCommand(mode, output.toStdString()));
+        figures.usage.seconds += usage.seconds;
+        figures.usage.cpuSeconds += usage.cpuSeconds;
+        figures.usage.peakKb = std::max(figures.usage.peakKb, usage.peakKb);
+        if (!usage.ok || !QFileInfo::exists(output)) figures.pages = -1;
+        figures.bytes += QFileInfo(output).size();
+    }
+    return figures;
+}
+
+// The benchmark's own driver of the library, in one process: not what a user
+// runs, shown for the library's share of the time.
 Figures Quillon(const QString& folder, const Mode& mode, int pages) {
     const QString output = folder + "/quillon.pdf";
     QFile::remove(output);
     Figures figures;
-    figures.who = "Quillon";
+    figures.who = "(internal driver, one process)";
     const ScanRecord record = bench::RunInChild<ScanRecord>(
         [&] { return ScanDocument(folder, output, mode.pixelType, pages); }, &figures.usage);
     figures.pages = record.pages;
@@ -254,6 +280,9 @@ int main(int argc, char** argv) {
         if (arguments[i] == "--quillon-only") peers = false, png = false;
     }
     QTemporaryDir folder;
+    // quillon-scan reads its options from a store of its own here, not the user's.
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder.path() + "/config"));
+    qputenv("XDG_STATE_HOME", QFile::encodeName(folder.path() + "/state"));
     std::printf("SANE test device, 300 dpi, Letter, feeder; %u cores\n", std::thread::hardware_concurrency());
     std::printf("ratios are Quillon's over the peer's: speed (pages/s; above 1 is faster), CPU per page and size per "
                 "page (below 1 is less)\n");
@@ -268,17 +297,22 @@ int main(int argc, char** argv) {
             std::printf("%s: the lossless line:\n", mode.name);
             PrintCommands(mode, kPngLine, std::min(100, counts.back()));
         }
+        std::printf("%s: Quillon as a user runs it, for every 10 pages:\n  %s\n", mode.name,
+                    Quoted(QuillonScanCommand(mode, "job0.pdf")).c_str());
         std::printf("%-7s %-38s %5s %8s %8s %9s %8s %8s   %6s  %6s  %6s   %6s\n", "mode", "who", "pages", "seconds",
                     "pages/s", "CPU ms/p", "peak MB", "KB/page", "speed", "CPU", "size", "wait ms");
         for (const int pages : counts) {
+            const Figures program = QuillonScan(folder.path(), mode, pages);
             const Figures quillon = Quillon(folder.path(), mode, pages);
             if (!peers) {
+                PrintRow(mode.name, program, nullptr);
                 PrintRow(mode.name, quillon, nullptr);
                 continue;
             }
             const Figures other = RunCommandLine(folder.path(), mode, peer, pages);
-            PrintRow(mode.name, quillon, &other);
+            PrintRow(mode.name, program, &other);
             PrintRow(mode.name, other, nullptr);
+            PrintRow(mode.name, quillon, &other);
             if (png && pages <= 100) PrintRow(mode.name, RunCommandLine(folder.path(), mode, kPngLine, pages), nullptr);
         }
         std::printf("\n");
