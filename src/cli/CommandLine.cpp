@@ -35,7 +35,8 @@ QString UsageText() {
         "Scans into OUTPUT (.pdf, .tif/.tiff, .jpg/.jpeg or .png) with the options stored by Quillon,\n"
         "changed for this run only by the options given. The stored options are never changed.\n"
         "\n"
-        "  -d, --device NAME         the SANE device to use (default: the scanner chosen last)\n"
+        "  -d, --device NAME         the SANE device to use, as SANE names it; a backend's name alone\n"
+        "                            (\"test\") opens its first device (default: the scanner chosen last)\n"
         "  -L, --list-devices        list the scanners, one a line: SANE name, then vendor and model\n"
         "      --source auto|feeder|flatbed\n"
         "                            auto: the feeder, or the flatbed when it is empty\n"
@@ -56,7 +57,8 @@ QString UsageText() {
         "empty feeder falls back to the flatbed (--source auto) or ends the scan (--source feeder).\n"
         "\n"
         "Exit status: 0 the file was written; 1 a usage error; 2 no scanner, or it could not be opened;\n"
-        "3 the scan failed and nothing was written (an older file is kept); 130 interrupted.\n");
+        "3 the scan failed and nothing was written (an older file is kept); 4 some pages were saved,\n"
+        "then the scan failed; 128+N ended by signal N (130 after Ctrl-C), no partial file left.\n");
 }
 
 ParsedCommand ParseCommandLine(const QStringList& arguments) {
