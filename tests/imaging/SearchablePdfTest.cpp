@@ -98,11 +98,12 @@ TEST(TextLayerTest, WordsReadBackWithTheirCharactersAndBoxes) {
     PdfWriter writer(fd, 75);
     EncodedPage page = writer.Encode(testing::BlankPage(1275, 1650, QImage::Format_Grayscale8, dpi));
     // One line on a common baseline (y 240): capitals, small letters, a
-    // descender, accents, a right-to-left word, the string syntax characters.
+    // descender, accents, a right-to-left word, the string syntax characters;
+    // two words set as tight as a scan may give them.
     const std::vector<RecognizedWord> words{
         {"Grüße", QRect(QPoint(100, 200), QPoint(259, 239)), 240, 40, false},
         {"naïve", QRect(QPoint(280, 212), QPoint(399, 239)), 240, 40, false},
-        {"jumpy", QRect(QPoint(420, 208), QPoint(559, 251)), 240, 40, false},
+        {"jumpy", QRect(QPoint(403, 208), QPoint(559, 251)), 240, 40, false},
         {"שלום", QRect(QPoint(580, 205), QPoint(699, 239)), 240, 40, true},
         {"(a\\b)", QRect(QPoint(720, 200), QPoint(839, 245)), 240, 40, false},
     };
@@ -156,6 +157,7 @@ TEST_F(SearchableDocumentTest, PagesAreReadUprightAndPagesWithoutTextAreKeptWith
         testing::BlankPage(1275, 1650, QImage::Format_Grayscale8, 150),
         TurnPage(testing::TextPage(QImage::Format_Grayscale8, 5), 1),  // fed sideways, either way
         TurnPage(testing::TextPage(QImage::Format_Grayscale8, 5), 3),
+        testing::TextPage(QImage::Format_Grayscale8, 5),  // upright, the others' measure
     };
     ImagingSession session;
     session.SetTextRecognition(english);
@@ -169,7 +171,7 @@ TEST_F(SearchableDocumentTest, PagesAreReadUprightAndPagesWithoutTextAreKeptWith
     ASSERT_EQ(session.EndDocument(), 0) << session.lastErrorText().toStdString();
 
     EXPECT_TRUE(RunTool("qpdf", {"--check", path}).contains("No syntax or stream encoding errors found"));
-    EXPECT_TRUE(RunTool("pdfinfo", {path}).contains(QRegularExpression("Pages: +7\n")));
+    EXPECT_TRUE(RunTool("pdfinfo", {path}).contains(QRegularExpression("Pages: +8\n")));
     const auto textOf = [&](int page) {
         return RunTool("pdftotext", {"-f", QString::number(page), "-l", QString::number(page), path, "-"}).simplified();
     };
@@ -180,6 +182,50 @@ TEST_F(SearchableDocumentTest, PagesAreReadUprightAndPagesWithoutTextAreKeptWith
     for (const int page : {6, 7})
         EXPECT_TRUE(textOf(page).contains("The quick brown fox jumps over the lazy dog, line 5 of the page."))
             << page << ": " << textOf(page).toStdString();
+    // Turned upright, a page's words lie where they lie on the page scanned upright.
+    const auto boxesOf = [&](int page) {
+        const QString html = RunTool("pdftotext", {"-bbox", "-f", QString::number(page), "-l", QString::number(page), path, "-"});
+        std::vector<QRectF> boxes;
+        const QRegularExpression word(R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">)re");
+        for (auto it = word.globalMatch(html); it.hasNext();) {
+            const QRegularExpressionMatch m = it.next();
+            boxes.emplace_back(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
+                               QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()));
+        }
+        return boxes;
+    };
+    const std::vector<QRectF> upright = boxesOf(8);
+    ASSERT_GE(upright.size(), 50u);
+    for (const int page : {2, 6, 7}) {
+        const std::vector<QRectF> turned = boxesOf(page);
+        ASSERT_EQ(turned.size(), upright.size()) << "page " << page;
+        int matching = 0;
+        for (std::size_t i = 0; i < upright.size(); ++i) matching += IoU(turned[i], upright[i]) >= 0.8 ? 1 : 0;
+        EXPECT_GE(matching, static_cast<int>(upright.size() * 95 / 100)) << "page " << page;
+    }
+}
+
+// Text tools read the file's text in their own order: the words of a line
+// must come apart by real spaces, and the lines of a page scanned askew must
+// not run into each other.
+TEST_F(SearchableDocumentTest, LinesOfAnAskewPageReadBackWholeWithTheirSpaces) {
+    const QString path = temp.File("askew.pdf");
+    ImagingSession session;
+    session.SetTextRecognition(english);
+    ASSERT_EQ(session.BeginDocument(path), 0);
+    const ImageHandle handle = session.Adopt(testing::TextPage(QImage::Format_Grayscale8, 12, 1.0), 300);
+    ASSERT_EQ(session.WritePage(handle), 0);
+    session.Free(handle);
+    ASSERT_EQ(session.EndDocument(), 0) << session.lastErrorText().toStdString();
+    for (const QStringList& options : {QStringList{}, QStringList{"-raw"}}) {
+        const QStringList lines = RunTool("pdftotext", options + QStringList{path, "-"}).split('\n', Qt::SkipEmptyParts);
+        int found = 0;
+        for (const QString& line : lines)
+            if (line.simplified() ==
+                QStringLiteral("The quick brown fox jumps over the lazy dog, line %1 of the page.").arg(found + 1))
+                ++found;
+        EXPECT_GE(found, 11) << options.join(' ').toStdString() << ":\n" << lines.join('\n').toStdString();
+    }
 }
 
 TEST_F(SearchableDocumentTest, AReadingAskedToStopGivesNoWordsAndSaysSo) {

@@ -42,29 +42,47 @@ QByteArray LiteralString(const std::vector<char16_t>& codes) {
 TextLayer MakeTextLayer(const std::vector<RecognizedWord>& words, int pageHeightPixels, int dpi) {
     TextLayer layer;
     if (words.empty() || dpi <= 0) return layer;
-    // Text space is the image's pixels, y upward: every number is a whole pixel.
-    const QByteArray scale = QByteArray::number(kPointsPerInch / dpi, 'f', 6);
+    const double scale = kPointsPerInch / dpi;
+    const auto number = [](double value, int decimals) { return QByteArray::number(value, 'f', decimals); };
     QByteArray& content = layer.content;
-    content = "BT 3 Tr " + scale + " 0 0 " + scale + " 0 0 Tm\n";
-    int x = 0, y = 0, size = -1, font = -1, stretch = -1;
-    for (const RecognizedWord& word : words) {
+    content = "BT 3 Tr\n";
+    int size = -1, font = -1;
+    const auto laidOut = [](const RecognizedWord& word) { return !word.box.isEmpty() && !word.text.isEmpty(); };
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        const RecognizedWord& word = words[i];
         const std::vector<char16_t> codes = LaidOutCodes(word);
-        if (codes.empty() || word.box.isEmpty()) continue;
+        if (codes.empty() || !laidOut(word)) continue;
         const int wordSize = std::max(1, word.size);
         const double above = static_cast<double>(word.baseline - word.box.top()) / wordSize;
         const double below = static_cast<double>(word.box.bottom() + 1 - word.baseline) / wordSize;
         const int wordFont = NearestGlyphlessVariant(above, std::max(0.0, below));
         layer.variants.insert(wordFont);
-        const double naturalWidth = static_cast<double>(codes.size()) * wordSize * kGlyphlessAdvance / 1000.0;
-        const int wordStretch = std::max(1, static_cast<int>(std::lround(100.0 * word.box.width() / naturalWidth)));
         if (wordSize != size || wordFont != font)
             content += "/F" + QByteArray::number(wordFont) + ' ' + QByteArray::number(wordSize) + " Tf ";
-        if (wordStretch != stretch) content += QByteArray::number(wordStretch) + " Tz ";
-        const int baselineX = word.box.left();
-        const int baselineY = pageHeightPixels - word.baseline;
-        content += QByteArray::number(baselineX - x) + ' ' + QByteArray::number(baselineY - y) + " Td " +
-                   LiteralString(codes) + "Tj\n";
-        x = baselineX, y = baselineY, size = wordSize, font = wordFont, stretch = wordStretch;
+        size = wordSize, font = wordFont;
+
+        // Text space is the image's pixels, y upward, turned with the word's
+        // line on an askew page, its origin where the line's baseline meets
+        // the word's left edge: the word lies along its line as in the image.
+        const double along = std::sqrt(1.0 + word.slope * word.slope);  // a pixel across, measured along the line
+        const double cosine = 1.0 / along, sine = -word.slope / along;
+        content += number(scale * cosine, 6) + ' ' + number(scale * sine, 6) + ' ' + number(-scale * sine, 6) + ' ' +
+                   number(scale * cosine, 6) + ' ' + number(scale * word.box.left(), 3) + ' ' +
+                   number(scale * (pageHeightPixels - word.baseline), 3) + " Tm ";
+        // A word followed on its line by another carries a space, and together
+        // they reach to where the next word starts: a reader then finds the
+        // words apart by the space's width instead of guessing from the gap.
+        std::vector<char16_t> shown = codes;
+        double width = word.box.width();
+        const RecognizedWord* next = i + 1 < words.size() ? &words[i + 1] : nullptr;
+        if (next && laidOut(*next) && next->line == word.line && !word.rightToLeft && !next->rightToLeft &&
+            next->box.left() > word.box.right()) {
+            shown.push_back(u' ');
+            width = next->box.left() - word.box.left();
+        }
+        const double naturalWidth = static_cast<double>(shown.size()) * wordSize * kGlyphlessAdvance / 1000.0;
+        const long stretch = std::max(1L, std::lround(100.0 * width * along / naturalWidth));
+        content += QByteArray::number(stretch) + " Tz " + LiteralString(shown) + "Tj\n";
     }
     content += "ET\n";
     return layer;

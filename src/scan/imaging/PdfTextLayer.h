@@ -15,8 +15,10 @@ namespace quillon {
 // baseline, in its paragraph's size, in the variant whose ascent and descent
 // come nearest the top and bottom of its box, and its horizontal scale the
 // box's width, so what a reader selects or finds lies over the word in the
-// image. Each code is the character's UTF-16 value; right-to-left words are
-// laid out right to left. No content when there are no words.
+// image. A word of an askew line lies along that line. Between the words of
+// a line a space fills the gap, so text tools find the words apart. Each code
+// is the character's UTF-16 value; right-to-left words are laid out right to
+// left. No content when there are no words.
 struct TextLayer {
     QByteArray content;
     std::set<int> variants;  // of the font, as the page's resources must name them

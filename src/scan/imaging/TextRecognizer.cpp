@@ -163,7 +163,7 @@ RecognizedText RecognizeText(const QImage& page, const TextLanguages& languages,
     if (!words) return result;
 
     std::size_t paragraphStart = 0;
-    int paragraphSize = 1, lineTop = 0;
+    int paragraphSize = 1, lineTop = 0, line = -1;
     const auto endParagraph = [&] {
         for (std::size_t i = paragraphStart; i < result.words.size(); ++i) result.words[i].size = paragraphSize;
         paragraphStart = result.words.size();
@@ -172,9 +172,10 @@ RecognizedText RecognizeText(const QImage& page, const TextLanguages& languages,
     do {
         if (words->IsAtBeginningOf(tesseract::RIL_PARA)) endParagraph();
         int left = 0, top = 0, right = 0, bottom = 0;
-        if (words->IsAtBeginningOf(tesseract::RIL_TEXTLINE) &&
-            words->BoundingBox(tesseract::RIL_TEXTLINE, &left, &top, &right, &bottom))
-            lineTop = top;
+        if (words->IsAtBeginningOf(tesseract::RIL_TEXTLINE)) {
+            ++line;
+            if (words->BoundingBox(tesseract::RIL_TEXTLINE, &left, &top, &right, &bottom)) lineTop = top;
+        }
         const std::unique_ptr<const char[]> text(words->GetUTF8Text(tesseract::RIL_WORD));
         if (!text) continue;
         RecognizedWord word;
@@ -183,8 +184,11 @@ RecognizedText RecognizeText(const QImage& page, const TextLanguages& languages,
         word.box = QRect(QPoint(left, top), QPoint(right - 1, bottom - 1));
         int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
         word.baseline = bottom;
-        if (words->Baseline(tesseract::RIL_TEXTLINE, &x1, &y1, &x2, &y2))
-            word.baseline = x2 == x1 ? y1 : static_cast<int>(std::lround(y1 + double(y2 - y1) * (left - x1) / (x2 - x1)));
+        word.line = std::max(line, 0);
+        if (words->Baseline(tesseract::RIL_TEXTLINE, &x1, &y1, &x2, &y2)) {
+            word.slope = x2 == x1 ? 0.0 : double(y2 - y1) / (x2 - x1);
+            word.baseline = static_cast<int>(std::lround(y1 + word.slope * (left - x1)));
+        }
         paragraphSize = std::max(paragraphSize, word.baseline - std::min(lineTop, top));
         word.rightToLeft = words->WordDirection() == tesseract::DIR_RIGHT_TO_LEFT;
         // A word of a few letters is wider than tall, unless its line runs up or down the page.

@@ -19,6 +19,8 @@ struct RecognizedWord {
     int baseline = 0;  // where its line's baseline crosses the word's left edge
     int size = 0;      // its paragraph's: the most any of its lines reaches above the baseline
     bool rightToLeft = false;
+    int line = 0;        // which line of the page it is on, counted from 0 in reading order
+    double slope = 0;    // its line's baseline: pixels down for each pixel right (askew pages)
 };
 
 // The words of a page in reading order.
