@@ -89,6 +89,19 @@ TEST_P(DeskewTest, StraightensASkewedPageAndLeavesAStraightOneAlone) {
 
 INSTANTIATE_TEST_SUITE_P(Formats, DeskewTest, ::testing::ValuesIn(testing::kPageFormats), testing::NameOfCase());
 
+// Text printed light, a pencil or a faint copy: ink at 60 % of the way to white.
+TEST(EnhancementsTest, DeskewStraightensAPageOfLightText) {
+    QImage light = testing::TextPage(QImage::Format_Grayscale8, 30, 2.0);
+    for (int y = 0; y < light.height(); ++y) {
+        uchar* row = light.scanLine(y);
+        for (int x = 0; x < light.width(); ++x) row[x] = static_cast<uchar>(255 - (255 - row[x]) * 2 / 5);
+    }
+    const SkewEstimate before = FindSkew(light);
+    ASSERT_TRUE(before.found);
+    EXPECT_NEAR(std::fabs(before.degrees), 2.0, 0.3);
+    EXPECT_LT(std::fabs(FindSkew(AutoDeskew(light)).degrees), 0.3);
+}
+
 TEST(EnhancementsTest, DeskewLeavesPagesWithoutLinesAlone) {
     const QImage blank = testing::BlankPage(2550, 3300, QImage::Format_Grayscale8);
     EXPECT_EQ(AutoDeskew(blank), blank);

@@ -102,6 +102,23 @@ QImage FromPix(PIX* pix, const QImage& like) {
 
 constexpr double kSmallestSkewDegrees = 0.1;
 constexpr double kLeastConfidence = 3.0;  // Leptonica's own minimum for a trustworthy angle
+constexpr int kInkCut = 130;             // where print is dark, as most is
+constexpr int kLeastInkContrast = 48;    // grey levels between paper and the faintest print
+
+// The grey level that tells the page's ink from its paper, for finding its
+// lines: halfway between the two, so that light print (a faint copy, pencil)
+// makes lines as black print does. Dark print keeps the usual cut, and so
+// does a page with too little contrast to hold print at all: its specks and
+// paper grain must not be taken for lines.
+int InkCut(const QImage& page) {
+    if (page.format() == QImage::Format_Mono) return kInkCut;
+    std::uint64_t total = 0;
+    const Histogram histogram = SampledHistogram(page, SampleStep(page), &total);
+    const int ink = Percentile(histogram, total, 0.005);
+    const int paper = Percentile(histogram, total, 0.5);
+    if (paper - ink < kLeastInkContrast) return kInkCut;
+    return std::max(kInkCut, (ink + paper) / 2);
+}
 
 }  // namespace
 
@@ -181,7 +198,7 @@ SkewEstimate FindSkew(const QImage& input) {
     if (page.width() < 64 || page.height() < 64) return estimate;
     PixHandle pix = ToPix(page);
     if (!pix) return estimate;
-    PixHandle binary(pixGetDepth(pix.get()) == 1 ? pixClone(pix.get()) : pixConvertTo1(pix.get(), 130));
+    PixHandle binary(pixGetDepth(pix.get()) == 1 ? pixClone(pix.get()) : pixConvertTo1(pix.get(), InkCut(page)));
     l_float32 angle = 0, confidence = 0;
     if (!binary || pixFindSkew(binary.get(), &angle, &confidence) != 0) return estimate;
     estimate.degrees = angle;
