@@ -22,17 +22,46 @@ int ValueOf(const QString& word, std::initializer_list<Word> words) {
     return -1;
 }
 
+// The other spellings of the catalogue's file extensions that files carry.
+constexpr std::pair<const char*, const char*> kExtensionSpellings[] = {{"jpeg", "jpg"}, {"tif", "tiff"}};
+
+// The paper sizes as typed: their labels in small letters.
+QStringList PaperWords() {
+    QStringList words;
+    for (const PaperSizeItem& item : PaperSizeItems()) words.append(QString::fromLatin1(item.label).toLower());
+    return words;
+}
+
+// The output extensions with their other spellings: ".pdf, .tif/.tiff, .jpg/.jpeg or .png".
+QString ExtensionList() {
+    QStringList shown;
+    for (const FormatItem& format : FormatItems()) {
+        QString name = QString::fromLatin1(format.extension);
+        for (const auto& [other, usual] : kExtensionSpellings)
+            if (name.mid(1) == QLatin1String(usual)) name = name + "/." + QLatin1String(other);
+        if (!shown.contains(name)) shown.append(name);
+    }
+    const QString last = shown.takeLast();
+    return shown.join(", ") + " or " + last;
+}
+
 }  // namespace
 
 int FormatOfOutput(const QString& path) {
-    const QString suffix = QFileInfo(path).suffix();
-    return ValueOf(suffix, {{"jpg", 0}, {"jpeg", 0}, {"pdf", 1}, {"png", 2}, {"tif", 3}, {"tiff", 3}});
+    QString suffix = QFileInfo(path).suffix().toLower();
+    for (const auto& [other, usual] : kExtensionSpellings)
+        if (suffix == QLatin1String(other)) suffix = QLatin1String(usual);
+    const auto formats = FormatItems();
+    for (std::size_t i = 0; i < formats.size(); ++i)
+        if (!formats[i].searchable && QLatin1String(formats[i].extension).mid(1) == suffix) return static_cast<int>(i);
+    return -1;
 }
 
 QString UsageText() {
+    const int lastQuality = static_cast<int>(QualityItems().size()) - 1;
     return QStringLiteral(
         "Usage: quillon-scan [OPTIONS] OUTPUT\n"
-        "Scans into OUTPUT (.pdf, .tif/.tiff, .jpg/.jpeg or .png) with the options stored by Quillon,\n"
+        "Scans into OUTPUT (%1) with the options stored by Quillon,\n"
         "changed for this run only by the options given. The stored options are never changed.\n"
         "\n"
         "  -d, --device NAME         the SANE device to use, as SANE names it; a backend's name alone\n"
@@ -42,9 +71,9 @@ QString UsageText() {
         "                            auto: the feeder, or the flatbed when it is empty\n"
         "      --duplex, --no-duplex both sides, or the front only\n"
         "      --mode bw|grey|colour black and white, grey (gray) or colour (color)\n"
-        "      --dpi N               75, 100, 150, 200, 300 or 600\n"
-        "      --paper default|letter|legal\n"
-        "      --quality 0..5        0 smallest file, 3 the default, 5 best\n"
+        "      --dpi N               %2\n"
+        "      --paper %3\n"
+        "      --quality 0..%4        0 smallest file, %5 the default, %4 best\n"
         "      --blank-threshold X   pages with less ink than X (0.001 to 0.05) are left out; 0 keeps all\n"
         "      --contrast, --no-contrast, --crop, --no-crop, --deskew, --no-deskew\n"
         "      --single              one image, as with multiple pages unchecked\n"
@@ -58,7 +87,10 @@ QString UsageText() {
         "\n"
         "Exit status: 0 the file was written; 1 a usage error; 2 no scanner, or it could not be opened;\n"
         "3 the scan failed and nothing was written (an older file is kept); 4 some pages were saved,\n"
-        "then the scan failed; 128+N ended by signal N (130 after Ctrl-C), no partial file left.\n");
+        "then the scan failed; 128+N ended by signal N (130 after Ctrl-C), no partial file left.\n")
+        .arg(ExtensionList(), OptionItems(OptionId::DPI).join(", "), PaperWords().join('|'))
+        .arg(lastQuality)
+        .arg(Option(OptionId::Quality).defaultValue);
 }
 
 ParsedCommand ParseCommandLine(const QStringList& arguments) {
@@ -92,8 +124,7 @@ ParsedCommand ParseCommandLine(const QStringList& arguments) {
     command.output = positional.first();
     const int format = FormatOfOutput(command.output);
     if (format < 0)
-        return fail(QStringLiteral("%1 names no format Quillon writes: use .pdf, .tif, .tiff, .jpg, .jpeg or .png.")
-                        .arg(command.output));
+        return fail(QStringLiteral("%1 names no format Quillon writes: use %2.").arg(command.output, ExtensionList()));
     command.overrides[OptionId::Format] = format;
     if (parser.isSet(searchable)) {
         const auto formats = FormatItems();
@@ -131,14 +162,15 @@ ParsedCommand ParseCommandLine(const QStringList& arguments) {
         command.overrides[OptionId::DPI] = position;
     }
     if (parser.isSet(paper)) {
-        const int value = ValueOf(parser.value(paper), {{"default", 0}, {"letter", 1}, {"legal", 2}});
-        if (value < 0) return fail(QStringLiteral("--paper takes default, letter or legal."));
+        const int value = PaperWords().indexOf(parser.value(paper).toLower());
+        if (value < 0) return fail(QStringLiteral("--paper takes %1.").arg(PaperWords().join(", ")));
         command.overrides[OptionId::PaperSize] = value;
     }
     if (parser.isSet(quality)) {
         bool ok = false;
         const int value = parser.value(quality).toInt(&ok);
-        if (!ok || value < 0 || value > 5) return fail(QStringLiteral("--quality takes 0 to 5."));
+        const int last = static_cast<int>(QualityItems().size()) - 1;
+        if (!ok || value < 0 || value > last) return fail(QStringLiteral("--quality takes 0 to %1.").arg(last));
         command.overrides[OptionId::Quality] = value;
     }
     if (parser.isSet(blank)) {

@@ -26,10 +26,11 @@ StoredOptionControls::StoredOptionControls(const RegistryStore& store, const QMa
                              ? overrides.value(option.id)
                              : LoadedValue(option, store.Get(QString::fromLatin1(option.valueName)), items);
     }
-    const FormatItem* format = FormatAt(SelectedIndex(OptionId::Format));
-    if ((format && !format->multiPage) || CheckState(OptionId::WIA) == 1) {
+    // The window's availability rule, as the window would apply it.
+    if (!MultiPageOptionsApply(SelectedIndex(OptionId::Format), CheckState(OptionId::WIA))) {
         values_[static_cast<std::size_t>(OptionId::AllowMultiplePages)] = 0;
-        values_[static_cast<std::size_t>(OptionId::DuplexSetting)] = 0;
+        int& duplex = values_[static_cast<std::size_t>(OptionId::DuplexSetting)];
+        if (duplex == kDuplexBothSides) duplex = kDuplexFrontOnly;
     }
 }
 

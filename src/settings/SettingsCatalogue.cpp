@@ -79,6 +79,11 @@ const FormatItem* FormatAt(int position) { return RowAt(kFormats, position); }
 const QualityItem* QualityAt(int position) { return RowAt(kQualities, position); }
 const PaperSizeItem* PaperSizeAt(int position) { return RowAt(kPaperSizes, position); }
 
+bool MultiPageOptionsApply(int formatPosition, int wiaState) {
+    const FormatItem* format = FormatAt(formatPosition);
+    return !(format && !format->multiPage) && wiaState != 1;
+}
+
 std::span<const OptionSpec, kOptionCount> AllOptions() { return kOptions; }
 
 const OptionSpec& Option(OptionId id) { return kOptions[static_cast<std::size_t>(id)]; }

@@ -74,6 +74,15 @@ const FormatItem* FormatAt(int position);
 const QualityItem* QualityAt(int position);
 const PaperSizeItem* PaperSizeAt(int position);
 
+// The duplex list's first two positions.
+constexpr int kDuplexFrontOnly = 0;
+constexpr int kDuplexBothSides = 1;
+
+// Whether several pages and both sides can apply to a scan: not into a
+// single-image format (JPEG, PNG), nor from a WIA scanner (check state 1).
+// Where they cannot, multiple pages are off and duplex is front only.
+bool MultiPageOptionsApply(int formatPosition, int wiaState);
+
 // The items of a list option, in list order. The coverage items use the
 // user's decimal separator.
 QStringList OptionItems(OptionId id);

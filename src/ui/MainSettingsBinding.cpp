@@ -17,8 +17,6 @@ const QString kAutoCropNotice = QStringLiteral(
     "The Auto-Crop feature is intended to only be used for photographs and should not be used for documents as it "
     "may produce unexpected results.");
 
-constexpr int kDuplexFrontOnly = 0;
-constexpr int kDuplexBothSides = 1;
 
 }  // namespace
 
@@ -103,9 +101,7 @@ void Main::OnDefaultsClicked() {
 void Main::UpdateOptionAvailability() {
     QCheckBox* multiplePages = Check(OptionId::AllowMultiplePages);
     QComboBox* duplex = List(OptionId::DuplexSetting);
-    const FormatItem* format = FormatAt(List(OptionId::Format)->currentIndex());
-    const bool singleImageOutput = format && !format->multiPage;
-    if (singleImageOutput || ControlValue(OptionId::WIA) == 1) {
+    if (!MultiPageOptionsApply(List(OptionId::Format)->currentIndex(), ControlValue(OptionId::WIA))) {
         // Resets go through the controls, so their handlers store them.
         if (multiplePages->isChecked()) multiplePages->setChecked(false);
         multiplePages->setEnabled(false);
