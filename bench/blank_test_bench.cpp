@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Prints the blank test's measure for every page of the real scans, with its
 // label, and the time it takes on 300 dpi Letter pages.
+#include "app/PrepareProcess.h"
 #include "scan/imaging/BlankPageTest.h"
 #include "scan/imaging/PageImage.h"
 
@@ -47,6 +48,7 @@ double MillisecondsPerPage(const QImage& page) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    quillon::PrepareProcess();
     // Images only: no display is needed, so none is asked for.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);

@@ -9,6 +9,7 @@
 //   - orientation: every page turned by 90, 180 and 270 degrees.
 //
 // ocr_bench [--pages a.png,b.png] [--no-peer] [--no-orientation] [--keep]
+#include "app/PrepareProcess.h"
 #include "ChildProcess.h"
 #include "scan/imaging/DocumentWriter.h"
 #include "scan/imaging/Enhancements.h"
@@ -183,6 +184,7 @@ struct PageCheck {
 }  // namespace
 
 int main(int argc, char** argv) {
+    quillon::PrepareProcess();
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     QStringList names = kTextPages;

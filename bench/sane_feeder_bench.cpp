@@ -16,6 +16,7 @@
 // sides load it again every 10 pages.
 //
 //   sane_feeder_bench [--pages 10,100,300] [--modes bw,grey,colour] [--no-png] [--quillon-only]
+#include "app/PrepareProcess.h"
 #include "HeadlessDialogs.h"
 #include "scan/sane/SaneLibrary.h"
 
@@ -267,6 +268,7 @@ std::vector<int> NumbersOf(const QString& list) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    quillon::PrepareProcess();
     QCoreApplication app(argc, argv);
     if (qEnvironmentVariableIsEmpty("SANE_CONFIG_DIR")) qputenv("SANE_CONFIG_DIR", QUILLON_SANE_TEST_CONFIG);
     std::vector<int> counts{10, 100, 300};

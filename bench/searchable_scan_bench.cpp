@@ -7,6 +7,7 @@
 //   - the command line a user would pick: scanimage, img2pdf, then ocrmypdf.
 //
 // searchable_scan_bench [--page FILE] [--sheets N] [--pace SECONDS]
+#include "app/PrepareProcess.h"
 #include "HeadlessDialogs.h"
 #include "ChildProcess.h"
 #include "scan/imaging/TextLanguages.h"
@@ -93,6 +94,7 @@ void Row(const char* who, int pages, const bench::ChildUsage& usage, const QStri
 }  // namespace
 
 int main(int argc, char** argv) {
+    quillon::PrepareProcess();
     QCoreApplication app(argc, argv);
     QString page = QStringLiteral(QUILLON_SOURCE_DIR "/../shared/data/scans/ocrmypdf_epson.png");
     int sheets = 10;

@@ -3,6 +3,7 @@
 // and TIFF, each run in its own process, and prints pages per second, the
 // writer's own time per page (without compression), peak memory and file size
 // per page; then img2pdf on the same page for comparison.
+#include "app/PrepareProcess.h"
 #include "scan/imaging/DocumentWriter.h"
 #include "scan/imaging/PageEncoders.h"
 #include "scan/imaging/PageImage.h"
@@ -90,6 +91,7 @@ Result Measure(const QString& path, DocumentFormat format, bool blackAndWhite, i
 }  // namespace
 
 int main(int argc, char** argv) {
+    quillon::PrepareProcess();
     // Images only: no display is needed, so none is asked for.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);

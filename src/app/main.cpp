@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/PrepareProcess.h"
 #include "ui/BackgroundScan.h"
 #include "scan/sane/SaneLibrary.h"
 #include "settings/SqliteRegistryBackend.h"
@@ -57,4 +58,7 @@ int RunWindow(int argc, char** argv) {
 
 }  // namespace
 
-int main(int argc, char** argv) { quillon::EndProcess(RunWindow(argc, argv)); }
+int main(int argc, char** argv) {
+    quillon::PrepareProcess();
+    quillon::EndProcess(RunWindow(argc, argv));
+}

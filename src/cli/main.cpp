@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // quillon-scan: the scan job of the window, run from a terminal or a script.
+#include "app/PrepareProcess.h"
 #include "cli/CommandLine.h"
 #include "cli/StoredOptionControls.h"
 #include "cli/Terminal.h"
@@ -82,4 +83,7 @@ int RunCommand(int argc, char** argv) {
 
 }  // namespace
 
-int main(int argc, char** argv) { quillon::EndProcess(RunCommand(argc, argv)); }
+int main(int argc, char** argv) {
+    quillon::PrepareProcess();
+    quillon::EndProcess(RunCommand(argc, argv));
+}

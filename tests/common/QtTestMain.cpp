@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QTemporaryDir>
 
+#include "app/PrepareProcess.h"
 #include "support/EndProcess.h"
 
 #include <gtest/gtest.h>
@@ -16,6 +17,7 @@
 #endif
 
 int main(int argc, char** argv) {
+    quillon::PrepareProcess();
     qputenv("QT_QPA_PLATFORM", "offscreen");
     if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) qputenv("XDG_RUNTIME_DIR", "/tmp");
 #ifdef QUILLON_SANE_TEST_BACKEND

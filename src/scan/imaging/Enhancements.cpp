@@ -12,7 +12,6 @@
 #include <cmath>
 #include <cstring>
 #include <memory>
-#include <mutex>
 
 namespace quillon {
 
@@ -40,11 +39,6 @@ struct PixDeleter {
     void operator()(PIX* pix) const { pixDestroy(&pix); }
 };
 using PixHandle = std::unique_ptr<PIX, PixDeleter>;
-
-void QuietLeptonica() {
-    static std::once_flag once;
-    std::call_once(once, [] { setMsgSeverity(L_SEVERITY_NONE); });
-}
 
 // Leptonica keeps pixels in 32-bit words, most significant byte first.
 PixHandle ToPix(const QImage& page) {
@@ -191,7 +185,6 @@ QImage AutoCrop(const QImage& input) {
 }
 
 SkewEstimate FindSkew(const QImage& input) {
-    QuietLeptonica();
     const QImage& page = input;
     Q_ASSERT(page.isNull() || IsPageFormat(page));
     SkewEstimate estimate;

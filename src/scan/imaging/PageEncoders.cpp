@@ -119,7 +119,6 @@ QByteArray EncodeJpeg(const QImage& page, int quality) {
 }
 
 QByteArray EncodeG4(const QImage& page, QString* error) {
-    InstallTiffErrorCapture();
     MemoryFile file;
     {
         TiffHandle tiff(OpenMemoryTiff(file, "w"));

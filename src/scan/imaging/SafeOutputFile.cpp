@@ -6,8 +6,6 @@
 #include <QRandomGenerator>
 
 #include <cerrno>
-#include <csignal>
-#include <mutex>
 #include <cstring>
 
 #include <fcntl.h>
@@ -35,14 +33,6 @@ mode_t FinishedMode(const QByteArray& target) {
 // Short names, whatever the target's length: ".quillon-" and six characters.
 QByteArray TemporaryPattern(const QByteArray& folder) { return folder + "/.quillon-XXXXXX"; }
 
-// A file-size limit (ulimit -f) would end the whole program with SIGXFSZ, and
-// leave what it was writing behind; ignored, the write fails with EFBIG and
-// the scan ends with "File too large" like any other write failure.
-void IgnoreFileSizeSignal() {
-    static std::once_flag once;
-    std::call_once(once, [] { ::signal(SIGXFSZ, SIG_IGN); });
-}
-
 }  // namespace
 
 QString SystemErrorText(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
@@ -54,7 +44,6 @@ bool SafeOutputFile::Fail(const QString& what) {
 }
 
 bool SafeOutputFile::Open(const QString& targetPath) {
-    IgnoreFileSizeSignal();
     Discard();
     error_.clear();
     target_ = targetPath;

@@ -10,7 +10,6 @@
 #include <tesseract/resultiterator.h>
 
 #include <leptonica/allheaders.h>
-#include <omp.h>
 
 #include <cmath>
 #include <memory>
@@ -95,14 +94,6 @@ EnginePool& Pool() {
 class BorrowedEngine {
 public:
     BorrowedEngine(const QString& codes, const QString& directory) {
-        // The engine would start threads of its own for parts of a page, which
-        // fight the page workers for the same cores and spin while they wait.
-        // The limit belongs to each thread.
-        thread_local const bool alone = (omp_set_max_active_levels(0), true);
-        (void)alone;
-        // The image library the engine works with writes its doubts to the terminal.
-        static const bool quiet = (setMsgSeverity(L_SEVERITY_NONE), true);
-        (void)quiet;
         engine_ = Pool().Take(codes.toUtf8(), directory.toUtf8());
     }
     ~BorrowedEngine() {

@@ -3,7 +3,6 @@
 
 #include <cstdarg>
 #include <cstdio>
-#include <mutex>
 
 namespace quillon {
 
@@ -23,11 +22,8 @@ void IgnoreWarning(const char*, const char*, va_list) {}
 }  // namespace
 
 void InstallTiffErrorCapture() {
-    static std::once_flag once;
-    std::call_once(once, [] {
-        TIFFSetErrorHandler(CaptureError);
-        TIFFSetWarningHandler(IgnoreWarning);
-    });
+    TIFFSetErrorHandler(CaptureError);
+    TIFFSetWarningHandler(IgnoreWarning);
 }
 
 QString TakeTiffError() { return std::exchange(lastTiffError, QString()); }

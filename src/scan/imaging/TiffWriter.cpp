@@ -74,7 +74,7 @@ void NoUnmap(thandle_t, tdata_t, toff_t) {}
 
 }  // namespace
 
-TiffWriter::TiffWriter(int fd, int quality) : file_{fd}, quality_(quality) { InstallTiffErrorCapture(); }
+TiffWriter::TiffWriter(int fd, int quality) : file_{fd}, quality_(quality) {}
 
 TiffWriter::~TiffWriter() = default;
 

@@ -122,6 +122,22 @@ SaneLibrary::~SaneLibrary() {
     if (initialised_) sane_exit();
 }
 
+void PrepareScannerBackends() {
+    // Some backends end their reader thread with an asynchronous cancel, which
+    // can strike while that thread frees its buffer. A buffer taken from a
+    // malloc arena leaves the arena's lock held and the thread hangs on its
+    // way out; a buffer of its own mapping is freed without a lock. glibc
+    // raises its mapping threshold as large pages are freed, which would put
+    // those buffers in the arenas: it is fixed instead.
+    mallopt(M_MMAP_THRESHOLD, kMallocMappingThreshold);
+    // The same cancel, the first in the process, has glibc load its unwinder
+    // under the dynamic loader's lock, which a cancelled thread can take with
+    // it. A thread that ends by unwinding once loads it beforehand.
+    pthread_t thread{};
+    if (pthread_create(&thread, nullptr, [](void*) -> void* { pthread_exit(nullptr); }, nullptr) == 0)
+        pthread_join(thread, nullptr);
+}
+
 int SaneLibrary::Log(const QString& operation, int result) {
     log_->Write(operation + QStringLiteral(" -> ") + QString::number(result));
     return result;
@@ -134,23 +150,6 @@ void SaneLibrary::Fail(int code, const QString& detail) {
 
 bool SaneLibrary::EnsureInitialised() {
     if (initialised_) return true;
-    // Some backends end their reader thread with an asynchronous cancel, which
-    // can strike while that thread frees its buffer. A buffer taken from a
-    // malloc arena leaves the arena's lock held and the thread hangs on its
-    // way out; a buffer of its own mapping is freed without a lock. glibc
-    // raises its mapping threshold as large pages are freed, which would put
-    // those buffers in the arenas: it is fixed here instead.
-    static const bool mappingFixed = mallopt(M_MMAP_THRESHOLD, kMallocMappingThreshold) == 1;
-    (void)mappingFixed;
-    // The same cancel, the first in the process, has glibc load its unwinder
-    // under the dynamic loader's lock, which a cancelled thread can take with
-    // it. A thread that ends by unwinding once, here, loads it beforehand.
-    static const bool unwinderLoaded = [] {
-        pthread_t thread{};
-        if (pthread_create(&thread, nullptr, [](void*) -> void* { pthread_exit(nullptr); }, nullptr) != 0) return false;
-        return pthread_join(thread, nullptr) == 0;
-    }();
-    (void)unwinderLoaded;
     SANE_Int version = 0;
     const SANE_Status status = sane_init(&version, nullptr);
     if (status != SANE_STATUS_GOOD) {

@@ -12,6 +12,10 @@
 
 namespace quillon {
 
+// The process-wide settings SANE's backends need, made once before the first
+// backend is loaded (see PrepareProcess).
+void PrepareScannerBackends();
+
 // Kept inside the library: SANE's own types stay behind these.
 class SaneDevice;
 class SaneOptions;

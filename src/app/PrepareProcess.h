@@ -1,0 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+namespace quillon {
+
+// The settings that belong to the whole process (the allocator, signals, the
+// libraries' message handlers and thread limits), made in one place, first
+// thing, by both programs and by the test runner. Each is said with its
+// reason where it is made.
+void PrepareProcess();
+
+}  // namespace quillon
