@@ -18,7 +18,11 @@
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <cmath>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
 
 #include <malloc.h>
 #include <pthread.h>
@@ -39,14 +43,58 @@ constexpr std::array<const char*, 3> kDeviceCrop{"swcrop", "auto-crop", "autocro
 constexpr std::array<const char*, 3> kDeviceDeskew{"swdeskew", "auto-deskew", "deskew"};
 constexpr std::array<const char*, 3> kDeviceContrast{"auto-contrast", "autocontrast", "auto-levels"};
 
+// How long a step that was asked to stop may go on before its device is
+// cancelled under it.
+constexpr std::chrono::milliseconds kCancelGrace{500};
+
+// The device cancelled under a step that was asked to stop and has not ended
+// within the grace: a scanner that says nothing must not hold the scan. Some
+// backends cancel by killing their reader thread at any instruction, which is
+// only safe once that thread is under way (its first calls bound, its first
+// data sent); a step that ends by itself within the grace is never cut short.
+class CancelAfterGrace {
+public:
+    explicit CancelAfterGrace(SaneDevice& device) : device_(device) {}
+    ~CancelAfterGrace() {
+        Ended();
+        if (waiter_.joinable()) waiter_.join();
+    }
+    // From the thread that asks the step to stop; once.
+    void Arm() {
+        const std::lock_guard lock(mutex_);
+        if (armed_ || ended_) return;
+        armed_ = true;
+        waiter_ = std::thread([this] {
+            std::unique_lock waiting(mutex_);
+            if (!endedChanged_.wait_for(waiting, kCancelGrace, [this] { return ended_; })) device_.Cancel();
+        });
+    }
+    // The step has ended: no cancel comes after this.
+    void Ended() {
+        {
+            const std::lock_guard lock(mutex_);
+            ended_ = true;
+        }
+        endedChanged_.notify_all();
+    }
+
+private:
+    SaneDevice& device_;
+    std::mutex mutex_;
+    std::condition_variable endedChanged_;
+    bool armed_ = false, ended_ = false;
+    std::thread waiter_;
+};
+
 // One page read on a worker thread; Cancel comes from the dialog's thread.
 // The read waits first until the pages under way leave room for one more.
 class PageTransfer : public TransferTask {
 public:
-    PageTransfer(SaneDevice& device, ImagingSession& session) : device_(device), session_(session) {}
+    PageTransfer(SaneDevice& device, ImagingSession& session) : device_(device), session_(session), grace_(device) {}
     void Run() override {
         roomKept_ = session_.WaitForRoom([this] { return progress_.stopRequested.load(); });
         if (roomKept_) result_ = ReadStartedPage(device_, progress_);
+        grace_.Ended();
     }
     double Progress() const override {
         const long long expected = progress_.bytesExpected;
@@ -56,11 +104,11 @@ public:
         cancelled_ = true;
         progress_.stopRequested = true;
         session_.WakeRoomWaiters();
-        // The device is cancelled from here, which also ends a read that
-        // blocks: a scanner that sends nothing must not hold the scan. Backends
-        // that kill their reader thread on cancel are safe from the first
-        // cancel on, since the library loads the unwinder beforehand.
-        device_.Cancel();
+        // Once data flows the device is cancelled from here, which also ends a
+        // read that blocks. Before that the reader stops at its first data, and
+        // a device that sends none is cancelled after the grace.
+        if (progress_.bytesRead > 0) device_.Cancel();
+        else grace_.Arm();
     }
     long long BytesRead() const { return progress_.bytesRead; }
     // The page, once: its room is now the caller's to fill or give back.
@@ -76,6 +124,7 @@ private:
     PageProgress progress_;
     PageResult result_;
     std::atomic<bool> cancelled_{false};
+    CancelAfterGrace grace_;  // last: it may still cancel the device while it goes
 };
 
 // A step of the library's own that may take long (opening the scanner,
@@ -273,6 +322,9 @@ void SaneLibrary::CloseDevice() {
 void SaneLibrary::EndStartedPage(bool dataFlowed) {
     if (!device_) return;
     if (!dataFlowed) {
+        // A device that sends nothing is cancelled under the read after the grace.
+        CancelAfterGrace grace(*device_);
+        grace.Arm();
         SANE_Byte chunk[4096];
         SANE_Int length = 0;
         device_->Read(chunk, sizeof chunk, &length);
@@ -711,9 +763,17 @@ int SaneLibrary::TWAIN_EndMultipageFile() {
 int SaneLibrary::StartPage(int pageNumber) {
     SANE_Status status = SANE_STATUS_GOOD;
     SaneDevice& device = *device_;
-    LibraryStep starting([&] { status = device.Start(); }, [&device] { device.Cancel(); });
+    CancelAfterGrace grace(device);
+    LibraryStep starting(
+        [&] {
+            status = device.Start();
+            grace.Ended();
+        },
+        [&grace] { grace.Arm(); });
     dialogs_.RunStep(QStringLiteral("Waiting for page %1...").arg(pageNumber), starting);
-    return starting.cancelled() ? SANE_STATUS_CANCELLED : status;
+    if (!starting.cancelled()) return status;
+    if (status == SANE_STATUS_GOOD) EndStartedPage(false);  // started all the same: ended as a started page is
+    return SANE_STATUS_CANCELLED;
 }
 
 int SaneLibrary::TWAIN_LastErrorCode() { return session_.lastErrorCode(); }
