@@ -43,6 +43,14 @@ void OnInterrupt(int signal) {
     [[maybe_unused]] const ssize_t written = ::write(gWakePipe[1], &byte, 1);  // async-signal-safe
 }
 
+void InstallSignalHandlers() {
+    struct sigaction action {};
+    action.sa_handler = OnInterrupt;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = 0;  // no restart: a question waiting on the terminal ends at once
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) sigaction(signal, &action, nullptr);
+}
+
 // The step under way, which an interrupt cancels, and its progress shown on
 // a terminal. The watcher wakes on an interrupt at once; its timeout only
 // refreshes the progress line, no step waits for it.
@@ -52,7 +60,14 @@ public:
         static StepWatcher* watcher = new StepWatcher;  // lives as long as the process
         return *watcher;
     }
+    void SetAction(std::function<void()> action) {
+        const std::lock_guard lock(mutex_);
+        action_ = std::move(action);
+    }
     void Begin(TransferTask* task, int pageNumber) {
+        // A backend may set a handler of its own as it loads or starts a page:
+        // ours are put back before every step.
+        InstallSignalHandlers();
         const std::lock_guard lock(mutex_);
         task_ = task;
         page_ = pageNumber;
@@ -85,6 +100,7 @@ private:
             }
             std::unique_lock lock(mutex_);
             if (gInterrupted && !jobEnded_) {
+                if (action_) std::exchange(action_, {})();
                 if (task_) task_->Cancel();
                 // The document is given up: its pages go to an unnamed file,
                 // so leaving now leaves nothing behind and the older file as it was.
@@ -100,6 +116,7 @@ private:
     }
 
     std::mutex mutex_;
+    std::function<void()> action_;
     std::condition_variable ended_;
     bool jobEnded_ = false;
     TransferTask* task_ = nullptr;
@@ -120,14 +137,11 @@ int InterruptStatus() { return 128 + (gSignal ? int(gSignal) : SIGINT); }
 
 void InstallInterruptHandler() {
     if (gWakePipe[0] < 0 && ::pipe2(gWakePipe, O_CLOEXEC | O_NONBLOCK) != 0) gWakePipe[0] = gWakePipe[1] = -1;
-    struct sigaction action {};
-    action.sa_handler = OnInterrupt;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = 0;  // no restart: a question waiting on the terminal ends at once
-    sigaction(SIGINT, &action, nullptr);
-    sigaction(SIGTERM, &action, nullptr);
+    InstallSignalHandlers();
     StepWatcher::Instance();
 }
+
+void SetInterruptAction(std::function<void()> action) { StepWatcher::Instance().SetAction(std::move(action)); }
 
 TerminalUserInterface::TerminalUserInterface(QString output, bool quiet, bool feederOnly)
     : output_(std::move(output)), quiet_(quiet), feederOnly_(feederOnly) {}

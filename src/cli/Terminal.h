@@ -5,6 +5,7 @@
 #include "support/UserInterface.h"
 
 #include <atomic>
+#include <functional>
 
 namespace quillon {
 
@@ -13,6 +14,9 @@ namespace quillon {
 // every question after it is answered Cancel.
 extern std::atomic<bool> gInterrupted;
 void InstallInterruptHandler();
+// What an interrupt does first, on the watcher's thread, before the step
+// under way is cancelled: quillon-scan gives up the document.
+void SetInterruptAction(std::function<void()> action);
 // The job has returned: an interrupt no longer needs to end the process itself.
 void ScanJobEnded();
 // 128 and the number of the signal that interrupted.

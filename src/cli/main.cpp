@@ -63,6 +63,8 @@ int RunCommand(int argc, char** argv) {
     if (command.listDevices) return ListDevices(library);
     // A scanner named is opened by that name, as SANE takes it, without a search.
     if (!command.device.isEmpty()) library.UseDevice(command.device);
+    // Told to end, the program gives up the document: an older file at OUTPUT stays.
+    quillon::SetInterruptAction([&library] { library.GiveUpDocument(); });
 
     // The user's settings, read but never changed: the job's own writes stay in memory.
     quillon::SqliteRegistryBackend stored(quillon::SqliteRegistryBackend::DefaultDatabasePath());

@@ -204,5 +204,38 @@ TEST_F(QuillonScanTest, AnInterruptEndsAScanWhoseScannerNeverAnswersAndKeepsTheO
     EXPECT_TRUE(QDir(temp.path()).entryList({".quillon-*"}, QDir::Files | QDir::Hidden).isEmpty());
 }
 
+// Told to end in the middle of a batch, by any of the signals that end a
+// program, it gives up the document: the older file stays as it was.
+TEST_F(QuillonScanTest, ASignalInTheMiddleOfABatchGivesUpTheDocumentAndKeepsTheOlderFile) {
+    for (const auto& [signal, status] : {std::pair{SIGINT, 130}, std::pair{SIGTERM, 143}, std::pair{SIGHUP, 129}}) {
+        SCOPED_TRACE(signal);
+        // A network scanner's feeder at a scanner's pace.
+        testing::EsclSimulator simulator;
+        ASSERT_NO_FATAL_FAILURE(simulator.Start({"--sheets", "10", "--pace", "0.3"}));
+        QFile dll(temp.File("sane/dll.conf")), airscan(temp.File("sane/airscan.conf"));
+        ASSERT_TRUE(dll.open(QIODevice::WriteOnly | QIODevice::Truncate) && dll.write("airscan\n") > 0);
+        ASSERT_TRUE(airscan.open(QIODevice::WriteOnly | QIODevice::Truncate) && airscan.write(simulator.AirscanConfig()) > 0);
+        dll.close();
+        airscan.close();
+        QFile old(temp.File("scan.pdf"));
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        old.write("the older file");
+        old.close();
+
+        Start({"-d", "airscan", "--source", "feeder", "scan.pdf"});
+        QString said;
+        program.setReadChannel(QProcess::StandardError);
+        while (!said.contains("Scanning page 3") && program.waitForReadyRead(10000))
+            said += QString::fromUtf8(program.readAllStandardError());
+        ASSERT_TRUE(said.contains("Scanning page 3")) << said.toStdString();
+        ::kill(static_cast<pid_t>(program.processId()), signal);
+        EXPECT_EQ(Finish(), status) << errors.toStdString();
+        QFile kept(temp.File("scan.pdf"));
+        ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+        EXPECT_EQ(kept.readAll(), "the older file");
+        EXPECT_TRUE(QDir(temp.path()).entryList({".quillon-*"}, QDir::Files | QDir::Hidden).isEmpty());
+    }
+}
+
 }  // namespace
 }  // namespace quillon

@@ -208,6 +208,7 @@ bool SaneLibrary::EnsureInitialised() {
     initialised_ = true;
     state_ = kStateManagerOpen;
     session_.Reset();  // a fresh source manager: no error, no completed file yet
+    givingUp_ = false;
     request_ = {};
     paperCode_ = -1;
     sourceWanted_.clear();
@@ -727,6 +728,11 @@ int SaneLibrary::TWAIN_AcquireToFilename(WindowHandle owner, const QString& path
     if (!session_.CanWriteSingleFile(path)) return Log("TWAIN_AcquireToFilename(" + path + ")", 1);
     const ImageHandle image = TWAIN_Acquire(owner);
     if (!image) return Log("TWAIN_AcquireToFilename(" + path + ")", 1);
+    if (givingUp_) {
+        session_.Free(image);
+        Fail(kScannerErrorCancelled, QStringLiteral("the file was given up"));
+        return Log("TWAIN_AcquireToFilename(" + path + ") given up", 1);
+    }
     const int result = session_.WriteSingleFile(path, image);
     session_.Free(image);
     return Log("TWAIN_AcquireToFilename(" + path + ")", result);
@@ -747,6 +753,12 @@ int SaneLibrary::TWAIN_DibWritePage(ImageHandle image) {
 void SaneLibrary::DIB_Free(ImageHandle image) { session_.Free(image); }
 
 int SaneLibrary::TWAIN_EndMultipageFile() {
+    if (givingUp_) {
+        // Nothing of it is kept: a file already at the path stays as it was.
+        session_.Discard();
+        Fail(kScannerErrorCancelled, QStringLiteral("the document was given up"));
+        return Log("TWAIN_EndMultipageFile given up", 1);
+    }
     // Pages may still be on their way into the file (their text being read):
     // a cancel then keeps them without their text.
     int result = 1;

@@ -6,6 +6,7 @@
 #include "scan/imaging/ConformPage.h"
 #include "scan/imaging/ImagingSession.h"
 
+#include <atomic>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -84,6 +85,10 @@ public:
     // alone opens its first device): no search for scanners, no dialog, and
     // the scanner chosen last stays as it was.
     void UseDevice(const QString& name) { namedDevice_ = name; }
+    // The document under way is given up, not saved with the pages so far:
+    // what a program that is told to end wants. Safe from any thread; holds
+    // until the source manager is loaded again.
+    void GiveUpDocument() { givingUp_ = true; }
 
     // Sets any option of the open device by its SANE name, from text.
     bool SetDeviceOption(const QString& name, const QString& value);
@@ -122,6 +127,7 @@ private:
     QList<ScannerChoice> devices_;
     QString chosenDevice_;
     QString namedDevice_;
+    std::atomic<bool> givingUp_{false};
     QString openDevice_;
     QString source_;
     std::unique_ptr<SaneDevice> device_;
