@@ -79,6 +79,7 @@ QString UsageText() {
         "      --single              one image, as with multiple pages unchecked\n"
         "      --searchable          a searchable PDF: the pages' text under the image, pages turned upright;\n"
         "                            the languages are the stored OcrLanguage (\"deu+eng\"), else your own\n"
+        "      --timeout SECONDS     how long the scanner may send nothing before the scan ends (60)\n"
         "  -q, --quiet               no progress, and no message on success\n"
         "      --help, --version\n"
         "\n"
@@ -101,9 +102,9 @@ ParsedCommand ParseCommandLine(const QStringList& arguments) {
         dpi("dpi", "", "N"), paper("paper", "", "PAPER"), quality("quality", "", "Q"),
         blank("blank-threshold", "", "X"), contrast("contrast", ""), noContrast("no-contrast", ""), crop("crop", ""),
         noCrop("no-crop", ""), deskew("deskew", ""), noDeskew("no-deskew", ""), single("single", ""), searchable("searchable", ""),
-        quiet({"q", "quiet"}, ""), help("help", ""), version("version", "");
+        quiet({"q", "quiet"}, ""), help("help", ""), version("version", ""), timeout("timeout", "", "SECONDS");
     parser.addOptions({device, list, source, duplex, noDuplex, mode, dpi, paper, quality, blank, contrast, noContrast,
-                       crop, noCrop, deskew, noDeskew, single, searchable, quiet, help, version});
+                       crop, noCrop, deskew, noDeskew, single, searchable, quiet, help, version, timeout});
 
     ParsedCommand parsed;
     ScanCommand& command = parsed.command;
@@ -172,6 +173,11 @@ ParsedCommand ParseCommandLine(const QStringList& arguments) {
         const int last = static_cast<int>(QualityItems().size()) - 1;
         if (!ok || value < 0 || value > last) return fail(QStringLiteral("--quality takes 0 to %1.").arg(last));
         command.overrides[OptionId::Quality] = value;
+    }
+    if (parser.isSet(timeout)) {
+        bool ok = false;
+        command.silenceSeconds = parser.value(timeout).toInt(&ok);
+        if (!ok || command.silenceSeconds < 1) return fail(QStringLiteral("--timeout takes a number of seconds, 1 or more."));
     }
     if (parser.isSet(blank)) {
         const QString text = parser.value(blank);

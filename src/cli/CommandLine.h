@@ -20,6 +20,7 @@ struct ScanCommand {
     SourceChoice source = SourceChoice::Stored;
     bool listDevices = false;
     bool quiet = false;
+    int silenceSeconds = 60;  // the longest the scanner may send nothing
     bool help = false;
     bool version = false;
     // Overrides of the stored options, by option: a list's position or a

@@ -63,6 +63,7 @@ int RunCommand(int argc, char** argv) {
     if (command.listDevices) return ListDevices(library);
     // A scanner named is opened by that name, as SANE takes it, without a search.
     if (!command.device.isEmpty()) library.UseDevice(command.device);
+    library.SetSilenceLimit(std::chrono::seconds(command.silenceSeconds));
     // Told to end, the program gives up the document: an older file at OUTPUT stays.
     quillon::SetInterruptAction([&library] { library.GiveUpDocument(); });
 

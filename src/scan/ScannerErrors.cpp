@@ -24,6 +24,7 @@ QString ScannerErrorText(int code) {
         case kScannerErrorShortImage: return QStringLiteral("The scanner sent an incomplete page.");
         case kScannerErrorWarmingUp: return QStringLiteral("The scanner lamp is still warming up. Try again in a moment.");
         case kScannerErrorLocked: return QStringLiteral("The scanner is locked for transport. Unlock it and try again.");
+        case kScannerErrorNoAnswer: return QStringLiteral("The scanner stopped answering.");
         default: return QStringLiteral("The scanner library failed unexpectedly.");
     }
 }

@@ -27,6 +27,7 @@ enum ScannerError : int {
     kScannerErrorInternal = 17,
     kScannerErrorWarmingUp = 18,
     kScannerErrorLocked = 19,
+    kScannerErrorNoAnswer = 20,        // the scanner sent nothing for too long
 };
 
 // The plain sentence for a code.

@@ -15,7 +15,10 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
+#include <chrono>
+#include <condition_variable>
 #include <map>
+#include <mutex>
 
 #include <gtest/gtest.h>
 
@@ -69,6 +72,44 @@ private:
     int page_;
     SANE_Status status_;
     int starts_ = 0;
+};
+
+// The real device, except that from the n-th page on it sends nothing at
+// all until it is cancelled: a scanner that has stopped answering.
+class FallsSilentDevice : public SaneDevice {
+public:
+    FallsSilentDevice(std::unique_ptr<SaneDevice> real, int page) : real_(std::move(real)), page_(page) {}
+    SANE_Status Start() override {
+        ++starts_;
+        return real_->Start();
+    }
+    SANE_Status GetParameters(SANE_Parameters& p) override { return real_->GetParameters(p); }
+    SANE_Status Read(SANE_Byte* d, SANE_Int m, SANE_Int* l) override {
+        if (starts_ < page_) return real_->Read(d, m, l);
+        std::unique_lock lock(mutex_);
+        cancelledChanged_.wait(lock, [this] { return cancelled_; });
+        *l = 0;
+        return SANE_STATUS_CANCELLED;
+    }
+    void Cancel() override {
+        {
+            const std::lock_guard lock(mutex_);
+            cancelled_ = true;
+        }
+        cancelledChanged_.notify_all();
+        real_->Cancel();
+    }
+    int OptionCount() override { return real_->OptionCount(); }
+    const SANE_Option_Descriptor* Descriptor(int i) override { return real_->Descriptor(i); }
+    SANE_Status Control(int i, SANE_Action a, void* v, SANE_Int* info) override { return real_->Control(i, a, v, info); }
+
+private:
+    std::unique_ptr<SaneDevice> real_;
+    int page_;
+    int starts_ = 0;
+    std::mutex mutex_;
+    std::condition_variable cancelledChanged_;
+    bool cancelled_ = false;
 };
 
 SANE_Status StatusNamed(const QString& name) {
@@ -232,6 +273,18 @@ TEST_F(SaneScanTest, AJamBeforePageFourKeepsThreePagesAndSaysSo) {
     Scan(pdf);
     EXPECT_EQ(LastMessage(), ScanError(kScannerErrorJammed, 3, pdf));
     EXPECT_EQ(PdfPages(pdf), 3);
+}
+
+TEST_F(SaneScanTest, AScannerThatFallsSilentEndsTheScanWithThePagesBefore) {
+    library.SetSilenceLimit(std::chrono::milliseconds(300));
+    library.SetDeviceOpener([](const QString& name, int* result) -> std::unique_ptr<SaneDevice> {
+        std::unique_ptr<SaneDevice> real = SaneHandleDevice::Open(name.toUtf8().constData(), result);
+        return real ? std::make_unique<FallsSilentDevice>(std::move(real), 3) : nullptr;
+    });
+    const QString pdf = temp.File("silent.pdf");
+    Scan(pdf);
+    EXPECT_EQ(LastMessage(), ScanError(kScannerErrorNoAnswer, 2, pdf));
+    EXPECT_EQ(PdfPages(pdf), 2);
 }
 
 TEST_F(SaneScanTest, CancelDuringAPage) {

@@ -47,27 +47,39 @@ constexpr std::array<const char*, 3> kDeviceContrast{"auto-contrast", "autocontr
 // cancelled under it.
 constexpr std::chrono::milliseconds kCancelGrace{500};
 
-// The device cancelled under a step that was asked to stop and has not ended
-// within the grace: a scanner that says nothing must not hold the scan. Some
-// backends cancel by killing their reader thread at any instruction, which is
-// only safe once that thread is under way (its first calls bound, its first
-// data sent); a step that ends by itself within the grace is never cut short.
-class CancelAfterGrace {
+// Watches one step of the device (starting a page, reading it) from a thread
+// of its own, and cancels the device under it when the step has had nothing
+// from the device for the longest a scanner may stay silent (it stopped
+// answering), or when it was asked to stop and has not within the grace.
+// Some backends cancel by killing their reader thread at any instruction,
+// which is only safe once that thread is under way (its first calls made,
+// its first data sent): a step that ends by itself within the grace is never
+// cut short. Each wait ends on the step's end or at its deadline.
+class DeviceWatch {
 public:
-    explicit CancelAfterGrace(SaneDevice& device) : device_(device) {}
-    ~CancelAfterGrace() {
+    // progress: what the step has had from the device so far; null: nothing counts.
+    DeviceWatch(SaneDevice& device, std::chrono::milliseconds silenceLimit, const std::atomic<long long>* progress)
+        : device_(device), silenceLimit_(silenceLimit), progress_(progress), thread_([this] { Watch(); }) {}
+    ~DeviceWatch() {
         Ended();
-        if (waiter_.joinable()) waiter_.join();
+        thread_.join();
     }
-    // From the thread that asks the step to stop; once.
+    // The device's part of the step starts: from now on its silence counts.
+    void Begin() {
+        {
+            const std::lock_guard lock(mutex_);
+            begunAt_ = std::chrono::steady_clock::now();
+        }
+        changed_.notify_all();
+    }
+    // Asked to stop, from any thread: the device is cancelled unless the step ends within the grace.
     void Arm() {
-        const std::lock_guard lock(mutex_);
-        if (armed_ || ended_) return;
-        armed_ = true;
-        waiter_ = std::thread([this] {
-            std::unique_lock waiting(mutex_);
-            if (!endedChanged_.wait_for(waiting, kCancelGrace, [this] { return ended_; })) device_.Cancel();
-        });
+        {
+            const std::lock_guard lock(mutex_);
+            if (armedAt_) return;
+            armedAt_ = std::chrono::steady_clock::now();
+        }
+        changed_.notify_all();
     }
     // The step has ended: no cancel comes after this.
     void Ended() {
@@ -75,26 +87,70 @@ public:
             const std::lock_guard lock(mutex_);
             ended_ = true;
         }
-        endedChanged_.notify_all();
+        changed_.notify_all();
     }
+    // The device was cancelled because it stayed silent.
+    bool silent() const { return silent_; }
 
 private:
+    void Watch() {
+        using Clock = std::chrono::steady_clock;
+        std::unique_lock lock(mutex_);
+        long long seen = 0;
+        std::optional<Clock::time_point> silentFrom;
+        for (;;) {
+            if (!silentFrom && begunAt_) {
+                silentFrom = begunAt_;
+                seen = progress_ ? progress_->load() : 0;
+            }
+            const Clock::time_point never = Clock::time_point::max();
+            const Clock::time_point graceEnds = armedAt_ ? *armedAt_ + kCancelGrace : never;
+            const Clock::time_point silenceEnds = silentFrom ? *silentFrom + silenceLimit_ : never;
+            const auto armed = armedAt_, begun = begunAt_;
+            const auto changed = [&] { return ended_ || armedAt_ != armed || begunAt_ != begun; };
+            if (graceEnds == never && silenceEnds == never) changed_.wait(lock, changed);
+            else changed_.wait_until(lock, std::min(graceEnds, silenceEnds), changed);
+            if (ended_) return;
+            const Clock::time_point now = Clock::now();
+            if (now >= graceEnds) break;
+            if (now < silenceEnds) continue;  // armed or begun meanwhile: deadlines anew
+            const long long progress = progress_ ? progress_->load() : 0;
+            if (progress != seen) {
+                seen = progress;  // data came: the silence starts again
+                silentFrom = now;
+                continue;
+            }
+            silent_ = true;
+            break;
+        }
+        lock.unlock();
+        device_.Cancel();
+    }
+
     SaneDevice& device_;
+    const std::chrono::milliseconds silenceLimit_;
+    const std::atomic<long long>* progress_;
     std::mutex mutex_;
-    std::condition_variable endedChanged_;
-    bool armed_ = false, ended_ = false;
-    std::thread waiter_;
+    std::condition_variable changed_;
+    std::optional<std::chrono::steady_clock::time_point> armedAt_, begunAt_;
+    bool ended_ = false;
+    std::atomic<bool> silent_{false};
+    std::thread thread_;  // last: it starts once the rest is made
 };
 
 // One page read on a worker thread; Cancel comes from the dialog's thread.
 // The read waits first until the pages under way leave room for one more.
 class PageTransfer : public TransferTask {
 public:
-    PageTransfer(SaneDevice& device, ImagingSession& session) : device_(device), session_(session), grace_(device) {}
+    PageTransfer(SaneDevice& device, ImagingSession& session, std::chrono::milliseconds silenceLimit)
+        : device_(device), session_(session), watch_(device, silenceLimit, &progress_.bytesRead) {}
     void Run() override {
         roomKept_ = session_.WaitForRoom([this] { return progress_.stopRequested.load(); });
-        if (roomKept_) result_ = ReadStartedPage(device_, progress_);
-        grace_.Ended();
+        if (roomKept_) {
+            watch_.Begin();  // waiting for room is no silence of the device's
+            result_ = ReadStartedPage(device_, progress_);
+        }
+        watch_.Ended();
     }
     double Progress() const override {
         const long long expected = progress_.bytesExpected;
@@ -108,11 +164,12 @@ public:
         // read that blocks. Before that the reader stops at its first data, and
         // a device that sends none is cancelled after the grace.
         if (progress_.bytesRead > 0) device_.Cancel();
-        else grace_.Arm();
+        else watch_.Arm();
     }
     long long BytesRead() const { return progress_.bytesRead; }
     // The page, once: its room is now the caller's to fill or give back.
     PageResult TakeResult() {
+        if (watch_.silent()) return {kScannerErrorNoAnswer, {}, QStringLiteral("no data while the page was read")};
         if (!roomKept_ || cancelled_) return {kScannerErrorCancelled, {}, QStringLiteral("cancelled by the user")};
         return std::move(result_);
     }
@@ -124,7 +181,7 @@ private:
     PageProgress progress_;
     PageResult result_;
     std::atomic<bool> cancelled_{false};
-    CancelAfterGrace grace_;  // last: it may still cancel the device while it goes
+    DeviceWatch watch_;  // last: it may still cancel the device while it goes
 };
 
 // A step of the library's own that may take long (opening the scanner,
@@ -324,8 +381,8 @@ void SaneLibrary::EndStartedPage(bool dataFlowed) {
     if (!device_) return;
     if (!dataFlowed) {
         // A device that sends nothing is cancelled under the read after the grace.
-        CancelAfterGrace grace(*device_);
-        grace.Arm();
+        DeviceWatch watch(*device_, silenceLimit_, nullptr);
+        watch.Arm();
         SANE_Byte chunk[4096];
         SANE_Int length = 0;
         device_->Read(chunk, sizeof chunk, &length);
@@ -661,8 +718,8 @@ ImageHandle SaneLibrary::TWAIN_Acquire(WindowHandle) {
         Log("TWAIN_Acquire", 0);
         return {};
     }
-    if (session_.lastErrorCode() == kScannerErrorCancelled) {
-        Log("TWAIN_Acquire (cancelled before)", 0);  // no page after the user's cancel
+    if (session_.lastErrorCode() == kScannerErrorCancelled || session_.lastErrorCode() == kScannerErrorNoAnswer) {
+        Log("TWAIN_Acquire (ended before)", 0);  // no page after a cancel, or after the scanner fell silent
         return {};
     }
     if (!pendingPage_) {
@@ -682,7 +739,7 @@ ImageHandle SaneLibrary::TWAIN_Acquire(WindowHandle) {
     }
     pendingPage_ = false;
     state_ = kStateTransferring;
-    PageTransfer transfer(*device_, session_);
+    PageTransfer transfer(*device_, session_, silenceLimit_);
     dialogs_.RunTransfer(pagesThisBatch_ + 1, transfer);
     PageResult result = transfer.TakeResult();
     if (result.error != 0) {
@@ -775,14 +832,19 @@ int SaneLibrary::TWAIN_EndMultipageFile() {
 int SaneLibrary::StartPage(int pageNumber) {
     SANE_Status status = SANE_STATUS_GOOD;
     SaneDevice& device = *device_;
-    CancelAfterGrace grace(device);
+    DeviceWatch watch(device, silenceLimit_, nullptr);
     LibraryStep starting(
         [&] {
+            watch.Begin();
             status = device.Start();
-            grace.Ended();
+            watch.Ended();
         },
-        [&grace] { grace.Arm(); });
+        [&watch] { watch.Arm(); });
     dialogs_.RunStep(QStringLiteral("Waiting for page %1...").arg(pageNumber), starting);
+    if (watch.silent()) {
+        Fail(kScannerErrorNoAnswer, QStringLiteral("sane_start sent nothing"));
+        return SANE_STATUS_CANCELLED;
+    }
     if (!starting.cancelled()) return status;
     if (status == SANE_STATUS_GOOD) EndStartedPage(false);  // started all the same: ended as a started page is
     return SANE_STATUS_CANCELLED;

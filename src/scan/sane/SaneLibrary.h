@@ -7,6 +7,7 @@
 #include "scan/imaging/ImagingSession.h"
 
 #include <atomic>
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -89,6 +90,9 @@ public:
     // what a program that is told to end wants. Safe from any thread; holds
     // until the source manager is loaded again.
     void GiveUpDocument() { givingUp_ = true; }
+    // The longest a scanner may send nothing, while a page starts or is read,
+    // before the scan ends with "The scanner stopped answering." (60 s).
+    void SetSilenceLimit(std::chrono::milliseconds limit) { silenceLimit_ = limit; }
 
     // Sets any option of the open device by its SANE name, from text.
     bool SetDeviceOption(const QString& name, const QString& value);
@@ -128,6 +132,7 @@ private:
     QString chosenDevice_;
     QString namedDevice_;
     std::atomic<bool> givingUp_{false};
+    std::chrono::milliseconds silenceLimit_{60000};
     QString openDevice_;
     QString source_;
     std::unique_ptr<SaneDevice> device_;
