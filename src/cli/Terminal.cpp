@@ -180,7 +180,9 @@ void TerminalUserInterface::SayWithheldMessages() {
     for (const QString& text : std::exchange(withheld_, {})) std::fprintf(stderr, "%s\n", qPrintable(text));
 }
 
+// OUTPUT is the one answer: asked again (the file was refused), the terminal has no other.
 FileDialogResult TerminalUserInterface::RunFileDialog(const FileDialogRequest&) {
+    if (std::exchange(answered_, true)) return {};
     return {true, QFileInfo(output_).absoluteFilePath(), 0};
 }
 

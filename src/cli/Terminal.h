@@ -43,6 +43,7 @@ private:
     QString output_;
     bool quiet_;
     bool feederOnly_;
+    bool answered_ = false;
     QStringList withheld_;
 };
 

@@ -8,6 +8,8 @@
 #include "support/UserInterface.h"
 #include "support/FileDialog.h"
 
+#include <QFileInfo>
+
 namespace quillon {
 
 namespace {
@@ -44,12 +46,19 @@ QString ChooseOutputFile(const QString& extension, const RegistryStore& store, U
             arguments.open = false;
             const QString path = ShowFileDialog(ui, arguments);
             if (path.isEmpty()) return QString();  // cancelled: nothing is remembered
-            if (HasAcceptableExtension(path)) {
-                result = path;
-                break;
+            if (!HasAcceptableExtension(path)) {
+                ui.ShowMessage(QStringLiteral("ERROR: Invalid File Selection. Please try again."),
+                               QStringLiteral("Quillon Error"), MessageIcon::Critical, MessageButtons::Ok);
+                continue;
             }
-            ui.ShowMessage(QStringLiteral("ERROR: Invalid File Selection. Please try again."),
-                           QStringLiteral("Quillon Error"), MessageIcon::Critical, MessageButtons::Ok);
+            // A file its owner made read-only is kept from being replaced.
+            if (IsWriteProtected(path)) {
+                ui.ShowMessage(QFileInfo(path).fileName() + QStringLiteral(" is write-protected. Please choose another file."),
+                               QStringLiteral("Quillon Error"), MessageIcon::Critical, MessageButtons::Ok);
+                continue;
+            }
+            result = path;
+            break;
         }
         const QString folder = GetFolderPart(result);
         if (PathExists(folder, true)) store.Set(kLastDirectoryValueName, folder);

@@ -237,5 +237,17 @@ TEST_F(QuillonScanTest, ASignalInTheMiddleOfABatchGivesUpTheDocumentAndKeepsTheO
     }
 }
 
+TEST_F(QuillonScanTest, AWriteProtectedFileIsNotReplaced) {
+    QFile old(temp.File("x.pdf"));
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("the older file");
+    old.close();
+    QFile::setPermissions(old.fileName(), QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
+    EXPECT_EQ(Run({"--single", "x.pdf"}), 3) << errors.toStdString();
+    EXPECT_TRUE(errors.contains("x.pdf is write-protected.")) << errors.toStdString();
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    EXPECT_EQ(old.readAll(), "the older file");
+}
+
 }  // namespace
 }  // namespace quillon

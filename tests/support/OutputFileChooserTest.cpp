@@ -126,6 +126,20 @@ TEST_F(OutputFileChooserTest, BadExtensionsBringTheErrorAndTheDialogAgainAtTheRe
     EXPECT_EQ(Remembered(), desktop + "/");
 }
 
+TEST_F(OutputFileChooserTest, AWriteProtectedFileIsRefusedAndTheDialogAsksAgain) {
+    const QString kept = desktop + "/kept.pdf";
+    QFile file(kept);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    QFile::setPermissions(kept, QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
+    ui.Accept(kept);
+    ui.Accept(desktop + "/other.pdf");
+    EXPECT_EQ(Choose(), desktop + "/other.pdf");
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, "kept.pdf is write-protected. Please choose another file.");
+    EXPECT_EQ(ui.dialogRequests.size(), 2u);
+}
+
 TEST_F(OutputFileChooserTest, AnyThreeOrFourLetterExtensionIsAccepted) {
     ui.Accept(scans + "/scan.docx");
     EXPECT_EQ(Choose(), scans + "/scan.docx");
