@@ -175,7 +175,8 @@ SANE_Status ZooDevice::Control(int index, SANE_Action action, void* value, SANE_
     if (action == SANE_ACTION_GET_VALUE) {
         if (d.cap & SANE_CAP_INACTIVE) return SANE_STATUS_INVAL;
         if (scanner_.profile.sensor && option.name == scanner_.profile.sensor) {
-            *static_cast<SANE_Bool*>(value) = scanner_.sheetsInFeeder > 0 ? SANE_TRUE : SANE_FALSE;
+            *static_cast<SANE_Bool*>(value) =
+                scanner_.sheetsInFeeder > 0 || scanner_.sensorAlwaysLoaded ? SANE_TRUE : SANE_FALSE;
         } else if (d.type == SANE_TYPE_STRING) {
             std::strcpy(static_cast<char*>(value), option.text.c_str());
         } else {

@@ -40,6 +40,7 @@ struct ZooScanner {
     explicit ZooScanner(const BackendProfile& profile, int sheets = 3) : profile(profile), sheetsInFeeder(sheets) {}
     const BackendProfile& profile;
     int sheetsInFeeder;
+    bool sensorAlwaysLoaded = false;  // a sensor that reports paper whether or not there is any
     int pagesDelivered = 0;
     int opens = 0;
 };

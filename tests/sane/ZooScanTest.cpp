@@ -105,6 +105,32 @@ TEST_P(ZooScanTest, ThePagesAreWhatTheWindowSays) {
     testing::ExpectPagesAsAsked(pages, scan.pixelType, scan.paper);
 }
 
+// A feeder whose sensor reports paper that is not there: the first page finds
+// it empty, which is an empty feeder like any other, so the job's question
+// comes, and No scans from the flatbed.
+TEST(ZooFeederTest, AnEmptyFeederWhoseSensorSaysLoadedBringsTheFeederQuestion) {
+    const auto devices = testing::ZooBackends();
+    const auto profile = std::find_if(devices.begin(), devices.end(), [](const BackendProfile& p) {
+        return p.sensor && HasFeeder(p) && HasFlatbed(p);
+    });
+    ASSERT_NE(profile, devices.end());
+    testing::ScanJobHarness harness;
+    testing::ZooScanner scanner(*profile, 0);
+    scanner.sensorAlwaysLoaded = true;
+    harness.library.SetDeviceLister([&] { return QList<ScannerChoice>{{"zoo:0", "Zoo"}}; });
+    harness.library.SetDeviceOpener(
+        [&](const QString&, int*) -> std::unique_ptr<SaneDevice> { return std::make_unique<testing::ZooDevice>(scanner); });
+    harness.AskForTiff(1, 1, true, false);
+    harness.ui.messageAnswers = {MessageAnswer::No, MessageAnswer::No};  // the flatbed; no further page
+    const QString output = harness.temp.File("scan.tiff");
+    harness.ui.Accept(output);
+    RunScan(harness.controls, harness.library, harness.store, harness.ui);
+    ASSERT_GE(harness.ui.messages.size(), 2u);
+    EXPECT_TRUE(harness.ui.messages.front().text.startsWith("Please load the documents into the Auto-Document Feeder."));
+    EXPECT_EQ(harness.ui.messages.back().text, "Scanned Successfully to:\r\r" + output);
+    EXPECT_EQ(testing::ReadTiffPages(output).size(), 1u);
+}
+
 INSTANTIATE_TEST_SUITE_P(Backends, ZooScanTest, ::testing::ValuesIn(CasesOf(testing::ZooBackends())),
                          [](const auto& info) { return info.param.name; });
 INSTANTIATE_TEST_SUITE_P(OddDevices, ZooScanTest, ::testing::ValuesIn(CasesOf(testing::OddDevices())),

@@ -684,10 +684,16 @@ int SaneLibrary::TWAIN_IsFeederSelected() { return Log("TWAIN_IsFeederSelected",
 
 int SaneLibrary::TWAIN_IsFeederLoaded() {
     if (!device_ || !IsFeederSource(CurrentSource())) return Log("TWAIN_IsFeederLoaded", 0);
-    for (const char* sensor : kPaperSensors)
-        if (const std::optional<bool> loaded = options_->GetBool(sensor)) return Log("TWAIN_IsFeederLoaded", *loaded ? 1 : 0);
+    // A sensor that finds no paper is believed; one that finds paper is not
+    // enough, since some devices report it wrongly: the first page must start.
+    for (const char* sensor : kPaperSensors) {
+        const std::optional<bool> loaded = options_->GetBool(sensor);
+        if (!loaded) continue;
+        if (!*loaded) return Log("TWAIN_IsFeederLoaded (sensor)", 0);
+        break;
+    }
     if (pendingPage_) return Log("TWAIN_IsFeederLoaded", 1);
-    // No sensor: start the first page; if it starts, it waits for the transfer.
+    // Start the first page; if it starts, it waits for the transfer.
     deliveredDpi_ = DeviceResolution();
     const auto status = static_cast<SANE_Status>(StartPage(1));
     if (status == SANE_STATUS_GOOD) {
