@@ -2,7 +2,12 @@
 #include "cli/CommandLine.h"
 
 #include <QCommandLineParser>
+#include <QFile>
 #include <QFileInfo>
+
+#include <cerrno>
+#include <climits>
+#include <cstring>
 
 #include <algorithm>
 
@@ -123,6 +128,10 @@ ParsedCommand ParseCommandLine(const QStringList& arguments) {
     const QStringList positional = parser.positionalArguments();
     if (positional.size() != 1) return fail(QStringLiteral("Give one OUTPUT file."));
     command.output = positional.first();
+    // A path the system would refuse is refused here, with the system's reason.
+    if (QFile::encodeName(QFileInfo(command.output).absoluteFilePath()).size() >= PATH_MAX)
+        return fail(QStringLiteral("%1: %2").arg(command.output.left(60) + QStringLiteral("..."),
+                                                 QString::fromLocal8Bit(std::strerror(ENAMETOOLONG))));
     const int format = FormatOfOutput(command.output);
     if (format < 0)
         return fail(QStringLiteral("%1 names no format Quillon writes: use %2.").arg(command.output, ExtensionList()));

@@ -13,8 +13,10 @@ class UserInterface;
 constexpr std::uint32_t kOfnHideReadOnly = 0x4;
 constexpr std::uint32_t kOfnExplorer = 0x80000;
 
-// Size of the dialog's file buffer in characters: a longer path is not returned.
-constexpr int kDialogFileBufferChars = 2048;
+// Size of the dialog's file buffer in bytes, its NUL included: a longer path
+// is not returned. As long as the system's longest path (PATH_MAX), so that
+// every path the system takes can be chosen.
+constexpr int kDialogFileBufferChars = 4096;
 
 // Arguments of ShowFileDialog; an absent one takes its default.
 struct FileDialogArguments {

@@ -249,5 +249,18 @@ TEST_F(QuillonScanTest, AWriteProtectedFileIsNotReplaced) {
     EXPECT_EQ(old.readAll(), "the older file");
 }
 
+// Every path the system takes is taken, however long; a longer one is refused
+// with the system's reason.
+TEST_F(QuillonScanTest, LongPathsAreTakenAsFarAsTheSystemTakesThem) {
+    QString folder = temp.path();
+    while (folder.size() < 3000) folder += "/" + QString(200, QLatin1Char('f'));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const QString deep = folder + "/scan.png";
+    EXPECT_EQ(Run({"--single", deep}), 0) << errors.toStdString();
+    EXPECT_TRUE(QFile::exists(deep));
+    EXPECT_EQ(Run({"--single", folder + "/" + QString(1200, QLatin1Char('g')) + "/scan.png"}), 1);
+    EXPECT_TRUE(errors.contains("File name too long")) << errors.toStdString();
+}
+
 }  // namespace
 }  // namespace quillon
