@@ -74,9 +74,12 @@ private:
         }
 
         if (library_.TWAIN_SelectImageSource(0) == 0) {
-            const bool none = library_.TWAIN_LastErrorCode() == kScannerErrorNoSource;
+            const int error = library_.TWAIN_LastErrorCode();
+            // A failure is no cancel: it is said with its reason.
+            if (error != kScannerErrorNone && error != kScannerErrorNoSource && error != kScannerErrorCancelled)
+                return EndOfJobChecks();
             CanceledEnd();
-            if (none) outcome_ = Outcome(ScanOutcome::Kind::NoScanner);
+            if (error == kScannerErrorNoSource) outcome_ = Outcome(ScanOutcome::Kind::NoScanner);
             return;
         }
         const bool opened = library_.TWAIN_OpenDefaultSource() != 0;

@@ -25,6 +25,7 @@ QString ScannerErrorText(int code) {
         case kScannerErrorWarmingUp: return QStringLiteral("The scanner lamp is still warming up. Try again in a moment.");
         case kScannerErrorLocked: return QStringLiteral("The scanner is locked for transport. Unlock it and try again.");
         case kScannerErrorNoAnswer: return QStringLiteral("The scanner stopped answering.");
+        case kScannerErrorSystem: return QStringLiteral("The system refused:");
         default: return QStringLiteral("The scanner library failed unexpectedly.");
     }
 }

@@ -28,6 +28,7 @@ enum ScannerError : int {
     kScannerErrorWarmingUp = 18,
     kScannerErrorLocked = 19,
     kScannerErrorNoAnswer = 20,        // the scanner sent nothing for too long
+    kScannerErrorSystem = 21,          // the system refused (too many open files, say); its reason follows
 };
 
 // The plain sentence for a code.

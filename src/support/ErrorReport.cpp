@@ -5,6 +5,7 @@
 
 #include <exception>
 #include <new>
+#include <system_error>
 
 namespace quillon {
 
@@ -31,6 +32,12 @@ void ReportCurrentFailure(UserInterface& ui) {
         ReportError(ui, failure.number(), failure.description());
     } catch (const std::bad_alloc&) {
         ReportError(ui, kFailureOutOfMemory, QStringLiteral("Out of memory."));
+    } catch (const std::system_error& failure) {
+        // A thread that cannot be started for want of memory is that, too.
+        const bool memory = failure.code() == std::errc::resource_unavailable_try_again ||
+                            failure.code() == std::errc::not_enough_memory;
+        ReportError(ui, memory ? kFailureOutOfMemory : kFailureInternal,
+                    memory ? QStringLiteral("Out of memory.") : QString::fromLocal8Bit(failure.what()));
     } catch (const std::exception& other) {
         ReportError(ui, kFailureInternal, QString::fromLocal8Bit(other.what()));
     } catch (...) {

@@ -177,7 +177,8 @@ void ImagingSession::RecordError(int code, const QString& detail) {
 
 QString ImagingSession::lastErrorText() const {
     const QString text = ScannerErrorText(lastErrorCode_);
-    if (lastErrorDetail_.isEmpty() || lastErrorCode_ != kScannerErrorWriteFailed) return text;
+    if (lastErrorDetail_.isEmpty() || (lastErrorCode_ != kScannerErrorWriteFailed && lastErrorCode_ != kScannerErrorSystem))
+        return text;
     return text + QLatin1Char(' ') + lastErrorDetail_;
 }
 

@@ -86,7 +86,10 @@ bool FrameAssembler::MakePage(int lines) {
     // are read straight into the page, with the device's line length.
     direct_ = p.depth != 16 && p.lines > 0;
     image_ = RecycledPage(width, lines, format, direct_ ? p.bytes_per_line : 0);
-    if (image_.isNull()) return Fail(QStringLiteral("a page of %1 by %2 pixels is too large").arg(width).arg(lines));
+    if (image_.isNull()) {
+        outOfMemory_ = true;
+        return Fail(QStringLiteral("no memory for a page of %1 by %2 pixels").arg(width).arg(lines));
+    }
     if (p.depth == 1) image_.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});  // in SANE, 1 is black
     return true;
 }
@@ -187,7 +190,8 @@ PageResult ReadStartedPage(SaneDevice& device, PageProgress& progress) {
         SANE_Parameters parameters{};
         SANE_Status status = device.GetParameters(parameters);
         if (status != SANE_STATUS_GOOD) return {ScannerErrorOfStatus(status), {}, QStringLiteral("sane_get_parameters failed")};
-        if (!assembler.BeginFrame(parameters)) return {kScannerErrorUnsupported, {}, assembler.error()};
+        if (!assembler.BeginFrame(parameters))
+            return {assembler.outOfMemory() ? kScannerErrorNoMemory : kScannerErrorUnsupported, {}, assembler.error()};
         const int frames = IsChannelFrame(FrameType(parameters)) ? 3 : 1;
         progress.bytesExpected =
             parameters.lines > 0 ? static_cast<long long>(parameters.bytes_per_line) * parameters.lines * frames : -1;

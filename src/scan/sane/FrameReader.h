@@ -28,6 +28,8 @@ public:
     // The page, once its last frame has ended.
     QImage Image() const { return image_; }
     const QString& error() const { return error_; }
+    // The page's memory could not be had: the failure is the memory's, not the frame's.
+    bool outOfMemory() const { return outOfMemory_; }
 
 private:
     bool Fail(const QString& error) {
@@ -46,6 +48,7 @@ private:
     qsizetype received_ = 0;  // bytes read straight into the page
     QImage image_;
     QString error_;
+    bool outOfMemory_ = false;
 };
 
 // How far the current page has come, shared with the thread that shows it.

@@ -22,8 +22,14 @@
 #include <cmath>
 #include <condition_variable>
 #include <mutex>
+#include <system_error>
 #include <thread>
+#include <utility>
 
+#include <cerrno>
+#include <cstring>
+
+#include <fcntl.h>
 #include <malloc.h>
 #include <pthread.h>
 #include <unistd.h>
@@ -59,10 +65,17 @@ class DeviceWatch {
 public:
     // progress: what the step has had from the device so far; null: nothing counts.
     DeviceWatch(SaneDevice& device, std::chrono::milliseconds silenceLimit, const std::atomic<long long>* progress)
-        : device_(device), silenceLimit_(silenceLimit), progress_(progress), thread_([this] { Watch(); }) {}
+        : device_(device), silenceLimit_(silenceLimit), progress_(progress) {
+        try {
+            thread_ = std::thread([this] { Watch(); });
+        } catch (const std::system_error&) {
+            // No thread to spare (memory is short): no silence is timed, and a
+            // stop cancels the device at once.
+        }
+    }
     ~DeviceWatch() {
         Ended();
-        thread_.join();
+        if (thread_.joinable()) thread_.join();
     }
     // The device's part of the step starts: from now on its silence counts.
     void Begin() {
@@ -74,6 +87,7 @@ public:
     }
     // Asked to stop, from any thread: the device is cancelled unless the step ends within the grace.
     void Arm() {
+        if (!thread_.joinable()) return device_.Cancel();
         {
             const std::lock_guard lock(mutex_);
             if (armedAt_) return;
@@ -135,7 +149,7 @@ private:
     std::optional<std::chrono::steady_clock::time_point> armedAt_, begunAt_;
     bool ended_ = false;
     std::atomic<bool> silent_{false};
-    std::thread thread_;  // last: it starts once the rest is made
+    std::thread thread_;  // started once the rest is made
 };
 
 // One page read on a worker thread; Cancel comes from the dialog's thread.
@@ -208,6 +222,14 @@ private:
     std::atomic<bool> cancelled_{false};
 };
 
+// Why the system refuses to open files, when it does (too many open, say):
+// SANE's answers do not carry it, and "no scanner" would be the wrong reason.
+QString SystemRefusal() {
+    const int fd = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
+    if (fd >= 0) return ::close(fd), QString();
+    return QString::fromLocal8Bit(std::strerror(errno));
+}
+
 template <std::size_t N>
 const char* FirstSettable(const SaneOptions& options, const std::array<const char*, N>& names) {
     for (const char* name : names)
@@ -264,6 +286,7 @@ bool SaneLibrary::EnsureInitialised() {
     }
     initialised_ = true;
     state_ = kStateManagerOpen;
+    firstPageFailed_ = false;
     session_.Reset();  // a fresh source manager: no error, no completed file yet
     givingUp_ = false;
     request_ = {};
@@ -315,6 +338,13 @@ int SaneLibrary::TWAIN_SelectImageSource(WindowHandle) {
         return Log("TWAIN_SelectImageSource(" + namedDevice_ + ")", 1);
     }
     RefreshDevices();
+    if (devices_.isEmpty()) {
+        const QString refusal = SystemRefusal();
+        if (!refusal.isEmpty()) {
+            Fail(kScannerErrorSystem, refusal);
+            return Log("TWAIN_SelectImageSource", 0);
+        }
+    }
     const QString remembered = chosenDevice_.isEmpty() ? RememberedDevice() : chosenDevice_;
     int preselected = devices_.isEmpty() ? -1 : 0;
     for (int i = 0; i < devices_.size(); ++i)
@@ -349,6 +379,10 @@ int SaneLibrary::OpenDevice(const QString& deviceName) {
     }
     const auto status = static_cast<SANE_Status>(openStatus);
     if (!device) {
+        if (const QString refusal = SystemRefusal(); !refusal.isEmpty()) {
+            Fail(kScannerErrorSystem, refusal);
+            return 0;
+        }
         // A device that vanished since it was listed reads as "invalid".
         const bool gone = status == SANE_STATUS_INVAL || status == SANE_STATUS_IO_ERROR;
         Fail(gone ? kScannerErrorDeviceGone : ScannerErrorOfStatus(status),
@@ -707,6 +741,13 @@ int SaneLibrary::TWAIN_IsFeederLoaded() {
         Fail(kScannerErrorCancelled, QStringLiteral("while the first page was started"));
         return Log("TWAIN_IsFeederLoaded (cancelled)", 1);
     }
+    if (status != SANE_STATUS_NO_DOCS) {
+        // Only an empty feeder asks for paper: any other failure (a jam, too
+        // little memory) is the scan's, said as its first page's.
+        Fail(ScannerErrorOfStatus(status), QStringLiteral("first page: %1").arg(sane_strstatus(status)));
+        firstPageFailed_ = true;
+        return Log("TWAIN_IsFeederLoaded (failed)", 1);
+    }
     log_->Write(QStringLiteral("feeder look-ahead: %1").arg(sane_strstatus(status)));
     return Log("TWAIN_IsFeederLoaded", 0);
 }
@@ -724,7 +765,8 @@ ImageHandle SaneLibrary::TWAIN_Acquire(WindowHandle) {
         Log("TWAIN_Acquire", 0);
         return {};
     }
-    if (session_.lastErrorCode() == kScannerErrorCancelled || session_.lastErrorCode() == kScannerErrorNoAnswer) {
+    if (std::exchange(firstPageFailed_, false) || session_.lastErrorCode() == kScannerErrorCancelled ||
+        session_.lastErrorCode() == kScannerErrorNoAnswer) {
         Log("TWAIN_Acquire (ended before)", 0);  // no page after a cancel, or after the scanner fell silent
         return {};
     }
