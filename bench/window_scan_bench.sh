@@ -29,11 +29,20 @@ export SANE_CONFIG_DIR="$work/sane" DISPLAY="$display"
 unset QT_QPA_PLATFORM
 Xvfb "$display" -screen 0 1280x800x24 > /dev/null 2>&1 &
 server=$!
+until xdotool getdisplaygeometry > /dev/null 2>&1; do sleep 0.1; done
 
+# Windows come and go under xdotool's search (the progress dialog), which then
+# fails: the search is asked again until the window is there.
+find_window() {
+  until found=$(xdotool search --onlyvisible --name "$1" 2> /dev/null | head -n 1) && [ -n "$found" ]; do
+    sleep 0.05
+  done
+  echo "$found"
+}
 start_window() {
   build/bin/quillon > /dev/null 2>&1 &
   window=$!
-  xdotool search --sync --name '^Quillon$' > /dev/null
+  main=$(find_window '^Quillon$')
 }
 # The first start stores the defaults; 300 dpi grey Letter PDF is stored
 # over them, and the window started again loads it.
@@ -41,25 +50,24 @@ start_window
 db="$XDG_CONFIG_HOME/Quillon/registry.sqlite3"
 until [ "$(sqlite3 "$db" 'SELECT count(*) FROM named_values' 2>/dev/null || echo 0)" -ge 10 ]; do sleep 0.1; done
 kill "$window"; wait "$window" 2>/dev/null || true
-for setting in "DPI ' 4'" "ScanType ' 1'" "PaperSize ' 1'" "Format ' 1'" "DuplexSetting ' 0'"; do
-  set -- $setting
-  sqlite3 "$db" "UPDATE named_values SET data = CAST($2 AS BLOB) || x'00' WHERE name = '$1'"
+for setting in DPI=4 ScanType=1 PaperSize=1 Format=1 DuplexSetting=0; do
+  sqlite3 "$db" "UPDATE named_values SET data = CAST(' ${setting#*=}' AS BLOB) || x'00' WHERE name = '${setting%=*}'"
 done
 start_window
 
-# One job as a user works it: SCAN has the focus; the save dialog takes a
-# name; the scanner list has the test scanner chosen; the last box is OK'd.
 press_in() {
-  target=$(xdotool search --sync --name "$1" | head -n 1)
+  target=${3:-$(find_window "$1")}
   xdotool windowfocus --sync "$target"
   [ -z "${2:-}" ] || xdotool type --delay 0 "$2"
   xdotool key Return
 }
+# One job as a user works it: SCAN has the focus; the save dialog takes a
+# name; the scanner list has the test scanner chosen; the last box is OK'd.
 log="$XDG_STATE_HOME/Quillon/scanner.log"
 began=$(date +%s.%N)
 job=1
 while [ "$job" -le "$jobs" ]; do
-  press_in '^Quillon$'
+  press_in Quillon "" "$main"
   press_in 'Save File' "$work/out/window-$job.pdf"
   press_in 'Select Scanner'
   press_in 'Quillon Successful'
