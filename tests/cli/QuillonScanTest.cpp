@@ -72,6 +72,12 @@ protected:
         Start(arguments);
         return Finish();
     }
+    // SANE's airscan backend alone, reaching the simulated network scanner.
+    void UseNetworkScanner(const testing::EsclSimulator& simulator) {
+        QFile dll(temp.File("sane/dll.conf")), airscan(temp.File("sane/airscan.conf"));
+        ASSERT_TRUE(dll.open(QIODevice::WriteOnly | QIODevice::Truncate) && dll.write("airscan\n") > 0);
+        ASSERT_TRUE(airscan.open(QIODevice::WriteOnly | QIODevice::Truncate) && airscan.write(simulator.AirscanConfig()) > 0);
+    }
 
     testing::TempDir temp;
     QByteArray storeBefore;
@@ -175,11 +181,7 @@ TEST_F(QuillonScanTest, AnInterruptEndsAScanWhoseScannerNeverAnswersAndKeepsTheO
     // A network scanner that takes the job and then sends nothing, ever.
     testing::EsclSimulator simulator;
     ASSERT_NO_FATAL_FAILURE(simulator.Start({"--silent-from", "1"}));
-    QFile dll(temp.File("sane/dll.conf")), airscan(temp.File("sane/airscan.conf"));
-    ASSERT_TRUE(dll.open(QIODevice::WriteOnly | QIODevice::Truncate) && dll.write("airscan\n") > 0);
-    ASSERT_TRUE(airscan.open(QIODevice::WriteOnly) && airscan.write(simulator.AirscanConfig()) > 0);
-    dll.close();
-    airscan.close();
+    ASSERT_NO_FATAL_FAILURE(UseNetworkScanner(simulator));
     QFile old(temp.File("scan.pdf"));
     ASSERT_TRUE(old.open(QIODevice::WriteOnly));
     old.write("the older file");
@@ -212,11 +214,7 @@ TEST_F(QuillonScanTest, ASignalInTheMiddleOfABatchGivesUpTheDocumentAndKeepsTheO
         // A network scanner's feeder at a scanner's pace.
         testing::EsclSimulator simulator;
         ASSERT_NO_FATAL_FAILURE(simulator.Start({"--sheets", "10", "--pace", "0.3"}));
-        QFile dll(temp.File("sane/dll.conf")), airscan(temp.File("sane/airscan.conf"));
-        ASSERT_TRUE(dll.open(QIODevice::WriteOnly | QIODevice::Truncate) && dll.write("airscan\n") > 0);
-        ASSERT_TRUE(airscan.open(QIODevice::WriteOnly | QIODevice::Truncate) && airscan.write(simulator.AirscanConfig()) > 0);
-        dll.close();
-        airscan.close();
+        ASSERT_NO_FATAL_FAILURE(UseNetworkScanner(simulator));
         QFile old(temp.File("scan.pdf"));
         ASSERT_TRUE(old.open(QIODevice::WriteOnly | QIODevice::Truncate));
         old.write("the older file");

@@ -8,6 +8,7 @@
 #include "scan/sane/ScannerLog.h"
 
 #include "../common/TestPages.h"
+#include "PassThroughDevice.h"
 #include "SaneTestConfig.h"
 #include "ScanJobHarness.h"
 
@@ -46,15 +47,14 @@ QSizeF PdfPageSize(const QString& pdf) {
 // of every page after it. The real page is read to its end first, as a real
 // scanner's failure comes from a reader that has run: cancelling the test
 // backend's reader thread before it has run can leave the loader locked.
-class InjectingDevice : public SaneDevice {
+class InjectingDevice : public testing::PassThroughDevice {
 public:
     InjectingDevice(std::unique_ptr<SaneDevice> real, int page, SANE_Status status)
-        : real_(std::move(real)), page_(page), status_(status) {}
+        : PassThroughDevice(std::move(real)), page_(page), status_(status) {}
     SANE_Status Start() override {
         ++starts_;
         return real_->Start();
     }
-    SANE_Status GetParameters(SANE_Parameters& p) override { return real_->GetParameters(p); }
     SANE_Status Read(SANE_Byte* d, SANE_Int m, SANE_Int* l) override {
         if (starts_ < page_) return real_->Read(d, m, l);
         while (real_->Read(d, m, l) == SANE_STATUS_GOOD) {
@@ -62,13 +62,8 @@ public:
         *l = 0;
         return status_;
     }
-    void Cancel() override { real_->Cancel(); }
-    int OptionCount() override { return real_->OptionCount(); }
-    const SANE_Option_Descriptor* Descriptor(int i) override { return real_->Descriptor(i); }
-    SANE_Status Control(int i, SANE_Action a, void* v, SANE_Int* info) override { return real_->Control(i, a, v, info); }
 
 private:
-    std::unique_ptr<SaneDevice> real_;
     int page_;
     SANE_Status status_;
     int starts_ = 0;
@@ -76,14 +71,13 @@ private:
 
 // The real device, except that from the n-th page on it sends nothing at
 // all until it is cancelled: a scanner that has stopped answering.
-class FallsSilentDevice : public SaneDevice {
+class FallsSilentDevice : public testing::PassThroughDevice {
 public:
-    FallsSilentDevice(std::unique_ptr<SaneDevice> real, int page) : real_(std::move(real)), page_(page) {}
+    FallsSilentDevice(std::unique_ptr<SaneDevice> real, int page) : PassThroughDevice(std::move(real)), page_(page) {}
     SANE_Status Start() override {
         ++starts_;
         return real_->Start();
     }
-    SANE_Status GetParameters(SANE_Parameters& p) override { return real_->GetParameters(p); }
     SANE_Status Read(SANE_Byte* d, SANE_Int m, SANE_Int* l) override {
         if (starts_ < page_) return real_->Read(d, m, l);
         std::unique_lock lock(mutex_);
@@ -99,12 +93,8 @@ public:
         cancelledChanged_.notify_all();
         real_->Cancel();
     }
-    int OptionCount() override { return real_->OptionCount(); }
-    const SANE_Option_Descriptor* Descriptor(int i) override { return real_->Descriptor(i); }
-    SANE_Status Control(int i, SANE_Action a, void* v, SANE_Int* info) override { return real_->Control(i, a, v, info); }
 
 private:
-    std::unique_ptr<SaneDevice> real_;
     int page_;
     int starts_ = 0;
     std::mutex mutex_;

@@ -11,6 +11,7 @@
 
 #include "../common/ScriptedUserInterface.h"
 #include "../common/TempDir.h"
+#include "../sane/PassThroughDevice.h"
 #include "../sane/SaneTestConfig.h"
 
 #include <QApplication>
@@ -29,16 +30,14 @@ namespace {
 
 // The real test device, except that starting a page never returns until the
 // page is cancelled: a scanner that has stopped answering.
-class SilentDevice : public SaneDevice {
+class SilentDevice : public testing::PassThroughDevice {
 public:
-    explicit SilentDevice(std::unique_ptr<SaneDevice> real) : real_(std::move(real)) {}
+    using PassThroughDevice::PassThroughDevice;
     SANE_Status Start() override {
         std::unique_lock lock(mutex_);
         cancelledChanged_.wait(lock, [this] { return cancelled_; });
         return SANE_STATUS_CANCELLED;
     }
-    SANE_Status GetParameters(SANE_Parameters& p) override { return real_->GetParameters(p); }
-    SANE_Status Read(SANE_Byte* d, SANE_Int m, SANE_Int* l) override { return real_->Read(d, m, l); }
     void Cancel() override {
         {
             const std::lock_guard lock(mutex_);
@@ -46,12 +45,8 @@ public:
         }
         cancelledChanged_.notify_all();
     }
-    int OptionCount() override { return real_->OptionCount(); }
-    const SANE_Option_Descriptor* Descriptor(int i) override { return real_->Descriptor(i); }
-    SANE_Status Control(int i, SANE_Action a, void* v, SANE_Int* info) override { return real_->Control(i, a, v, info); }
 
 private:
-    std::unique_ptr<SaneDevice> real_;
     std::mutex mutex_;
     std::condition_variable cancelledChanged_;
     bool cancelled_ = false;
