@@ -80,26 +80,14 @@ public:
     }
     SANE_Status Read(SANE_Byte* d, SANE_Int m, SANE_Int* l) override {
         if (starts_ < page_) return real_->Read(d, m, l);
-        std::unique_lock lock(mutex_);
-        cancelledChanged_.wait(lock, [this] { return cancelled_; });
+        WaitUntilCancelled();
         *l = 0;
         return SANE_STATUS_CANCELLED;
-    }
-    void Cancel() override {
-        {
-            const std::lock_guard lock(mutex_);
-            cancelled_ = true;
-        }
-        cancelledChanged_.notify_all();
-        real_->Cancel();
     }
 
 private:
     int page_;
     int starts_ = 0;
-    std::mutex mutex_;
-    std::condition_variable cancelledChanged_;
-    bool cancelled_ = false;
 };
 
 SANE_Status StatusNamed(const QString& name) {

@@ -34,22 +34,9 @@ class SilentDevice : public testing::PassThroughDevice {
 public:
     using PassThroughDevice::PassThroughDevice;
     SANE_Status Start() override {
-        std::unique_lock lock(mutex_);
-        cancelledChanged_.wait(lock, [this] { return cancelled_; });
+        WaitUntilCancelled();
         return SANE_STATUS_CANCELLED;
     }
-    void Cancel() override {
-        {
-            const std::lock_guard lock(mutex_);
-            cancelled_ = true;
-        }
-        cancelledChanged_.notify_all();
-    }
-
-private:
-    std::mutex mutex_;
-    std::condition_variable cancelledChanged_;
-    bool cancelled_ = false;
 };
 
 QProgressDialog* ShownProgress() {
