@@ -17,9 +17,7 @@
 #include <QTemporaryDir>
 
 #include <chrono>
-#include <condition_variable>
 #include <map>
-#include <mutex>
 
 #include <gtest/gtest.h>
 

@@ -20,8 +20,6 @@
 #include <QPushButton>
 #include <QTest>
 
-#include <condition_variable>
-#include <mutex>
 
 #include <gtest/gtest.h>
 
