@@ -91,7 +91,8 @@ QString UsageText() {
         "Questions are asked on the terminal. Without one, \"Scan Another Page?\" is answered No, and an\n"
         "empty feeder falls back to the flatbed (--source auto) or ends the scan (--source feeder).\n"
         "\n"
-        "Exit status: 0 the file was written; 1 a usage error; 2 no scanner, or it could not be opened;\n"
+        "Exit status: 0 the file was written; 1 a usage error, or the stored options could not be read;\n"
+        "2 no scanner, or it could not be opened;\n"
         "3 the scan failed and nothing was written (an older file is kept); 4 some pages were saved,\n"
         "then the scan failed; 128+N ended by signal N (130 after Ctrl-C), no partial file left.\n")
         .arg(ExtensionList(), OptionItems(OptionId::DPI).join(", "), PaperWords().join('|'))

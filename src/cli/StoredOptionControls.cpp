@@ -22,9 +22,13 @@ StoredOptionControls::StoredOptionControls(const RegistryStore& store, const QMa
     for (const OptionSpec& option : AllOptions()) {
         const auto index = static_cast<std::size_t>(option.id);
         const int items = option.kind == OptionKind::List ? static_cast<int>(ItemsOf(option.id).size()) : 0;
-        values_[index] = overrides.contains(option.id)
-                             ? overrides.value(option.id)
-                             : LoadedValue(option, store.Get(QString::fromLatin1(option.valueName)), items);
+        if (overrides.contains(option.id)) {
+            values_[index] = overrides.value(option.id);
+            continue;
+        }
+        const RegistryStore::Reading stored = store.Read(QString::fromLatin1(option.valueName));
+        storeUnread_ = storeUnread_ || stored.failed;
+        values_[index] = LoadedValue(option, stored.text, items);
     }
     // The window's availability rule, as the window would apply it.
     if (!MultiPageOptionsApply(SelectedIndex(OptionId::Format), CheckState(OptionId::WIA))) {

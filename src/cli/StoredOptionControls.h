@@ -25,7 +25,12 @@ public:
     QString EditText(OptionId id) const override;
     void SetStatusText(const QString& text) override;
 
+    // Some stored option could not be read (the store is locked or broken):
+    // scanning with defaults in its place would not be what the user stored.
+    bool storeUnread() const { return storeUnread_; }
+
 private:
+    bool storeUnread_ = false;
     std::array<int, kOptionCount> values_{};
     QMap<OptionId, QString> texts_;
 };

@@ -20,6 +20,7 @@
 namespace {
 
 constexpr int kWritten = 0, kUsage = 1, kNoScanner = 2, kFailed = 3, kPartlySaved = 4;
+constexpr long long kStoreWaitMs = 10000;
 
 // The exit status says how the job ended; a script decides by it.
 int ExitStatusOf(const quillon::ScanOutcome& outcome) {
@@ -68,10 +69,16 @@ int RunCommand(int argc, char** argv) {
     quillon::SetInterruptAction([&library] { library.GiveUpDocument(); });
 
     // The user's settings, read but never changed: the job's own writes stay in memory.
-    quillon::SqliteRegistryBackend stored(quillon::SqliteRegistryBackend::DefaultDatabasePath());
+    // No window to keep answering: the store may be waited for longer, up to 10 s.
+    quillon::SqliteRegistryBackend stored(quillon::SqliteRegistryBackend::DefaultDatabasePath(), kStoreWaitMs);
     quillon::OverlayRegistryBackend overlay(stored);
     const quillon::RegistryStore store(overlay);
     quillon::StoredOptionControls controls(store, command.overrides, command.texts);
+    if (controls.storeUnread()) {
+        std::fprintf(stderr, "The stored options could not be read (%s is busy or unreadable): nothing was scanned.\n",
+                     qPrintable(stored.databasePath()));
+        return kUsage;
+    }
     quillon::TerminalUserInterface ui(command.output, command.quiet,
                                       command.source == quillon::SourceChoice::Feeder);
     const quillon::ScanOutcome outcome = quillon::RunScan(controls, library, store, ui);

@@ -155,6 +155,17 @@ private:
 
 // Moves a damaged settings file (or whatever stands at its path) aside so a fresh
 // one can be started. It is never deleted.
+// The store is the user's alone: one of theirs that others may read (made
+// by an older version, or copied in) is made so again when it is opened.
+// Only others' permissions go; the owner's stay as the owner set them (a
+// store made read-only stays read-only).
+void KeepPrivate(const QByteArray& path) {
+    struct stat status {};
+    if (::lstat(path.constData(), &status) == 0 && S_ISREG(status.st_mode) && status.st_uid == ::geteuid() &&
+        (status.st_mode & 077) != 0)
+        ::chmod(path.constData(), status.st_mode & 0700);
+}
+
 bool MoveAside(const QString& path) {
     const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
     QString target = path + QStringLiteral(".damaged-") + stamp;
@@ -206,7 +217,8 @@ CreateResult TryCreateKey(const QString& databasePath, std::uint32_t hive, const
 
 }  // namespace
 
-SqliteRegistryBackend::SqliteRegistryBackend(QString databasePath) : databasePath_(std::move(databasePath)) {}
+SqliteRegistryBackend::SqliteRegistryBackend(QString databasePath, long long busyWaitMs)
+    : databasePath_(std::move(databasePath)), busyBudget_(busyWaitMs) {}
 
 QString SqliteRegistryBackend::DefaultDatabasePath() {
     return QuillonFolder(XdgBase::Config) + QStringLiteral("/registry.sqlite3");
@@ -224,6 +236,7 @@ std::unique_ptr<RegistryKey> SqliteRegistryBackend::OpenKey(std::uint32_t hive, 
             result = LookupResult::Failed;
             return nullptr;
         case FileKind::Regular:
+            KeepPrivate(file);
             break;
     }
     // Read-write, though only read: a writer killed mid-commit leaves a hot
@@ -268,6 +281,7 @@ std::unique_ptr<RegistryKey> SqliteRegistryBackend::CreateKey(std::uint32_t hive
     // link, a folder, a FIFO): keep it aside and start a fresh file.
     if (kind == FileKind::NotAStore && !MoveAside(databasePath_)) return nullptr;
 
+    if (kind == FileKind::Regular) KeepPrivate(file);
     CreateResult result = TryCreateKey(databasePath_, hive, parts, busyBudget_);
     if (result.key) return std::move(result.key);
     // A file that is not a database, or a broken one: the same, once.
@@ -281,7 +295,7 @@ bool BusyBudget::Wait() {
     const auto now = steady_clock::now();
     // The budget grows back slowly with time, so one held lock costs the
     // program a bounded wait in all, not one wait per call.
-    leftMs_ = std::min(kMaxMs, leftMs_ + duration_cast<milliseconds>(now - lastSeen_).count() / kRegrowthDivisor);
+    leftMs_ = std::min(maxMs_, leftMs_ + duration_cast<milliseconds>(now - lastSeen_).count() / kRegrowthDivisor);
     lastSeen_ = now;
     if (leftMs_ <= 0) return false;
     std::this_thread::sleep_for(milliseconds(kStepMs));
@@ -292,7 +306,7 @@ bool BusyBudget::Wait() {
 }
 
 void BusyBudget::Refill() {
-    leftMs_ = kMaxMs;
+    leftMs_ = maxMs_;
     lastSeen_ = std::chrono::steady_clock::now();
 }
 

@@ -13,16 +13,18 @@ namespace quillon {
 // minutes costs the window half a second, not a wait on every call.
 class BusyBudget {
 public:
-    static constexpr long long kMaxMs = 500;
+    static constexpr long long kDefaultMaxMs = 500;
     static constexpr long long kRegrowthDivisor = 10;
     static constexpr int kStepMs = 5;
 
+    explicit BusyBudget(long long maxMs = kDefaultMaxMs) : maxMs_(maxMs), leftMs_(maxMs) {}
     // False when the budget is spent: the caller gives up at once.
     bool Wait();
     void Refill();
 
 private:
-    long long leftMs_ = kMaxMs;
+    long long maxMs_;
+    long long leftMs_;
     std::chrono::steady_clock::time_point lastSeen_ = std::chrono::steady_clock::now();
 };
 
@@ -32,7 +34,9 @@ private:
 // Only a regular file, never a link, is taken for the store.
 class SqliteRegistryBackend : public RegistryBackend {
 public:
-    explicit SqliteRegistryBackend(QString databasePath);
+    // busyWaitMs: how long in all it may wait for another program's lock; a
+    // program without a window to keep answering may wait longer.
+    explicit SqliteRegistryBackend(QString databasePath, long long busyWaitMs = BusyBudget::kDefaultMaxMs);
 
     // $XDG_CONFIG_HOME/Quillon/registry.sqlite3, with ~/.config as the usual fallback.
     static QString DefaultDatabasePath();

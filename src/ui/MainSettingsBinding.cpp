@@ -89,6 +89,8 @@ void Main::ReloadForm() {
     }
 
     UpdateOptionAvailability();
+    // Said, not hidden: what the window shows is not what was stored.
+    if (!unreadOptions_.isEmpty()) SetStatusText(kStoreUnreadNotice);
     unreadOptions_.clear();  // from now on every change is the user's, and stored
 }
 

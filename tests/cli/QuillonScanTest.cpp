@@ -17,6 +17,7 @@
 #include <tiffio.h>
 
 #include <cmath>
+#include <sqlite3.h>
 #include <csignal>
 
 namespace quillon {
@@ -258,6 +259,19 @@ TEST_F(QuillonScanTest, LongPathsAreTakenAsFarAsTheSystemTakesThem) {
     EXPECT_TRUE(QFile::exists(deep));
     EXPECT_EQ(Run({"--single", folder + "/" + QString(1200, QLatin1Char('g')) + "/scan.png"}), 1);
     EXPECT_TRUE(errors.contains("File name too long")) << errors.toStdString();
+}
+
+// Another program holds the store: quillon-scan waits for it a while, and
+// then scans nothing rather than scan with options the user did not store.
+TEST_F(QuillonScanTest, AStoreThatStaysLockedScansNothingAndSaysWhy) {
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(QFile::encodeName(temp.File("config/Quillon/registry.sqlite3")).constData(), &db), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(db, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+    EXPECT_EQ(Run({"--single", "locked.png"}), 1) << errors.toStdString();
+    EXPECT_TRUE(errors.contains("The stored options could not be read")) << errors.toStdString();
+    EXPECT_FALSE(QFile::exists(temp.File("locked.png")));
+    sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_close(db);
 }
 
 }  // namespace

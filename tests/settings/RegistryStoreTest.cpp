@@ -160,6 +160,11 @@ TEST_F(RegistryStoreTest, TheFileIsPrivateAndLivesUnderTheConfigFolder) {
     struct stat status {};
     ASSERT_EQ(::stat(QFile::encodeName(databasePath()).constData(), &status), 0);
     EXPECT_EQ(status.st_mode & 0777, 0600u);
+    // One that others may read is made private again when it is next opened.
+    ::chmod(QFile::encodeName(databasePath()).constData(), 0644);
+    EXPECT_EQ(store().Get("DPI"), " 3");
+    ASSERT_EQ(::stat(QFile::encodeName(databasePath()).constData(), &status), 0);
+    EXPECT_EQ(status.st_mode & 0777, 0600u);
 
     const QByteArray saved = qgetenv("XDG_CONFIG_HOME");
     qputenv("XDG_CONFIG_HOME", "/srv/cfg");

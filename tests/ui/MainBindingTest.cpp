@@ -9,6 +9,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -339,6 +340,7 @@ TEST_F(MainBindingTest, LoadingAStoreThatCannotBeReadShowsDefaultsAndOverwritesN
     EXPECT_EQ(StoredValue(OptionId::AutoCrop), " 1");
     EXPECT_EQ(StoredValue(OptionId::Format), " 0");
     EXPECT_EQ(StoredValue(OptionId::Quality), "Not Found");
+    EXPECT_EQ(shown.StatusLabel()->text(), kStoreUnreadNotice);
 
     // What the user changes afterwards is stored as ever.
     shown.List(OptionId::DPI)->setCurrentIndex(4);
