@@ -153,8 +153,6 @@ private:
     BusyBudget& budget_;
 };
 
-// Moves a damaged settings file (or whatever stands at its path) aside so a fresh
-// one can be started. It is never deleted.
 // The store is the user's alone: one of theirs that others may read (made
 // by an older version, or copied in) is made so again when it is opened.
 // Only others' permissions go; the owner's stay as the owner set them (a
@@ -166,6 +164,8 @@ void KeepPrivate(const QByteArray& path) {
         ::chmod(path.constData(), status.st_mode & 0700);
 }
 
+// Moves a damaged settings file (or whatever stands at its path) aside so a fresh
+// one can be started. It is never deleted.
 bool MoveAside(const QString& path) {
     const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
     QString target = path + QStringLiteral(".damaged-") + stamp;
