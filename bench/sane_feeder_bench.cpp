@@ -117,10 +117,11 @@ ScanRecord ScanDocument(const QString& folder, const QString& output, int pixelT
 }
 
 // quillon-scan as a user runs it: one process for each load of the feeder,
-// each writing its own PDF.
+// each writing its own PDF. The page as scanned, like the peer's: no contrast
+// stretched, which the stored defaults would do.
 std::vector<std::string> QuillonScanCommand(const Mode& mode, const std::string& output) {
     return {QUILLON_SCAN_PROGRAM, "-q", "-d", "test", "--source", "feeder", "--mode", mode.name, "--dpi", "300",
-            "--paper", "letter", "--quality", "3", "--blank-threshold", "0.01", output};
+            "--paper", "letter", "--quality", "3", "--blank-threshold", "0.01", "--no-contrast", output};
 }
 
 Figures QuillonScan(const QString& folder, const Mode& mode, int pages) {
