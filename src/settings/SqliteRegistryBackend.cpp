@@ -180,6 +180,22 @@ bool MoveAside(const QString& path) {
     return true;
 }
 
+// Another program's database is not ours to write into: a table that is not
+// one of ours, or one of ours laid out otherwise, shows it. (An empty file is
+// a fresh store.)
+bool IsAnotherProgramsDatabase(sqlite3* db) {
+    Statement tables = Prepare(db, "SELECT name FROM sqlite_master WHERE type = 'table'");
+    if (!tables) return false;  // unreadable: the caller's own checks say why
+    while (sqlite3_step(tables.get()) == SQLITE_ROW) {
+        const QString name = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(tables.get(), 0)));
+        const char* columns = name == QLatin1String("keys")           ? "SELECT hive, path FROM keys LIMIT 0"
+                              : name == QLatin1String("named_values") ? "SELECT hive, path, name, type, data FROM named_values LIMIT 0"
+                                                                      : nullptr;
+        if (!columns || !Prepare(db, columns)) return true;
+    }
+    return false;
+}
+
 struct CreateResult {
     std::unique_ptr<RegistryKey> key;
     int error = SQLITE_OK;
@@ -196,6 +212,8 @@ CreateResult TryCreateKey(const QString& databasePath, std::uint32_t hive, const
     int rc = SQLITE_OK;
     SqliteHandle db = OpenDatabase(file, SQLITE_OPEN_READWRITE, budget, &rc);
     if (!db) return {nullptr, rc};
+    // Kept aside as a damaged store is, never written into.
+    if (IsAnotherProgramsDatabase(db.get())) return {nullptr, SQLITE_NOTADB};
     rc = sqlite3_exec(db.get(), "PRAGMA synchronous=FULL", nullptr, nullptr, nullptr);
     if (rc == SQLITE_OK) rc = sqlite3_exec(db.get(), "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
     if (rc == SQLITE_OK) rc = sqlite3_exec(db.get(), kSchema, nullptr, nullptr, nullptr);

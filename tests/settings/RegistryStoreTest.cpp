@@ -249,6 +249,14 @@ void MakeLinkToOtherDatabase(const QString& path) {
     ASSERT_TRUE(QFile::link(other, path));
 }
 
+// Another program's SQLite file at the settings' path: never written into.
+void MakeDatabaseWith(const QString& path, const char* sql) {
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(QFile::encodeName(path).constData(), &db), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(db, sql, nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(db);
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Kinds, DamagedSettingsFileTest,
     ::testing::Values(
@@ -257,7 +265,11 @@ INSTANTIATE_TEST_SUITE_P(
         DamagedFile{"FolderInItsPlace", [](const QString& p) { QDir().mkpath(p); }},
         // Opening a FIFO would block the window for good.
         DamagedFile{"FifoInItsPlace", [](const QString& p) { ASSERT_EQ(::mkfifo(QFile::encodeName(p), 0600), 0); }},
-        DamagedFile{"LinkToAnotherProgramsDatabase", MakeLinkToOtherDatabase}),
+        DamagedFile{"LinkToAnotherProgramsDatabase", MakeLinkToOtherDatabase},
+        DamagedFile{"AnotherProgramsDatabase",
+                    [](const QString& p) { MakeDatabaseWith(p, "CREATE TABLE theirs (x); INSERT INTO theirs VALUES (1);"); }},
+        DamagedFile{"ATableOfOurNameLaidOutOtherwise",
+                    [](const QString& p) { MakeDatabaseWith(p, "CREATE TABLE named_values (x); INSERT INTO named_values VALUES (1);"); }}),
     testing::NameOfCase());
 
 TEST_F(RegistryStoreTest, AnEmptyFileIsAFreshDatabaseAndIsKept) {
