@@ -75,7 +75,9 @@ int RunCommand(int argc, char** argv) {
     const quillon::RegistryStore store(overlay);
     quillon::StoredOptionControls controls(store, command.overrides, command.texts);
     if (controls.storeUnread()) {
-        std::fprintf(stderr, "The stored options could not be read (%s is busy or unreadable): nothing was scanned.\n",
+        std::fprintf(stderr,
+                     "The stored options could not be read (%s is held by another program, or is a link to "
+                     "something that is not Quillon's settings): nothing was scanned.\n",
                      qPrintable(stored.databasePath()));
         return kUsage;
     }

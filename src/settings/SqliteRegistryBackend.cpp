@@ -31,8 +31,10 @@ struct StatementFinalizer {
 using SqliteHandle = std::unique_ptr<sqlite3, SqliteCloser>;
 using Statement = std::unique_ptr<sqlite3_stmt, StatementFinalizer>;
 
-// The settings file is never reached through a link: another program's file
-// must not get our tables, nor be read as ours.
+// The settings file is opened by its own name, never through a link that
+// SQLite would follow unchecked: a link is followed only once it is known to
+// lead to a store of the user's own (LinkedStore), since another program's
+// file must not get our tables, nor be read as ours.
 constexpr int kOpenFlags = SQLITE_OPEN_NOFOLLOW;
 
 const char* const kSchema =
@@ -71,13 +73,14 @@ LookupResult LookupOfError(int code) {
     return IsDamagedFileError(code) ? LookupResult::Missing : LookupResult::Failed;
 }
 
-enum class FileKind { Absent, Regular, NotAStore, Unknown };
+enum class FileKind { Absent, Regular, NotAStore, Link, Unknown };
 
 // What stands at the path, without following a link or opening it: a FIFO
-// would block the open, and a link or a folder is not a store.
+// would block the open, and a folder is not a store.
 FileKind KindOfFile(const QByteArray& path) {
     struct stat status {};
     if (::lstat(path.constData(), &status) != 0) return errno == ENOENT ? FileKind::Absent : FileKind::Unknown;
+    if (S_ISLNK(status.st_mode)) return FileKind::Link;
     return S_ISREG(status.st_mode) ? FileKind::Regular : FileKind::NotAStore;
 }
 
@@ -196,6 +199,36 @@ bool IsAnotherProgramsDatabase(sqlite3* db) {
     return false;
 }
 
+// Where a link at the settings' path leads, when it leads to a store of the
+// user's own (people keep their settings in a dotfiles folder): a regular
+// file they own that is empty or holds a Quillon store. Empty otherwise.
+QString LinkedStore(const QString& link) {
+    const QString target = QFileInfo(link).canonicalFilePath();
+    if (target.isEmpty()) return {};
+    const QByteArray file = QFile::encodeName(target);
+    struct stat status {};
+    if (::lstat(file.constData(), &status) != 0 || !S_ISREG(status.st_mode) || status.st_uid != ::geteuid()) return {};
+    if (status.st_size == 0) return target;
+    sqlite3* raw = nullptr;
+    const int rc = sqlite3_open_v2(file.constData(), &raw, SQLITE_OPEN_READONLY | kOpenFlags, nullptr);
+    const SqliteHandle db(raw);
+    if (rc != SQLITE_OK || IsAnotherProgramsDatabase(db.get())) return {};
+    // Ours holds our tables; a file that is no database has none to show.
+    Statement ours = Prepare(db.get(), "SELECT 1 FROM named_values LIMIT 0");
+    return ours ? target : QString();
+}
+
+// The file the store is kept in: the path itself, or where a link there leads
+// when it leads to a store of the user's own. A link that leads elsewhere is
+// kind Link, and no file.
+QString StorePath(const QString& databasePath, FileKind* kind) {
+    *kind = KindOfFile(QFile::encodeName(databasePath));
+    if (*kind != FileKind::Link) return databasePath;
+    const QString target = LinkedStore(databasePath);
+    if (!target.isEmpty()) *kind = KindOfFile(QFile::encodeName(target));
+    return target;
+}
+
 struct CreateResult {
     std::unique_ptr<RegistryKey> key;
     int error = SQLITE_OK;
@@ -244,13 +277,16 @@ QString SqliteRegistryBackend::DefaultDatabasePath() {
 
 std::unique_ptr<RegistryKey> SqliteRegistryBackend::OpenKey(std::uint32_t hive, const QString& path,
                                                             LookupResult& result) {
-    const QByteArray file = QFile::encodeName(databasePath_);
-    switch (KindOfFile(file)) {
+    FileKind kind = FileKind::Unknown;
+    const QByteArray file = QFile::encodeName(StorePath(databasePath_, &kind));
+    switch (kind) {
         case FileKind::Absent:
         case FileKind::NotAStore:
             result = LookupResult::Missing;
             return nullptr;
+        case FileKind::Link:
         case FileKind::Unknown:
+            // A link that leads elsewhere is left as it is, and not used.
             result = LookupResult::Failed;
             return nullptr;
         case FileKind::Regular:
@@ -290,21 +326,23 @@ std::unique_ptr<RegistryKey> SqliteRegistryBackend::OpenKey(std::uint32_t hive, 
 std::unique_ptr<RegistryKey> SqliteRegistryBackend::CreateKey(std::uint32_t hive, const QString& path) {
     const QStringList parts = PathParts(path);
     if (parts.isEmpty()) return nullptr;
-    const QByteArray file = QFile::encodeName(databasePath_);
     QDir().mkpath(QFileInfo(databasePath_).absolutePath());
 
-    const FileKind kind = KindOfFile(file);
-    if (kind == FileKind::Unknown) return nullptr;
+    FileKind kind = FileKind::Unknown;
+    const QString store = StorePath(databasePath_, &kind);
+    // Nothing is written through a link that leads elsewhere, nor is it moved.
+    if (kind == FileKind::Unknown || kind == FileKind::Link) return nullptr;
+    const QByteArray file = QFile::encodeName(store);
     // Something that is no store stands where the settings file belongs (a
-    // link, a folder, a FIFO): keep it aside and start a fresh file.
-    if (kind == FileKind::NotAStore && !MoveAside(databasePath_)) return nullptr;
+    // folder, a FIFO): keep it aside and start a fresh file.
+    if (kind == FileKind::NotAStore && !MoveAside(store)) return nullptr;
 
     if (kind == FileKind::Regular) KeepPrivate(file);
-    CreateResult result = TryCreateKey(databasePath_, hive, parts, busyBudget_);
+    CreateResult result = TryCreateKey(store, hive, parts, busyBudget_);
     if (result.key) return std::move(result.key);
     // A file that is not a database, or a broken one: the same, once.
-    if (IsDamagedFileError(result.error) && kind == FileKind::Regular && MoveAside(databasePath_))
-        result = TryCreateKey(databasePath_, hive, parts, busyBudget_);
+    if (IsDamagedFileError(result.error) && kind == FileKind::Regular && MoveAside(store))
+        result = TryCreateKey(store, hive, parts, busyBudget_);
     return std::move(result.key);
 }
 

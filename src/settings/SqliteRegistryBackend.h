@@ -31,7 +31,8 @@ private:
 // The registry on Linux: one SQLite file holding keys and named values.
 // A created key holds one write transaction that Flush() commits with
 // synchronous=FULL, so a flushed write is on disk before the call returns.
-// Only a regular file, never a link, is taken for the store.
+// Only a regular file is taken for the store, or a link to one that is a
+// store of the user's own; another program's file is never written into.
 class SqliteRegistryBackend : public RegistryBackend {
 public:
     // busyWaitMs: how long in all it may wait for another program's lock; a

@@ -23,8 +23,8 @@ class UserInterface;
 inline const QString kProductWebAddress = QStringLiteral("https://quillon.app/");
 // The status line when the stored options could not be read at start.
 inline const QString kStoreUnreadNotice = QStringLiteral(
-    "The stored options could not be read (another program may be using them); the defaults are shown, and "
-    "the stored options are kept as they are.");
+    "The stored options could not be read (another program holds them, or the settings file is a link to "
+    "something else); the defaults are shown, and the stored options are kept as they are.");
 
 // The program's one window: the scan options, SCAN, Defaults, the status line
 // and the product notice. Every option control is bound to its stored value.

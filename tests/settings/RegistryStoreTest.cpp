@@ -237,18 +237,6 @@ void MakeTruncatedDatabase(const QString& path) {
     file.resize(4096 + 100);
 }
 
-// Another program's SQLite file, and a link to it where the settings belong:
-// the link must not be followed, and the other file must stay as it was.
-void MakeLinkToOtherDatabase(const QString& path) {
-    const QString other = QFileInfo(path).absolutePath() + "/../other.sqlite3";
-    sqlite3* db = nullptr;
-    ASSERT_EQ(sqlite3_open(QFile::encodeName(other).constData(), &db), SQLITE_OK);
-    ASSERT_EQ(sqlite3_exec(db, "CREATE TABLE theirs (x); INSERT INTO theirs VALUES (1);", nullptr, nullptr, nullptr),
-              SQLITE_OK);
-    sqlite3_close(db);
-    ASSERT_TRUE(QFile::link(other, path));
-}
-
 // Another program's SQLite file at the settings' path: never written into.
 void MakeDatabaseWith(const QString& path, const char* sql) {
     sqlite3* db = nullptr;
@@ -265,12 +253,47 @@ INSTANTIATE_TEST_SUITE_P(
         DamagedFile{"FolderInItsPlace", [](const QString& p) { QDir().mkpath(p); }},
         // Opening a FIFO would block the window for good.
         DamagedFile{"FifoInItsPlace", [](const QString& p) { ASSERT_EQ(::mkfifo(QFile::encodeName(p), 0600), 0); }},
-        DamagedFile{"LinkToAnotherProgramsDatabase", MakeLinkToOtherDatabase},
         DamagedFile{"AnotherProgramsDatabase",
                     [](const QString& p) { MakeDatabaseWith(p, "CREATE TABLE theirs (x); INSERT INTO theirs VALUES (1);"); }},
         DamagedFile{"ATableOfOurNameLaidOutOtherwise",
                     [](const QString& p) { MakeDatabaseWith(p, "CREATE TABLE named_values (x); INSERT INTO named_values VALUES (1);"); }}),
     testing::NameOfCase());
+
+// A link where the settings belong, as a dotfiles folder makes it: to a store
+// of the user's own it is used, writes reaching the file it leads to; to
+// anything else it is left as it is and not used, and that file stays as it was.
+TEST_F(RegistryStoreTest, ALinkIsUsedOnlyWhenItLeadsToAStoreOfTheUsers) {
+    const QString folder = QFileInfo(databasePath()).absolutePath();
+    QDir().mkpath(folder);
+    QDir().mkpath(folder + "/../dotfiles");
+    const QString own = folder + "/../dotfiles/registry.sqlite3";
+    {
+        SqliteRegistryBackend backend(own);
+        RegistryStore(backend).Set("DPI", " 3");
+    }
+    const QString other = folder + "/../dotfiles/other.sqlite3";
+    MakeDatabaseWith(other, "CREATE TABLE theirs (x); INSERT INTO theirs VALUES (1);");
+    QFile otherFile(other);
+    ASSERT_TRUE(otherFile.open(QIODevice::ReadOnly));
+    const QByteArray otherBefore = otherFile.readAll();
+    otherFile.close();
+
+    ASSERT_TRUE(QFile::link(own, databasePath()));
+    EXPECT_EQ(store().Get("DPI"), " 3");
+    store().Set("DPI", " 4");
+    SqliteRegistryBackend target(own);
+    EXPECT_EQ(RegistryStore(target).Get("DPI"), " 4");
+    EXPECT_TRUE(QFileInfo(databasePath()).isSymLink());
+
+    ASSERT_TRUE(QFile::remove(databasePath()));
+    ASSERT_TRUE(QFile::link(other, databasePath()));
+    EXPECT_TRUE(store().Read("DPI").failed);  // not used: never taken for a store without values
+    store().Set("DPI", " 5");
+    EXPECT_TRUE(QFileInfo(databasePath()).isSymLink());
+    ASSERT_TRUE(otherFile.open(QIODevice::ReadOnly));
+    EXPECT_EQ(otherFile.readAll(), otherBefore);
+    EXPECT_TRUE(MovedAside(folder).isEmpty());
+}
 
 TEST_F(RegistryStoreTest, AnEmptyFileIsAFreshDatabaseAndIsKept) {
     QDir().mkpath(QFileInfo(databasePath()).absolutePath());
