@@ -50,6 +50,9 @@ public:
     virtual std::unique_ptr<RegistryKey> OpenKey(std::uint32_t hive, const QString& path, LookupResult& result) = 0;
     // Opens the key, creating it and every missing key on its path. Null on failure.
     virtual std::unique_ptr<RegistryKey> CreateKey(std::uint32_t hive, const QString& path) = 0;
+    // Once: a plain sentence on what the store did that the user should know
+    // (a file that was not a store kept aside); empty when there is nothing.
+    virtual QString TakeNotice() { return {}; }
 };
 
 }  // namespace quillon

@@ -47,6 +47,9 @@ public:
         SetRegistryString(kHkeyCurrentUser, kQuillonKeyPath, valueName, kRegSz, value);
     }
 
+    // What the store did that the user should know, once (see RegistryBackend::TakeNotice).
+    QString TakeNotice() const { return backend_.TakeNotice(); }
+
 private:
     RegistryBackend& backend_;
 };

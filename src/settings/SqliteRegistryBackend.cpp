@@ -169,18 +169,19 @@ void KeepPrivate(const QByteArray& path) {
 
 // Moves a damaged settings file (or whatever stands at its path) aside so a fresh
 // one can be started. It is never deleted.
-bool MoveAside(const QString& path) {
+// Gives the name it was kept under, or the empty text when it could not be moved.
+QString MoveAside(const QString& path) {
     const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
     QString target = path + QStringLiteral(".damaged-") + stamp;
     for (int n = 2; QFileInfo::exists(target) || QFileInfo(target).isSymLink(); ++n)
         target = path + QStringLiteral(".damaged-%1-%2").arg(stamp).arg(n);
     if (::rename(QFile::encodeName(path).constData(), QFile::encodeName(target).constData()) != 0)
-        return false;
+        return {};
     // A hot journal belongs to the damaged file, not to the fresh one.
     const QString journal = path + QStringLiteral("-journal");
     if (QFileInfo::exists(journal))
         ::rename(QFile::encodeName(journal).constData(), QFile::encodeName(target + "-journal").constData());
-    return true;
+    return target;
 }
 
 // Another program's database is not ours to write into: a table that is not
@@ -335,15 +336,25 @@ std::unique_ptr<RegistryKey> SqliteRegistryBackend::CreateKey(std::uint32_t hive
     const QByteArray file = QFile::encodeName(store);
     // Something that is no store stands where the settings file belongs (a
     // folder, a FIFO): keep it aside and start a fresh file.
-    if (kind == FileKind::NotAStore && !MoveAside(store)) return nullptr;
+    if (kind == FileKind::NotAStore && !KeepAside(store)) return nullptr;
 
     if (kind == FileKind::Regular) KeepPrivate(file);
     CreateResult result = TryCreateKey(store, hive, parts, busyBudget_);
     if (result.key) return std::move(result.key);
     // A file that is not a database, or a broken one: the same, once.
-    if (IsDamagedFileError(result.error) && kind == FileKind::Regular && MoveAside(store))
+    if (IsDamagedFileError(result.error) && kind == FileKind::Regular && KeepAside(store))
         result = TryCreateKey(store, hive, parts, busyBudget_);
     return std::move(result.key);
+}
+
+// The user learns where the file went: it is theirs, and never deleted.
+bool SqliteRegistryBackend::KeepAside(const QString& store) {
+    const QString kept = MoveAside(store);
+    if (kept.isEmpty()) return false;
+    notice_ = QStringLiteral("The settings file %1 could not be used as Quillon's; it was kept as %2, and a fresh "
+                             "one was started.")
+                  .arg(store, QFileInfo(kept).fileName());
+    return true;
 }
 
 bool BusyBudget::Wait() {

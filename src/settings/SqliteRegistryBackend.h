@@ -4,6 +4,7 @@
 #include "settings/RegistryBackend.h"
 
 #include <chrono>
+#include <utility>
 
 namespace quillon {
 
@@ -46,9 +47,13 @@ public:
 
     std::unique_ptr<RegistryKey> OpenKey(std::uint32_t hive, const QString& path, LookupResult& result) override;
     std::unique_ptr<RegistryKey> CreateKey(std::uint32_t hive, const QString& path) override;
+    QString TakeNotice() override { return std::exchange(notice_, QString()); }
 
 private:
+    bool KeepAside(const QString& store);
+
     QString databasePath_;
+    QString notice_;
     BusyBudget busyBudget_;
 };
 

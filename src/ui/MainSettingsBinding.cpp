@@ -89,8 +89,10 @@ void Main::ReloadForm() {
     }
 
     UpdateOptionAvailability();
-    // Said, not hidden: what the window shows is not what was stored.
+    // Said, not hidden: what the window shows is not what was stored, or the
+    // store had to start afresh.
     if (!unreadOptions_.isEmpty()) SetStatusText(kStoreUnreadNotice);
+    if (const QString notice = store_.TakeNotice(); !notice.isEmpty()) SetStatusText(notice);
     unreadOptions_.clear();  // from now on every change is the user's, and stored
 }
 

@@ -208,6 +208,9 @@ TEST_P(DamagedSettingsFileTest, ReadsGiveNotFoundAndTheFirstWriteMovesItAside) {
 
     const QStringList aside = MovedAside(folder);
     ASSERT_EQ(aside.size(), 1);
+    // The user is told once where the file went.
+    EXPECT_TRUE(store().TakeNotice().contains("it was kept as " + aside.first())) << aside.first().toStdString();
+    EXPECT_EQ(store().TakeNotice(), "");
     struct stat kept {};
     ASSERT_EQ(::lstat(QFile::encodeName(folder + "/" + aside.first()).constData(), &kept), 0);
     EXPECT_EQ(kept.st_mode & S_IFMT, status.st_mode & S_IFMT);  // the same thing, only renamed

@@ -347,5 +347,16 @@ TEST_F(MainBindingTest, LoadingAStoreThatCannotBeReadShowsDefaultsAndOverwritesN
     EXPECT_EQ(StoredValue(OptionId::DPI), " 4");
 }
 
+TEST_F(MainBindingTest, ASettingsFileThatCouldNotBeUsedIsKeptAsideAndTheWindowSaysWhere) {
+    QFile garbage(temp.File("registry.sqlite3"));
+    ASSERT_TRUE(garbage.open(QIODevice::WriteOnly));
+    garbage.write(QByteArray(5000, 'g'));
+    garbage.close();
+    Main shown(store, ui);
+    shown.Load();  // stores what it shows, which starts a fresh file
+    EXPECT_TRUE(shown.StatusLabel()->text().contains("it was kept as registry.sqlite3.damaged-"))
+        << shown.StatusLabel()->text().toStdString();
+}
+
 }  // namespace
 }  // namespace quillon
