@@ -286,6 +286,8 @@ std::unique_ptr<RegistryKey> SqliteRegistryBackend::OpenKey(std::uint32_t hive, 
             result = LookupResult::Missing;
             return nullptr;
         case FileKind::Link:
+            SayLinkNotUsed();
+            [[fallthrough]];
         case FileKind::Unknown:
             // A link that leads elsewhere is left as it is, and not used.
             result = LookupResult::Failed;
@@ -332,6 +334,7 @@ std::unique_ptr<RegistryKey> SqliteRegistryBackend::CreateKey(std::uint32_t hive
     FileKind kind = FileKind::Unknown;
     const QString store = StorePath(databasePath_, &kind);
     // Nothing is written through a link that leads elsewhere, nor is it moved.
+    if (kind == FileKind::Link) SayLinkNotUsed();
     if (kind == FileKind::Unknown || kind == FileKind::Link) return nullptr;
     const QByteArray file = QFile::encodeName(store);
     // Something that is no store stands where the settings file belongs (a
@@ -345,6 +348,13 @@ std::unique_ptr<RegistryKey> SqliteRegistryBackend::CreateKey(std::uint32_t hive
     if (IsDamagedFileError(result.error) && kind == FileKind::Regular && KeepAside(store))
         result = TryCreateKey(store, hive, parts, busyBudget_);
     return std::move(result.key);
+}
+
+void SqliteRegistryBackend::SayLinkNotUsed() {
+    if (std::exchange(linkNoticed_, true)) return;
+    notice_ = QStringLiteral("The settings file %1 is a link to something that is not Quillon's settings; it is "
+                             "left as it is, and the options are not stored.")
+                  .arg(databasePath_);
 }
 
 // The user learns where the file went: it is theirs, and never deleted.

@@ -51,9 +51,11 @@ public:
 
 private:
     bool KeepAside(const QString& store);
+    void SayLinkNotUsed();  // once
 
     QString databasePath_;
     QString notice_;
+    bool linkNoticed_ = false;
     BusyBudget busyBudget_;
 };
 

@@ -291,6 +291,7 @@ TEST_F(RegistryStoreTest, ALinkIsUsedOnlyWhenItLeadsToAStoreOfTheUsers) {
     ASSERT_TRUE(QFile::remove(databasePath()));
     ASSERT_TRUE(QFile::link(other, databasePath()));
     EXPECT_TRUE(store().Read("DPI").failed);  // not used: never taken for a store without values
+    EXPECT_TRUE(store().TakeNotice().contains(databasePath() + " is a link to something that is not Quillon's"));
     store().Set("DPI", " 5");
     EXPECT_TRUE(QFileInfo(databasePath()).isSymLink());
     ASSERT_TRUE(otherFile.open(QIODevice::ReadOnly));
