@@ -47,6 +47,7 @@ void ScanProgress::Hide() {
     if (dialog_) {
         dialog_->hide();
         dialog_->deleteLater();
+        dialog_ = nullptr;  // a step that begins before it is gone gets its own
     }
 }
 
