@@ -65,9 +65,10 @@ void QtScannerDialogs::Run(const QString& caption, TransferTask& task, bool page
         else task.Run();
         return;
     }
-    OnWindowThread(owner_, [&] { progress_->Begin(caption, &task, page); });
+    // The window follows the step on its own; the scan does not wait for it.
+    progress_->Begin(caption, &task, page);
     task.Run();
-    OnWindowThread(owner_, [&] { progress_->End(); });
+    progress_->End();
 }
 
 void QtScannerDialogs::RunUnderOwnDialog(const QString& caption, TransferTask& task) {

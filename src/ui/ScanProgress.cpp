@@ -18,31 +18,45 @@ ScanProgress::ScanProgress(QWidget* owner) : owner_(owner) {
     showLater_.setSingleShot(true);
     showLater_.setInterval(kStepShownAfterMs);
     connect(&showLater_, &QTimer::timeout, this, [this] {
-        if (task_) Show();
+        bool underWay = false;
+        {
+            const std::lock_guard lock(mutex_);
+            underWay = task_ != nullptr;
+        }
+        if (underWay) Show();
     });
 }
 
 ScanProgress::~ScanProgress() { delete dialog_; }
 
 void ScanProgress::Begin(const QString& caption, TransferTask* task, bool page) {
-    task_ = task;
-    caption_ = caption;
-    if (cancelAsked_ || cancelAll_) {
+    {
+        const std::lock_guard lock(mutex_);
+        task_ = task;
+        caption_ = caption;
         // Cancel was pressed between two steps: it is meant for this one.
-        task_->Cancel();
-        return;
+        if (cancelAsked_ || cancelAll_) return task_->Cancel();
     }
-    if (visible() || page) Show();
-    else showLater_.start();
-    Refresh();
+    QMetaObject::invokeMethod(this, [this, page] { StepBegun(page); }, Qt::QueuedConnection);
 }
 
-void ScanProgress::End() { task_ = nullptr; }
+void ScanProgress::End() {
+    const std::lock_guard lock(mutex_);
+    task_ = nullptr;
+}
+
+void ScanProgress::StepBegun(bool page) {
+    if (visible() || page) Show();
+    else if (!showLater_.isActive()) showLater_.start();
+}
 
 void ScanProgress::Hide() {
     showLater_.stop();
     refresh_.stop();
-    cancelAsked_ = false;
+    {
+        const std::lock_guard lock(mutex_);
+        cancelAsked_ = false;
+    }
     // The next step, or the next scan, gets a fresh dialog: a cancelled one remembers it.
     if (dialog_) {
         dialog_->hide();
@@ -52,6 +66,7 @@ void ScanProgress::Hide() {
 }
 
 void ScanProgress::CancelAll() {
+    const std::lock_guard lock(mutex_);
     cancelAll_ = true;
     if (task_) task_->Cancel();
 }
@@ -69,34 +84,42 @@ void ScanProgress::Show() {
         dialog_->setCancelButtonText(QStringLiteral("Cancel"));
         // Closing the dialog is a cancel too.
         connect(dialog_, &QProgressDialog::canceled, this, &ScanProgress::OnCancel);
+        dialog_->setRange(0, 100);
+        dialog_->setValue(0);
     }
-    dialog_->setRange(0, 100);
-    dialog_->setValue(0);
     dialog_->show();
-    Refresh();
     refresh_.start();
+    Refresh();
 }
 
 void ScanProgress::OnCancel() {
-    cancelAsked_ = true;
+    {
+        const std::lock_guard lock(mutex_);
+        cancelAsked_ = true;
+        if (task_) task_->Cancel();
+    }
     if (dialog_) {
         dialog_->setLabelText(QStringLiteral("Cancelling..."));
         dialog_->show();  // a cancel hides the dialog; it stays until the scan has ended
     }
-    if (task_) task_->Cancel();
 }
 
 void ScanProgress::Refresh() {
-    if (!dialog_ || cancelAsked_) return;
-    const QString detail = task_ ? task_->Caption() : QString();
-    dialog_->setLabelText(detail.isEmpty() ? caption_ : detail);
-    const double fraction = task_ ? task_->Progress() : -1;
-    if (fraction < 0) {
-        dialog_->setRange(0, 0);  // a busy bar while the size is unknown
-    } else {
-        dialog_->setRange(0, 100);
-        dialog_->setValue(static_cast<int>(fraction * 100));
+    QString label;
+    double fraction = -1;
+    {
+        const std::lock_guard lock(mutex_);
+        if (!dialog_ || cancelAsked_) return;
+        const QString detail = task_ ? task_->Caption() : QString();
+        label = detail.isEmpty() ? caption_ : detail;
+        fraction = task_ ? task_->Progress() : -1;
     }
+    dialog_->setLabelText(label);
+    // Only what changed is set: every change repaints, which costs the scan's cores.
+    const int maximum = fraction < 0 ? 0 : 100;  // a busy bar while the size is unknown
+    if (dialog_->maximum() != maximum) dialog_->setRange(0, maximum);
+    const int value = fraction < 0 ? 0 : static_cast<int>(fraction * 100);
+    if (maximum > 0 && dialog_->value() != value) dialog_->setValue(value);
 }
 
 }  // namespace quillon

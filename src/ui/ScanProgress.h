@@ -6,6 +6,8 @@
 #include <QString>
 #include <QTimer>
 
+#include <mutex>
+
 class QProgressDialog;
 class QWidget;
 
@@ -16,26 +18,31 @@ class TransferTask;
 // The progress of a scan that runs beside the window: one dialog from the
 // first step to the end of the job, its caption and bar following the step
 // under way, its Cancel reaching that step (or, between steps, the next one).
-// Lives on the window's thread; every member is called there.
+// The dialog lives on the window's thread. A step begins and ends from the
+// scan's thread without waiting for the window: the step under way is kept
+// under a lock that Cancel takes too, so no cancel reaches a step once it
+// has ended.
 class ScanProgress : public QObject {
     Q_OBJECT
 public:
     explicit ScanProgress(QWidget* owner);
     ~ScanProgress() override;
 
-    // A step starts: shown at once when it is a page's transfer, else only
-    // once it has lasted a moment, so quick steps do not flash.
+    // From any thread. A step starts: shown at once when it is a page's
+    // transfer, else only once it has lasted a moment, so quick steps do not flash.
     void Begin(const QString& caption, TransferTask* task, bool page);
-    // The step has ended; no cancel reaches it any more.
+    // From any thread. The step has ended; no cancel reaches it any more.
     void End();
-    // Out of the way of a question or message, or at the end of the job; a
-    // cancel asked between steps is forgotten.
+
+    // On the window's thread. Out of the way of a question or message, or at
+    // the end of the job; a cancel asked between steps is forgotten.
     void Hide();
     bool visible() const;
     // Cancels the step under way and every one after it, from now on.
     void CancelAll();
 
 private:
+    void StepBegun(bool page);
     void Refresh();
     void Show();
     void OnCancel();
@@ -44,6 +51,8 @@ private:
     QPointer<QProgressDialog> dialog_;
     QTimer refresh_;
     QTimer showLater_;
+
+    std::mutex mutex_;  // guards the step and the cancels asked
     TransferTask* task_ = nullptr;
     QString caption_;
     bool cancelAsked_ = false;
