@@ -6,18 +6,11 @@
 
 #include <QDialog>
 #include <QDialogButtonBox>
-#include <QEventLoop>
 #include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
-#include <QProgressDialog>
 #include <QPushButton>
-#include <QThread>
-#include <QTimer>
 #include <QVBoxLayout>
-
-#include <atomic>
-#include <thread>
 
 namespace quillon {
 
@@ -58,53 +51,12 @@ void QtScannerDialogs::RunTransfer(int pageNumber, TransferTask& task) {
 
 void QtScannerDialogs::RunStep(const QString& caption, TransferTask& task) { Run(caption, task, false); }
 
+// The step runs on the calling thread, the scan's; the window follows it on
+// its own, and the scan does not wait for it.
 void QtScannerDialogs::Run(const QString& caption, TransferTask& task, bool page) {
-    if (!progress_ || !owner_ || QThread::currentThread() == owner_->thread()) {
-        // Only a page is worth a dialog of its own; other steps run as they are.
-        if (page) RunUnderOwnDialog(caption, task);
-        else task.Run();
-        return;
-    }
-    // The window follows the step on its own; the scan does not wait for it.
-    progress_->Begin(caption, &task, page);
+    if (progress_) progress_->Begin(caption, &task, page);
     task.Run();
-    progress_->End();
-}
-
-void QtScannerDialogs::RunUnderOwnDialog(const QString& caption, TransferTask& task) {
-    QProgressDialog progress(caption, QStringLiteral("Cancel"), 0, 100, owner_);
-    progress.setWindowTitle(QStringLiteral("Quillon"));
-    progress.setWindowModality(Qt::ApplicationModal);
-    progress.setMinimumDuration(0);
-    progress.setAutoClose(false);
-    progress.setAutoReset(false);
-    progress.setValue(0);
-
-    QEventLoop loop;
-    std::atomic<bool> done{false};
-    std::thread worker([&] {
-        task.Run();
-        done = true;
-        QMetaObject::invokeMethod(&loop, "quit", Qt::QueuedConnection);
-    });
-    // The page keeps coming until the worker returns, even after Cancel.
-    QObject::connect(&progress, &QProgressDialog::canceled, [&] {
-        progress.setLabelText(QStringLiteral("Cancelling..."));
-        task.Cancel();
-    });
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        const double fraction = task.Progress();
-        if (fraction < 0) {
-            progress.setMaximum(0);  // a busy bar while the size is unknown
-        } else {
-            progress.setMaximum(100);
-            progress.setValue(static_cast<int>(fraction * 100));
-        }
-    });
-    poll.start(100);
-    if (!done) loop.exec();
-    worker.join();
+    if (progress_) progress_->End();
 }
 
 }  // namespace quillon

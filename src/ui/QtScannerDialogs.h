@@ -10,10 +10,9 @@ namespace quillon {
 
 class ScanProgress;
 
-// The scanner library's dialogs in Qt: the scanner list and the progress of
-// each step. Called from the scan's own thread, a step runs there while the
-// scan's progress dialog follows it on the window's thread; called on the
-// window's thread, the step runs on a worker under a modal dialog of its own.
+// The scanner library's dialogs in Qt: the scanner list, asked on the
+// window's thread, and the progress of each step, which runs on the scan's
+// own thread while the scan's progress dialog follows it.
 class QtScannerDialogs : public ScannerDialogs {
 public:
     void SetOwnerWindow(QWidget* owner) { owner_ = owner; }
@@ -25,7 +24,6 @@ public:
 private:
     int ChooseOnWindowThread(const QList<ScannerChoice>& scanners, int preselected);
     void Run(const QString& caption, TransferTask& task, bool page);
-    void RunUnderOwnDialog(const QString& caption, TransferTask& task);
 
     QWidget* owner_ = nullptr;
     ScanProgress* progress_ = nullptr;

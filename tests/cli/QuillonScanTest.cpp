@@ -69,6 +69,14 @@ protected:
         output = QString::fromUtf8(program.readAllStandardOutput());
         return program.exitCode();
     }
+    // Until the running program has said this on standard error.
+    void WaitUntilSaid(const QString& text) {
+        QString said;
+        program.setReadChannel(QProcess::StandardError);
+        while (!said.contains(text) && program.waitForReadyRead(10000))
+            said += QString::fromUtf8(program.readAllStandardError());
+        ASSERT_TRUE(said.contains(text)) << said.toStdString();
+    }
     int Run(const QStringList& arguments) {
         Start(arguments);
         return Finish();
@@ -164,11 +172,7 @@ TEST_F(QuillonScanTest, CtrlCInTheMiddleOfAPageCancelsAndKeepsTheOlderFile) {
     old.close();
 
     Start({"scan.pdf"});
-    QString said;
-    program.setReadChannel(QProcess::StandardError);
-    while (!said.contains("Scanning page 1") && program.waitForReadyRead(10000))
-        said += QString::fromUtf8(program.readAllStandardError());
-    ASSERT_TRUE(said.contains("Scanning page 1")) << said.toStdString();
+    ASSERT_NO_FATAL_FAILURE(WaitUntilSaid("Scanning page 1"));
     ::kill(static_cast<pid_t>(program.processId()), SIGINT);
     EXPECT_EQ(Finish(), 130) << errors.toStdString();
     QFile kept(temp.File("scan.pdf"));
@@ -189,11 +193,7 @@ TEST_F(QuillonScanTest, AnInterruptEndsAScanWhoseScannerNeverAnswersAndKeepsTheO
     old.close();
 
     Start({"-d", "airscan", "--source", "flatbed", "scan.pdf"});
-    QString said;
-    program.setReadChannel(QProcess::StandardError);
-    while (!said.contains("Scanning page 1") && program.waitForReadyRead(10000))
-        said += QString::fromUtf8(program.readAllStandardError());
-    ASSERT_TRUE(said.contains("Scanning page 1")) << said.toStdString();
+    ASSERT_NO_FATAL_FAILURE(WaitUntilSaid("Scanning page 1"));
     QElapsedTimer sinceInterrupt;
     sinceInterrupt.start();
     ::kill(static_cast<pid_t>(program.processId()), SIGINT);
@@ -222,11 +222,7 @@ TEST_F(QuillonScanTest, ASignalInTheMiddleOfABatchGivesUpTheDocumentAndKeepsTheO
         old.close();
 
         Start({"-d", "airscan", "--source", "feeder", "scan.pdf"});
-        QString said;
-        program.setReadChannel(QProcess::StandardError);
-        while (!said.contains("Scanning page 3") && program.waitForReadyRead(10000))
-            said += QString::fromUtf8(program.readAllStandardError());
-        ASSERT_TRUE(said.contains("Scanning page 3")) << said.toStdString();
+        ASSERT_NO_FATAL_FAILURE(WaitUntilSaid("Scanning page 3"));
         ::kill(static_cast<pid_t>(program.processId()), signal);
         EXPECT_EQ(Finish(), status) << errors.toStdString();
         QFile kept(temp.File("scan.pdf"));

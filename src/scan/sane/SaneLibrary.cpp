@@ -286,7 +286,6 @@ bool SaneLibrary::EnsureInitialised() {
     }
     initialised_ = true;
     state_ = kStateManagerOpen;
-    firstPageFailed_ = false;
     session_.Reset();  // a fresh source manager: no error, no completed file yet
     givingUp_ = false;
     request_ = {};
@@ -745,7 +744,6 @@ int SaneLibrary::TWAIN_IsFeederLoaded() {
         // Only an empty feeder asks for paper: any other failure (a jam, too
         // little memory) is the scan's, said as its first page's.
         Fail(ScannerErrorOfStatus(status), QStringLiteral("first page: %1").arg(sane_strstatus(status)));
-        firstPageFailed_ = true;
         return Log("TWAIN_IsFeederLoaded (failed)", 1);
     }
     log_->Write(QStringLiteral("feeder look-ahead: %1").arg(sane_strstatus(status)));
@@ -765,9 +763,10 @@ ImageHandle SaneLibrary::TWAIN_Acquire(WindowHandle) {
         Log("TWAIN_Acquire", 0);
         return {};
     }
-    if (std::exchange(firstPageFailed_, false) || session_.lastErrorCode() == kScannerErrorCancelled ||
-        session_.lastErrorCode() == kScannerErrorNoAnswer) {
-        Log("TWAIN_Acquire (ended before)", 0);  // no page after a cancel, or after the scanner fell silent
+    // Once the scan has failed (a cancel, a scanner fallen silent, a first
+    // page that would not start), no further page is started.
+    if (session_.lastErrorCode() != kScannerErrorNone) {
+        Log("TWAIN_Acquire (ended before)", 0);
         return {};
     }
     if (!pendingPage_) {

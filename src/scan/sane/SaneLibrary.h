@@ -138,7 +138,6 @@ private:
     std::unique_ptr<SaneDevice> device_;
     std::unique_ptr<SaneOptions> options_;
     bool pendingPage_ = false;
-    bool firstPageFailed_ = false;  // the feeder's look-ahead failed: no page is started again
     int pagesThisBatch_ = 0;
     PageRequest request_;      // what the job asked, applied again after every source change
     int paperCode_ = -1;
