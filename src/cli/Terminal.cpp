@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "scan/RunScan.h"
 #include "support/EndProcess.h"
 
 #include <chrono>
@@ -28,6 +29,15 @@ bool OnTerminal() { return ::isatty(STDIN_FILENO) && ::isatty(STDERR_FILENO); }
 
 // Message texts break lines with CR.
 QString Lines(const QString& text) { return QString(text).replace(QLatin1Char('\r'), QLatin1Char('\n')).replace("\n\n", "\n"); }
+
+// The job's questions in a terminal's words: what each key does.
+QString TerminalQuestion(const QString& text, bool withCancel) {
+    if (text == kFeederQuestion)
+        return QStringLiteral("Load the documents into the feeder. Retry? [y] yes, [n] use the flatbed, [c] cancel");
+    if (text == kAnotherPageQuestion)
+        return QStringLiteral("Put the next page on the flatbed. Scan it? [y] yes, [n] no, save the file");
+    return Lines(text) + (withCancel ? QStringLiteral(" [y/n/c]") : QStringLiteral(" [y/n]"));
+}
 
 int gWakePipe[2] = {-1, -1};
 volatile std::sig_atomic_t gSignal = 0;
@@ -159,7 +169,7 @@ MessageAnswer TerminalUserInterface::ShowMessage(const QString& text, const QStr
     // The documented answers without a terminal: no further flatbed page, and
     // an empty feeder falls back to the flatbed unless only the feeder was asked.
     const MessageAnswer byDefault = withCancel && feederOnly_ ? MessageAnswer::Cancel : MessageAnswer::No;
-    std::fprintf(stderr, "%s %s ", qPrintable(Lines(text)), withCancel ? "[y/n/c]" : "[y/n]");
+    std::fprintf(stderr, "%s ", qPrintable(TerminalQuestion(text, withCancel)));
     if (!OnTerminal()) {
         std::fprintf(stderr, "%s (no terminal to ask)\n", byDefault == MessageAnswer::Cancel ? "c" : "n");
         return byDefault;
@@ -170,7 +180,7 @@ MessageAnswer TerminalUserInterface::ShowMessage(const QString& text, const QStr
         if (answer == 'y') return MessageAnswer::Yes;
         if (answer == 'n') return MessageAnswer::No;
         if (answer == 'c' && withCancel) return MessageAnswer::Cancel;
-        std::fprintf(stderr, "%s ", withCancel ? "[y/n/c]" : "[y/n]");
+        std::fprintf(stderr, "%s ", withCancel ? "[y/n/c]?" : "[y/n]?");
     }
     std::fprintf(stderr, "\n");
     return gInterrupted || withCancel ? MessageAnswer::Cancel : MessageAnswer::No;

@@ -62,8 +62,13 @@ int RunCommand(int argc, char** argv) {
     quillon::TerminalScannerDialogs dialogs(command.quiet);
     quillon::SaneLibrary library(dialogs);
     if (command.listDevices) return ListDevices(library);
-    // A scanner named is opened by that name, as SANE takes it, without a search.
-    if (!command.device.isEmpty()) library.UseDevice(command.device);
+    // A scanner named, or else the one chosen last in the window, is opened by
+    // that name, as SANE takes it, without a search for scanners: a search
+    // asks every backend and may take seconds. Nothing chosen here is remembered.
+    const QString remembered = library.RememberedDevice();
+    const QString device = command.device.isEmpty() ? remembered : command.device;
+    if (!device.isEmpty()) library.UseDevice(device);
+    library.ForgetChoices();
     library.SetSilenceLimit(std::chrono::seconds(command.silenceSeconds));
     // Told to end, the program gives up the document: an older file at OUTPUT stays.
     quillon::SetInterruptAction([&library] { library.GiveUpDocument(); });
@@ -89,6 +94,11 @@ int RunCommand(int argc, char** argv) {
     if (outcome.kind == quillon::ScanOutcome::Kind::NoScanner && !command.device.isEmpty())
         std::fprintf(stderr, "No scanner is named %s. quillon-scan --list-devices lists them.\n",
                      qPrintable(command.device));
+    else if (outcome.kind == quillon::ScanOutcome::Kind::NoScanner && !device.isEmpty())
+        std::fprintf(stderr,
+                     "The scanner used last, %s, could not be opened. quillon-scan --list-devices lists the "
+                     "scanners; -d NAME chooses one.\n",
+                     qPrintable(device));
     if (quillon::gInterrupted) return quillon::InterruptStatus();
     return ExitStatusOf(outcome);
 }

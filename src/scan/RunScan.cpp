@@ -26,9 +26,6 @@ const QString kDuplexWarning = QStringLiteral(
     "does not behave according to the TWAIN specifications.");
 const QString kWiaWarning = QStringLiteral(
     "You have selected a WIA scanner, but did not check the WIA option. This may lead to unexpected problems.");
-const QString kFeederQuestion = QStringLiteral("Please load the documents into the Auto-Document Feeder.") + kCr + kCr +
-                                QStringLiteral("Click YES to retry or") + kCr +
-                                QStringLiteral("Click NO to use the flatbed or other scan head (if equipped).");
 
 // Name patterns of HP devices, matched against the upper-cased source name;
 // "*" stands for any run of characters.
@@ -231,7 +228,7 @@ private:
             if ((pageCount == 1 || !blank) && library_.TWAIN_DibWritePage(image) == 0) ++pagesWritten_;
             library_.DIB_Free(image);
             if (flatbed) {
-                if (ui_.ShowMessage(QStringLiteral("Scan Another Page?"), QStringLiteral("Quillon Question"),
+                if (ui_.ShowMessage(kAnotherPageQuestion, QStringLiteral("Quillon Question"),
                                     MessageIcon::Question, MessageButtons::YesNo) != MessageAnswer::Yes)
                     break;
                 PrepareNextFlatbedPage();

@@ -3,7 +3,7 @@
 
 #include "scan/ScanOutcome.h"
 
-class QString;
+#include <QString>
 
 namespace quillon {
 
@@ -11,6 +11,12 @@ class OptionControls;
 class RegistryStore;
 class ScannerLibrary;
 class UserInterface;
+
+// The job's two questions, which a user interface may word in its own way.
+inline const QString kFeederQuestion = QStringLiteral(
+    "Please load the documents into the Auto-Document Feeder.\r\rClick YES to retry or\rClick NO to use the flatbed "
+    "or other scan head (if equipped).");
+inline const QString kAnotherPageQuestion = QStringLiteral("Scan Another Page?");
 
 // One scan job, from reading the options to the final message. Runs
 // synchronously on the calling thread; every way out but a cancelled save

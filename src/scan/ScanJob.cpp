@@ -12,7 +12,8 @@
 
 namespace quillon {
 
-static_assert(kPaperUsLetter == 3 && kPaperUsLegal == 4, "the catalogue's paper codes are the library's");
+static_assert(kPaperA4 == 1 && kPaperUsLetter == 3 && kPaperUsLegal == 4 && kPaperA5 == 5,
+              "the catalogue's paper codes are the library's");
 
 namespace {
 

@@ -27,8 +27,10 @@ constexpr int kStateTransferReady = 6;
 constexpr int kStateTransferring = 7;
 
 // TWAIN paper-size codes.
+constexpr int kPaperA4 = 1;
 constexpr int kPaperUsLetter = 3;
 constexpr int kPaperUsLegal = 4;
+constexpr int kPaperA5 = 5;
 
 // The scanner library: source selection and negotiation, transfers, the blank
 // test and the output files. The scan job calls it synchronously on the UI
@@ -36,6 +38,13 @@ constexpr int kPaperUsLegal = 4;
 class ScannerLibrary {
 public:
     virtual ~ScannerLibrary() = default;
+
+    // Hints from a program that runs one job after another beside a window:
+    // the scanner list will soon be wanted (a search may start now, while the
+    // user chooses where to save), and the job has ended (whatever the hint
+    // began is ended with it).
+    virtual void SearchAhead() {}
+    virtual void JobEnded() {}
 
     virtual int TWAIN_SelectImageSource(WindowHandle owner) = 0;  // 0: cancelled
     virtual int TWAIN_OpenDefaultSource() = 0;                    // non-zero: the chosen source is open

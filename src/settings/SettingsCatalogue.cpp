@@ -51,11 +51,14 @@ constexpr std::array<QualityItem, 6> kQualities{{
     {"Highest - Largest Size", 100},
 }};
 
-// Paper codes as scanners number them: 3 US Letter, 4 US Legal.
-constexpr std::array<PaperSizeItem, 3> kPaperSizes{{
+// Paper codes as scanners number them: 1 A4, 3 US Letter, 4 US Legal, 5 A5.
+// New sizes go at the end: stored positions keep their meaning.
+constexpr std::array<PaperSizeItem, 5> kPaperSizes{{
     {"Default", -1},
     {"Letter", 3},
     {"Legal", 4},
+    {"A4", 1},
+    {"A5", 5},
 }};
 
 template <typename Item, std::size_t N>

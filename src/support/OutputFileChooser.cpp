@@ -23,6 +23,36 @@ QString InitialFolder(const RegistryStore& store, UserInterface& ui) {
     return GetDesktopPath(ui);
 }
 
+// The dialog's one filter entry: what the file is, in words, and the names
+// its kind goes by ("TIFF image (*.tif *.tiff)").
+struct FileKind {
+    const char* extension;
+    const char* description;
+    const char* patterns;  // separated by ';'
+};
+constexpr FileKind kFileKinds[] = {
+    {".pdf", "PDF document", "*.pdf"},
+    {".tiff", "TIFF image", "*.tif;*.tiff"},
+    {".tif", "TIFF image", "*.tif;*.tiff"},
+    {".jpg", "JPEG image", "*.jpg;*.jpeg"},
+    {".jpeg", "JPEG image", "*.jpg;*.jpeg"},
+    {".png", "PNG image", "*.png"},
+};
+
+QString FilterFor(const QString& extension) {
+    QString description = extension.mid(1).toUpper() + QStringLiteral(" file");
+    QString patterns = QLatin1Char('*') + extension;
+    for (const FileKind& kind : kFileKinds) {
+        if (extension.compare(QLatin1String(kind.extension), Qt::CaseInsensitive) != 0) continue;
+        description = QString::fromLatin1(kind.description);
+        patterns = QString::fromLatin1(kind.patterns);
+    }
+    QString shown = patterns;
+    shown.replace(QLatin1Char(';'), QLatin1Char(' '));
+    QString filter;
+    return AddFilterItem(filter, description + QStringLiteral(" (") + shown + QLatin1Char(')'), patterns);
+}
+
 bool HasAcceptableExtension(const QString& path) {
     const qsizetype length = GetFileExtension(path).size();  // the dot and 3 or 4 characters
     return length >= 4 && length <= 5;
@@ -33,9 +63,7 @@ bool HasAcceptableExtension(const QString& path) {
 QString ChooseOutputFile(const QString& extension, const RegistryStore& store, UserInterface& ui) {
     QString result;
     try {
-        QString filter;
-        AddFilterItem(filter, extension + QStringLiteral(" (*") + extension + QStringLiteral(") "),
-                      QLatin1Char('*') + extension + QStringLiteral(";*") + extension);
+        const QString filter = FilterFor(extension);
         for (;;) {
             std::uint32_t flags = kOfnExplorer | kOfnHideReadOnly;
             FileDialogArguments arguments;

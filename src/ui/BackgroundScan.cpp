@@ -2,6 +2,7 @@
 #include "ui/BackgroundScan.h"
 
 #include "scan/RunScan.h"
+#include "scan/ScannerLibrary.h"
 #include "support/UserInterface.h"
 #include "ui/Main.h"
 #include "ui/OnWindowThread.h"
@@ -86,7 +87,10 @@ bool BackgroundScan::Start() {
     thread_ = std::thread([this] {
         WindowControls controls(window_);
         WindowUserInterface ui(window_, ui_, progress_, closing_);
+        // The scanners are looked for while the user chooses where to save.
+        library_.SearchAhead();
         const ScanOutcome outcome = RunScan(controls, library_, store_, ui);
+        library_.JobEnded();
         QMetaObject::invokeMethod(this, [this, outcome] { Finished(outcome); }, Qt::QueuedConnection);
     });
     return true;

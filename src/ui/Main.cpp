@@ -4,11 +4,13 @@
 #include "settings/RegistryStore.h"
 #include "support/UserInterface.h"
 #include "ui/AccessibleLink.h"
+#include "ui/AccessibleNamedList.h"
 #include "ui/ClickableLabel.h"
 #include "ui/MainLayout.h"
 
 #include <QAccessible>
 #include <QCheckBox>
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QLabel>
@@ -54,6 +56,7 @@ std::optional<OptionId> OptionOfControl(const char* controlName) {
 Main::Main(const RegistryStore& store, UserInterface& ui, QWidget* parent) : QWidget(parent), store_(store), ui_(ui) {
     RegisterTahoma();
     InstallAccessibleLinks();
+    InstallAccessibleNamedLists();
     setObjectName(QStringLiteral("Main"));
     setWindowTitle(QStringLiteral("Quillon"));
     // A fixed single border: minimise and close, no maximise.
@@ -91,10 +94,12 @@ void Main::CreateControls() {
                 combo->setCompleter(nullptr);
                 // Qt selects the item whose text was typed when editing ends
                 // (Return, or leaving the list), which would run the option's
-                // handler and store it. Typed text stays text: only a choice
-                // from the list selects.
+                // handler and store it. Only a choice from the list selects:
+                // typed text is put back to the chosen item's when editing
+                // ends, so the list always shows what is stored.
                 QObject::disconnect(combo->lineEdit(), &QLineEdit::returnPressed, combo, nullptr);
                 QObject::disconnect(combo->lineEdit(), &QLineEdit::editingFinished, combo, nullptr);
+                connect(combo->lineEdit(), &QLineEdit::editingFinished, combo, [combo] { ShowSelectedItem(combo); });
                 control = combo;
                 break;
             }
@@ -121,13 +126,17 @@ void Main::CreateControls() {
             optionControls_[static_cast<std::size_t>(*option)] = control;
     }
 
-    // For a screen reader: each list is labelled by the label before it, and
-    // described by that label's tooltip.
+    // For a screen reader: each list is named and labelled by the label
+    // before it, and described by that label's tooltip; its parts are named
+    // by it too.
     for (const auto& [labelName, listName] : kListLabels) {
         auto* label = findChild<QLabel*>(QString::fromLatin1(labelName));
         auto* list = findChild<QComboBox*>(QString::fromLatin1(listName));
         label->setBuddy(list);  // on Linux, the list's "labelled by" relation
+        list->setAccessibleName(label->text());
         list->setAccessibleDescription(label->toolTip());
+        list->lineEdit()->setAccessibleName(label->text());
+        list->view()->setAccessibleName(label->text() + QStringLiteral(" choices"));
     }
 
     scanButton_ = findChild<QPushButton*>(QStringLiteral("btnScan"));
@@ -167,6 +176,10 @@ int Main::CheckState(OptionId id) const { return Check(id)->isChecked() ? 1 : 0;
 int Main::SelectedIndex(OptionId id) const { return List(id)->currentIndex(); }
 
 QString Main::EditText(OptionId id) const { return List(id)->currentText(); }
+
+void Main::ShowSelectedItem(QComboBox* list) {
+    list->setEditText(list->currentIndex() >= 0 ? list->itemText(list->currentIndex()) : QString());
+}
 
 QComboBox* Main::List(OptionId id) const { return qobject_cast<QComboBox*>(OptionControl(id)); }
 

@@ -63,6 +63,8 @@ private:
     void ConnectOptionHandlers();
     void OnOptionChanged(OptionId id);
     void OnDefaultsClicked();
+    // The edit field shows the chosen item's text, whatever was typed into it.
+    static void ShowSelectedItem(QComboBox* list);
     void UpdateOptionAvailability();
     int ControlValue(OptionId id) const;
     void SetControlValue(OptionId id, int value);

@@ -86,6 +86,7 @@ void Main::ReloadForm() {
             list->setCurrentIndex(-1);
         }
         SetControlValue(option.id, LoadOption(option, list->count()));
+        ShowSelectedItem(list);  // typed text is gone, even where the selection stayed
     }
 
     UpdateOptionAvailability();

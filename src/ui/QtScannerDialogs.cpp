@@ -10,7 +10,10 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStyle>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace quillon {
 
@@ -29,12 +32,20 @@ int QtScannerDialogs::ChooseOnWindowThread(const QList<ScannerChoice>& scanners,
     QDialog dialog(owner_);
     dialog.setWindowTitle(QStringLiteral("Select Scanner"));
     auto* layout = new QVBoxLayout(&dialog);
-    layout->addWidget(new QLabel(QStringLiteral("Scan with:"), &dialog));
+    auto* label = new QLabel(QStringLiteral("Scan with:"), &dialog);
+    layout->addWidget(label);
     auto* list = new QListWidget(&dialog);
-    for (const ScannerChoice& scanner : scanners)
+    label->setBuddy(list);
+    list->setAccessibleName(QStringLiteral("Scanners"));
+    int widest = 0;
+    for (const ScannerChoice& scanner : scanners) {
         list->addItem(scanner.label + QStringLiteral("   (") + scanner.deviceName + QStringLiteral(")"));
+        widest = std::max(widest, list->fontMetrics().horizontalAdvance(list->item(list->count() - 1)->text()));
+    }
     list->setCurrentRow(preselected >= 0 ? preselected : 0);
-    list->setMinimumWidth(360);
+    // Every name shows whole: a network scanner's is long.
+    const int chrome = 2 * list->frameWidth() + list->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 24;
+    list->setMinimumWidth(std::max(360, widest + chrome));
     layout->addWidget(list);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
     buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("Select"));

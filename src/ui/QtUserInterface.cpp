@@ -16,8 +16,14 @@ QStringList QtNameFilters(const QString& filter) {
     QStringList filters;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
         if (parts[i].isEmpty() && parts[i + 1].isEmpty()) break;
+        // A description that already shows its patterns ("PDF document (*.pdf)") is Qt's own form.
+        const QString description = parts[i].trimmed();
+        if (description.endsWith(QLatin1Char(')')) && description.contains(QLatin1Char('('))) {
+            filters.append(description);
+            continue;
+        }
         const QString patterns = parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts).join(QLatin1Char(' '));
-        filters.append(parts[i] + QStringLiteral("(") + patterns + QStringLiteral(")"));
+        filters.append(description + QStringLiteral(" (") + patterns + QStringLiteral(")"));
     }
     return filters;
 }
@@ -74,6 +80,8 @@ FileDialogResult QtUserInterface::RunFileDialog(const FileDialogRequest& request
     }
     if (!request.defaultExtension.isEmpty()) dialog.setDefaultSuffix(request.defaultExtension);
     if (!request.initialFileName.isEmpty()) dialog.selectFile(request.initialFileName);
+    // Large enough that the name, size, type and date columns show whole.
+    dialog.resize(dialog.sizeHint().expandedTo(QSize(880, 540)));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return {true, QDir::toNativeSeparators(dialog.selectedFiles().constFirst()), request.flags};
 }

@@ -3,6 +3,7 @@
 
 #include "scan/ScannerDialogs.h"
 
+#include <QGuiApplication>
 #include <QProgressDialog>
 
 namespace quillon {
@@ -27,7 +28,10 @@ ScanProgress::ScanProgress(QWidget* owner) : owner_(owner) {
     });
 }
 
-ScanProgress::~ScanProgress() { delete dialog_; }
+ScanProgress::~ScanProgress() {
+    SetBusyCursor(false);
+    delete dialog_;
+}
 
 void ScanProgress::Begin(const QString& caption, TransferTask* task, bool page) {
     {
@@ -41,16 +45,38 @@ void ScanProgress::Begin(const QString& caption, TransferTask* task, bool page) 
 }
 
 void ScanProgress::End() {
-    const std::lock_guard lock(mutex_);
-    task_ = nullptr;
+    {
+        const std::lock_guard lock(mutex_);
+        task_ = nullptr;
+    }
+    QMetaObject::invokeMethod(this, &ScanProgress::StepEnded, Qt::QueuedConnection);
 }
 
 void ScanProgress::StepBegun(bool page) {
+    // Busy at once, before the dialog appears: the window is waiting for something.
+    SetBusyCursor(true);
     if (visible() || page) Show();
     else if (!showLater_.isActive()) showLater_.start();
 }
 
+void ScanProgress::StepEnded() {
+    bool underWay = false;
+    {
+        const std::lock_guard lock(mutex_);
+        underWay = task_ != nullptr;
+    }
+    if (!underWay) SetBusyCursor(false);
+}
+
+void ScanProgress::SetBusyCursor(bool busy) {
+    if (busy == busyCursor_) return;
+    busyCursor_ = busy;
+    if (busy) QGuiApplication::setOverrideCursor(Qt::BusyCursor);
+    else QGuiApplication::restoreOverrideCursor();
+}
+
 void ScanProgress::Hide() {
+    SetBusyCursor(false);
     showLater_.stop();
     refresh_.stop();
     {
@@ -77,6 +103,7 @@ void ScanProgress::Show() {
     if (!dialog_) {
         dialog_ = new QProgressDialog(owner_);
         dialog_->setWindowTitle(QStringLiteral("Quillon"));
+        dialog_->setAccessibleName(QStringLiteral("Scan progress"));
         dialog_->setWindowModality(Qt::ApplicationModal);
         dialog_->setAutoClose(false);
         dialog_->setAutoReset(false);

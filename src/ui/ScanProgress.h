@@ -43,6 +43,8 @@ public:
 
 private:
     void StepBegun(bool page);
+    void StepEnded();
+    void SetBusyCursor(bool busy);
     void Refresh();
     void Show();
     void OnCancel();
@@ -51,6 +53,7 @@ private:
     QPointer<QProgressDialog> dialog_;
     QTimer refresh_;
     QTimer showLater_;
+    bool busyCursor_ = false;  // on the window's thread: shown while a step runs
 
     std::mutex mutex_;  // guards the step and the cancels asked
     TransferTask* task_ = nullptr;

@@ -38,9 +38,14 @@ protected:
         storeBefore = StoreBytes();
     }
 
+    // The stored options and the scanner remembered by the window.
     QByteArray StoreBytes() const {
-        QFile file(temp.File("config/Quillon/registry.sqlite3"));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        QByteArray bytes;
+        for (const char* name : {"registry.sqlite3", "scanner.conf"}) {
+            QFile file(temp.File("config/Quillon/") + name);
+            bytes += name + (file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)"));
+        }
+        return bytes;
     }
 
     // Starts the program as a script would: no display, no terminal.
@@ -121,6 +126,27 @@ TEST_P(QuillonScanRunTest, ExitsWithItsStatusSaysWhyAndNeverChangesTheStore) {
     EXPECT_EQ(StoreBytes(), storeBefore);
 }
 
+// The scanner chosen last in the window is opened by its name, as -d does,
+// without asking every backend for its scanners; one that is gone is said.
+TEST_F(QuillonScanTest, TheScannerUsedLastIsOpenedWithoutASearch) {
+    const auto remember = [&](const QByteArray& device) {
+        QFile conf(temp.File("config/Quillon/scanner.conf"));
+        ASSERT_TRUE(conf.open(QIODevice::WriteOnly | QIODevice::Truncate) && conf.write("device=" + device + "\n") > 0);
+    };
+    remember("test:0");
+    storeBefore = StoreBytes();
+    qputenv("SANE_DEBUG_DLL", "3");  // SANE says each search and each open
+    EXPECT_EQ(Run({"--single", "one.png"}), 0) << errors.toStdString();
+    qunsetenv("SANE_DEBUG_DLL");
+    EXPECT_TRUE(errors.contains("sane_open: trying to open `test:0'")) << errors.toStdString();
+    EXPECT_FALSE(errors.contains("sane_get_devices"));
+    EXPECT_EQ(StoreBytes(), storeBefore);
+
+    remember("gone:0");
+    EXPECT_EQ(Run({"--single", "two.png"}), 2);
+    EXPECT_TRUE(errors.contains("The scanner used last, gone:0, could not be opened.")) << errors.toStdString();
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Runs, QuillonScanRunTest,
     ::testing::Values(
@@ -128,7 +154,7 @@ INSTANTIATE_TEST_SUITE_P(
         CommandRun{"TheFeederIntoAPdf", {"--mode", "colour", "--paper", "letter", "--quality", "1", "scan.pdf"}, 0, "scan.pdf",
             "Scanned Successfully to:"},
         CommandRun{"TheFlatbedIntoOneTiffPageWithoutATerminal", {"--source", "flatbed", "--mode", "bw", "flat.tiff"}, 0,
-            "flat.tiff", "Scan Another Page? [y/n] n (no terminal to ask)"},
+            "flat.tiff", "Put the next page on the flatbed. Scan it? [y] yes, [n] no, save the file n (no terminal to ask)"},
         CommandRun{"ASingleImage", {"--single", "--blank-threshold", "0", "one.png"}, 0, "one.png", "Scanned Successfully to:"},
         CommandRun{"AnExtensionOfNoFormatIsAUsageError", {"scan.doc"}, 1, nullptr, "names no format Quillon writes"},
         CommandRun{"ASearchablePdf", {"--searchable", "--single", "found.pdf"}, 0, "found.pdf", "Scanned Successfully to:"},

@@ -22,7 +22,7 @@ struct AirscanCase {
     bool feeder;
     bool duplex;
     int pixelType;
-    int paper;            // 1 Letter, 2 Legal
+    int paper;            // 1 Letter, 2 Legal, 3 A4
     int pages;            // in the file; 0: none, and an older file stays
     int error;            // the scanner-library error reported, or 0
     friend void PrintTo(const AirscanCase& c, std::ostream* out) { *out << c.name; }
@@ -32,6 +32,7 @@ const AirscanCase kCases[] = {
     {"FeederOfThreeSheetsInDuplexGivesSixPages", {"--sheets", "3"}, true, true, 2, 1, 6, 0},
     {"FeederSimplexBlackAndWhiteLegal", {"--sheets", "3"}, true, false, 0, 2, 3, 0},
     {"FlatbedGreyLetter", {}, false, false, 1, 1, 1, 0},
+    {"FeederGreyA4", {"--sheets", "2"}, true, false, 1, 3, 2, 0},
     {"AJamOnTheFirstPageKeepsTheOlderFile", {"--sheets", "3", "--jam-at", "1"}, true, false, 1, 1, 0,
      kScannerErrorJammed},
     {"ADroppedConnectionEndsInAPlainSentence", {"--sheets", "3", "--drop-at", "1"}, true, false, 1, 1, 0,

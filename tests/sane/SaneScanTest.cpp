@@ -21,6 +21,8 @@
 
 #include <gtest/gtest.h>
 
+#include <future>
+
 #include <sys/stat.h>
 
 namespace quillon {
@@ -169,12 +171,49 @@ TEST_F(SaneScanTest, FlatbedOnePageAndThreePages) {
 
     const QString three = temp.File("three.pdf");
     ui.messageAnswers = {MessageAnswer::Yes, MessageAnswer::Yes, MessageAnswer::No};
+    std::vector<int> numbers;  // as the progress says them
+    dialogs.beforePage = [&](int pageNumber) { numbers.push_back(pageNumber); };
     Scan(three);
     EXPECT_EQ(LastMessage(), Success(three));
+    EXPECT_EQ(numbers, (std::vector<int>{1, 2, 3}));
     EXPECT_EQ(ui.MessageTexts().filter("Scan Another Page?").size(), 3);
     EXPECT_EQ(PdfPages(three), 3);
     EXPECT_TRUE(RunTool("qpdf", {"--check", three}).contains("No syntax or stream encoding errors"));
     EXPECT_EQ(dialogs.lastPreselected, 0);  // the scanner chosen last
+}
+
+// The window starts the search for scanners as SCAN is pressed: the list is
+// ready when the file has been chosen, or waited for as a step that Cancel ends.
+TEST_F(SaneScanTest, TheSearchForScannersRunsWhileTheFileIsChosen) {
+    std::promise<void> found;
+    std::shared_future<void> released = found.get_future().share();
+    std::vector<QString> steps;
+    library.SetDeviceLister([&released] {
+        released.wait();
+        return QList<ScannerChoice>{{"test:0", "Noname frontend-tester"}};
+    });
+    library.SearchAhead();
+    ui.onFileDialog = [&](const FileDialogRequest&) { found.set_value(); };
+    const QString pdf = temp.File("ahead.pdf");
+    Scan(pdf);
+    EXPECT_EQ(LastMessage(), Success(pdf));
+    EXPECT_EQ(dialogs.offered.size(), 1);
+
+    // The search outlasts the save dialog, and the user cancels the wait.
+    std::promise<void> late;
+    released = late.get_future().share();
+    ui.onFileDialog = {};
+    dialogs.duringStep = [&](const QString& caption, TransferTask& task) {
+        steps.push_back(caption);
+        if (caption != "Looking for scanners...") return;
+        task.Cancel();
+        late.set_value();  // the search itself ends in its own time
+    };
+    library.SearchAhead();
+    Scan(temp.File("never.pdf"));
+    EXPECT_EQ(steps, std::vector<QString>{"Looking for scanners..."});
+    EXPECT_EQ(LastMessage(), "Canceled Scan");
+    EXPECT_FALSE(QFile::exists(temp.File("never.pdf")));
 }
 
 TEST_F(SaneScanTest, FeederBatchOfTenLetterPagesIntoPdfAndTiff) {

@@ -69,8 +69,11 @@ inline std::vector<TiffPage> ReadTiffPages(const QString& path) {
 
 // Every page is what AskForTiff asked: its mode, 150 dpi, and Letter or Legal
 // (paper 1 or 2) within 2 mm.
+// Pages at 150 dpi of the paper at a position of the list (Letter, Legal, A4, A5).
 inline void ExpectPagesAsAsked(const std::vector<TiffPage>& pages, int pixelType, int paper) {
-    const int width = 1275, height = paper == 2 ? 2100 : 1650;
+    static constexpr int kSizes[][2] = {{1275, 1650}, {1275, 2100}, {1240, 1754}, {874, 1240}};
+    ASSERT_TRUE(paper >= 1 && paper <= 4) << paper;
+    const int width = kSizes[paper - 1][0], height = kSizes[paper - 1][1];
     constexpr int kTolerance = 12;
     for (std::size_t i = 0; i < pages.size(); ++i) {
         SCOPED_TRACE("page " + std::to_string(i + 1));

@@ -13,7 +13,7 @@ namespace {
 
 using testing::BackendProfile;
 
-constexpr int kLetter = 1, kLegal = 2;  // positions in the paper list
+constexpr int kLetter = 1, kLegal = 2, kA4 = 3, kA5 = 4;  // positions in the paper list
 constexpr int kBlackAndWhite = 0, kGrey = 1, kColour = 2;
 
 bool AnySource(const BackendProfile& profile, bool (*matches)(const std::string&)) {
@@ -46,12 +46,12 @@ struct ZooCase {
     int pages;  // expected; on the flatbed, the pages the user asks for
 };
 const ZooCase kCases[] = {
-    {"FeederGreyLetter", true, false, kGrey, kLetter, 3},
+    {"FeederGreyA4", true, false, kGrey, kA4, 3},
     {"FeederDuplexColourLegal", true, true, kColour, kLegal, 6},
     {"FeederBlackAndWhiteLegal", true, false, kBlackAndWhite, kLegal, 3},
     {"FlatbedTwoPagesColourLegal", false, false, kColour, kLegal, 2},
     {"FlatbedBlackAndWhiteLetter", false, false, kBlackAndWhite, kLetter, 1},
-    {"FlatbedGreyLetter", false, false, kGrey, kLetter, 1},
+    {"FlatbedGreyA5", false, false, kGrey, kA5, 1},
 };
 
 struct BackendCase {

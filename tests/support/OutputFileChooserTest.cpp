@@ -44,7 +44,7 @@ TEST_F(OutputFileChooserTest, FirstRunOpensOnTheDesktopAndRemembersTheFolder) {
     EXPECT_FALSE(request.open);
     EXPECT_EQ(request.title, "Save File");
     EXPECT_EQ(request.initialFolder, desktop);
-    EXPECT_EQ(request.filter, QString(".pdf (*.pdf) ") + kNul + "*.pdf;*.pdf" + kNul);
+    EXPECT_EQ(request.filter, QString("PDF document (*.pdf)") + kNul + "*.pdf" + kNul);
     EXPECT_EQ(request.filterIndex, 1);
     EXPECT_EQ(request.flags, kOfnExplorer | kOfnHideReadOnly);
     EXPECT_EQ(request.flags, 0x80004u);
@@ -58,9 +58,18 @@ TEST_F(OutputFileChooserTest, FirstRunOpensOnTheDesktopAndRemembersTheFolder) {
     EXPECT_EQ(ui.dialogRequests[1].initialFolder, scans + "/");
 }
 
-TEST_F(OutputFileChooserTest, TiffFilterEntry) {
-    Choose(".tiff");
-    EXPECT_EQ(ui.dialogRequests.at(0).filter, QString(".tiff (*.tiff) ") + kNul + "*.tiff;*.tiff" + kNul);
+TEST_F(OutputFileChooserTest, EachFormatIsNamedInWordsInTheFilter) {
+    const std::pair<const char*, QString> kEntries[] = {
+        {".tiff", QString("TIFF image (*.tif *.tiff)") + kNul + "*.tif;*.tiff" + kNul},
+        {".jpg", QString("JPEG image (*.jpg *.jpeg)") + kNul + "*.jpg;*.jpeg" + kNul},
+        {".png", QString("PNG image (*.png)") + kNul + "*.png" + kNul},
+        {".webp", QString("WEBP file (*.webp)") + kNul + "*.webp" + kNul},
+    };
+    for (const auto& [extension, filter] : kEntries) {
+        ui.dialogRequests.clear();
+        Choose(extension);
+        EXPECT_EQ(ui.dialogRequests.at(0).filter, filter) << extension;
+    }
 }
 
 TEST_F(OutputFileChooserTest, UnusableRememberedFoldersFallBackToTheDesktop) {

@@ -158,7 +158,7 @@ TEST_F(MainBindingTest, DefaultsButtonRestoresDefaultsButKeepsPaperSizeAndOtherV
             EXPECT_EQ(StoredValue(OptionId::AutoCrop), " 0");  // its box changed back to unchecked
             EXPECT_EQ(StoredValue(OptionId::AutoContrast), " 1");
         }
-        EXPECT_EQ(window->List(OptionId::PaperSize)->count(), 3);
+        EXPECT_EQ(window->List(OptionId::PaperSize)->count(), 5);
         EXPECT_EQ(window->List(OptionId::DPI)->count(), 6);
         EXPECT_EQ(window->List(OptionId::PageRejectionCoverage)->count(), 50);
         EXPECT_EQ(window->List(OptionId::ScanType)->count(), 3);
@@ -282,8 +282,9 @@ TEST_F(MainBindingTest, AlreadySinglePageJpegOnlyDisablesAndStoresNothing) {
 TEST_F(MainBindingTest, TypingIntoAListSelectsAndStoresNothingEvenAnItemsExactText) {
     Loaded();
     window->show();
-    // Typed text stays text, ended by Return or by leaving the list, even
-    // where it is an item's exact text: only a choice from the list counts.
+    // Typed text selects nothing, even where it is an item's exact text: only
+    // a choice from the list counts. Editing ended by Return or by leaving
+    // the list, the list shows its chosen item again.
     struct Typed {
         OptionId list;
         const char* text;
@@ -299,14 +300,20 @@ TEST_F(MainBindingTest, TypingIntoAListSelectsAndStoresNothingEvenAnItemsExactTe
         QTest::keyClicks(list->lineEdit(), typed.text);
         QTest::keyClick(list->lineEdit(), typed.end);
         emit list->lineEdit()->editingFinished();  // as leaving the list does on a desktop
-        EXPECT_EQ(list->currentText(), typed.text);
         EXPECT_EQ(list->currentIndex(), before);
+        EXPECT_EQ(list->currentText(), list->itemText(before));
         EXPECT_EQ(list->count(), static_cast<int>(OptionItems(typed.list).size()));  // never inserted
     }
     EXPECT_EQ(StoredValue(OptionId::DPI), " 3");
     EXPECT_EQ(StoredValue(OptionId::Format), " 1");
     EXPECT_EQ(StoredValue(OptionId::AllowMultiplePages), "Not Found");  // no availability rule ran
     EXPECT_TRUE(window->Check(OptionId::AllowMultiplePages)->isEnabled());
+
+    // Text still being typed when Defaults is pressed goes too.
+    QComboBox* scanType = window->List(OptionId::ScanType);
+    scanType->setEditText("250");
+    window->DefaultsButton()->click();
+    EXPECT_EQ(scanType->currentText(), "Grayscale");
 }
 
 // A store that cannot be read at the moment (busy, no descriptor left):

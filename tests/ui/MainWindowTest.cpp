@@ -124,8 +124,8 @@ TEST_F(MainWindowTest, EveryControlHasItsCaptionPlaceAndTooltip) {
 }
 
 // What a screen reader is told of each control: buttons, check boxes and
-// labels by their captions and tooltips; each list is labelled by the label
-// before it (on Linux a list's own name is its text), the notice is a link.
+// labels by their captions and tooltips; each list is named and labelled by
+// the label before it, with its chosen item as its value; the notice is a link.
 TEST_F(MainWindowTest, AScreenReaderHearsEveryControlByItsCaption) {
     const std::map<QString, std::pair<QString, QString>> listLabels{
         {"TxtDPI", {"DPI", "Sets the Initial Scan Quality."}},
@@ -150,10 +150,17 @@ TEST_F(MainWindowTest, AScreenReaderHearsEveryControlByItsCaption) {
             role = QAccessible::ComboBox;
             QString label;
             std::tie(label, description) = listLabels.at(QString::fromLatin1(shown.name));
-            name = list->currentText();
+            name = label;
             const auto labelledBy = accessible->relations(QAccessible::Label);
             ASSERT_EQ(labelledBy.size(), 1);
             EXPECT_EQ(labelledBy.first().first->text(QAccessible::Name), label);
+            EXPECT_EQ(accessible->text(QAccessible::Value), list->currentText());
+            // Its parts: the items, then the edit field, each named.
+            ASSERT_EQ(accessible->childCount(), 2);
+            EXPECT_EQ(accessible->child(0)->text(QAccessible::Name), label + " choices");
+            EXPECT_EQ(accessible->child(1)->role(), QAccessible::EditableText);
+            EXPECT_EQ(accessible->child(1)->text(QAccessible::Name), label);
+            EXPECT_EQ(accessible->indexOfChild(accessible->child(1)), 1);
         }
         if (qstrcmp(shown.name, "LblCopyright") == 0) role = QAccessible::Link;
         EXPECT_EQ(accessible->role(), role);
@@ -213,8 +220,10 @@ TEST_F(MainWindowTest, StatusLineIsEmptyAtStartAndTakesTwoLinesOfItsFont) {
 }
 
 TEST(QtUserInterfaceTest, DialogFilterBecomesQtNameFilters) {
-    const QString filter = QStringLiteral(".pdf (*.pdf) ") + QChar(u'\0') + "*.pdf;*.pdf" + QChar(u'\0');
-    EXPECT_EQ(QtNameFilters(filter), QStringList{".pdf (*.pdf) (*.pdf *.pdf)"});
+    const QChar nul(u'\0');
+    const QString filter = QStringLiteral("TIFF image (*.tif *.tiff)") + nul + "*.tif;*.tiff" + nul;
+    EXPECT_EQ(QtNameFilters(filter), QStringList{"TIFF image (*.tif *.tiff)"});
+    EXPECT_EQ(QtNameFilters(QStringLiteral("Pictures") + nul + "*.png;*.gif" + nul), QStringList{"Pictures (*.png *.gif)"});
     EXPECT_TRUE(QtNameFilters(QString()).isEmpty());
     EXPECT_EQ(QtMessageText("a\r\rb\rc"), "a\n\nb\nc");
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scan/sane/SaneLibrary.h"
 
+#include "scan/sane/DeviceSearch.h"
+
 #include "scan/ScannerErrors.h"
 #include "scan/imaging/ConformPage.h"
 #include "scan/imaging/SafeOutputFile.h"
@@ -39,7 +41,18 @@ namespace quillon {
 namespace {
 
 constexpr int kMallocMappingThreshold = 128 * 1024;  // glibc's own starting value
-constexpr double kLetterWidthMm = 215.9, kLetterHeightMm = 279.4, kLegalHeightMm = 355.6;
+
+// The paper sizes the library knows, by their codes.
+struct PaperDimensions {
+    int code;
+    double widthMm, heightMm;
+};
+constexpr std::array<PaperDimensions, 4> kPaperDimensions{{
+    {kPaperA4, 210.0, 297.0},
+    {kPaperUsLetter, 215.9, 279.4},
+    {kPaperUsLegal, 215.9, 355.6},
+    {kPaperA5, 148.0, 210.0},
+}};
 
 // Options through which backends report paper in the feeder, and apply their
 // own cropping, deskewing and contrast.
@@ -246,6 +259,7 @@ SaneLibrary::SaneLibrary(ScannerDialogs& dialogs, QString settingsFolder, QStrin
       log_(std::make_unique<ScannerLog>(logPath.isEmpty() ? ScannerLog::DefaultPath() : std::move(logPath))) {}
 
 SaneLibrary::~SaneLibrary() {
+    EndSearch();
     CloseDevice();
     if (initialised_) sane_exit();
 }
@@ -290,25 +304,61 @@ bool SaneLibrary::EnsureInitialised() {
     givingUp_ = false;
     request_ = {};
     paperCode_ = -1;
+    pagesThisDocument_ = 0;
     sourceWanted_.clear();
     lastOpened_.clear();
     duplexWanted_ = false;
     return true;
 }
 
-void SaneLibrary::RefreshDevices() {
-    devices_.clear();
-    if (lister_) {
-        devices_ = lister_();
-        return;
-    }
+// Runs on the search's own thread when started ahead: it touches nothing of
+// the library but the lister.
+QList<ScannerChoice> SaneLibrary::SearchDevices() const {
+    if (lister_) return lister_();
+    QList<ScannerChoice> devices;
     const SANE_Device** list = nullptr;
-    if (sane_get_devices(&list, SANE_FALSE) != SANE_STATUS_GOOD || !list) return;
+    if (sane_get_devices(&list, SANE_FALSE) != SANE_STATUS_GOOD || !list) return devices;
     for (; *list; ++list) {
         const SANE_Device& d = **list;
         const QString label = (QString::fromUtf8(d.vendor) + QLatin1Char(' ') + QString::fromUtf8(d.model)).simplified();
-        devices_.append({QString::fromUtf8(d.name), label.isEmpty() ? QString::fromUtf8(d.name) : label});
+        devices.append({QString::fromUtf8(d.name), label.isEmpty() ? QString::fromUtf8(d.name) : label});
     }
+    return devices;
+}
+
+bool SaneLibrary::RefreshDevices() {
+    devices_.clear();
+    if (!search_) {
+        devices_ = SearchDevices();
+        return true;
+    }
+    if (!search_->Ended()) {
+        bool ended = false;
+        LibraryStep waiting([&] { ended = search_->Wait(); }, [this] { search_->GiveUpWaiting(); });
+        dialogs_.RunStep(QStringLiteral("Looking for scanners..."), waiting);
+        if (!ended || waiting.cancelled()) {
+            Fail(kScannerErrorCancelled, QStringLiteral("while looking for scanners"));
+            return false;
+        }
+    }
+    devices_ = search_->Result();
+    search_.reset();
+    return true;
+}
+
+void SaneLibrary::SearchAhead() {
+    if (!namedDevice_.isEmpty() || search_ || !EnsureInitialised()) return;
+    log_->Write(QStringLiteral("looking for scanners ahead"));
+    search_ = std::make_unique<DeviceSearch>([this] { return SearchDevices(); });
+}
+
+// SANE takes no other call while it searches: the search is waited for.
+void SaneLibrary::EndSearch() { search_.reset(); }
+
+// A job that ended before it used the library (the save dialog cancelled)
+// leaves what the search ahead began: it is ended here.
+void SaneLibrary::JobEnded() {
+    if (initialised_) TWAIN_UnloadSourceManager();
 }
 
 QString SaneLibrary::RememberedDevice() const {
@@ -336,7 +386,7 @@ int SaneLibrary::TWAIN_SelectImageSource(WindowHandle) {
         chosenDevice_ = namedDevice_;
         return Log("TWAIN_SelectImageSource(" + namedDevice_ + ")", 1);
     }
-    RefreshDevices();
+    if (!RefreshDevices()) return Log("TWAIN_SelectImageSource (cancelled)", 0);
     if (devices_.isEmpty()) {
         const QString refusal = SystemRefusal();
         if (!refusal.isEmpty()) {
@@ -355,7 +405,7 @@ int SaneLibrary::TWAIN_SelectImageSource(WindowHandle) {
         return Log("TWAIN_SelectImageSource", 0);
     }
     chosenDevice_ = devices_[choice].deviceName;
-    RememberDevice(chosenDevice_);
+    if (remembersChoice_) RememberDevice(chosenDevice_);
     log_->Write(QStringLiteral("chose ") + chosenDevice_);
     return Log("TWAIN_SelectImageSource", 1);
 }
@@ -482,6 +532,7 @@ int SaneLibrary::TWAIN_DisableSource() {
 }
 
 void SaneLibrary::TWAIN_UnloadSourceManager() {
+    EndSearch();
     CloseDevice();
     session_.Discard();  // an unfinished document is removed; an old file stays
     session_.SetTextRecognition({});
@@ -623,10 +674,12 @@ int SaneLibrary::TWAIN_SetAutoContrast(int on) {
 
 int SaneLibrary::TWAIN_SetPaperSize(int paperCode) {
     if (!options_) return Log("TWAIN_SetPaperSize", 0);
-    if (paperCode != kPaperUsLetter && paperCode != kPaperUsLegal) return Log("TWAIN_SetPaperSize", 0);
+    const auto known = std::find_if(kPaperDimensions.begin(), kPaperDimensions.end(),
+                                    [&](const PaperDimensions& paper) { return paper.code == paperCode; });
+    if (known == kPaperDimensions.end()) return Log(QStringLiteral("TWAIN_SetPaperSize(%1)").arg(paperCode), 0);
     paperCode_ = paperCode;
-    request_.widthMm = kLetterWidthMm;
-    request_.heightMm = paperCode == kPaperUsLegal ? kLegalHeightMm : kLetterHeightMm;
+    request_.widthMm = known->widthMm;
+    request_.heightMm = known->heightMm;
     return Log(QStringLiteral("TWAIN_SetPaperSize(%1)").arg(paperCode), ApplyPaper() ? 1 : 0);
 }
 
@@ -772,7 +825,7 @@ ImageHandle SaneLibrary::TWAIN_Acquire(WindowHandle) {
     if (!pendingPage_) {
         state_ = kStateEnabled;
         deliveredDpi_ = DeviceResolution();
-        const auto status = static_cast<SANE_Status>(StartPage(pagesThisBatch_ + 1));
+        const auto status = static_cast<SANE_Status>(StartPage(pagesThisDocument_ + 1));
         if (status != SANE_STATUS_GOOD) {
             device_->Cancel();
             state_ = kStateSourceOpen;
@@ -787,7 +840,7 @@ ImageHandle SaneLibrary::TWAIN_Acquire(WindowHandle) {
     pendingPage_ = false;
     state_ = kStateTransferring;
     PageTransfer transfer(*device_, session_, silenceLimit_);
-    dialogs_.RunTransfer(pagesThisBatch_ + 1, transfer);
+    dialogs_.RunTransfer(pagesThisDocument_ + 1, transfer);
     PageResult result = transfer.TakeResult();
     if (result.error != 0) {
         session_.GiveBackRoom();
@@ -800,6 +853,7 @@ ImageHandle SaneLibrary::TWAIN_Acquire(WindowHandle) {
         return {};
     }
     ++pagesThisBatch_;
+    ++pagesThisDocument_;
     // What the device could not do as asked (a mode, a resolution, the paper's
     // length on this source) is done here, so the page is what the window says.
     QImage page = ConformPage(std::move(result.image), deliveredDpi_, request_);
@@ -809,7 +863,7 @@ ImageHandle SaneLibrary::TWAIN_Acquire(WindowHandle) {
 
     if (IsFeederSource(CurrentSource()) && transferCount_ != 1) {
         // Look ahead: a started page is one waiting in the feeder.
-        const auto status = static_cast<SANE_Status>(StartPage(pagesThisBatch_ + 1));
+        const auto status = static_cast<SANE_Status>(StartPage(pagesThisDocument_ + 1));
         if (status == SANE_STATUS_GOOD) {
             pendingPage_ = true;
             state_ = kStateTransferReady;
@@ -843,6 +897,7 @@ int SaneLibrary::TWAIN_AcquireToFilename(WindowHandle owner, const QString& path
 }
 
 int SaneLibrary::TWAIN_BeginMultipageFile(const QString& path) {
+    pagesThisDocument_ = 0;
     return Log("TWAIN_BeginMultipageFile(" + path + ")", session_.BeginDocument(path));
 }
 

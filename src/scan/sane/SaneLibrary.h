@@ -19,6 +19,7 @@ namespace quillon {
 void PrepareScannerBackends();
 
 // Kept inside the library: SANE's own types stay behind these.
+class DeviceSearch;
 class SaneDevice;
 class SaneOptions;
 class ScannerLog;
@@ -82,10 +83,20 @@ public:
 
     // The scanners there are, by SANE name with vendor and model.
     QList<ScannerChoice> Devices();
+    // Starts the search for scanners now, unless a scanner is named; the
+    // next choice of a scanner takes its result, and waits for it if need be
+    // as a step that can be cancelled.
+    void SearchAhead() override;
+    void JobEnded() override;
     // The scanner to use from now on, by any name SANE opens (a backend's name
     // alone opens its first device): no search for scanners, no dialog, and
     // the scanner chosen last stays as it was.
     void UseDevice(const QString& name) { namedDevice_ = name; }
+    // The scanner chosen last in the window (empty: none yet).
+    QString RememberedDevice() const;
+    // A scanner chosen from the list is used for this run only: the one
+    // remembered stays as it was.
+    void ForgetChoices() { remembersChoice_ = false; }
     // The document under way is given up, not saved with the pages so far:
     // what a program that is told to end wants. Safe from any thread; holds
     // until the source manager is loaded again.
@@ -101,7 +112,9 @@ public:
 
 private:
     bool EnsureInitialised();
-    void RefreshDevices();
+    bool RefreshDevices();  // false: the wait for the search was cancelled
+    QList<ScannerChoice> SearchDevices() const;
+    void EndSearch();
     int OpenDevice(const QString& deviceName);
     void CloseDevice();
     void DropPendingPage();
@@ -116,7 +129,6 @@ private:
     void Fail(int code, const QString& detail = QString());
     QString CurrentSource() const;
     bool SetSource(const QString& value);
-    QString RememberedDevice() const;
     void RememberDevice(const QString& deviceName) const;
     int Log(const QString& operation, int result);
 
@@ -139,6 +151,9 @@ private:
     std::unique_ptr<SaneOptions> options_;
     bool pendingPage_ = false;
     int pagesThisBatch_ = 0;
+    int pagesThisDocument_ = 0;
+    bool remembersChoice_ = true;
+    std::unique_ptr<DeviceSearch> search_;  // under way, started ahead  // numbers the pages as the user counts them, across flatbed pages too
     PageRequest request_;      // what the job asked, applied again after every source change
     int paperCode_ = -1;
     QString sourceWanted_;     // the source the job chose last
