@@ -172,7 +172,7 @@ TEST_F(RunScanTest, CancelAtTheSaveDialogUsesNothingOfTheLibrary) {
     EXPECT_EQ(OnlyMessage().icon, MessageIcon::Information);
     EXPECT_TRUE(library.calls.isEmpty());
     ASSERT_EQ(ui.dialogRequests.size(), 1u);
-    EXPECT_TRUE(ui.dialogRequests[0].filter.startsWith(".pdf (*.pdf) "));
+    EXPECT_TRUE(ui.dialogRequests[0].filter.startsWith("PDF document (*.pdf)"));
 }
 
 // Searchable PDF: the languages are settled before any dialog; a problem with
@@ -208,7 +208,7 @@ TEST_P(SearchableTest, LanguagesAreSettledBeforeAnyDialog) {
         return;
     }
     ASSERT_EQ(ui.dialogRequests.size(), 1u);
-    EXPECT_TRUE(ui.dialogRequests[0].filter.startsWith(".pdf (*.pdf) "));
+    EXPECT_TRUE(ui.dialogRequests[0].filter.startsWith("PDF document (*.pdf)"));
     EXPECT_EQ(ui.messages.back().text, c.cancelAtSaveDialog ? "User Canceled Scan"
                                                              : "Scanned Successfully to:" + kCr + kCr + output);
 }
