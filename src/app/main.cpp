@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/PrepareProcess.h"
 #include "ui/BackgroundScan.h"
+#include "scan/imaging/TextLanguages.h"
 #include "scan/sane/SaneLibrary.h"
 #include "settings/SqliteRegistryBackend.h"
 #include "settings/RegistryStore.h"
@@ -38,6 +39,7 @@ int RunWindow(int argc, char** argv) {
     quillon::QtScannerDialogs scannerDialogs;
     quillon::SaneLibrary scanner(scannerDialogs);
     quillon::Main window(store, ui);
+    window.SetTextLanguages(quillon::InstalledTextLanguages(quillon::TextDataDirectory()));
     ui.SetOwnerWindow(&window);
     scannerDialogs.SetOwnerWindow(&window);
     // The scan runs beside the window, which keeps drawing and answering.

@@ -83,7 +83,8 @@ QString UsageText() {
         "      --contrast, --no-contrast, --crop, --no-crop, --deskew, --no-deskew\n"
         "      --single              one image, as with multiple pages unchecked\n"
         "      --searchable          a searchable PDF: the pages' text under the image, pages turned upright;\n"
-        "                            the languages are the stored OcrLanguage (\"deu+eng\"), else your own\n"
+        "                            read in the languages chosen in Quillon, else your own\n"
+        "      --languages CODES     with --searchable: read in these languages, joined by + (deu+eng)\n"
         "      --timeout SECONDS     how long the scanner may send nothing before the scan ends (60)\n"
         "  -q, --quiet               no progress, and no message on success\n"
         "      --help, --version\n"
@@ -108,9 +109,9 @@ ParsedCommand ParseCommandLine(const QStringList& arguments) {
         dpi("dpi", "", "N"), paper("paper", "", "PAPER"), quality("quality", "", "Q"),
         blank("blank-threshold", "", "X"), contrast("contrast", ""), noContrast("no-contrast", ""), crop("crop", ""),
         noCrop("no-crop", ""), deskew("deskew", ""), noDeskew("no-deskew", ""), single("single", ""), searchable("searchable", ""),
-        quiet({"q", "quiet"}, ""), help("help", ""), version("version", ""), timeout("timeout", "", "SECONDS");
+        languages("languages", "", "CODES"), quiet({"q", "quiet"}, ""), help("help", ""), version("version", ""), timeout("timeout", "", "SECONDS");
     parser.addOptions({device, list, source, duplex, noDuplex, mode, dpi, paper, quality, blank, contrast, noContrast,
-                       crop, noCrop, deskew, noDeskew, single, searchable, quiet, help, version, timeout});
+                       crop, noCrop, deskew, noDeskew, single, searchable, languages, quiet, help, version, timeout});
 
     ParsedCommand parsed;
     ScanCommand& command = parsed.command;
@@ -143,6 +144,13 @@ ParsedCommand ParseCommandLine(const QStringList& arguments) {
         if (QString::fromLatin1(formats[format].extension) != QString::fromLatin1(item->extension))
             return fail(QStringLiteral("--searchable needs a .pdf OUTPUT."));
         command.overrides[OptionId::Format] = static_cast<int>(item - formats.begin());
+    }
+
+    if (parser.isSet(languages)) {
+        if (!parser.isSet(searchable)) return fail(QStringLiteral("--languages is for --searchable."));
+        // Checked as the scan starts, with the package to install for a missing one.
+        command.languages = parser.value(languages).trimmed();
+        if (command.languages.isEmpty()) return fail(QStringLiteral("--languages takes codes joined by +, such as deu+eng."));
     }
 
     const auto both = [&](const QCommandLineOption& on, const QCommandLineOption& off, OptionId id) -> bool {

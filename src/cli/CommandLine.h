@@ -17,6 +17,7 @@ enum class SourceChoice { Stored, Auto, Feeder, Flatbed };
 struct ScanCommand {
     QString output;
     QString device;         // a SANE device name; empty: the scanner chosen last
+    QString languages;      // a searchable PDF's text languages ("deu+eng"); empty: the stored ones
     SourceChoice source = SourceChoice::Stored;
     bool listDevices = false;
     bool quiet = false;

@@ -78,6 +78,8 @@ int RunCommand(int argc, char** argv) {
     quillon::SqliteRegistryBackend stored(quillon::SqliteRegistryBackend::DefaultDatabasePath(), kStoreWaitMs);
     quillon::OverlayRegistryBackend overlay(stored);
     const quillon::RegistryStore store(overlay);
+    // The languages asked for this run, in place of the stored ones: in memory only.
+    if (!command.languages.isEmpty()) store.Set(quillon::kOcrLanguageValueName, command.languages);
     quillon::StoredOptionControls controls(store, command.overrides, command.texts);
     if (controls.storeUnread()) {
         std::fprintf(stderr,

@@ -7,6 +7,7 @@
 #include "ui/AccessibleNamedList.h"
 #include "ui/ClickableLabel.h"
 #include "ui/MainLayout.h"
+#include "ui/TextLanguageChoice.h"
 
 #include <QAccessible>
 #include <QCheckBox>
@@ -139,6 +140,17 @@ void Main::CreateControls() {
         list->view()->setAccessibleName(label->text() + QStringLiteral(" choices"));
     }
 
+    // Beside the paper size, last in the tab order: the text's languages,
+    // offered for a Searchable PDF.
+    textLanguages_ = new TextLanguageChoice(this, store_);
+    textLanguages_->label()->setGeometry(TwipsToPixels(3000, dpi), TwipsToPixels(1920, dpi), TwipsToPixels(1095, dpi),
+                                         TwipsToPixels(255, dpi));
+    textLanguages_->list()->setGeometry(TwipsToPixels(4200, dpi), TwipsToPixels(1920, dpi), TwipsToPixels(1935, dpi),
+                                        TwipsToPixels(315, dpi));
+    for (QWidget* part : {static_cast<QWidget*>(textLanguages_->label()), static_cast<QWidget*>(textLanguages_->list())})
+        part->setFont(TahomaFont(8.25));
+    if (previous) QWidget::setTabOrder(previous, textLanguages_->list());
+
     scanButton_ = findChild<QPushButton*>(QStringLiteral("btnScan"));
     scanButton_->setFont(TahomaFont(14.25, true));
     defaultsButton_ = findChild<QPushButton*>(QStringLiteral("btnDefaults"));
@@ -180,6 +192,10 @@ QString Main::EditText(OptionId id) const { return List(id)->currentText(); }
 void Main::ShowSelectedItem(QComboBox* list) {
     list->setEditText(list->currentIndex() >= 0 ? list->itemText(list->currentIndex()) : QString());
 }
+
+void Main::SetTextLanguages(const QStringList& installed) { textLanguages_->SetInstalled(installed); }
+
+QComboBox* Main::TextLanguageList() const { return textLanguages_->list(); }
 
 QComboBox* Main::List(OptionId id) const { return qobject_cast<QComboBox*>(OptionControl(id)); }
 

@@ -18,6 +18,7 @@ class QPushButton;
 namespace quillon {
 
 class RegistryStore;
+class TextLanguageChoice;
 class UserInterface;
 
 inline const QString kProductWebAddress = QStringLiteral("https://quillon.app/");
@@ -40,6 +41,10 @@ public:
     // or default, then applies the availability rule.
     void ReloadForm();
 
+    // The languages whose data is installed, offered for a Searchable PDF's
+    // text; set before loading.
+    void SetTextLanguages(const QStringList& installed);
+
     // What the SCAN button runs.
     void SetScanHandler(std::function<void()> handler) { scanHandler_ = std::move(handler); }
 
@@ -57,6 +62,7 @@ public:
     QPushButton* DefaultsButton() const { return defaultsButton_; }
     QLabel* StatusLabel() const { return statusLabel_; }
     QLabel* NoticeLabel() const { return noticeLabel_; }
+    QComboBox* TextLanguageList() const;
 
 private:
     void CreateControls();
@@ -79,6 +85,7 @@ private:
     QPushButton* defaultsButton_ = nullptr;
     QLabel* statusLabel_ = nullptr;
     QLabel* noticeLabel_ = nullptr;
+    TextLanguageChoice* textLanguages_ = nullptr;
     QSet<OptionId> unreadOptions_;  // while loading
 };
 

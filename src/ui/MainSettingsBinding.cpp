@@ -4,6 +4,7 @@
 #include "settings/RegistryStore.h"
 #include "support/UserInterface.h"
 #include "ui/Main.h"
+#include "ui/TextLanguageChoice.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -89,6 +90,7 @@ void Main::ReloadForm() {
         ShowSelectedItem(list);  // typed text is gone, even where the selection stayed
     }
 
+    textLanguages_->Load();
     UpdateOptionAvailability();
     // Said, not hidden: what the window shows is not what was stored, or the
     // store had to start afresh.
@@ -104,6 +106,8 @@ void Main::OnDefaultsClicked() {
 }
 
 void Main::UpdateOptionAvailability() {
+    const FormatItem* format = FormatAt(List(OptionId::Format)->currentIndex());
+    textLanguages_->SetOffered(format && format->searchable);
     QCheckBox* multiplePages = Check(OptionId::AllowMultiplePages);
     QComboBox* duplex = List(OptionId::DuplexSetting);
     if (!MultiPageOptionsApply(List(OptionId::Format)->currentIndex(), ControlValue(OptionId::WIA))) {

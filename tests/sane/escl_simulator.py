@@ -5,10 +5,12 @@ backend expects: a flatbed, and a duplex document feeder holding some sheets.
 
 It serves ScannerCapabilities, ScannerStatus, ScanJobs and NextDocument, and
 sends each page as a PNG of the size, resolution and colour mode asked, with
-a band of dark lines so no page is blank. On request it jams, is busy, or
-drops the connection in the middle of a page.
+a band of dark lines so no page is blank, or with --text-page a real page
+of text on each front and an empty back. On request it jams, is busy, or
+drops the connection in the middle of a page; with --refill the feeder is
+loaded again whenever a new job finds it empty, as a user puts the stack back.
 
-Usage: escl_simulator.py [--sheets N] [--jam-at PAGE] [--busy]
+Usage: escl_simulator.py [--sheets N] [--jam-at PAGE] [--busy] [--text-page PNG] [--refill]
                          [--drop-at PAGE] [--port-file FILE] [--port PORT]
 The port it listens on is printed on the first line of standard output (and
 written to --port-file), then it serves until killed.
@@ -74,7 +76,136 @@ def png(width, height, mode, dpi):
     rows = bytearray()
     for y in range(height):
         rows += b"\x00" + (ink if y % 20 < 4 and y < height // 3 else paper)
+    return png_file(width, height, depth, colour, dpi, bytes(rows))
 
+
+def blank_png(width, height, mode, dpi):
+    """A sheet's empty back: paper only."""
+    paper = b"\xf0" * width
+    return encode_png(width, height, mode, dpi, [paper] * height)
+
+
+def read_png(path):
+    """The grey levels of a PNG (palette, grey or RGB, 8 bits or fewer, not
+    interlaced) as (width, height, rows of bytes)."""
+    with open(path, "rb") as f:
+        data = f.read()
+    position, chunks = 8, {}
+    while position < len(data):
+        length, = struct.unpack(">I", data[position:position + 4])
+        kind = data[position + 4:position + 8]
+        chunks.setdefault(kind, b"")
+        chunks[kind] += data[position + 8:position + 8 + length]
+        position += 12 + length
+    width, height, depth, colour = struct.unpack(">IIBB", chunks[b"IHDR"][:10])
+    channels = {0: 1, 2: 3, 3: 1, 4: 2, 6: 4}[colour]
+    if depth == 16:
+        raise ValueError("16-bit PNG")
+    row_bytes = (width * channels * depth + 7) // 8
+    step = max(1, channels * depth // 8)
+    raw = zlib.decompress(chunks[b"IDAT"])
+    rows, previous = [], bytearray(row_bytes)
+    for y in range(height):
+        start = y * (row_bytes + 1)
+        kind, row = raw[start], bytearray(raw[start + 1:start + 1 + row_bytes])
+        for i in range(row_bytes):  # PNG's filters, undone
+            left = row[i - step] if i >= step else 0
+            up = previous[i]
+            if kind == 1:
+                row[i] = (row[i] + left) & 0xFF
+            elif kind == 2:
+                row[i] = (row[i] + up) & 0xFF
+            elif kind == 3:
+                row[i] = (row[i] + (left + up) // 2) & 0xFF
+            elif kind == 4:
+                corner = previous[i - step] if i >= step else 0
+                guess = left + up - corner
+                nearest = min((abs(guess - left), 0, left), (abs(guess - up), 1, up), (abs(guess - corner), 2, corner))
+                row[i] = (row[i] + nearest[2]) & 0xFF
+        previous = row
+        rows.append(bytes(row))
+    palette = chunks.get(b"PLTE", b"")
+    greys = [(palette[3 * i] * 30 + palette[3 * i + 1] * 59 + palette[3 * i + 2] * 11) // 100
+             for i in range(len(palette) // 3)]
+    grey_rows = []
+    for row in rows:
+        if depth < 8:
+            per_byte, mask = 8 // depth, (1 << depth) - 1
+            values = [(row[x // per_byte] >> (8 - depth * (x % per_byte + 1))) & mask for x in range(width)]
+        else:
+            values = list(row[::step])  # the first channel of each pixel
+        if colour == 3:
+            values = [greys[v] for v in values]
+        elif depth < 8:
+            values = [v * 255 // ((1 << depth) - 1) for v in values]
+        grey_rows.append(bytes(values))
+    return width, height, grey_rows
+
+
+class TextPage:
+    """A real page of text, drawn at the size, resolution and colour mode
+    asked: scaled to fit the paper, centred on white."""
+
+    def __init__(self, path):
+        self.width, self.height, self.rows = read_png(path)
+        self.drawn = {}
+
+    def png(self, width, height, mode, dpi):
+        key = (width, height, mode, dpi)
+        if key not in self.drawn:
+            self.drawn = {key: self.draw(width, height, mode, dpi)}
+        return self.drawn[key]
+
+    def draw(self, width, height, mode, dpi):
+        scale = min(width / self.width, height / self.height)
+        shown_width, shown_height = int(self.width * scale), int(self.height * scale)
+        left, top = (width - shown_width) // 2, (height - shown_height) // 2
+        columns = [int(x / scale) for x in range(shown_width)]
+        scaled = {}
+        grey_rows = []
+        for y in range(height):
+            source = int((y - top) / scale) if top <= y < top + shown_height else -1
+            if source not in scaled:
+                if source < 0:
+                    scaled[source] = b"\xff" * width
+                else:
+                    row = self.rows[min(source, self.height - 1)]
+                    scaled[source] = (b"\xff" * left + bytes(row[x] for x in columns)
+                                      + b"\xff" * (width - left - shown_width))
+            grey_rows.append(scaled[source])
+        return encode_png(width, height, mode, dpi, grey_rows)
+
+
+def encode_png(width, height, mode, dpi, grey_rows):
+    """Grey rows as a PNG of the mode asked."""
+    if mode == "BlackAndWhite1":
+        depth, colour = 1, 0
+        packed = {}
+        rows = []
+        for row in grey_rows:
+            if row not in packed:
+                bits = bytearray((width + 7) // 8)
+                for x, value in enumerate(row):
+                    if value >= 128:
+                        bits[x >> 3] |= 0x80 >> (x & 7)
+                packed[row] = bytes(bits)
+            rows.append(packed[row])
+    elif mode == "Grayscale8":
+        depth, colour, rows = 8, 0, grey_rows
+    else:
+        depth, colour = 8, 2
+        tripled = {}
+        rows = []
+        for row in grey_rows:
+            if row not in tripled:
+                rgb = bytearray(3 * width)
+                rgb[0::3] = rgb[1::3] = rgb[2::3] = row
+                tripled[row] = bytes(rgb)
+            rows.append(tripled[row])
+    return png_file(width, height, depth, colour, dpi, b"".join(b"\x00" + row for row in rows))
+
+
+def png_file(width, height, depth, colour, dpi, filtered_rows):
     def chunk(kind, data):
         return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data) & 0xFFFFFFFF)
 
@@ -82,14 +213,17 @@ def png(width, height, mode, dpi):
     return (b"\x89PNG\r\n\x1a\n"
             + chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, depth, colour, 0, 0, 0))
             + chunk(b"pHYs", struct.pack(">IIB", pixels_per_metre, pixels_per_metre, 1))
-            + chunk(b"IDAT", zlib.compress(bytes(rows), 1))
+            + chunk(b"IDAT", zlib.compress(filtered_rows, 1))
             + chunk(b"IEND", b""))
 
 
 class Scanner:
-    def __init__(self, sheets, jam_at, busy, drop_at, page=None, pace=0.0):
+    def __init__(self, sheets, jam_at, busy, drop_at, page=None, pace=0.0, text_page=None, refill=False):
         self.lock = threading.Lock()
         self.page = page
+        self.text_page = text_page
+        self.refill = refill
+        self.loaded_sheets = sheets
         self.pace = pace
         self.sheets = sheets
         self.jam_at = jam_at
@@ -155,6 +289,7 @@ class Handler(BaseHTTPRequestHandler):
                 scanner.jammed = True
                 job["left"] = 0
                 return self.send(503)
+            back = job["duplex"] and job["page_of_sheet"] == 1
             if job["feeder"] and job["page_of_sheet"] == 0:
                 if scanner.sheets == 0:
                     job["left"] = 0
@@ -167,7 +302,15 @@ class Handler(BaseHTTPRequestHandler):
         if silent:
             # A scanner that has stopped answering: the connection stays open, nothing comes.
             threading.Event().wait()
-        body = scanner.page or png(job["width"], job["height"], job["mode"], job["dpi"])
+        size = (job["width"], job["height"], job["mode"], job["dpi"])
+        if scanner.page:
+            body = scanner.page
+        elif scanner.text_page:
+            # One-sided letters: a page of text on each front, the backs empty.
+            with scanner.lock:
+                body = blank_png(*size) if back else scanner.text_page.png(*size)
+        else:
+            body = png(*size)
         if scanner.pace:
             time.sleep(scanner.pace)  # a real scanner's mechanism, for benchmarks
         if drop:
@@ -192,6 +335,8 @@ class Handler(BaseHTTPRequestHandler):
             if scanner.busy:
                 return self.send(503)
             feeder = field(settings, "InputSource") == "Feeder"
+            if feeder and scanner.refill and scanner.sheets == 0 and not scanner.jammed:
+                scanner.sheets = scanner.loaded_sheets  # the user has put the stack back
             if feeder and (scanner.sheets == 0 or scanner.jammed):
                 return self.send(409)
             dpi = int(field(settings, "XResolution", "300"))
@@ -229,12 +374,16 @@ def main():
     parser.add_argument("--port-file")
     parser.add_argument("--page", help="a PNG file sent for every page, as scanned, instead of a drawn page")
     parser.add_argument("--pace", type=float, default=0.0, help="seconds each page takes to scan (benchmarks)")
+    parser.add_argument("--text-page", help="a PNG of a page of text, drawn at the size and mode asked on every front")
+    parser.add_argument("--refill", action="store_true", help="the feeder, found empty by a new job, is loaded again")
     options = parser.parse_args()
     page = None
     if options.page:
         with open(options.page, "rb") as f:
             page = f.read()
-    Handler.scanner = Scanner(options.sheets, options.jam_at, options.busy, options.drop_at, page, options.pace)
+    text_page = TextPage(options.text_page) if options.text_page else None
+    Handler.scanner = Scanner(options.sheets, options.jam_at, options.busy, options.drop_at, page, options.pace,
+                              text_page, options.refill)
     Handler.scanner.silent_from = options.silent_from
     server = ThreadingHTTPServer(("127.0.0.1", options.port), Handler)
     server.daemon_threads = True

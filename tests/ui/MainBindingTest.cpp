@@ -316,6 +316,31 @@ TEST_F(MainBindingTest, TypingIntoAListSelectsAndStoresNothingEvenAnItemsExactTe
     EXPECT_EQ(scanType->currentText(), "Grayscale");
 }
 
+// The text's languages, offered for a Searchable PDF only: the installed
+// ones, "Automatic" storing nothing, a stored combination shown as it stands.
+TEST_F(MainBindingTest, TheTextLanguagesAreOfferedForASearchablePdfAndStoredAtOnce) {
+    Stored("OcrLanguage", "deu+eng");
+    window = std::make_unique<Main>(store, ui);
+    window->SetTextLanguages({"deu", "eng"});
+    window->Load();
+    window->show();
+    QComboBox* languages = window->TextLanguageList();
+    EXPECT_FALSE(languages->isVisible());  // the format is PDF
+    Select(OptionId::Format, "Searchable PDF");
+    ASSERT_TRUE(languages->isVisible());
+    QStringList items;
+    for (int i = 0; i < languages->count(); ++i) items.append(languages->itemText(i));
+    EXPECT_EQ(items, QStringList({"Automatic", "German (deu)", "English (eng)", "deu+eng"}));
+    EXPECT_EQ(languages->currentText(), "deu+eng");
+    for (const auto& [item, stored] : {std::pair{1, "deu"}, std::pair{0, ""}}) {
+        languages->setCurrentIndex(item);
+        emit languages->activated(item);  // as a choice by the user
+        EXPECT_EQ(store.Get("OcrLanguage"), stored);
+    }
+    Select(OptionId::Format, "TIFF");
+    EXPECT_FALSE(languages->isVisible());
+}
+
 // A store that cannot be read at the moment (busy, no descriptor left):
 // writes pass through to the real one.
 class UnreadableBackend : public RegistryBackend {

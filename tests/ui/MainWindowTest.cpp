@@ -94,6 +94,9 @@ const ShownControl kShownControls[] = {
     {"Label6", "Quality (Size)", "Sets the result file format compression.", {3000, 1560, 1095, 255}},
     {"TxtPaperSize", nullptr, "", {1080, 1920, 1695, 315}},
     {"Label7", "Paper Size", "", {240, 1920, 975, 255}},
+    // Added beside the paper size: the languages of a Searchable PDF's text.
+    {"TxtOcrLanguage", nullptr, "", {4200, 1920, 1935, 315}},
+    {"Label8", "Text Language", "The languages the text of a Searchable PDF is read in.", {3000, 1920, 1095, 255}},
 };
 
 TEST_F(MainWindowTest, EveryControlHasItsCaptionPlaceAndTooltip) {
@@ -135,7 +138,8 @@ TEST_F(MainWindowTest, AScreenReaderHearsEveryControlByItsCaption) {
          {"Page Rejection", "Sets the percantage of ink coverage per page necessary to include the page."}},
         {"TxtFormat", {"Format", "Sets the resulting file format."}},
         {"TxtQuality", {"Quality (Size)", "Sets the result file format compression."}},
-        {"TxtPaperSize", {"Paper Size", ""}}};
+        {"TxtPaperSize", {"Paper Size", ""}},
+        {"TxtOcrLanguage", {"Text Language", "The languages the text of a Searchable PDF is read in."}}};
     window.show();
     for (const ShownControl& shown : kShownControls) {
         SCOPED_TRACE(shown.name);
@@ -155,12 +159,14 @@ TEST_F(MainWindowTest, AScreenReaderHearsEveryControlByItsCaption) {
             ASSERT_EQ(labelledBy.size(), 1);
             EXPECT_EQ(labelledBy.first().first->text(QAccessible::Name), label);
             EXPECT_EQ(accessible->text(QAccessible::Value), list->currentText());
-            // Its parts: the items, then the edit field, each named.
-            ASSERT_EQ(accessible->childCount(), 2);
+            // Its parts: the items, then the edit field of an editable list, each named.
+            ASSERT_EQ(accessible->childCount(), list->isEditable() ? 2 : 1);
             EXPECT_EQ(accessible->child(0)->text(QAccessible::Name), label + " choices");
-            EXPECT_EQ(accessible->child(1)->role(), QAccessible::EditableText);
-            EXPECT_EQ(accessible->child(1)->text(QAccessible::Name), label);
-            EXPECT_EQ(accessible->indexOfChild(accessible->child(1)), 1);
+            if (list->isEditable()) {
+                EXPECT_EQ(accessible->child(1)->role(), QAccessible::EditableText);
+                EXPECT_EQ(accessible->child(1)->text(QAccessible::Name), label);
+                EXPECT_EQ(accessible->indexOfChild(accessible->child(1)), 1);
+            }
         }
         if (qstrcmp(shown.name, "LblCopyright") == 0) role = QAccessible::Link;
         EXPECT_EQ(accessible->role(), role);
@@ -180,7 +186,7 @@ TEST_F(MainWindowTest, TabOrderFollowsTheTableAndScanHoldsTheFocus) {
     const QStringList expected{"btnScan",     "ChkTryADFFirst", "ChkAllowMultiplePages", "TxtDPI",
                                "TxtScanType", "TxtDuplexSetting", "TxtPageRejectionCoverage", "ChkAutoCrop",
                                "ChkAutoDeskew", "TxtFormat",    "ChkWIA",  "btnDefaults",
-                               "ChkAutoContrast", "TxtQuality", "TxtPaperSize"};
+                               "ChkAutoContrast", "TxtQuality", "TxtPaperSize", "TxtOcrLanguage"};
     QStringList order;
     QWidget* current = window.ScanButton();
     do {

@@ -71,6 +71,18 @@ QString TextLanguageOfLocale(const QLocale& locale) {
     return QLocale::languageToCode(locale.language(), QLocale::ISO639Part2T);
 }
 
+QStringList InstalledTextLanguages(const QString& dataDirectory) {
+    if (dataDirectory.isEmpty()) return {};
+    QStringList codes;
+    for (const QFileInfo& file : QDir(dataDirectory).entryInfoList({QStringLiteral("*.traineddata")}, QDir::Files,
+                                                                    QDir::Name)) {
+        const QString code = file.completeBaseName();
+        // "equ" holds mathematical symbols, not a language.
+        if (code != kOrientationData && code != QLatin1String("equ")) codes.append(code);
+    }
+    return codes;
+}
+
 TextLanguages ChooseTextLanguages(const QString& stored, const QLocale& locale, const QString& dataDirectory) {
     const QString purpose = QStringLiteral("Reading the pages' text");
     QString codes = stored.trimmed();

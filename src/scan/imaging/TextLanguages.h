@@ -3,6 +3,7 @@
 
 #include <QLocale>
 #include <QString>
+#include <QStringList>
 
 namespace quillon {
 
@@ -22,6 +23,10 @@ QString TextDataDirectory();
 // The engine's code for a locale's language ("deu" for German), or empty when
 // it has none.
 QString TextLanguageOfLocale(const QLocale& locale);
+
+// The languages whose data is installed in the folder, by code, in order;
+// orientation detection's data is not a language.
+QStringList InstalledTextLanguages(const QString& dataDirectory);
 
 // The languages to read pages in. A stored choice ("deu+eng") is taken as it
 // stands and each of its languages must be installed; without one, the
