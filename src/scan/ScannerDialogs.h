@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QImage>
 #include <QList>
 #include <QString>
 
@@ -9,6 +10,14 @@ namespace quillon {
 struct ScannerChoice {
     QString deviceName;  // SANE's name, e.g. "test:0"
     QString label;       // "vendor model"
+};
+
+// The document so far, shown beside a page's progress: the user can trust
+// the blank test and spot a misfeed while the feeder runs.
+struct DocumentSoFar {
+    int pagesKept = 0;
+    int blankPagesLeftOut = 0;
+    QImage lastPage;  // a small picture of the last page that came in; null before the first
 };
 
 // One step of a scan that may keep the scanner or the file busy for a while
@@ -24,6 +33,8 @@ public:
     virtual void Cancel() = 0;
     // What is under way now, when the step says more than its caption.
     virtual QString Caption() const { return {}; }
+    // Any thread; a page's transfer tells what the document holds so far.
+    virtual DocumentSoFar SoFar() const { return {}; }
 };
 
 // The scanner library's own dialogs.

@@ -2,9 +2,9 @@
 #include "ui/ScanProgress.h"
 
 #include "scan/ScannerDialogs.h"
+#include "ui/ProgressWindow.h"
 
 #include <QGuiApplication>
-#include <QProgressDialog>
 
 namespace quillon {
 
@@ -101,18 +101,9 @@ bool ScanProgress::visible() const { return dialog_ && dialog_->isVisible(); }
 
 void ScanProgress::Show() {
     if (!dialog_) {
-        dialog_ = new QProgressDialog(owner_);
-        dialog_->setWindowTitle(QStringLiteral("Quillon"));
-        dialog_->setAccessibleName(QStringLiteral("Scan progress"));
+        dialog_ = new ProgressWindow(owner_);
         dialog_->setWindowModality(Qt::ApplicationModal);
-        dialog_->setAutoClose(false);
-        dialog_->setAutoReset(false);
-        dialog_->setMinimumDuration(0);
-        dialog_->setCancelButtonText(QStringLiteral("Cancel"));
-        // Closing the dialog is a cancel too.
-        connect(dialog_, &QProgressDialog::canceled, this, &ScanProgress::OnCancel);
-        dialog_->setRange(0, 100);
-        dialog_->setValue(0);
+        connect(dialog_, &ProgressWindow::canceled, this, &ScanProgress::OnCancel);
     }
     dialog_->show();
     refresh_.start();
@@ -125,28 +116,25 @@ void ScanProgress::OnCancel() {
         cancelAsked_ = true;
         if (task_) task_->Cancel();
     }
-    if (dialog_) {
-        dialog_->setLabelText(QStringLiteral("Cancelling..."));
-        dialog_->show();  // a cancel hides the dialog; it stays until the scan has ended
-    }
+    // The dialog stays until the scan has ended.
+    if (dialog_) dialog_->SetCaption(QStringLiteral("Cancelling..."));
 }
 
 void ScanProgress::Refresh() {
     QString label;
     double fraction = -1;
+    DocumentSoFar soFar;
     {
         const std::lock_guard lock(mutex_);
         if (!dialog_ || cancelAsked_) return;
         const QString detail = task_ ? task_->Caption() : QString();
         label = detail.isEmpty() ? caption_ : detail;
         fraction = task_ ? task_->Progress() : -1;
+        if (task_) soFar = task_->SoFar();
     }
-    dialog_->setLabelText(label);
-    // Only what changed is set: every change repaints, which costs the scan's cores.
-    const int maximum = fraction < 0 ? 0 : 100;  // a busy bar while the size is unknown
-    if (dialog_->maximum() != maximum) dialog_->setRange(0, maximum);
-    const int value = fraction < 0 ? 0 : static_cast<int>(fraction * 100);
-    if (maximum > 0 && dialog_->value() != value) dialog_->setValue(value);
+    dialog_->SetCaption(label);
+    dialog_->SetProgress(fraction);
+    if (!soFar.lastPage.isNull() || soFar.pagesKept > 0) dialog_->SetSoFar(soFar);
 }
 
 }  // namespace quillon

@@ -8,11 +8,11 @@
 
 #include <mutex>
 
-class QProgressDialog;
 class QWidget;
 
 namespace quillon {
 
+class ProgressWindow;
 class TransferTask;
 
 // The progress of a scan that runs beside the window: one dialog from the
@@ -50,7 +50,7 @@ private:
     void OnCancel();
 
     QWidget* owner_;
-    QPointer<QProgressDialog> dialog_;
+    QPointer<ProgressWindow> dialog_;
     QTimer refresh_;
     QTimer showLater_;
     bool busyCursor_ = false;  // on the window's thread: shown while a step runs

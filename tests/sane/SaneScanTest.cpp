@@ -248,13 +248,23 @@ TEST_F(SaneScanTest, LegalPaperGivesALegalPage) {
     EXPECT_NEAR(size.height(), 1008, 2);
 }
 
+// Each page's progress tells what the document holds so far: a batch of
+// empty sheets keeps its first page and leaves out the rest.
 TEST_F(SaneScanTest, AllWhitePagesGiveAOnePageFile) {
     SetTestScanner("test-picture", "\"Solid white\"");
+    std::vector<DocumentSoFar> seen;
+    dialogs.duringPage = [&](int, TransferTask& task) { seen.push_back(task.SoFar()); };
     const QString pdf = temp.File("white.pdf");
     Scan(pdf);
     ASSERT_EQ(LastMessage(), Success(pdf));
     EXPECT_EQ(dialogs.pagesShown, 10);
     EXPECT_EQ(PdfPages(pdf), 1);
+    ASSERT_EQ(seen.size(), 10u);
+    EXPECT_TRUE(seen.front().lastPage.isNull());  // nothing has come in yet
+    EXPECT_EQ(seen.back().pagesKept, 1);
+    EXPECT_EQ(seen.back().blankPagesLeftOut, 8);  // pages 2 to 9; the tenth is coming in
+    EXPECT_FALSE(seen.back().lastPage.isNull());
+    EXPECT_LE(seen.back().lastPage.width(), 96);
 }
 
 TEST_F(SaneScanTest, BlackAndWhiteGreyAndColour) {

@@ -7,6 +7,7 @@
 #include "settings/SqliteRegistryBackend.h"
 #include "ui/BackgroundScan.h"
 #include "ui/Main.h"
+#include "ui/ProgressWindow.h"
 #include "ui/QtScannerDialogs.h"
 
 #include "../common/ScriptedUserInterface.h"
@@ -16,12 +17,13 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QProgressDialog>
 #include <QPushButton>
 #include <QTest>
 
 
 #include <gtest/gtest.h>
+
+#include <tuple>
 
 namespace quillon {
 namespace {
@@ -37,9 +39,9 @@ public:
     }
 };
 
-QProgressDialog* ShownProgress() {
+ProgressWindow* ShownProgress() {
     for (QWidget* widget : QApplication::topLevelWidgets())
-        if (auto* dialog = qobject_cast<QProgressDialog*>(widget); dialog && dialog->isVisible()) return dialog;
+        if (auto* dialog = qobject_cast<ProgressWindow*>(widget); dialog && dialog->isVisible()) return dialog;
     return nullptr;
 }
 
@@ -81,7 +83,7 @@ TEST(BackgroundScanTest, CancelEndsAStartThatNeverReturnsAndKeepsTheOlderFile) {
     // The window's thread is free while the scanner says nothing: it shows
     // the scan's progress, with Cancel.
     ASSERT_TRUE(QTest::qWaitFor([] { return ShownProgress() != nullptr; }, 10000));
-    EXPECT_TRUE(ShownProgress()->labelText().startsWith("Waiting for page 1")) << ShownProgress()->labelText().toStdString();
+    EXPECT_TRUE(ShownProgress()->caption().startsWith("Waiting for page 1")) << ShownProgress()->caption().toStdString();
     QElapsedTimer sinceCancel;
     sinceCancel.start();
     QPushButton* cancel = ShownProgress()->findChild<QPushButton*>();
@@ -97,6 +99,22 @@ TEST(BackgroundScanTest, CancelEndsAStartThatNeverReturnsAndKeepsTheOlderFile) {
     EXPECT_EQ(kept.readAll(), "the older file");
     ASSERT_FALSE(ui.messages.empty());
     EXPECT_TRUE(ui.messages.back().text.contains("cancelled")) << ui.messages.back().text.toStdString();
+}
+
+// The progress dialog counts the document so far and shows its last page.
+TEST(ProgressWindowTest, SaysThePagesKeptAndLeftOutAndShowsTheLastPage) {
+    const std::tuple<int, int, const char*> kTallies[] = {
+        {0, 0, ""}, {1, 0, "1 page"}, {7, 2, "7 pages, 2 blank pages left out"}, {1, 1, "1 page, 1 blank page left out"}};
+    for (const auto& [kept, blank, text] : kTallies) EXPECT_EQ(TallyText(kept, blank), text) << text;
+
+    ProgressWindow window(nullptr);
+    window.show();
+    EXPECT_FALSE(window.showsPicture());
+    QImage page(96, 124, QImage::Format_Grayscale8);
+    page.fill(200);
+    window.SetSoFar({3, 1, page});
+    EXPECT_TRUE(window.showsPicture());
+    EXPECT_EQ(window.tally(), "3 pages, 1 blank page left out");
 }
 
 }  // namespace

@@ -69,10 +69,20 @@ const QImage* ImagingSession::Image(ImageHandle image) { return pipeline_->Prepa
 
 int ImagingSession::IsBlank(ImageHandle image, double threshold) {
     if (!pipeline_->Holds(image.value)) return 0;
-    return pipeline_->Ink(image.value).coverage < threshold ? 1 : 0;
+    const bool blank = pipeline_->Ink(image.value).coverage < threshold;
+    if (blank) judgedBlank_.insert(image.value);
+    return blank ? 1 : 0;
 }
 
-void ImagingSession::Free(ImageHandle image) { pipeline_->Release(image.value); }
+void ImagingSession::Free(ImageHandle image) {
+    // A page found blank and let go unwritten was left out as blank.
+    if (judgedBlank_.erase(image.value) > 0 && writer_) ++blankPagesLeftOut_;
+    pipeline_->Release(image.value);
+}
+
+DocumentSoFar ImagingSession::SoFar() const {
+    return {pagesKept_.load(), blankPagesLeftOut_.load(), pipeline_->LatestPreview()};
+}
 
 bool ImagingSession::CanWriteSingleFile(const QString& path) {
     if (FormatOfPath(path) != DocumentFormat::Unknown) return true;
@@ -104,6 +114,8 @@ int ImagingSession::BeginDocument(const QString& path) {
     if (!output_.Open(path)) return RecordError(kScannerErrorWriteFailed, output_.error()), 1;
     writer_ = CreateDocumentWriter(format, output_.fd(), jpegQuality_, text_);
     pipeline_->SetWriter(writer_.get());
+    pagesKept_ = 0;
+    blankPagesLeftOut_ = 0;
     return 0;
 }
 
@@ -113,6 +125,8 @@ int ImagingSession::WritePage(ImageHandle image) {
     if (!writer_) return RecordError(kScannerErrorInternal, QStringLiteral("no document is open")), 1;
     if (!pipeline_->Holds(image.value)) return RecordError(kScannerErrorInternal, QStringLiteral("no such image")), 1;
     if (!pipeline_->Write(image.value)) return RecordError(kScannerErrorWriteFailed, pipeline_->error()), 1;
+    judgedBlank_.erase(image.value);  // kept after all, as a first page is
+    ++pagesKept_;
     return 0;
 }
 
@@ -155,6 +169,7 @@ void ImagingSession::Completed(const QString& path, const DocumentWriter& writer
 
 void ImagingSession::Discard() {
     pipeline_->Clear();
+    judgedBlank_.clear();
     writer_.reset();
     output_.Discard();
     ReleaseSparePageMemory();

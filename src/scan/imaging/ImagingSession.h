@@ -3,13 +3,17 @@
 
 #include "scan/imaging/DocumentWriter.h"
 #include "scan/imaging/SafeOutputFile.h"
+#include "scan/ScannerDialogs.h"
 #include "scan/ScannerLibrary.h"
 
 #include <QImage>
 #include <QString>
 
+#include <atomic>
+#include <cstdint>
 #include <functional>
 #include <memory>
+#include <set>
 
 namespace quillon {
 
@@ -73,6 +77,10 @@ public:
     // to be read go in without it. Any thread.
     void SkipText();
 
+    // The document under way so far: pages kept, blank pages left out, and a
+    // small picture of the last page that came in. Any thread.
+    DocumentSoFar SoFar() const;
+
     // Everything released: images freed, an unfinished document discarded.
     void Discard();
     // A new session: no error, no completed file.
@@ -102,6 +110,8 @@ private:
     QString lastCompletedNote_;
     int lastErrorCode_ = 0;
     QString lastErrorDetail_;
+    std::set<std::uint64_t> judgedBlank_;  // pages the blank test left out, unless written after all
+    std::atomic<int> pagesKept_{0}, blankPagesLeftOut_{0};
 };
 
 }  // namespace quillon

@@ -10,7 +10,8 @@ namespace quillon {
 
 namespace {
 
-// How often a reader waiting for room looks whether it was stopped.
+// The box a page's preview fits in: a sheet's shape, small enough to draw at once.
+const QSize kPreviewSize(96, 124);
 
 int WorkersFor(int asked) {
     if (asked > 0) return asked;
@@ -158,7 +159,13 @@ void PagePipeline::Prepare(const PagePointer& page, PagePreparation preparation)
     if (preparation.crop) image = AutoCrop(image);
     if (preparation.contrast) image = AutoContrast(image);
     const InkMeasurement ink = MeasureInk(image);
+    // A picture of a few thousand pixels: a fraction of a millisecond.
+    QImage preview = image.isNull() ? QImage() : image.scaled(kPreviewSize, Qt::KeepAspectRatio, Qt::FastTransformation);
     std::lock_guard lock(mutex_);
+    if (page->id > previewOf_) {
+        preview_ = std::move(preview);
+        previewOf_ = page->id;
+    }
     page->image = std::move(image);
     page->ink = ink;
     page->prepared = true;
@@ -239,6 +246,11 @@ PagePipeline::PagePointer PagePipeline::Find(std::uint64_t id) const {
 bool PagePipeline::Holds(std::uint64_t id) const {
     std::lock_guard lock(mutex_);
     return Find(id) != nullptr;
+}
+
+QImage PagePipeline::LatestPreview() const {
+    std::lock_guard lock(mutex_);
+    return preview_;
 }
 
 const QImage* PagePipeline::Prepared(std::uint64_t id) {
@@ -346,6 +358,7 @@ void PagePipeline::Clear() {
     changed_.wait(lock, [&] { return running_ == 0; });
     pages_.clear();
     kept_ = 0;
+    preview_ = QImage();
 }
 
 }  // namespace quillon

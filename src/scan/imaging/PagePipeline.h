@@ -88,6 +88,10 @@ public:
     void Clear();
     // The pages still to be encoded go into the document without their text.
     void SkipText();
+    // A small picture of the last page adopted, made as it was prepared;
+    // null before the first. Any thread.
+    QImage LatestPreview() const;
+
     // Pages placed in the document and pages written to it, so far.
     std::pair<int, int> DocumentProgress() const;
     QString error() const;
@@ -131,6 +135,8 @@ private:
     bool placing_ = false;
     int writtenToDocument_ = 0, placedInDocument_ = 0;
     QString error_;
+    QImage preview_;
+    std::uint64_t previewOf_ = 0;  // the page it shows
 };
 
 }  // namespace quillon

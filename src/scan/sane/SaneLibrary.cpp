@@ -193,6 +193,7 @@ public:
         if (progress_.bytesRead > 0) device_.Cancel();
         else watch_.Arm();
     }
+    DocumentSoFar SoFar() const override { return session_.SoFar(); }
     long long BytesRead() const { return progress_.bytesRead; }
     // The page, once: its room is now the caller's to fill or give back.
     PageResult TakeResult() {
