@@ -15,10 +15,14 @@
 #include "../sane/PassThroughDevice.h"
 #include "../sane/SaneTestConfig.h"
 
+#include <QAccessible>
 #include <QApplication>
+#include <QDialog>
 #include <QElapsedTimer>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 
 #include <gtest/gtest.h>
@@ -115,6 +119,29 @@ TEST(ProgressWindowTest, SaysThePagesKeptAndLeftOutAndShowsTheLastPage) {
     window.SetSoFar({3, 1, page});
     EXPECT_TRUE(window.showsPicture());
     EXPECT_EQ(window.tally(), "3 pages, 1 blank page left out");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&window)->text(QAccessible::Name), "Scan progress");
+}
+
+// Select Scanner: its list is named for a screen reader and wide enough for
+// a network scanner's long name.
+TEST(QtScannerDialogsTest, TheScannerListIsNamedAndShowsLongNamesWhole) {
+    QtScannerDialogs dialogs;
+    QString name;
+    bool whole = false;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        auto* list = dialog->findChild<QListWidget*>();
+        ASSERT_NE(list, nullptr);
+        name = QAccessible::queryAccessibleInterface(list)->text(QAccessible::Name);
+        whole = list->viewport()->width() >= list->fontMetrics().horizontalAdvance(list->item(0)->text());
+        dialog->reject();
+    });
+    const int chosen = dialogs.ChooseScanner(
+        {{"airscan:e0:Simulated network scanner on the third floor", "eSCL Simulated network scanner"}}, 0);
+    EXPECT_EQ(chosen, -1);
+    EXPECT_EQ(name, "Scanners");
+    EXPECT_TRUE(whole);
 }
 
 }  // namespace
