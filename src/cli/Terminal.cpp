@@ -87,6 +87,10 @@ public:
         const std::lock_guard lock(mutex_);
         task_ = nullptr;
     }
+    void EndAtOnce() {
+        const std::lock_guard lock(mutex_);
+        nothingToKeep_ = true;
+    }
     void JobEnded() {
         {
             const std::lock_guard lock(mutex_);
@@ -114,7 +118,8 @@ private:
                 if (task_) task_->Cancel();
                 // The document is given up: its pages go to an unnamed file,
                 // so leaving now leaves nothing behind and the older file as it was.
-                if (!ended_.wait_for(lock, kEndAfterInterrupt, [this] { return jobEnded_; }))
+                // With nothing to give up (a list of scanners) there is nothing to wait for.
+                if (nothingToKeep_ || !ended_.wait_for(lock, kEndAfterInterrupt, [this] { return jobEnded_; }))
                     EndProcess(128 + (gSignal ? int(gSignal) : SIGINT));
                 continue;
             }
@@ -129,6 +134,7 @@ private:
     std::function<void()> action_;
     std::condition_variable ended_;
     bool jobEnded_ = false;
+    bool nothingToKeep_ = false;
     TransferTask* task_ = nullptr;
     int page_ = 0;
 };
@@ -142,6 +148,8 @@ void RunWatched(TransferTask& task, int pageNumber) {
 }  // namespace
 
 void ScanJobEnded() { StepWatcher::Instance().JobEnded(); }
+
+void EndAtOnceOnInterrupt() { StepWatcher::Instance().EndAtOnce(); }
 
 int InterruptStatus() { return 128 + (gSignal ? int(gSignal) : SIGINT); }
 

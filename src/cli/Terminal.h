@@ -19,6 +19,9 @@ void InstallInterruptHandler();
 void SetInterruptAction(std::function<void()> action);
 // The job has returned: an interrupt no longer needs to end the process itself.
 void ScanJobEnded();
+// Nothing under way needs time to be given up (a search for scanners): an
+// interrupt ends the process at once.
+void EndAtOnceOnInterrupt();
 // 128 and the number of the signal that interrupted.
 int InterruptStatus();
 

@@ -61,7 +61,10 @@ int RunCommand(int argc, char** argv) {
     quillon::InstallInterruptHandler();
     quillon::TerminalScannerDialogs dialogs(command.quiet);
     quillon::SaneLibrary library(dialogs);
-    if (command.listDevices) return ListDevices(library);
+    if (command.listDevices) {
+        quillon::EndAtOnceOnInterrupt();  // a search may block for minutes on a network backend
+        return ListDevices(library);
+    }
     // A scanner named, or else the one chosen last in the window, is opened by
     // that name, as SANE takes it, without a search for scanners: a search
     // asks every backend and may take seconds. Nothing chosen here is remembered.

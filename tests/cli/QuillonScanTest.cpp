@@ -19,6 +19,12 @@
 #include <cmath>
 #include <sqlite3.h>
 #include <csignal>
+#include <memory>
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 namespace quillon {
 namespace {
@@ -145,6 +151,33 @@ TEST_F(QuillonScanTest, TheScannerUsedLastIsOpenedWithoutASearch) {
     remember("gone:0");
     EXPECT_EQ(Run({"--single", "two.png"}), 2);
     EXPECT_TRUE(errors.contains("The scanner used last, gone:0, could not be opened.")) << errors.toStdString();
+}
+
+// A search for scanners that hangs (a network host that never answers, here
+// SANE's net backend on a port that accepts and says nothing) ends at Ctrl-C.
+TEST_F(QuillonScanTest, CtrlCEndsASearchForScannersThatHangs) {
+    // Connections are accepted by the system and never answered.
+    const int silent = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    ASSERT_GE(silent, 0);
+    const std::unique_ptr<int, void (*)(int*)> closing(new int(silent), [](int* fd) { ::close(*fd), delete fd; });
+    const int reuse = 1;
+    ::setsockopt(silent, SOL_SOCKET, SO_REUSEADDR, &reuse, sizeof reuse);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_port = htons(6566);
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    if (::bind(silent, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 || ::listen(silent, 4) != 0)
+        GTEST_SKIP() << "SANE's port 6566 is taken here";
+    for (const auto& [file, text] : {std::pair{"sane/dll.conf", "net\n"}, {"sane/net.conf", "connect_timeout = 120\n127.0.0.1\n"}}) {
+        QFile conf(temp.File(file));
+        ASSERT_TRUE(conf.open(QIODevice::WriteOnly | QIODevice::Truncate) && conf.write(text) > 0);
+    }
+    qputenv("SANE_DEBUG_DLL", "3");  // says when the search begins
+    Start({"-L"});
+    qunsetenv("SANE_DEBUG_DLL");
+    WaitUntilSaid("sane_get_devices");
+    ::kill(static_cast<pid_t>(program.processId()), SIGINT);
+    EXPECT_EQ(Finish(), 130);
 }
 
 INSTANTIATE_TEST_SUITE_P(

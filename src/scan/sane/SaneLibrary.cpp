@@ -219,8 +219,8 @@ private:
 class LibraryStep : public TransferTask {
 public:
     explicit LibraryStep(std::function<void()> run, std::function<void()> cancel = {},
-                         std::function<QString()> caption = {})
-        : run_(std::move(run)), cancel_(std::move(cancel)), caption_(std::move(caption)) {}
+                         std::function<QString()> caption = {}, const ImagingSession* document = nullptr)
+        : run_(std::move(run)), cancel_(std::move(cancel)), caption_(std::move(caption)), document_(document) {}
     void Run() override { run_(); }
     double Progress() const override { return -1; }
     void Cancel() override {
@@ -228,11 +228,13 @@ public:
         if (cancel_) cancel_();
     }
     QString Caption() const override { return caption_ ? caption_() : QString(); }
+    DocumentSoFar SoFar() const override { return document_ ? document_->SoFar() : DocumentSoFar{}; }
     bool cancelled() const { return cancelled_; }
 
 private:
     std::function<void()> run_, cancel_;
     std::function<QString()> caption_;
+    const ImagingSession* document_;  // a step between pages tells the document so far
     std::atomic<bool> cancelled_{false};
 };
 
@@ -923,7 +925,7 @@ int SaneLibrary::TWAIN_EndMultipageFile() {
     // a cancel then keeps them without their text.
     int result = 1;
     LibraryStep ending([&] { result = session_.EndDocument(); }, [this] { session_.SkipText(); },
-                       [this] { return session_.EndingCaption(); });
+                       [this] { return session_.EndingCaption(); }, &session_);
     dialogs_.RunStep(QStringLiteral("Saving the document..."), ending);
     if (ending.cancelled()) Fail(kScannerErrorCancelled, QStringLiteral("while the document was saved"));
     return Log("TWAIN_EndMultipageFile", result);
@@ -942,7 +944,7 @@ int SaneLibrary::StartPage(int pageNumber) {
             status = device.Start();
             watch.Ended();
         },
-        [&watch] { watch.Arm(); });
+        [&watch] { watch.Arm(); }, {}, &session_);
     dialogs_.RunStep(QStringLiteral("Waiting for page %1...").arg(pageNumber), starting);
     if (watch.silent()) {
         Fail(kScannerErrorNoAnswer, QStringLiteral("sane_start sent nothing"));
