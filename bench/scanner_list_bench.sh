@@ -12,7 +12,7 @@ cd "$(dirname "$0")/.."
 pause=${1:-4}
 work=$(mktemp -d)
 display=:$((90 + $$ % 9))
-window=0
+window=0 server=0
 cleanup() {
   kill "$window" "$server" 2>/dev/null || true
   rm -rf "$work"
@@ -23,16 +23,7 @@ cp tests/sane/test.conf "$work/sane/"
 { grep -v -E '^[[:space:]]*(#|$)' /etc/sane.d/dll.conf; echo test; } > "$work/sane/dll.conf"
 export HOME="$work" XDG_CONFIG_HOME="$work/config" XDG_STATE_HOME="$work/state" XDG_RUNTIME_DIR="$work"
 export SANE_CONFIG_DIR="$work/sane:/etc/sane.d" DISPLAY="$display"
-unset QT_QPA_PLATFORM
-Xvfb "$display" -screen 0 1280x800x24 > /dev/null 2>&1 &
-server=$!
-until xdotool getdisplaygeometry > /dev/null 2>&1; do sleep 0.1; done
-find_window() {
-  until found=$(xdotool search --onlyvisible --name "$1" 2> /dev/null | head -n 1) && [ -n "$found" ]; do
-    sleep 0.02
-  done
-  echo "$found"
-}
+. bench/xvfb_window.sh
 now() { date +%s.%N; }
 
 started=$(now)

@@ -19,26 +19,14 @@ cleanup() {
   kill "$window" "$server" 2>/dev/null || true
   rm -rf "$work"
 }
-window=0
+window=0 server=0
 trap cleanup EXIT INT TERM
 mkdir -p "$work/sane" "$work/out"
 cp tests/sane/test.conf "$work/sane/"
 echo test > "$work/sane/dll.conf"
 export HOME="$work" XDG_CONFIG_HOME="$work/config" XDG_STATE_HOME="$work/state" XDG_RUNTIME_DIR="$work"
 export SANE_CONFIG_DIR="$work/sane" DISPLAY="$display"
-unset QT_QPA_PLATFORM
-Xvfb "$display" -screen 0 1280x800x24 > /dev/null 2>&1 &
-server=$!
-until xdotool getdisplaygeometry > /dev/null 2>&1; do sleep 0.1; done
-
-# Windows come and go under xdotool's search (the progress dialog), which then
-# fails: the search is asked again until the window is there.
-find_window() {
-  until found=$(xdotool search --onlyvisible --name "$1" 2> /dev/null | head -n 1) && [ -n "$found" ]; do
-    sleep 0.05
-  done
-  echo "$found"
-}
+. bench/xvfb_window.sh
 start_window() {
   build/bin/quillon > /dev/null 2>&1 &
   window=$!
