@@ -75,6 +75,8 @@ QString UsageText() {
         "      --source auto|feeder|flatbed\n"
         "                            auto: the feeder, or the flatbed when it is empty\n"
         "      --duplex, --no-duplex both sides, or the front only\n"
+        "      --duplex manual       both sides from a feeder that scans one: the fronts, then the stack\n"
+        "                            turned over for the backs; the pages come out interleaved\n"
         "      --mode bw|grey|colour black and white, grey (gray) or colour (color)\n"
         "      --dpi N               %2\n"
         "      --paper %3\n"
@@ -101,16 +103,27 @@ QString UsageText() {
         .arg(Option(OptionId::Quality).defaultValue);
 }
 
-ParsedCommand ParseCommandLine(const QStringList& arguments) {
+ParsedCommand ParseCommandLine(const QStringList& given) {
+    // "--duplex manual" (or --duplex=manual) is the one flag with a word after it.
+    QStringList arguments = given;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        if (arguments[i] == QLatin1String("--duplex=manual")) arguments[i] = QStringLiteral("--manual-duplex");
+        if (arguments[i] == QLatin1String("--duplex") && i + 1 < arguments.size() &&
+            arguments[i + 1] == QLatin1String("manual")) {
+            arguments[i] = QStringLiteral("--manual-duplex");
+            arguments.removeAt(i + 1);
+        }
+    }
     QCommandLineParser parser;
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
     const QCommandLineOption device({"d", "device"}, "", "NAME"), list({"L", "list-devices"}, ""),
-        source("source", "", "SOURCE"), duplex("duplex", ""), noDuplex("no-duplex", ""), mode("mode", "", "MODE"),
+        source("source", "", "SOURCE"), duplex("duplex", ""), noDuplex("no-duplex", ""),
+        manualDuplex("manual-duplex", ""), mode("mode", "", "MODE"),
         dpi("dpi", "", "N"), paper("paper", "", "PAPER"), quality("quality", "", "Q"),
         blank("blank-threshold", "", "X"), contrast("contrast", ""), noContrast("no-contrast", ""), crop("crop", ""),
         noCrop("no-crop", ""), deskew("deskew", ""), noDeskew("no-deskew", ""), single("single", ""), searchable("searchable", ""),
         languages("languages", "", "CODES"), quiet({"q", "quiet"}, ""), help("help", ""), version("version", ""), timeout("timeout", "", "SECONDS");
-    parser.addOptions({device, list, source, duplex, noDuplex, mode, dpi, paper, quality, blank, contrast, noContrast,
+    parser.addOptions({device, list, source, duplex, noDuplex, manualDuplex, mode, dpi, paper, quality, blank, contrast, noContrast,
                        crop, noCrop, deskew, noDeskew, single, searchable, languages, quiet, help, version, timeout});
 
     ParsedCommand parsed;
@@ -162,6 +175,11 @@ ParsedCommand ParseCommandLine(const QStringList& arguments) {
     if (!both(duplex, noDuplex, OptionId::DuplexSetting) || !both(contrast, noContrast, OptionId::AutoContrast) ||
         !both(crop, noCrop, OptionId::AutoCrop) || !both(deskew, noDeskew, OptionId::AutoDeskew))
         return fail(QStringLiteral("An option and its --no- form cannot both be given."));
+    if (parser.isSet(manualDuplex)) {
+        if (parser.isSet(duplex) || parser.isSet(noDuplex))
+            return fail(QStringLiteral("Give one of --duplex, --duplex manual and --no-duplex."));
+        command.overrides[OptionId::DuplexSetting] = kDuplexManual;
+    }
     if (parser.isSet(single)) command.overrides[OptionId::AllowMultiplePages] = 0;
 
     if (parser.isSet(source)) {

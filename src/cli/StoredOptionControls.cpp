@@ -34,7 +34,7 @@ StoredOptionControls::StoredOptionControls(const RegistryStore& store, const QMa
     if (!MultiPageOptionsApply(SelectedIndex(OptionId::Format), CheckState(OptionId::WIA))) {
         values_[static_cast<std::size_t>(OptionId::AllowMultiplePages)] = 0;
         int& duplex = values_[static_cast<std::size_t>(OptionId::DuplexSetting)];
-        if (duplex == kDuplexBothSides) duplex = kDuplexFrontOnly;
+        duplex = kDuplexFrontOnly;  // both sides, by the device or by hand, need multiple pages
     }
 }
 

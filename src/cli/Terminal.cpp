@@ -36,6 +36,12 @@ QString TerminalQuestion(const QString& text, bool withCancel) {
         return QStringLiteral("Load the documents into the feeder. Retry? [y] yes, [n] use the flatbed, [c] cancel");
     if (text == kAnotherPageQuestion)
         return QStringLiteral("Put the next page on the flatbed. Scan it? [y] yes, [n] no, save the file");
+    if (text == kTurnTheStackQuestion)
+        return QStringLiteral("Turn the stack over, without changing its order, and load it into the feeder again. "
+                              "Scan the back sides? [y] yes, [n] keep the front sides only");
+    if (text.endsWith(kUnmatchedSidesQuestion))
+        return Lines(text.chopped(kUnmatchedSidesQuestion.size())).trimmed() +
+               QStringLiteral(" Save every page, the unmatched ones at the end? [y] yes, [n] keep the front sides only");
     return Lines(text) + (withCancel ? QStringLiteral(" [y/n/c]") : QStringLiteral(" [y/n]"));
 }
 
@@ -180,6 +186,7 @@ MessageAnswer TerminalUserInterface::ShowMessage(const QString& text, const QStr
     std::fprintf(stderr, "%s ", qPrintable(TerminalQuestion(text, withCancel)));
     if (!OnTerminal()) {
         std::fprintf(stderr, "%s (no terminal to ask)\n", byDefault == MessageAnswer::Cancel ? "c" : "n");
+        if (text == kTurnTheStackQuestion) frontsOnlyUnasked_ = true;
         return byDefault;
     }
     char line[64];

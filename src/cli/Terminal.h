@@ -41,12 +41,16 @@ public:
     // Quiet, the information boxes are held back until the outcome is known:
     // they are said only when the scan did not succeed.
     void SayWithheldMessages();
+    // Manual duplex without a terminal: no one could be asked to turn the
+    // stack, so only the front sides were scanned.
+    bool frontsOnlyUnasked() const { return frontsOnlyUnasked_; }
 
 private:
     QString output_;
     bool quiet_;
     bool feederOnly_;
     bool answered_ = false;
+    bool frontsOnlyUnasked_ = false;
     QStringList withheld_;
 };
 

@@ -105,6 +105,12 @@ int RunCommand(int argc, char** argv) {
                      "scanners; -d NAME chooses one.\n",
                      qPrintable(device));
     if (quillon::gInterrupted) return quillon::InterruptStatus();
+    if (outcome.kind == quillon::ScanOutcome::Kind::Written && ui.frontsOnlyUnasked()) {
+        // Both sides were asked for: a script must learn it got one.
+        std::fprintf(stderr, "Only the front sides were saved: without a terminal, no one could be asked to turn "
+                             "the stack over for the back sides.\n");
+        return kPartlySaved;
+    }
     return ExitStatusOf(outcome);
 }
 

@@ -14,6 +14,7 @@
 #include <QRegularExpression>
 
 #include <array>
+#include <utility>
 
 namespace quillon {
 
@@ -98,7 +99,7 @@ private:
             message = QStringLiteral("ERROR: Invalid DPI Selected. (") + QString::number(job_.dpi);
         else if (job_.pixelType < 0 || job_.pixelType > 2)
             message = QStringLiteral("ERROR: Invalid Scan Color Option Selected. (") + QString::number(job_.pixelType);
-        else if (job_.allowMultiplePages && job_.duplexIndex != 0 && job_.duplexIndex != 1)
+        else if (job_.allowMultiplePages && (job_.duplexIndex < kDuplexFrontOnly || job_.duplexIndex > kDuplexManual))
             message = QStringLiteral("ERROR: Invalid Duplex Option Selected. (") + QString::number(job_.duplexIndex);
         else if (job_.allowMultiplePages && (job_.blankThreshold < 0 || job_.blankThreshold > 100))
             message = QStringLiteral("ERROR: Invalid PageRejectionCoverage Selected. (") +
@@ -147,7 +148,8 @@ private:
     }
 
     void NegotiateDuplex() {
-        if (job_.duplexIndex != 1) {
+        // Manual duplex drives the device one-sided: the user turns the stack.
+        if (job_.duplexIndex != kDuplexBothSides) {
             library_.TWAIN_EnableDuplex(0);
             return;
         }
@@ -189,7 +191,8 @@ private:
 
     Next Acquire() {
         const bool multiPage = job_.allowMultiplePages && !job_.wia;
-        if (library_.TWAIN_IsFeederSelected() == 1 && multiPage) return AcquireMultiPage(false);
+        if (library_.TWAIN_IsFeederSelected() == 1 && multiPage)
+            return job_.duplexIndex == kDuplexManual ? AcquireManualDuplex() : AcquireMultiPage(false);
         if (library_.TWAIN_IsFeederSelected() != 1 && multiPage) return AcquireMultiPage(true);
         return AcquireSingle();
     }
@@ -218,6 +221,15 @@ private:
             CanceledEnd();
             return Next::Ended;
         }
+        AcquireBatch(flatbed, true);
+        library_.TWAIN_CloseSource();
+        library_.TWAIN_EndMultipageFile();
+        return Next::EndOfJobChecks;
+    }
+
+    // Pages into the document until the feeder is empty (or, on the flatbed,
+    // the user has no further page); the number of pages scanned.
+    int AcquireBatch(bool flatbed, bool keepFirstPage) {
         int pageCount = 0;
         for (;;) {
             const ImageHandle image = library_.TWAIN_Acquire(0);
@@ -225,7 +237,8 @@ private:
             ++pageCount;
             // The first page is kept even when blank, so a document is never empty.
             const bool blank = library_.DIB_IsBlank(image, job_.blankThreshold) == 1;
-            if ((pageCount == 1 || !blank) && library_.TWAIN_DibWritePage(image) == 0) ++pagesWritten_;
+            if (((keepFirstPage && pageCount == 1) || !blank) && library_.TWAIN_DibWritePage(image) == 0)
+                ++pagesWritten_;
             library_.DIB_Free(image);
             if (flatbed) {
                 if (ui_.ShowMessage(kAnotherPageQuestion, QStringLiteral("Quillon Question"),
@@ -237,9 +250,56 @@ private:
                 break;  // no further page is waiting in the feeder
             }
         }
+        return pageCount;
+    }
+
+    // Both sides from a feeder that scans one: the fronts, then the stack
+    // turned over and its backs, interleaved as the sheets were. A failure in
+    // either pass ends the document with the pages so far.
+    Next AcquireManualDuplex() {
+        library_.TWAIN_SetXferCount(-1);
+        library_.TWAIN_SetMultiTransfer(1);
+        if (library_.TWAIN_BeginMultipageFile(job_.outputPath) != 0) {
+            const int error = library_.TWAIN_LastErrorCode();
+            if (error != kScannerErrorNone && error != kScannerErrorCancelled) return Next::EndOfJobChecks;
+            CanceledEnd();
+            return Next::Ended;
+        }
+        const int fronts = AcquireBatch(false, true);
+        const int frontsWritten = pagesWritten_;
+        if (library_.TWAIN_LastErrorCode() == kScannerErrorNone && fronts > 0 && StackTurned()) {
+            const int backs = AcquireBatch(false, false);
+            if (library_.TWAIN_LastErrorCode() != kScannerErrorNone) {
+                stoppedAtBack_ = {backs + 1, fronts};  // said with the error; the backs so far keep their sheets
+            } else if (backs != fronts) {
+                // Nothing is guessed: the user decides.
+                const QString question = QStringLiteral("%1 front sides but %2 back sides were scanned.").arg(fronts).arg(backs) +
+                                         kCr + kCr + kUnmatchedSidesQuestion;
+                const bool keepAll = ui_.ShowMessage(question, QStringLiteral("Quillon Question"), MessageIcon::Question,
+                                                     MessageButtons::YesNo) == MessageAnswer::Yes;
+                library_.TWAIN_SetBackSides(keepAll ? kBackSidesFromFirstSheet : kBackSidesLeftOut);
+                if (!keepAll) {
+                    backsLeftOut_ = true;
+                    pagesWritten_ = frontsWritten;
+                }
+            }
+        }
         library_.TWAIN_CloseSource();
         library_.TWAIN_EndMultipageFile();
         return Next::EndOfJobChecks;
+    }
+
+    // True once the user has turned the stack and the feeder holds it; false
+    // when the user keeps the front sides only.
+    bool StackTurned() {
+        bool begun = false;
+        for (;;) {
+            if (ui_.ShowMessage(kTurnTheStackQuestion, QStringLiteral("Quillon Question"), MessageIcon::Question,
+                                MessageButtons::YesNo) != MessageAnswer::Yes)
+                return false;
+            if (!std::exchange(begun, true)) library_.TWAIN_BeginBackSides();
+            if (library_.TWAIN_IsFeederLoaded() != 0) return true;
+        }
     }
 
     void PrepareNextFlatbedPage() {
@@ -258,7 +318,14 @@ private:
             const int code = library_.TWAIN_LastErrorCode();
             const QString text = library_.TWAIN_LastErrorTextVB();
             const QString saved = PagesSavedBeforeTheError();
-            ScanningErrorEnd(QStringLiteral("TWAIN Error #") + QString::number(code) + QLatin1Char(' ') + text + saved);
+            const QString where = stoppedAtBack_.first == 0
+                                      ? QString()
+                                      : kCr + kCr + QStringLiteral("The scan stopped at back side %1 of %2 (the back of sheet %3).")
+                                                        .arg(stoppedAtBack_.first)
+                                                        .arg(stoppedAtBack_.second)
+                                                        .arg(stoppedAtBack_.second - stoppedAtBack_.first + 1);
+            ScanningErrorEnd(QStringLiteral("TWAIN Error #") + QString::number(code) + QLatin1Char(' ') + text + where +
+                             saved);
             outcome_ = OutcomeOfError(code, !saved.isEmpty());
             return;
         }
@@ -270,6 +337,14 @@ private:
                                     QStringLiteral("The file that was already there has not been changed."));
         const QString note = library_.TWAIN_LastCompletedFileNote();
         Unload();
+        if (backsLeftOut_) {
+            // The user's choice, but not the document asked for: a script must tell.
+            outcome_ = {ScanOutcome::Kind::FailedAfterPages, pagesWritten_, job_.outputPath};
+            ui_.ShowMessage(QStringLiteral("Only the front sides were saved to:") + kCr + kCr + job_.outputPath + kCr +
+                                kCr + QStringLiteral("The back sides did not match them and were left out."),
+                            QStringLiteral("Quillon Warning"), MessageIcon::Information, MessageButtons::Ok);
+            return;
+        }
         outcome_ = {ScanOutcome::Kind::Written, job_.allowMultiplePages && !job_.wia ? pagesWritten_ : 1,
                     job_.outputPath};
         ui_.ShowMessage(QStringLiteral("Scanned Successfully to:") + kCr + kCr + job_.outputPath +
@@ -329,6 +404,8 @@ private:
     UserInterface& ui_;
     ScanJob job_;
     int pagesWritten_ = 0;  // into the multi-page file
+    std::pair<int, int> stoppedAtBack_{0, 0};  // manual duplex: the back side a failure reached, of how many
+    bool backsLeftOut_ = false;                // manual duplex: the user kept the fronts only
     bool sourceOpened_ = false;
     bool unloaded_ = false;
     ScanOutcome outcome_;  // failed, until the job ends otherwise

@@ -26,6 +26,11 @@ constexpr int kStateEnabled = 5;
 constexpr int kStateTransferReady = 6;
 constexpr int kStateTransferring = 7;
 
+// How the back sides of a manual duplex scan join the fronts.
+constexpr int kBackSidesLeftOut = 0;
+constexpr int kBackSidesFromFirstSheet = 1;
+constexpr int kBackSidesFromLastSheet = 2;
+
 // TWAIN paper-size codes.
 constexpr int kPaperA4 = 1;
 constexpr int kPaperUsLetter = 3;
@@ -88,6 +93,17 @@ public:
     virtual int TWAIN_DibWritePage(ImageHandle image) = 0;
     virtual void DIB_Free(ImageHandle image) = 0;
     virtual int TWAIN_EndMultipageFile() = 0;  // completes the file
+
+    // Manual duplex, for a feeder that scans one side: pages acquired from now
+    // on are the back sides of the document's sheets, the stack turned over
+    // (the last sheet's back comes first). 1: begun.
+    virtual int TWAIN_BeginBackSides() = 0;
+    // How the back sides join the fronts when the document ends:
+    // kBackSidesLeftOut, kBackSidesFromFirstSheet (the last back scanned is the
+    // first sheet's; unmatched pages go at the end) or kBackSidesFromLastSheet
+    // (the first back scanned is the last sheet's: the default, right for a
+    // pass that was cut short).
+    virtual int TWAIN_SetBackSides(int placement) = 0;
 
     virtual int TWAIN_LastErrorCode() = 0;  // 0: no error
     virtual QString TWAIN_LastErrorTextVB() = 0;

@@ -110,7 +110,7 @@ QStringList OptionItems(OptionId id) {
     switch (id) {
         case OptionId::ScanType: return {"Black & White", "Grayscale", "Color"};
         case OptionId::DPI: return {"75", "100", "150", "200", "300", "600"};
-        case OptionId::DuplexSetting: return {"Front Only", "Duplex"};
+        case OptionId::DuplexSetting: return {"Front Only", "Duplex", "Manual Duplex (turn the stack)"};
         case OptionId::PageRejectionCoverage: return CoverageItems(QLocale().decimalPoint().at(0));
         case OptionId::Format: return Labels(FormatItems());
         case OptionId::PaperSize: return Labels(PaperSizeItems());

@@ -74,9 +74,10 @@ const FormatItem* FormatAt(int position);
 const QualityItem* QualityAt(int position);
 const PaperSizeItem* PaperSizeAt(int position);
 
-// The duplex list's first two positions.
+// The duplex list's positions.
 constexpr int kDuplexFrontOnly = 0;
 constexpr int kDuplexBothSides = 1;
+constexpr int kDuplexManual = 2;  // both sides from a one-sided feeder: the user turns the stack
 
 // Whether several pages and both sides can apply to a scan: not into a
 // single-image format (JPEG, PNG), nor from a WIA scanner (check state 1).

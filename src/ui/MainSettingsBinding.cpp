@@ -6,6 +6,7 @@
 #include "ui/Main.h"
 #include "ui/TextLanguageChoice.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QSignalBlocker>
@@ -85,6 +86,8 @@ void Main::ReloadForm() {
             const QSignalBlocker quiet(list);
             list->addItems(OptionItems(option.id));
             list->setCurrentIndex(-1);
+            // The open list is as wide as its longest item ("Manual Duplex (turn the stack)").
+            list->view()->setMinimumWidth(list->view()->sizeHintForColumn(0) + 2 * list->view()->frameWidth() + 8);
         }
         SetControlValue(option.id, LoadOption(option, list->count()));
         ShowSelectedItem(list);  // typed text is gone, even where the selection stayed
@@ -114,7 +117,8 @@ void Main::UpdateOptionAvailability() {
         // Resets go through the controls, so their handlers store them.
         if (multiplePages->isChecked()) multiplePages->setChecked(false);
         multiplePages->setEnabled(false);
-        if (duplex->currentIndex() == kDuplexBothSides) duplex->setCurrentIndex(kDuplexFrontOnly);
+        // Both sides, by the device or by hand, need multiple pages.
+        if (duplex->currentIndex() > kDuplexFrontOnly) duplex->setCurrentIndex(kDuplexFrontOnly);
         duplex->setEnabled(false);
     } else {
         multiplePages->setEnabled(true);

@@ -6,6 +6,7 @@
 
 #include "../common/TempDir.h"
 #include "../sane/EsclSimulator.h"
+#include "../sane/SidesShown.h"
 
 #include <QElapsedTimer>
 
@@ -55,7 +56,7 @@ protected:
     }
 
     // Starts the program as a script would: no display, no terminal.
-    void Start(const QStringList& arguments) {
+    void Start(const QStringList& arguments, const QString& input = {}) {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) environment.remove(name);
         environment.insert("HOME", temp.path());
@@ -70,8 +71,10 @@ protected:
 #endif
         program.setProcessEnvironment(environment);
         program.setWorkingDirectory(temp.path());
-        program.setStandardInputFile(QProcess::nullDevice());
-        program.start(QStringLiteral(QUILLON_SCAN_PROGRAM), arguments);
+        program.setStandardInputFile(input.isEmpty() ? QProcess::nullDevice() : input);
+        if (input.isEmpty()) program.setProgram(QStringLiteral(QUILLON_SCAN_PROGRAM));
+        program.setArguments(arguments);
+        program.start();
         ASSERT_TRUE(program.waitForStarted());
     }
     int Finish() {
@@ -90,6 +93,11 @@ protected:
     }
     int Run(const QStringList& arguments) {
         Start(arguments);
+        return Finish();
+    }
+    // The program set beforehand (script(1), say), its standard input from a file.
+    int RunWith(const QStringList& arguments, const QString& input) {
+        Start(arguments, input);
         return Finish();
     }
     // SANE's airscan backend alone, reaching the simulated network scanner.
@@ -178,6 +186,42 @@ TEST_F(QuillonScanTest, CtrlCEndsASearchForScannersThatHangs) {
     WaitUntilSaid("sane_get_devices");
     ::kill(static_cast<pid_t>(program.processId()), SIGINT);
     EXPECT_EQ(Finish(), 130);
+}
+
+// Manual duplex from a terminal (a pseudo-terminal made by script(1), the
+// answers typed into it), on the simulated scanner whose pages show their
+// sheet and side; without a terminal, only the fronts can be scanned.
+TEST_F(QuillonScanTest, ManualDuplexAsksOnTheTerminalAndInterleavesTheSides) {
+    struct Turn {
+        QStringList simulator;
+        const char* typed;
+        int status;
+        const char* sides;
+    };
+    const Turn kTurns[] = {
+        {{"--sheets", "3"}, "y\n", 0, "1f 1b 2f 2b 3f 3b"},
+        {{"--sheets", "3", "--lose-on-turn", "1"}, "y\nn\n", 4, "1f 2f 3f"},
+    };
+    for (const Turn& turn : kTurns) {
+        SCOPED_TRACE(turn.typed);
+        testing::EsclSimulator simulator;
+        ASSERT_NO_FATAL_FAILURE(simulator.Start(QStringList{"--numbered", "--turn-over"} + turn.simulator));
+        UseNetworkScanner(simulator);
+        QFile typed(temp.File("typed"));
+        ASSERT_TRUE(typed.open(QIODevice::WriteOnly | QIODevice::Truncate) && typed.write(turn.typed) > 0);
+        typed.close();
+        const QString command = QStringLiteral(QUILLON_SCAN_PROGRAM) +
+                                " -d 'airscan:e0:Quillon Simulator' --duplex manual --source feeder --mode bw --dpi 75 "
+                                "--paper default --no-contrast sides.tiff";
+        program.setProgram("script");
+        EXPECT_EQ(RunWith({"-qec", command, "/dev/null"}, temp.File("typed")), turn.status) << errors.toStdString();
+        EXPECT_EQ(testing::SidesShown(temp.File("sides.tiff")), testing::Sides(turn.sides));
+    }
+    EXPECT_TRUE(output.contains("Scan the back sides? [y] yes, [n] keep the front sides only")) << output.toStdString();
+
+    // Without a terminal: the fronts of the test scanner's ten sheets, and status 4.
+    EXPECT_EQ(Run({"-d", "test", "--duplex", "manual", "--dpi", "75", "fronts.pdf"}), 4);
+    EXPECT_TRUE(errors.contains("Only the front sides were saved")) << errors.toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -87,6 +87,10 @@ public:
     int TWAIN_DibWritePage(ImageHandle image) override;
     void DIB_Free(ImageHandle image) override;
     int TWAIN_EndMultipageFile() override;
+    int TWAIN_BeginBackSides() override { return Record("TWAIN_BeginBackSides()"), 1; }
+    int TWAIN_SetBackSides(int placement) override {
+        return Record(QStringLiteral("TWAIN_SetBackSides(%1)").arg(placement)), 1;
+    }
     int TWAIN_LastErrorCode() override;
     QString TWAIN_LastErrorTextVB() override;
     QString TWAIN_LastCompletedFile() override;

@@ -8,9 +8,12 @@ sends each page as a PNG of the size, resolution and colour mode asked, with
 a band of dark lines so no page is blank, or with --text-page a real page
 of text on each front and an empty back. On request it jams, is busy, or
 drops the connection in the middle of a page; with --refill the feeder is
-loaded again whenever a new job finds it empty, as a user puts the stack back.
+loaded again whenever a new job finds it empty, as a user puts the stack back;
+with --turn-over the stack is turned over as for manual duplex, and with
+--numbered each page shows its sheet and side.
 
 Usage: escl_simulator.py [--sheets N] [--jam-at PAGE] [--busy] [--text-page PNG] [--refill]
+                         [--numbered] [--turn-over] [--lose-on-turn N] [--extra-on-turn N] [--blank-backs]
                          [--drop-at PAGE] [--port-file FILE] [--port PORT]
 The port it listens on is printed on the first line of standard output (and
 written to --port-file), then it serves until killed.
@@ -217,6 +220,32 @@ def png_file(width, height, depth, colour, dpi, filtered_rows):
             + chunk(b"IEND", b""))
 
 
+def numbered_png(width, height, mode, dpi, number, side):
+    """A page that says which sheet and side it is: ten bands, each 1/30 of
+    the page high, below a margin of two bands and clear of the sides (a
+    blank test takes ink at the edges for the scanner's), each dark or not:
+    the first always, the second for a back, the other eight the sheet's
+    number in binary, lowest bit first."""
+    band = max(2, height // 30)
+    bits = [1, side] + [(number >> bit) & 1 for bit in range(8)]
+    inset = width // 8
+    ink = b"\xf0" * inset + b"\x20" * (width - 2 * inset) + b"\xf0" * inset
+    paper = b"\xf0" * width
+    rows = [ink if 0 <= y // band - 2 < len(bits) and bits[y // band - 2] else paper for y in range(height)]
+    return encode_png(width, height, mode, dpi, rows)
+
+
+def turn_the_stack_over(scanner):
+    """The user takes the stack from the output tray, turns it over without
+    changing its order and loads it again: the last sheet is now on top, its
+    other side facing up. Sheets may be lost or added on the way, on request."""
+    stack = [(number, 1 - up) for number, up in reversed(scanner.tray)]
+    for _ in range(min(scanner.lose_on_turn, len(stack))):
+        stack.pop(len(stack) // 2)
+    stack += [(100 + i, 1) for i in range(scanner.extra_on_turn)]
+    scanner.stack, scanner.tray = stack, []
+
+
 class Scanner:
     def __init__(self, sheets, jam_at, busy, drop_at, page=None, pace=0.0, text_page=None, refill=False):
         self.lock = threading.Lock()
@@ -225,7 +254,15 @@ class Scanner:
         self.refill = refill
         self.loaded_sheets = sheets
         self.pace = pace
-        self.sheets = sheets
+        # The sheets in the feeder, top first, each as (number, side facing up:
+        # 0 front, 1 back), and those already fed, in the output tray.
+        self.stack = [(number, 0) for number in range(1, sheets + 1)]
+        self.tray = []
+        self.numbered = False
+        self.turn_over = False
+        self.lose_on_turn = 0
+        self.extra_on_turn = 0
+        self.blank_backs = False
         self.jam_at = jam_at
         self.busy = busy
         self.drop_at = drop_at
@@ -265,7 +302,7 @@ class Handler(BaseHTTPRequestHandler):
             with scanner.lock:
                 state = "Processing" if scanner.busy else "Idle"
                 adf = ("ScannerAdfJam" if scanner.jammed else
-                       "ScannerAdfLoaded" if scanner.sheets > 0 else "ScannerAdfEmpty")
+                       "ScannerAdfLoaded" if scanner.stack else "ScannerAdfEmpty")
             return self.send(200, (
                 '<?xml version="1.0" encoding="UTF-8"?>'
                 '<scan:ScannerStatus xmlns:scan="http://schemas.hp.com/imaging/escl/2011/05/03" '
@@ -291,10 +328,14 @@ class Handler(BaseHTTPRequestHandler):
                 return self.send(503)
             back = job["duplex"] and job["page_of_sheet"] == 1
             if job["feeder"] and job["page_of_sheet"] == 0:
-                if scanner.sheets == 0:
+                if not scanner.stack:
                     job["left"] = 0
                     return self.send(404)
-                scanner.sheets -= 1
+                job["sheet"] = scanner.stack.pop(0)
+                scanner.tray.append(job["sheet"])
+            # The side scanned: the one facing up, or the other in a duplex pass.
+            number, up = job.get("sheet", (scanner.pages_sent + 1, 0))
+            side = 1 - up if back else up
             job["page_of_sheet"] = (job["page_of_sheet"] + 1) % (2 if job["duplex"] else 1)
             job["left"] -= 1
             scanner.pages_sent += 1
@@ -308,7 +349,9 @@ class Handler(BaseHTTPRequestHandler):
         elif scanner.text_page:
             # One-sided letters: a page of text on each front, the backs empty.
             with scanner.lock:
-                body = blank_png(*size) if back else scanner.text_page.png(*size)
+                body = blank_png(*size) if side == 1 else scanner.text_page.png(*size)
+        elif scanner.numbered:
+            body = blank_png(*size) if side == 1 and scanner.blank_backs else numbered_png(*size, number, side)
         else:
             body = png(*size)
         if scanner.pace:
@@ -335,9 +378,13 @@ class Handler(BaseHTTPRequestHandler):
             if scanner.busy:
                 return self.send(503)
             feeder = field(settings, "InputSource") == "Feeder"
-            if feeder and scanner.refill and scanner.sheets == 0 and not scanner.jammed:
-                scanner.sheets = scanner.loaded_sheets  # the user has put the stack back
-            if feeder and (scanner.sheets == 0 or scanner.jammed):
+            if feeder and not scanner.stack and not scanner.jammed:
+                if scanner.turn_over and scanner.tray:
+                    turn_the_stack_over(scanner)
+                elif scanner.refill:
+                    scanner.stack = [(number, 0) for number in range(1, scanner.loaded_sheets + 1)]
+                    scanner.tray = []
+            if feeder and (not scanner.stack or scanner.jammed):
                 return self.send(409)
             dpi = int(field(settings, "XResolution", "300"))
             duplex = field(settings, "Duplex", "false") == "true"
@@ -376,6 +423,12 @@ def main():
     parser.add_argument("--pace", type=float, default=0.0, help="seconds each page takes to scan (benchmarks)")
     parser.add_argument("--text-page", help="a PNG of a page of text, drawn at the size and mode asked on every front")
     parser.add_argument("--refill", action="store_true", help="the feeder, found empty by a new job, is loaded again")
+    parser.add_argument("--numbered", action="store_true", help="each page shows its sheet and side in dark bands")
+    parser.add_argument("--turn-over", action="store_true",
+                        help="a new job that finds the feeder empty gets the stack from the tray, turned over")
+    parser.add_argument("--lose-on-turn", type=int, default=0, help="sheets lost as the stack is turned over")
+    parser.add_argument("--extra-on-turn", type=int, default=0, help="sheets added as the stack is turned over")
+    parser.add_argument("--blank-backs", action="store_true", help="with --numbered, the backs are empty")
     options = parser.parse_args()
     page = None
     if options.page:
@@ -385,6 +438,11 @@ def main():
     Handler.scanner = Scanner(options.sheets, options.jam_at, options.busy, options.drop_at, page, options.pace,
                               text_page, options.refill)
     Handler.scanner.silent_from = options.silent_from
+    Handler.scanner.numbered = options.numbered
+    Handler.scanner.turn_over = options.turn_over
+    Handler.scanner.lose_on_turn = options.lose_on_turn
+    Handler.scanner.extra_on_turn = options.extra_on_turn
+    Handler.scanner.blank_backs = options.blank_backs
     server = ThreadingHTTPServer(("127.0.0.1", options.port), Handler)
     server.daemon_threads = True
     port = server.server_address[1]

@@ -119,4 +119,11 @@ std::unique_ptr<DocumentWriter> CreateDocumentWriter(DocumentFormat format, int 
     return nullptr;
 }
 
+std::vector<int> DocumentWriter::PageOrder() const {
+    if (!order_.empty()) return order_;
+    std::vector<int> placed(static_cast<std::size_t>(pageCount_));
+    for (int i = 0; i < pageCount_; ++i) placed[static_cast<std::size_t>(i)] = i;
+    return placed;
+}
+
 }  // namespace quillon

@@ -48,6 +48,11 @@ public:
     virtual EncodedPage Encode(const QImage& page) const = 0;
     virtual bool AddEncoded(EncodedPage page) = 0;
     bool AddPage(const QImage& page) { return AddEncoded(Encode(page)); }
+    // The pages' order in the finished document, by their places as added
+    // (from 0); a page not listed is left out. Set before Finish; unset, the
+    // pages stay as added. Pages already in the file are not moved: only the
+    // document's list of them is ordered.
+    void SetPageOrder(std::vector<int> order) { order_ = std::move(order); }
     // Completes the document; the file is then whole (not yet flushed to disk).
     virtual bool Finish() = 0;
     int pageCount() const { return pageCount_; }
@@ -67,9 +72,13 @@ protected:
         if (error_.isEmpty()) error_ = error;
         return false;
     }
+    // The places of the pages as the document lists them.
+    std::vector<int> PageOrder() const;
+
     int pageCount_ = 0;
     int pagesWithoutText_ = 0;
     QString error_;
+    std::vector<int> order_;
 };
 
 // A writer for the format into the open file descriptor, which stays open.

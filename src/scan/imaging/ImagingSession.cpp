@@ -62,7 +62,9 @@ ImageHandle ImagingSession::Adopt(QImage page, int dpi) {
         return {};
     }
     SetPageDpi(page, dpi > 0 ? dpi : kDefaultPageDpi);
-    return ImageHandle{pipeline_->Adopt(std::move(page), {contrast_, crop_, deskew_})};
+    const ImageHandle image{pipeline_->Adopt(std::move(page), {contrast_, crop_, deskew_})};
+    sides_[image.value] = {backPass_, backPass_ ? ++backsScanned_ : ++frontsScanned_};
+    return image;
 }
 
 const QImage* ImagingSession::Image(ImageHandle image) { return pipeline_->Prepared(image.value); }
@@ -77,7 +79,13 @@ int ImagingSession::IsBlank(ImageHandle image, double threshold) {
 void ImagingSession::Free(ImageHandle image) {
     // A page found blank and let go unwritten was left out as blank.
     if (judgedBlank_.erase(image.value) > 0 && writer_) ++blankPagesLeftOut_;
+    sides_.erase(image.value);
     pipeline_->Release(image.value);
+}
+
+void ImagingSession::BeginBackSides() {
+    backPass_ = true;
+    backsScanned_ = 0;
 }
 
 DocumentSoFar ImagingSession::SoFar() const {
@@ -116,6 +124,10 @@ int ImagingSession::BeginDocument(const QString& path) {
     pipeline_->SetWriter(writer_.get());
     pagesKept_ = 0;
     blankPagesLeftOut_ = 0;
+    writtenSides_.clear();
+    backPass_ = false;
+    frontsScanned_ = backsScanned_ = 0;
+    backSides_ = BackSides::FromLastSheet;
     return 0;
 }
 
@@ -127,6 +139,8 @@ int ImagingSession::WritePage(ImageHandle image) {
     if (!pipeline_->Write(image.value)) return RecordError(kScannerErrorWriteFailed, pipeline_->error()), 1;
     judgedBlank_.erase(image.value);  // kept after all, as a first page is
     ++pagesKept_;
+    const auto side = sides_.find(image.value);
+    writtenSides_.push_back(side != sides_.end() ? side->second : SideOfSheet{});
     return 0;
 }
 
@@ -145,6 +159,8 @@ int ImagingSession::EndDocument() {
         output_.Discard();
         return RecordError(kScannerErrorNothingWritten), 1;
     }
+    // A stack scanned one side at a time: its sides interleaved, as the sheets were.
+    if (backPass_) writer->SetPageOrder(InterleavedOrder(writtenSides_, frontsScanned_, backsScanned_, backSides_));
     if (!writer->Finish()) {
         output_.Discard();
         return RecordError(kScannerErrorWriteFailed, writer->error()), 1;
@@ -170,6 +186,7 @@ void ImagingSession::Completed(const QString& path, const DocumentWriter& writer
 void ImagingSession::Discard() {
     pipeline_->Clear();
     judgedBlank_.clear();
+    sides_.clear();
     writer_.reset();
     output_.Discard();
     ReleaseSparePageMemory();

@@ -3,6 +3,7 @@
 
 #include "scan/imaging/DocumentWriter.h"
 #include "scan/imaging/SafeOutputFile.h"
+#include "scan/imaging/SheetOrder.h"
 #include "scan/ScannerDialogs.h"
 #include "scan/ScannerLibrary.h"
 
@@ -12,8 +13,10 @@
 #include <atomic>
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <memory>
 #include <set>
+#include <vector>
 
 namespace quillon {
 
@@ -69,6 +72,13 @@ public:
     // The multi-page document: ".pdf", ".tif" or ".tiff". 0 on success.
     int BeginDocument(const QString& path);
     int WritePage(ImageHandle image);
+    // Manual duplex: pages adopted from now on are the back sides of the
+    // document's sheets, the stack turned over; how they join the fronts is
+    // settled when the document ends (the last sheet's back first, unless set).
+    void BeginBackSides();
+    void SetBackSides(BackSides backs) { backSides_ = backs; }
+    bool scanningBackSides() const { return backPass_; }
+    int frontsScanned() const { return frontsScanned_; }
     int EndDocument();
     // What ending the document waits for, while it does ("Reading the text
     // of page 8 of 10"); empty when nothing takes long. Any thread.
@@ -111,6 +121,12 @@ private:
     int lastErrorCode_ = 0;
     QString lastErrorDetail_;
     std::set<std::uint64_t> judgedBlank_;  // pages the blank test left out, unless written after all
+    // Which side of which sheet each page is, and each page written, in order.
+    std::map<std::uint64_t, SideOfSheet> sides_;
+    std::vector<SideOfSheet> writtenSides_;
+    bool backPass_ = false;
+    int frontsScanned_ = 0, backsScanned_ = 0;
+    BackSides backSides_ = BackSides::FromLastSheet;
     std::atomic<int> pagesKept_{0}, blankPagesLeftOut_{0};
 };
 

@@ -170,10 +170,17 @@ bool PdfWriter::Finish() {
     finished_ = true;
 
     QByteArray kids;
-    for (const int page : pageObjects_) kids += QByteArray::number(page) + " 0 R ";
+    const std::vector<int> order = PageOrder();
+    for (const int place : order) {
+        if (place < 0 || static_cast<std::size_t>(place) >= pageObjects_.size())
+            return Fail(QStringLiteral("The PDF file has no page %1.").arg(place + 1));
+        kids += QByteArray::number(pageObjects_[static_cast<std::size_t>(place)]) + " 0 R ";
+    }
+    if (order.empty()) return Fail(QStringLiteral("The PDF file has no page."));
+    pageCount_ = static_cast<int>(order.size());
     objectOffsets_[kPagesObject] = offset_;
     Write("2 0 obj\n<< /Type /Pages /Kids [" + kids.trimmed() + "] /Count " +
-          QByteArray::number(static_cast<qsizetype>(pageObjects_.size())) + " >>\nendobj\n");
+          QByteArray::number(static_cast<qsizetype>(order.size())) + " >>\nendobj\n");
     objectOffsets_[kCatalogObject] = offset_;
     Write("1 0 obj\n<< /Type /Catalog /Pages 2 0 R >>\nendobj\n");
     const int info = BeginObject();

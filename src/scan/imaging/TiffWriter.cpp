@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scan/imaging/TiffWriter.h"
 
+#include "scan/imaging/TiffPageOrder.h"
+
 #include "scan/imaging/SafeOutputFile.h"
 
 #include <sys/stat.h>
@@ -158,6 +160,10 @@ bool TiffWriter::Finish() {
     finished_ = true;
     if (!TIFFFlush(tiff_.get())) return Fail(FailureReason());
     tiff_.reset();
+    if (order_.empty()) return true;
+    const QString reordered = ReorderTiffPages(file_.fd, order_);
+    if (!reordered.isEmpty()) return Fail(reordered);
+    pageCount_ = static_cast<int>(order_.size());
     return true;
 }
 

@@ -904,6 +904,21 @@ int SaneLibrary::TWAIN_BeginMultipageFile(const QString& path) {
     return Log("TWAIN_BeginMultipageFile(" + path + ")", session_.BeginDocument(path));
 }
 
+int SaneLibrary::TWAIN_BeginBackSides() {
+    // The backs are a new batch from the feeder, counted on from the fronts.
+    DropPendingPage();
+    session_.BeginBackSides();
+    return Log("TWAIN_BeginBackSides", 1);
+}
+
+int SaneLibrary::TWAIN_SetBackSides(int placement) {
+    const BackSides backs = placement == kBackSidesLeftOut          ? BackSides::LeftOut
+                            : placement == kBackSidesFromFirstSheet ? BackSides::FromFirstSheet
+                                                                    : BackSides::FromLastSheet;
+    session_.SetBackSides(backs);
+    return Log(QStringLiteral("TWAIN_SetBackSides(%1)").arg(placement), 1);
+}
+
 int SaneLibrary::DIB_IsBlank(ImageHandle image, double threshold) {
     return Log(QStringLiteral("DIB_IsBlank(%1, %2)").arg(image.value).arg(threshold), session_.IsBlank(image, threshold));
 }

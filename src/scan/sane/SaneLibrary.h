@@ -68,6 +68,8 @@ public:
     int TWAIN_DibWritePage(ImageHandle image) override;
     void DIB_Free(ImageHandle image) override;
     int TWAIN_EndMultipageFile() override;
+    int TWAIN_BeginBackSides() override;
+    int TWAIN_SetBackSides(int placement) override;
     int TWAIN_LastErrorCode() override;
     QString TWAIN_LastErrorTextVB() override;
     QString TWAIN_LastCompletedFile() override;
