@@ -44,6 +44,7 @@ struct ZooCase {
     int pixelType;
     int paper;
     int pages;  // expected; on the flatbed, the pages the user asks for
+    bool manual = false;  // manual duplex: the stack turned over and loaded again
 };
 const ZooCase kCases[] = {
     {"FeederGreyA4", true, false, kGrey, kA4, 3},
@@ -52,6 +53,8 @@ const ZooCase kCases[] = {
     {"FlatbedTwoPagesColourLegal", false, false, kColour, kLegal, 2},
     {"FlatbedBlackAndWhiteLetter", false, false, kBlackAndWhite, kLetter, 1},
     {"FlatbedGreyA5", false, false, kGrey, kA5, 1},
+    // A feeder with a duplex of its own is driven one-sided.
+    {"FeederManualDuplexGreyLetter", true, false, kGrey, kLetter, 6, true},
 };
 
 struct BackendCase {
@@ -94,6 +97,13 @@ TEST_P(ZooScanTest, ThePagesAreWhatTheWindowSays) {
         for (int page = 1; page < scan.pages; ++page) ui.messageAnswers.push_back(MessageAnswer::Yes);
         ui.messageAnswers.push_back(MessageAnswer::No);
     }
+    if (scan.manual) {
+        controls.indexes[OptionId::DuplexSetting] = kDuplexManual;
+        ui.messageAnswers = {MessageAnswer::Yes};
+        ui.onMessage = [&](const testing::ShownMessage& message) {
+            if (message.text == kTurnTheStackQuestion) scanner.sheetsInFeeder = 3;  // the stack, turned over
+        };
+    }
     const QString output = temp.File("scan.tiff");
     ui.Accept(output);
     RunScan(controls, library, store, ui);
@@ -103,6 +113,7 @@ TEST_P(ZooScanTest, ThePagesAreWhatTheWindowSays) {
     const std::vector<testing::TiffPage> pages = testing::ReadTiffPages(output);
     ASSERT_EQ(static_cast<int>(pages.size()), scan.pages);
     testing::ExpectPagesAsAsked(pages, scan.pixelType, scan.paper);
+    if (scan.manual) EXPECT_TRUE(controls.statusTexts.filter("duplex").isEmpty());
 }
 
 // A feeder whose sensor reports paper that is not there: the first page finds

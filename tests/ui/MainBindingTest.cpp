@@ -125,7 +125,7 @@ class ForcedSingleImageTest : public MainBindingTest, public ::testing::WithPara
 
 TEST_P(ForcedSingleImageTest, LoadingForcesFrontOnlyAndSinglePagesAndStoresThem) {
     Stored("AllowMultiplePages", " 1");
-    Stored("DuplexSetting", " 1");
+    Stored("DuplexSetting", " 2");  // manual duplex needs multiple pages too
     Stored(GetParam().valueName, GetParam().stored);
     Loaded();
     EXPECT_FALSE(IsChecked(OptionId::AllowMultiplePages));
