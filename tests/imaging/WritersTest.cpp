@@ -327,6 +327,59 @@ TEST_F(WriterFailureTest, AFinishedFileHasTheUsualMode) {
     EXPECT_EQ(status.st_mode & 0777, 0640u);
 }
 
+// A stack scanned one side at a time: three fronts, then two backs (the
+// last sheet's first). The pages are told apart by their widths; the file
+// lists them interleaved, or the fronts alone, and stays valid.
+TEST(SheetOrderTest, TheWritersListThePagesAsTheSheetsWere) {
+    struct Order {
+        const char* file;
+        int backs;  // kBackSides...
+        std::vector<int> widths;
+    };
+    const Order kOrders[] = {
+        {"sides.pdf", kBackSidesFromLastSheet, {100, 200, 500, 300, 400}},
+        {"sides.tiff", kBackSidesFromLastSheet, {100, 200, 500, 300, 400}},
+        {"fronts.pdf", kBackSidesLeftOut, {100, 200, 300}},
+        {"fronts.tiff", kBackSidesLeftOut, {100, 200, 300}},
+        {"first.tiff", kBackSidesFromFirstSheet, {100, 500, 200, 400, 300}},
+    };
+    testing::TempDir temp;
+    for (const Order& order : kOrders) {
+        SCOPED_TRACE(order.file);
+        ImagingSession session;
+        const QString path = temp.File(order.file);
+        ASSERT_EQ(session.BeginDocument(path), 0);
+        for (const int width : {100, 200, 300, 0, 400, 500}) {
+            if (width == 0) {
+                session.BeginBackSides();
+                continue;
+            }
+            const ImageHandle image = session.Adopt(testing::BlankPage(width, 50, QImage::Format_Grayscale8), 72);
+            EXPECT_EQ(session.WritePage(image), 0);
+            session.Free(image);
+        }
+        session.SetBackSides(order.backs == kBackSidesLeftOut        ? BackSides::LeftOut
+                             : order.backs == kBackSidesFromLastSheet ? BackSides::FromLastSheet
+                                                                      : BackSides::FromFirstSheet);
+        ASSERT_EQ(session.EndDocument(), 0) << session.lastErrorText().toStdString();
+        std::vector<int> widths;
+        if (path.endsWith(".pdf")) {
+            EXPECT_TRUE(RunTool("qpdf", {"--check", path}).contains("No syntax or stream encoding errors"));
+            const QString sizes = RunTool("pdfinfo", {"-f", "1", "-l", "9", path});
+            static const QRegularExpression size(QStringLiteral("Page +\\d+ size: +(\\d+)"));
+            for (auto match = size.globalMatch(sizes); match.hasNext();) widths.push_back(match.next().captured(1).toInt());
+        } else {
+            for (int directory = 0;; ++directory) {
+                const QImage page = ReadTiffPage(path, directory);
+                if (page.isNull()) break;
+                widths.push_back(page.width());
+            }
+            EXPECT_TRUE(RunTool("tiffinfo", {path}).contains(QStringLiteral("Page Number: 1-%1").arg(widths.size())));
+        }
+        EXPECT_EQ(widths, order.widths);
+    }
+}
+
 TEST(PdfWriterTest, PageSizeFollowsPixelsAndResolution) {
     EXPECT_DOUBLE_EQ(PdfWriter::PagePoints(2550, 300), 612.0);
     EXPECT_DOUBLE_EQ(PdfWriter::PagePoints(1700, 200), 612.0);
