@@ -188,6 +188,17 @@ TEST_F(QuillonScanTest, CtrlCEndsASearchForScannersThatHangs) {
     EXPECT_EQ(Finish(), 130);
 }
 
+// The network backend answers a name it cannot find with "out of memory":
+// the user is told there is no such scanner, not that memory ran out.
+TEST_F(QuillonScanTest, AnUnknownNetworkScannerIsNoScanner) {
+    testing::EsclSimulator simulator;
+    ASSERT_NO_FATAL_FAILURE(simulator.Start({}));
+    UseNetworkScanner(simulator);
+    EXPECT_EQ(Run({"-d", "airscan:e0:Office", "--single", "p.png"}), 2);
+    EXPECT_TRUE(errors.contains("No scanner is named airscan:e0:Office.")) << errors.toStdString();
+    EXPECT_FALSE(errors.contains("memory"));
+}
+
 // Manual duplex from a terminal (a pseudo-terminal made by script(1), the
 // answers typed into it), on the simulated scanner whose pages show their
 // sheet and side; without a terminal, only the fronts can be scanned.

@@ -435,8 +435,9 @@ int SaneLibrary::OpenDevice(const QString& deviceName) {
             Fail(kScannerErrorSystem, refusal);
             return 0;
         }
-        // A device that vanished since it was listed reads as "invalid".
-        const bool gone = status == SANE_STATUS_INVAL || status == SANE_STATUS_IO_ERROR;
+        // A device that vanished since it was listed reads as "invalid"; the
+        // airscan backend answers a name it cannot find with "out of memory".
+        const bool gone = status == SANE_STATUS_INVAL || status == SANE_STATUS_IO_ERROR || status == SANE_STATUS_NO_MEM;
         Fail(gone ? kScannerErrorDeviceGone : ScannerErrorOfStatus(status),
              QStringLiteral("sane_open(%1): %2").arg(deviceName, sane_strstatus(status)));
         return 0;
