@@ -335,6 +335,7 @@ TEST(SheetOrderTest, TheWritersListThePagesAsTheSheetsWere) {
         const char* file;
         int backs;  // kBackSides...
         std::vector<int> widths;
+        int height = 50;  // lossless pages of 3000 rows make a BigTIFF
     };
     const Order kOrders[] = {
         {"sides.pdf", kBackSidesFromLastSheet, {100, 200, 500, 300, 400}},
@@ -342,11 +343,14 @@ TEST(SheetOrderTest, TheWritersListThePagesAsTheSheetsWere) {
         {"fronts.pdf", kBackSidesLeftOut, {100, 200, 300}},
         {"fronts.tiff", kBackSidesLeftOut, {100, 200, 300}},
         {"first.tiff", kBackSidesFromFirstSheet, {100, 500, 200, 400, 300}},
+        {"big.tiff", kBackSidesFromLastSheet, {100, 200, 500, 300, 400}, 3000},
     };
     testing::TempDir temp;
     for (const Order& order : kOrders) {
         SCOPED_TRACE(order.file);
         ImagingSession session;
+        const bool big = order.height > 50;
+        session.SetJpegQuality(big ? 100 : 75);
         const QString path = temp.File(order.file);
         ASSERT_EQ(session.BeginDocument(path), 0);
         for (const int width : {100, 200, 300, 0, 400, 500}) {
@@ -354,7 +358,9 @@ TEST(SheetOrderTest, TheWritersListThePagesAsTheSheetsWere) {
                 session.BeginBackSides();
                 continue;
             }
-            const ImageHandle image = session.Adopt(testing::BlankPage(width, 50, QImage::Format_Grayscale8), 72);
+            // A big page is wide enough for BigTIFF and still told apart by its width.
+            const QImage page = testing::BlankPage(big ? 2800 + width : width, order.height, QImage::Format_Grayscale8);
+            const ImageHandle image = session.Adopt(page, 72);
             EXPECT_EQ(session.WritePage(image), 0);
             session.Free(image);
         }
@@ -372,8 +378,11 @@ TEST(SheetOrderTest, TheWritersListThePagesAsTheSheetsWere) {
             for (int directory = 0;; ++directory) {
                 const QImage page = ReadTiffPage(path, directory);
                 if (page.isNull()) break;
-                widths.push_back(page.width());
+                widths.push_back(big ? page.width() - 2800 : page.width());
             }
+            QFile file(path);
+            ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+            EXPECT_EQ(file.read(4).at(2), big ? 43 : 42);  // BigTIFF, or the classic kind
             EXPECT_TRUE(RunTool("tiffinfo", {path}).contains(QStringLiteral("Page Number: 1-%1").arg(widths.size())));
         }
         EXPECT_EQ(widths, order.widths);
