@@ -33,6 +33,7 @@ StoredOptionControls::StoredOptionControls(const RegistryStore& store, const QMa
     // The window's availability rule, as the window would apply it.
     if (!MultiPageOptionsApply(SelectedIndex(OptionId::Format), CheckState(OptionId::WIA))) {
         values_[static_cast<std::size_t>(OptionId::AllowMultiplePages)] = 0;
+        values_[static_cast<std::size_t>(OptionId::SplitDocuments)] = 0;
         int& duplex = values_[static_cast<std::size_t>(OptionId::DuplexSetting)];
         duplex = kDuplexFrontOnly;  // both sides, by the device or by hand, need multiple pages
     }

@@ -11,10 +11,12 @@
 #include "support/OutputFileChooser.h"
 #include "support/UserInterface.h"
 
+#include <QFileInfo>
 #include <QRegularExpression>
 
 #include <array>
 #include <utility>
+#include <vector>
 
 namespace quillon {
 
@@ -221,9 +223,11 @@ private:
             CanceledEnd();
             return Next::Ended;
         }
+        if (job_.splitDocuments) library_.TWAIN_SetSeparatorDetection(1);
         AcquireBatch(flatbed, true);
         library_.TWAIN_CloseSource();
-        library_.TWAIN_EndMultipageFile();
+        // A batch that ended on a separator has no document under way.
+        if (!nextDocumentDue_) library_.TWAIN_EndMultipageFile();
         return Next::EndOfJobChecks;
     }
 
@@ -235,11 +239,26 @@ private:
             const ImageHandle image = library_.TWAIN_Acquire(0);
             if (!image) break;
             ++pageCount;
-            // The first page is kept even when blank, so a document is never empty.
-            const bool blank = library_.DIB_IsBlank(image, job_.blankThreshold) == 1;
-            if (((keepFirstPage && pageCount == 1) || !blank) && library_.TWAIN_DibWritePage(image) == 0)
-                ++pagesWritten_;
-            library_.DIB_Free(image);
+            if (job_.splitDocuments && library_.DIB_IsSeparator(image) == 1) {
+                // Never written; in duplex its back goes too.
+                library_.DIB_Free(image);
+                separatorBackDue_ = job_.duplexIndex == kDuplexBothSides && pageCount % 2 == 1;
+                if (!EndDocumentAtSeparator()) break;
+            } else if (std::exchange(separatorBackDue_, false)) {
+                library_.DIB_Free(image);
+            } else {
+                if (nextDocumentDue_ && !BeginNextDocument()) {
+                    library_.DIB_Free(image);
+                    break;
+                }
+                // The first page is kept even when blank, so a document is never empty.
+                const bool blank = library_.DIB_IsBlank(image, job_.blankThreshold) == 1;
+                if (((keepFirstPage && pageCount == 1) || !blank) && library_.TWAIN_DibWritePage(image) == 0) {
+                    ++pagesWritten_;
+                    ++documentPages_;
+                }
+                library_.DIB_Free(image);
+            }
             if (flatbed) {
                 if (ui_.ShowMessage(kAnotherPageQuestion, QStringLiteral("Quillon Question"),
                                     MessageIcon::Question, MessageButtons::YesNo) != MessageAnswer::Yes)
@@ -251,6 +270,48 @@ private:
             }
         }
         return pageCount;
+    }
+
+    // At a separator sheet the document under way ends; the next one begins
+    // with the next page kept, so no empty document is written (two
+    // separators in a row, or one first). False when ending it failed.
+    bool EndDocumentAtSeparator() {
+        if (documentPages_ == 0) return true;
+        library_.TWAIN_EndMultipageFile();
+        if (library_.TWAIN_LastErrorCode() != kScannerErrorNone) return false;
+        completed_.push_back({job_.outputPath, documentPages_});
+        documentPages_ = 0;
+        nextDocumentDue_ = true;
+        return true;
+    }
+
+    bool BeginNextDocument() {
+        const QString path = NextDocumentPath();
+        if (library_.TWAIN_BeginMultipageFile(path) != 0) return false;
+        job_.outputPath = path;
+        nextDocumentDue_ = false;
+        return true;
+    }
+
+    // Beside the first file, numbered from 2: letters.pdf, letters-2.pdf, ...
+    // A name already taken is never replaced: the next free number is used.
+    QString NextDocumentPath() {
+        const QString first = completed_.front().path;
+        const QFileInfo info(first);
+        const QString stem = info.path() + QLatin1Char('/') + info.completeBaseName() + QLatin1Char('-');
+        const QString extension = QLatin1Char('.') + info.suffix();
+        for (;; ++documentNumber_) {
+            const QString path = stem + QString::number(documentNumber_) + extension;
+            if (!QFileInfo::exists(path)) return ++documentNumber_, path;
+        }
+    }
+
+    // "letters.pdf (3 pages)", a line for each document completed before the last.
+    QString CompletedDocuments() const {
+        QString lines;
+        for (const auto& [path, pages] : completed_)
+            lines += kCr + path + (pages == 1 ? QStringLiteral(" (1 page)") : QStringLiteral(" (%1 pages)").arg(pages));
+        return lines;
     }
 
     // Both sides from a feeder that scans one: the fronts, then the stack
@@ -280,7 +341,7 @@ private:
                 library_.TWAIN_SetBackSides(keepAll ? kBackSidesFromFirstSheet : kBackSidesLeftOut);
                 if (!keepAll) {
                     backsLeftOut_ = true;
-                    pagesWritten_ = frontsWritten;
+                    pagesWritten_ = documentPages_ = frontsWritten;
                 }
             }
         }
@@ -324,8 +385,10 @@ private:
                                                         .arg(stoppedAtBack_.first)
                                                         .arg(stoppedAtBack_.second)
                                                         .arg(stoppedAtBack_.second - stoppedAtBack_.first + 1);
+            const QString before = completed_.empty() ? QString()
+                                                      : kCr + kCr + QStringLiteral("Documents saved before:") + CompletedDocuments();
             ScanningErrorEnd(QStringLiteral("TWAIN Error #") + QString::number(code) + QLatin1Char(' ') + text + where +
-                             saved);
+                             saved + before);
             outcome_ = OutcomeOfError(code, !saved.isEmpty());
             return;
         }
@@ -347,7 +410,13 @@ private:
         }
         outcome_ = {ScanOutcome::Kind::Written, job_.allowMultiplePages && !job_.wia ? pagesWritten_ : 1,
                     job_.outputPath};
-        ui_.ShowMessage(QStringLiteral("Scanned Successfully to:") + kCr + kCr + job_.outputPath +
+        // A batch split into documents lists each file with its pages.
+        const QString written = completed_.empty()
+                                    ? job_.outputPath
+                                    : CompletedDocuments().mid(1) + kCr + job_.outputPath +
+                                          (documentPages_ == 1 ? QStringLiteral(" (1 page)")
+                                                               : QStringLiteral(" (%1 pages)").arg(documentPages_));
+        ui_.ShowMessage(QStringLiteral("Scanned Successfully to:") + kCr + kCr + written +
                             (note.isEmpty() ? QString() : kCr + kCr + note),
                         QStringLiteral("Quillon Successful"), MessageIcon::Information, MessageButtons::Ok);
     }
@@ -368,9 +437,9 @@ private:
     // A batch that fails midway still keeps the pages before the failure in the
     // file, replacing any older one: the user must learn that, and where.
     QString PagesSavedBeforeTheError() {
-        if (pagesWritten_ == 0 || library_.TWAIN_LastCompletedFile() != job_.outputPath) return {};
-        const QString saved = pagesWritten_ == 1 ? QStringLiteral("1 page was saved to:")
-                                                 : QStringLiteral("%1 pages were saved to:").arg(pagesWritten_);
+        if (documentPages_ == 0 || library_.TWAIN_LastCompletedFile() != job_.outputPath) return {};
+        const QString saved = documentPages_ == 1 ? QStringLiteral("1 page was saved to:")
+                                                  : QStringLiteral("%1 pages were saved to:").arg(documentPages_);
         return kCr + kCr + saved + kCr + job_.outputPath;
     }
 
@@ -404,6 +473,18 @@ private:
     UserInterface& ui_;
     ScanJob job_;
     int pagesWritten_ = 0;  // into the multi-page file
+    int documentPages_ = 0;  // written into the document under way
+    // Splitting: the documents completed before the one under way, the next
+    // one's number, whether it is still to begin, and whether the page coming
+    // is a separator's back.
+    struct Document {
+        QString path;
+        int pages;
+    };
+    std::vector<Document> completed_;
+    int documentNumber_ = 2;
+    bool nextDocumentDue_ = false;
+    bool separatorBackDue_ = false;
     std::pair<int, int> stoppedAtBack_{0, 0};  // manual duplex: the back side a failure reached, of how many
     bool backsLeftOut_ = false;                // manual duplex: the user kept the fronts only
     bool sourceOpened_ = false;

@@ -105,6 +105,13 @@ public:
     // pass that was cut short).
     virtual int TWAIN_SetBackSides(int placement) = 0;
 
+    // Splitting a batch into documents: pages acquired from now on are read
+    // for separator codes as they are prepared (1: on). DIB_IsSeparator: 1
+    // when the page is a separator sheet (a Patch T code, or a QR code that
+    // reads QUILLON-SPLIT).
+    virtual int TWAIN_SetSeparatorDetection(int on) = 0;
+    virtual int DIB_IsSeparator(ImageHandle image) = 0;
+
     virtual int TWAIN_LastErrorCode() = 0;  // 0: no error
     virtual QString TWAIN_LastErrorTextVB() = 0;
 

@@ -24,13 +24,14 @@ constexpr std::array<OptionSpec, kOptionCount> kOptions{{
     {OptionId::AutoDeskew, "AutoDeskew", "ChkAutoDeskew", OptionKind::Check, 0},
     {OptionId::AutoContrast, "AutoContrast", "ChkAutoContrast", OptionKind::Check, 1},
     {OptionId::WIA, "WIA", "ChkWIA", OptionKind::Check, 0},
+    {OptionId::SplitDocuments, "SplitDocuments", "ChkSplitDocuments", OptionKind::Check, 0},
 }};
 
-constexpr std::array<OptionId, 12> kResetByDefaults{
+constexpr std::array<OptionId, 13> kResetByDefaults{
     OptionId::AutoCrop,     OptionId::AutoDeskew,    OptionId::WIA,
     OptionId::DPI,          OptionId::Quality,       OptionId::DuplexSetting,
     OptionId::Format,       OptionId::PageRejectionCoverage, OptionId::ScanType,
-    OptionId::AllowMultiplePages, OptionId::TryADFFirst, OptionId::AutoContrast,
+    OptionId::AllowMultiplePages, OptionId::TryADFFirst, OptionId::AutoContrast, OptionId::SplitDocuments,
 };
 
 // New formats go at the end: stored positions keep their meaning.

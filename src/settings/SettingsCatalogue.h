@@ -11,7 +11,8 @@
 
 namespace quillon {
 
-// The thirteen options, lists first, each group in the order the window loads them.
+// The options, lists first, each group in the order the window loads them;
+// options added later come last.
 enum class OptionId {
     ScanType,
     DPI,
@@ -26,8 +27,9 @@ enum class OptionId {
     AutoDeskew,
     AutoContrast,
     WIA,
+    SplitDocuments,  // a batch split into one file per document, at separator sheets
 };
-constexpr int kOptionCount = 13;
+constexpr int kOptionCount = 14;
 
 enum class OptionKind { List, Check };
 

@@ -10,7 +10,7 @@ namespace {
 
 using K = ControlKind;
 
-constexpr std::array<ControlLayout, 24> kControls{{
+constexpr std::array<ControlLayout, 25> kControls{{
     {"btnScan", K::CommandButton, "SCAN", 6360, 240, 2535, 1575, ""},
     {"ChkTryADFFirst", K::CheckBox, "Try ADF First", 240, 240, 1335, 255,
      "Will try to feed from the ADF (if available) first, otherwise it will then try the flatbed."},
@@ -42,6 +42,10 @@ constexpr std::array<ControlLayout, 24> kControls{{
     {"Label6", K::Label, "Quality (Size)", 3000, 1560, 1095, 255, "Sets the result file format compression."},
     {"TxtPaperSize", K::ComboBox, "", 1080, 1920, 1695, 315, ""},
     {"Label7", K::Label, "Paper Size", 240, 1920, 975, 255, ""},
+    // Added below SCAN: one file per document of a batch.
+    {"ChkSplitDocuments", K::CheckBox, "Split at Separator Sheets", 6360, 1920, 2535, 315,
+     "Starts a new file at each separator sheet in the stack: a printed Patch T sheet, or the sheet that "
+     "quillon-scan --print-separator makes. The separator sheets themselves are not kept."},
 }};
 
 }  // namespace

@@ -117,11 +117,15 @@ void Main::UpdateOptionAvailability() {
         // Resets go through the controls, so their handlers store them.
         if (multiplePages->isChecked()) multiplePages->setChecked(false);
         multiplePages->setEnabled(false);
+        QCheckBox* split = Check(OptionId::SplitDocuments);
+        if (split->isChecked()) split->setChecked(false);
+        split->setEnabled(false);
         // Both sides, by the device or by hand, need multiple pages.
         if (duplex->currentIndex() > kDuplexFrontOnly) duplex->setCurrentIndex(kDuplexFrontOnly);
         duplex->setEnabled(false);
     } else {
         multiplePages->setEnabled(true);
+        Check(OptionId::SplitDocuments)->setEnabled(true);
         duplex->setEnabled(true);
     }
 }

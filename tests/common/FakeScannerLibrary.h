@@ -88,6 +88,10 @@ public:
     void DIB_Free(ImageHandle image) override;
     int TWAIN_EndMultipageFile() override;
     int TWAIN_BeginBackSides() override { return Record("TWAIN_BeginBackSides()"), 1; }
+    int TWAIN_SetSeparatorDetection(int on) override {
+        return Record(QStringLiteral("TWAIN_SetSeparatorDetection(%1)").arg(on)), 1;
+    }
+    int DIB_IsSeparator(ImageHandle) override { return 0; }
     int TWAIN_SetBackSides(int placement) override {
         return Record(QStringLiteral("TWAIN_SetBackSides(%1)").arg(placement)), 1;
     }
@@ -124,7 +128,8 @@ private:
 struct FakeOptionControls : OptionControls {
     std::map<OptionId, int> states{{OptionId::AllowMultiplePages, 1}, {OptionId::TryADFFirst, 1},
                                    {OptionId::AutoCrop, 0},           {OptionId::AutoDeskew, 0},
-                                   {OptionId::AutoContrast, 1},       {OptionId::WIA, 0}};
+                                   {OptionId::AutoContrast, 1},       {OptionId::WIA, 0},
+                                   {OptionId::SplitDocuments, 0}};
     std::map<OptionId, int> indexes{{OptionId::ScanType, 1}, {OptionId::DuplexSetting, 1}, {OptionId::Format, 1},
                                     {OptionId::PaperSize, 0}, {OptionId::Quality, 3}};
     std::map<OptionId, QString> texts{{OptionId::DPI, "200"}, {OptionId::PageRejectionCoverage, "0.001"}};

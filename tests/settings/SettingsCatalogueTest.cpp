@@ -92,10 +92,10 @@ TEST(SettingsCatalogueTest, EveryListDefaultNamesAnItem) {
 
 TEST(SettingsCatalogueTest, DefaultsButtonEmptiesEveryOptionButPaperSize) {
     const auto reset = OptionsResetByDefaults();
-    EXPECT_EQ(reset.size(), 12u);
+    EXPECT_EQ(reset.size(), 13u);  // the twelve of old, and splitting at separator sheets
     EXPECT_EQ(std::count(reset.begin(), reset.end(), OptionId::PaperSize), 0);
     EXPECT_EQ(reset.front(), OptionId::AutoCrop);
-    EXPECT_EQ(reset.back(), OptionId::AutoContrast);
+    EXPECT_EQ(reset.back(), OptionId::SplitDocuments);
 }
 
 }  // namespace

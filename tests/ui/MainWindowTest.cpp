@@ -94,6 +94,11 @@ const ShownControl kShownControls[] = {
     {"Label6", "Quality (Size)", "Sets the result file format compression.", {3000, 1560, 1095, 255}},
     {"TxtPaperSize", nullptr, "", {1080, 1920, 1695, 315}},
     {"Label7", "Paper Size", "", {240, 1920, 975, 255}},
+    // Added below SCAN: one file per document of a batch.
+    {"ChkSplitDocuments", "Split at Separator Sheets",
+     "Starts a new file at each separator sheet in the stack: a printed Patch T sheet, or the sheet that "
+     "quillon-scan --print-separator makes. The separator sheets themselves are not kept.",
+     {6360, 1920, 2535, 315}},
     // Added beside the paper size: the languages of a Searchable PDF's text.
     {"TxtOcrLanguage", nullptr, "", {4200, 1920, 1935, 315}},
     {"Label8", "Text Language", "The languages the text of a Searchable PDF is read in.", {3000, 1920, 1095, 255}},
@@ -186,7 +191,7 @@ TEST_F(MainWindowTest, TabOrderFollowsTheTableAndScanHoldsTheFocus) {
     const QStringList expected{"btnScan",     "ChkTryADFFirst", "ChkAllowMultiplePages", "TxtDPI",
                                "TxtScanType", "TxtDuplexSetting", "TxtPageRejectionCoverage", "ChkAutoCrop",
                                "ChkAutoDeskew", "TxtFormat",    "ChkWIA",  "btnDefaults",
-                               "ChkAutoContrast", "TxtQuality", "TxtPaperSize", "TxtOcrLanguage"};
+                               "ChkAutoContrast", "TxtQuality", "TxtPaperSize", "ChkSplitDocuments", "TxtOcrLanguage"};
     QStringList order;
     QWidget* current = window.ScanButton();
     do {

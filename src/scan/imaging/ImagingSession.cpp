@@ -62,7 +62,7 @@ ImageHandle ImagingSession::Adopt(QImage page, int dpi) {
         return {};
     }
     SetPageDpi(page, dpi > 0 ? dpi : kDefaultPageDpi);
-    const ImageHandle image{pipeline_->Adopt(std::move(page), {contrast_, crop_, deskew_})};
+    const ImageHandle image{pipeline_->Adopt(std::move(page), {contrast_, crop_, deskew_, findSeparators_})};
     sides_[image.value] = {backPass_, backPass_ ? ++backsScanned_ : ++frontsScanned_};
     return image;
 }
@@ -74,6 +74,10 @@ int ImagingSession::IsBlank(ImageHandle image, double threshold) {
     const bool blank = pipeline_->Ink(image.value).coverage < threshold;
     if (blank) judgedBlank_.insert(image.value);
     return blank ? 1 : 0;
+}
+
+bool ImagingSession::IsSeparator(ImageHandle image) {
+    return pipeline_->Holds(image.value) && pipeline_->IsSeparator(image.value);
 }
 
 void ImagingSession::Free(ImageHandle image) {

@@ -61,6 +61,10 @@ public:
     // The page as enhanced (waiting for that); null for no such page.
     const QImage* Image(ImageHandle image);
     int IsBlank(ImageHandle image, double threshold);  // 1 blank, 0 not
+    // Pages adopted from now on are also read for separator codes, on the
+    // pipeline's workers; IsSeparator waits for that.
+    void SetSeparatorDetection(bool on) { findSeparators_ = on; }
+    bool IsSeparator(ImageHandle image);
     void Free(ImageHandle image);
 
     // One page written whole to the path, in the format its extension names.
@@ -111,6 +115,7 @@ private:
 
     int jpegQuality_ = 75;
     bool contrast_ = false, crop_ = false, deskew_ = false;
+    bool findSeparators_ = false;
     TextLanguages text_;
     SafeOutputFile output_;
     std::unique_ptr<DocumentWriter> writer_;

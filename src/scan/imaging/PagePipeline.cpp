@@ -2,6 +2,7 @@
 #include "scan/imaging/PagePipeline.h"
 
 #include "scan/imaging/Enhancements.h"
+#include "scan/imaging/SeparatorSheet.h"
 
 #include <algorithm>
 #include <chrono>
@@ -25,6 +26,7 @@ struct PagePipeline::Page {
     QImage image;
     qint64 bytes = 0;  // of its pixels as adopted, counted against the budget until it is placed
     InkMeasurement ink;
+    bool separator = false;
     bool prepared = false;
     bool released = false;   // the owner let it go
     bool written = false;    // queued for the document
@@ -159,6 +161,7 @@ void PagePipeline::Prepare(const PagePointer& page, PagePreparation preparation)
     if (preparation.crop) image = AutoCrop(image);
     if (preparation.contrast) image = AutoContrast(image);
     const InkMeasurement ink = MeasureInk(image);
+    const bool separator = preparation.findSeparator && IsSeparatorSheet(image);
     // A picture of a few thousand pixels: a fraction of a millisecond.
     QImage preview = image.isNull() ? QImage() : image.scaled(kPreviewSize, Qt::KeepAspectRatio, Qt::FastTransformation);
     std::lock_guard lock(mutex_);
@@ -168,6 +171,7 @@ void PagePipeline::Prepare(const PagePointer& page, PagePreparation preparation)
     }
     page->image = std::move(image);
     page->ink = ink;
+    page->separator = separator;
     page->prepared = true;
     QueueEncodingIfDue(page);
     Settle(page);
@@ -267,6 +271,14 @@ InkMeasurement PagePipeline::Ink(std::uint64_t id) {
     if (!page) return {};
     changed_.wait(lock, [&] { return page->prepared; });
     return page->ink;
+}
+
+bool PagePipeline::IsSeparator(std::uint64_t id) {
+    std::unique_lock lock(mutex_);
+    const PagePointer page = Find(id);
+    if (!page) return false;
+    changed_.wait(lock, [&] { return page->prepared; });
+    return page->separator;
 }
 
 void PagePipeline::Release(std::uint64_t id) {

@@ -23,6 +23,7 @@ namespace quillon {
 // Which enhancements a page gets on its way in.
 struct PagePreparation {
     bool contrast = false, crop = false, deskew = false;
+    bool findSeparator = false;  // whether the page is a separator sheet, read on the worker too
 };
 
 // The pages of a scan on their way from the device to the file, worked on by
@@ -71,6 +72,8 @@ public:
     // Waits for the page's preparation; null for a page not held.
     const QImage* Prepared(std::uint64_t id);
     InkMeasurement Ink(std::uint64_t id);
+    // Waits for the page's preparation: whether it was found to be a separator sheet.
+    bool IsSeparator(std::uint64_t id);
     // The owner lets the page go; a page written still reaches the document.
     void Release(std::uint64_t id);
 

@@ -920,6 +920,15 @@ int SaneLibrary::TWAIN_SetBackSides(int placement) {
     return Log(QStringLiteral("TWAIN_SetBackSides(%1)").arg(placement), 1);
 }
 
+int SaneLibrary::TWAIN_SetSeparatorDetection(int on) {
+    session_.SetSeparatorDetection(on != 0);
+    return Log(QStringLiteral("TWAIN_SetSeparatorDetection(%1)").arg(on), 1);
+}
+
+int SaneLibrary::DIB_IsSeparator(ImageHandle image) {
+    return Log(QStringLiteral("DIB_IsSeparator(%1)").arg(image.value), session_.IsSeparator(image) ? 1 : 0);
+}
+
 int SaneLibrary::DIB_IsBlank(ImageHandle image, double threshold) {
     return Log(QStringLiteral("DIB_IsBlank(%1, %2)").arg(image.value).arg(threshold), session_.IsBlank(image, threshold));
 }

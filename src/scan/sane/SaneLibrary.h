@@ -70,6 +70,8 @@ public:
     int TWAIN_EndMultipageFile() override;
     int TWAIN_BeginBackSides() override;
     int TWAIN_SetBackSides(int placement) override;
+    int TWAIN_SetSeparatorDetection(int on) override;
+    int DIB_IsSeparator(ImageHandle image) override;
     int TWAIN_LastErrorCode() override;
     QString TWAIN_LastErrorTextVB() override;
     QString TWAIN_LastCompletedFile() override;
