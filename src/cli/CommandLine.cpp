@@ -84,6 +84,9 @@ QString UsageText() {
         "      --blank-threshold X   pages with less ink than X (0.001 to 0.05) are left out; 0 keeps all\n"
         "      --contrast, --no-contrast, --crop, --no-crop, --deskew, --no-deskew\n"
         "      --single              one image, as with multiple pages unchecked\n"
+        "      --split, --no-split   one file per document, at separator sheets (Patch T, or the sheet\n"
+        "                            --print-separator makes): OUTPUT, then OUTPUT-2, OUTPUT-3, ...\n"
+        "      --print-separator FILE.pdf  writes a separator sheet to print (a Letter and an A4 page)\n"
         "      --searchable          a searchable PDF: the pages' text under the image, pages turned upright;\n"
         "                            read in the languages chosen in Quillon, else your own\n"
         "      --languages CODES     with --searchable: read in these languages, joined by + (deu+eng)\n"
@@ -122,9 +125,10 @@ ParsedCommand ParseCommandLine(const QStringList& given) {
         dpi("dpi", "", "N"), paper("paper", "", "PAPER"), quality("quality", "", "Q"),
         blank("blank-threshold", "", "X"), contrast("contrast", ""), noContrast("no-contrast", ""), crop("crop", ""),
         noCrop("no-crop", ""), deskew("deskew", ""), noDeskew("no-deskew", ""), single("single", ""), searchable("searchable", ""),
-        languages("languages", "", "CODES"), quiet({"q", "quiet"}, ""), help("help", ""), version("version", ""), timeout("timeout", "", "SECONDS");
+        languages("languages", "", "CODES"), split("split", ""), noSplit("no-split", ""),
+        printSeparator("print-separator", "", "FILE"), quiet({"q", "quiet"}, ""), help("help", ""), version("version", ""), timeout("timeout", "", "SECONDS");
     parser.addOptions({device, list, source, duplex, noDuplex, manualDuplex, mode, dpi, paper, quality, blank, contrast, noContrast,
-                       crop, noCrop, deskew, noDeskew, single, searchable, languages, quiet, help, version, timeout});
+                       crop, noCrop, deskew, noDeskew, single, searchable, languages, split, noSplit, printSeparator, quiet, help, version, timeout});
 
     ParsedCommand parsed;
     ScanCommand& command = parsed.command;
@@ -138,7 +142,13 @@ ParsedCommand ParseCommandLine(const QStringList& given) {
     command.listDevices = parser.isSet(list);
     command.quiet = parser.isSet(quiet);
     command.device = parser.value(device);
+    command.printSeparator = parser.value(printSeparator);
     if (command.help || command.version || command.listDevices) return parsed;
+    if (!command.printSeparator.isEmpty()) {
+        if (!command.printSeparator.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
+            return fail(QStringLiteral("--print-separator writes a .pdf file."));
+        return parsed;
+    }
 
     const QStringList positional = parser.positionalArguments();
     if (positional.size() != 1) return fail(QStringLiteral("Give one OUTPUT file."));
@@ -173,7 +183,8 @@ ParsedCommand ParseCommandLine(const QStringList& given) {
         return true;
     };
     if (!both(duplex, noDuplex, OptionId::DuplexSetting) || !both(contrast, noContrast, OptionId::AutoContrast) ||
-        !both(crop, noCrop, OptionId::AutoCrop) || !both(deskew, noDeskew, OptionId::AutoDeskew))
+        !both(crop, noCrop, OptionId::AutoCrop) || !both(deskew, noDeskew, OptionId::AutoDeskew) ||
+        !both(split, noSplit, OptionId::SplitDocuments))
         return fail(QStringLiteral("An option and its --no- form cannot both be given."));
     if (parser.isSet(manualDuplex)) {
         if (parser.isSet(duplex) || parser.isSet(noDuplex))

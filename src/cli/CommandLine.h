@@ -18,6 +18,7 @@ struct ScanCommand {
     QString output;
     QString device;         // a SANE device name; empty: the scanner chosen last
     QString languages;      // a searchable PDF's text languages ("deu+eng"); empty: the stored ones
+    QString printSeparator;  // a PDF to write a separator sheet into, in place of a scan
     SourceChoice source = SourceChoice::Stored;
     bool listDevices = false;
     bool quiet = false;

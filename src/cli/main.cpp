@@ -7,15 +7,21 @@
 #include "scan/RunScan.h"
 #include "support/EndProcess.h"
 #include "scan/ScannerErrors.h"
+#include "scan/imaging/ImagingSession.h"
+#include "scan/imaging/SeparatorSheet.h"
 #include "scan/sane/SaneLibrary.h"
 #include "settings/OverlayRegistryBackend.h"
 #include "settings/RegistryStore.h"
 #include "settings/SqliteRegistryBackend.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstring>
+#include <memory>
 
 namespace {
 
@@ -44,8 +50,36 @@ int ListDevices(quillon::SaneLibrary& library) {
     return devices.isEmpty() ? kNoScanner : kWritten;
 }
 
+// A separator sheet to print: a Letter page and an A4 page, 300 dpi black and white.
+int PrintSeparator(const QString& path) {
+    quillon::ImagingSession session;
+    int failed = session.BeginDocument(path);
+    for (const auto& [width, height] : {std::pair{8.5, 11.0}, std::pair{8.27, 11.69}}) {
+        if (failed) break;
+        const quillon::ImageHandle page = session.Adopt(quillon::DrawSeparatorSheet(width, height, 300), 300);
+        failed = session.WritePage(page);
+        session.Free(page);
+    }
+    if (!failed) failed = session.EndDocument();
+    if (failed) {
+        std::fprintf(stderr, "The separator sheet could not be written: %s\n", qPrintable(session.lastErrorText()));
+        session.Discard();
+        return kFailed;
+    }
+    std::fprintf(stderr, "A separator sheet to print at full size (a Letter page and an A4 page): %s\n",
+                 qPrintable(QFileInfo(path).absoluteFilePath()));
+    return kWritten;
+}
+
 int RunCommand(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
+    // Drawing the separator sheet's words needs fonts, so a GUI application,
+    // on the platform that needs no display; a scan needs neither.
+    const bool drawing = std::any_of(argv, argv + argc, [](const char* a) {
+        return std::strncmp(a, "--print-separator", 17) == 0;
+    });
+    if (drawing) qputenv("QT_QPA_PLATFORM", "offscreen");
+    const std::unique_ptr<QCoreApplication> app =
+        drawing ? std::make_unique<QGuiApplication>(argc, argv) : std::make_unique<QCoreApplication>(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("quillon-scan"));
     QCoreApplication::setApplicationVersion(QStringLiteral(QUILLON_VERSION));
 
@@ -57,6 +91,8 @@ int RunCommand(int argc, char** argv) {
     }
     if (command.help) return std::printf("%s", qPrintable(quillon::UsageText())), kWritten;
     if (command.version) return std::printf("quillon-scan %s\n", QUILLON_VERSION), kWritten;
+
+    if (!command.printSeparator.isEmpty()) return PrintSeparator(command.printSeparator);
 
     quillon::InstallInterruptHandler();
     quillon::TerminalScannerDialogs dialogs(command.quiet);
