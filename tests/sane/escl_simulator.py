@@ -14,6 +14,7 @@ with --turn-over the stack is turned over as for manual duplex, and with
 
 Usage: escl_simulator.py [--sheets N] [--jam-at PAGE] [--busy] [--text-page PNG] [--refill]
                          [--numbered] [--turn-over] [--lose-on-turn N] [--extra-on-turn N] [--blank-backs]
+                         [--patch-t-at PAGE,PAGE]
                          [--drop-at PAGE] [--port-file FILE] [--port PORT]
 The port it listens on is printed on the first line of standard output (and
 written to --port-file), then it serves until killed.
@@ -235,6 +236,19 @@ def numbered_png(width, height, mode, dpi, number, side):
     return encode_png(width, height, mode, dpi, rows)
 
 
+def patch_t_png(width, height, mode, dpi):
+    """A Patch T separator sheet: four bars along the left edge, 0.5 inch in:
+    narrow, wide, narrow, wide (0.08 and 0.2 inch, 0.08 inch apart)."""
+    dark = bytearray(b"\xf0" * width)
+    at = 0.5
+    for bar in (0.08, 0.2, 0.08, 0.2):
+        dark[int(at * dpi):int((at + bar) * dpi)] = b"\x10" * (int((at + bar) * dpi) - int(at * dpi))
+        at += bar + 0.08
+    bars, paper = bytes(dark), b"\xf0" * width
+    rows = [bars if 1.5 * dpi <= y < height - 1.5 * dpi else paper for y in range(height)]
+    return encode_png(width, height, mode, dpi, rows)
+
+
 def turn_the_stack_over(scanner):
     """The user takes the stack from the output tray, turns it over without
     changing its order and loads it again: the last sheet is now on top, its
@@ -263,6 +277,7 @@ class Scanner:
         self.lose_on_turn = 0
         self.extra_on_turn = 0
         self.blank_backs = False
+        self.patch_t_at = set()  # the pages, counted from 1, that are Patch T separator sheets
         self.jam_at = jam_at
         self.busy = busy
         self.drop_at = drop_at
@@ -350,6 +365,8 @@ class Handler(BaseHTTPRequestHandler):
             # One-sided letters: a page of text on each front, the backs empty.
             with scanner.lock:
                 body = blank_png(*size) if side == 1 else scanner.text_page.png(*size)
+        elif page_number in scanner.patch_t_at:
+            body = patch_t_png(*size)
         elif scanner.numbered:
             body = blank_png(*size) if side == 1 and scanner.blank_backs else numbered_png(*size, number, side)
         else:
@@ -429,6 +446,7 @@ def main():
     parser.add_argument("--lose-on-turn", type=int, default=0, help="sheets lost as the stack is turned over")
     parser.add_argument("--extra-on-turn", type=int, default=0, help="sheets added as the stack is turned over")
     parser.add_argument("--blank-backs", action="store_true", help="with --numbered, the backs are empty")
+    parser.add_argument("--patch-t-at", default="", help="pages (1,4,5) that are Patch T separator sheets")
     options = parser.parse_args()
     page = None
     if options.page:
@@ -443,6 +461,7 @@ def main():
     Handler.scanner.lose_on_turn = options.lose_on_turn
     Handler.scanner.extra_on_turn = options.extra_on_turn
     Handler.scanner.blank_backs = options.blank_backs
+    Handler.scanner.patch_t_at = {int(page) for page in options.patch_t_at.split(",") if page}
     server = ThreadingHTTPServer(("127.0.0.1", options.port), Handler)
     server.daemon_threads = True
     port = server.server_address[1]

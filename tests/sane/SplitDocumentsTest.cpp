@@ -1,0 +1,144 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A batch split at separator sheets, through the whole job: the files, their
+// names and their pages, on SANE's test scanner (separator sheets put in its
+// stack) and through airscan on the simulated network scanner.
+#include "scan/RunScan.h"
+#include "scan/ScannerErrors.h"
+#include "scan/imaging/SeparatorSheet.h"
+
+#include "EsclSimulator.h"
+#include "PassThroughDevice.h"
+#include "SaneTestConfig.h"
+#include "ScanJobHarness.h"
+#include "../common/TestPages.h"
+
+#include <QDir>
+#include <QRegularExpression>
+
+#include <cstring>
+#include <set>
+
+namespace quillon {
+namespace {
+
+// SANE's test scanner with separator sheets at some places of its stack, and
+// a jam at one: the page's data is replaced by a printed separator sheet.
+class StackWithSeparators : public testing::PassThroughDevice {
+public:
+    StackWithSeparators(std::unique_ptr<SaneDevice> real, std::set<int> separators, int jamAt, int* started)
+        : PassThroughDevice(std::move(real)), separators_(std::move(separators)), jamAt_(jamAt), started_(started) {}
+    SANE_Status Start() override {
+        if (*started_ + 1 == jamAt_) return SANE_STATUS_JAMMED;
+        const SANE_Status status = real_->Start();
+        if (status != SANE_STATUS_GOOD) return status;
+        offset_ = 0;
+        sheet_ = QImage();
+        if (separators_.count(++*started_)) {
+            SANE_Parameters p{};
+            real_->GetParameters(p);
+            const double dpi = 100;
+            sheet_ = DrawSeparatorSheet(p.pixels_per_line / dpi, p.lines / dpi, int(dpi))
+                         .convertToFormat(QImage::Format_Grayscale8)
+                         .scaled(p.pixels_per_line, p.lines);
+        }
+        return status;
+    }
+    SANE_Status Read(SANE_Byte* data, SANE_Int most, SANE_Int* length) override {
+        const SANE_Status status = real_->Read(data, most, length);
+        if (status != SANE_STATUS_GOOD || sheet_.isNull()) return status;
+        for (SANE_Int i = 0; i < *length; ++i, ++offset_)
+            data[i] = sheet_.constScanLine(int(offset_ / sheet_.width()))[offset_ % sheet_.width()];
+        return status;
+    }
+
+private:
+    std::set<int> separators_;
+    int jamAt_;
+    int* started_;
+    QImage sheet_;
+    long long offset_ = 0;
+};
+
+// -1 for a file that is no PDF.
+int PdfPages(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || !file.read(5).startsWith("%PDF")) return -1;
+    const QString info = testing::RunTool("pdfinfo", {path});
+    const QRegularExpressionMatch pages = QRegularExpression("Pages: +(\\d+)").match(info);
+    return pages.hasMatch() ? pages.captured(1).toInt() : -1;
+}
+
+class SplitDocumentsTest : public ::testing::Test, protected testing::ScanJobHarness {
+protected:
+    SplitDocumentsTest() {
+        controls.texts[OptionId::DPI] = "100";
+        controls.indexes[OptionId::ScanType] = 1;
+        controls.indexes[OptionId::PaperSize] = 1;
+        controls.indexes[OptionId::DuplexSetting] = kDuplexFrontOnly;
+        controls.states[OptionId::SplitDocuments] = 1;
+        controls.states[OptionId::AutoContrast] = 0;
+    }
+    // The PDF files in the folder, with their pages.
+    std::map<QString, int> Files() const {
+        std::map<QString, int> files;
+        for (const QString& name : QDir(temp.path()).entryList({"*.pdf"}, QDir::Files)) files[name] = PdfPages(temp.File(name));
+        return files;
+    }
+};
+
+// Ten sheets: separators at 3 and 4 (two in a row) and at 8. letters-2.pdf
+// is taken: the series goes on at the first free number; the taken file stays.
+TEST_F(SplitDocumentsTest, TheTestScannersStackGivesOneFileADocument) {
+    for (const char* file : {"dll.conf", "test.conf"}) {
+        QFile::remove(testing::SaneConfigFolder() + "/" + file);
+        QFile::copy(QStringLiteral(QUILLON_SOURCE_DIR "/tests/sane/") + file, testing::SaneConfigFolder() + "/" + file);
+    }
+    QFile taken(temp.File("letters-2.pdf"));
+    ASSERT_TRUE(taken.open(QIODevice::WriteOnly) && taken.write("someone else's") > 0);
+    taken.close();
+    struct Run {
+        int jamAt;
+        std::map<QString, int> files;
+        const char* said;
+    };
+    const Run kRuns[] = {
+        {0, {{"letters.pdf", 2}, {"letters-3.pdf", 3}, {"letters-4.pdf", 2}}, "letters-4.pdf (2 pages)"},
+        // A jam in the third document: the two before stay, the third keeps its page so far.
+        {10, {{"letters.pdf", 2}, {"letters-3.pdf", 3}, {"letters-4.pdf", 1}}, "Documents saved before:"},
+    };
+    for (const Run& run : kRuns) {
+        SCOPED_TRACE(run.jamAt);
+        for (const QString& name : {"letters.pdf", "letters-3.pdf", "letters-4.pdf"}) QFile::remove(temp.File(name));
+        int started = 0;
+        library.SetDeviceOpener([&](const QString& name, int* status) -> std::unique_ptr<SaneDevice> {
+            std::unique_ptr<SaneDevice> real = SaneHandleDevice::Open(name.toUtf8().constData(), status);
+            return real ? std::make_unique<StackWithSeparators>(std::move(real), std::set<int>{3, 4, 8}, run.jamAt, &started)
+                        : nullptr;
+        });
+        ui.Accept(temp.File("letters.pdf"));
+        RunScan(controls, library, store, ui);
+        ASSERT_FALSE(ui.messages.empty());
+        EXPECT_TRUE(ui.messages.back().text.contains(run.said)) << ui.messages.back().text.toStdString();
+        std::map<QString, int> expected = run.files;
+        expected["letters-2.pdf"] = -1;  // untouched: not a PDF at all
+        EXPECT_EQ(Files(), expected);
+    }
+    ASSERT_TRUE(taken.open(QIODevice::ReadOnly));
+    EXPECT_EQ(taken.readAll(), "someone else's");
+}
+
+// The network scanner's feeder with Patch T sheets at 1 (first: no empty
+// document before it) and 5.
+TEST_F(SplitDocumentsTest, TheNetworkScannersStackGivesOneFileADocument) {
+    testing::EsclSimulator simulator;
+    ASSERT_NO_FATAL_FAILURE(simulator.Start({"--sheets", "7", "--patch-t-at", "1,5"}));
+    ASSERT_TRUE(testing::WriteSaneConfig("dll.conf", "airscan\n"));
+    ASSERT_TRUE(testing::WriteSaneConfig("airscan.conf", simulator.AirscanConfig()));
+    ui.Accept(temp.File("batch.pdf"));
+    const ScanOutcome outcome = RunScan(controls, library, store, ui);
+    EXPECT_EQ(outcome.kind, ScanOutcome::Kind::Written) << ui.messages.back().text.toStdString();
+    EXPECT_EQ(Files(), (std::map<QString, int>{{"batch.pdf", 3}, {"batch-2.pdf", 2}}));
+}
+
+}  // namespace
+}  // namespace quillon
