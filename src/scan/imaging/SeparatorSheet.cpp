@@ -20,21 +20,22 @@ namespace quillon {
 namespace {
 
 constexpr double kNarrowInches = 0.08, kWideInches = 0.2, kGapInches = 0.08;
-constexpr int kReadDpi = 100;  // the reduced copy the codes are read from
+constexpr int kReadDpi = 50;  // the reduced copy the codes are read from: a QR module of the sheet is 4 pixels
 
 // The grey copy the codes are read from, and its resolution.
 QImage ReducedGrey(const QImage& page, double& dpi) {
     const double pageDpi = PageDpi(page) > 0 ? PageDpi(page) : 200.0;
-    QImage grey = page.convertToFormat(QImage::Format_Grayscale8);
+    // Reduced first, by sampling: bars and modules are many pixels wide, and
+    // the page's every pixel need not be read.
+    QImage reduced = page;
+    dpi = pageDpi;
     if (pageDpi > kReadDpi * 1.2) {
         const double scale = kReadDpi / pageDpi;
-        grey = grey.scaled(std::max(1, int(grey.width() * scale)), std::max(1, int(grey.height() * scale)),
-                           Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        reduced = page.scaled(std::max(1, int(page.width() * scale)), std::max(1, int(page.height() * scale)),
+                              Qt::IgnoreAspectRatio, Qt::FastTransformation);
         dpi = kReadDpi;
-    } else {
-        dpi = pageDpi;
     }
-    return grey;
+    return reduced.convertToFormat(QImage::Format_Grayscale8);
 }
 
 // The first four dark runs of a line of grey levels read from the sheet's
@@ -94,8 +95,10 @@ bool HasPatchT(const QImage& grey, double dpi) {
 bool HasSeparatorQrCode(const QImage& grey) {
     ZXing::DecodeHints hints;
     hints.setFormats(ZXing::BarcodeFormat::QRCode);
-    hints.setTryRotate(true);
-    hints.setTryHarder(true);
+    // A QR code is found whichever way up; the faster search is enough for a
+    // code two inches across on a sheet printed for the purpose.
+    hints.setTryRotate(false);
+    hints.setTryHarder(false);
     const ZXing::ImageView view(grey.constBits(), grey.width(), grey.height(), ZXing::ImageFormat::Lum,
                                 static_cast<int>(grey.bytesPerLine()));
     for (const ZXing::Result& result : ZXing::ReadBarcodes(view, hints))
