@@ -127,17 +127,32 @@ TEST_F(SplitDocumentsTest, TheTestScannersStackGivesOneFileADocument) {
     EXPECT_EQ(taken.readAll(), "someone else's");
 }
 
-// The network scanner's feeder with Patch T sheets at 1 (first: no empty
-// document before it) and 5.
+// The network scanner's feeder with Patch T sheets: one-sided at pages 1
+// (first: no empty document before it) and 5; in duplex at page 3, the
+// front of sheet 2, whose back goes with it.
 TEST_F(SplitDocumentsTest, TheNetworkScannersStackGivesOneFileADocument) {
-    testing::EsclSimulator simulator;
-    ASSERT_NO_FATAL_FAILURE(simulator.Start({"--sheets", "7", "--patch-t-at", "1,5"}));
-    ASSERT_TRUE(testing::WriteSaneConfig("dll.conf", "airscan\n"));
-    ASSERT_TRUE(testing::WriteSaneConfig("airscan.conf", simulator.AirscanConfig()));
-    ui.Accept(temp.File("batch.pdf"));
-    const ScanOutcome outcome = RunScan(controls, library, store, ui);
-    EXPECT_EQ(outcome.kind, ScanOutcome::Kind::Written) << ui.messages.back().text.toStdString();
-    EXPECT_EQ(Files(), (std::map<QString, int>{{"batch.pdf", 3}, {"batch-2.pdf", 2}}));
+    struct Stack {
+        QStringList simulator;
+        int duplex;
+        std::map<QString, int> files;
+    };
+    const Stack kStacks[] = {
+        {{"--sheets", "7", "--patch-t-at", "1,5"}, kDuplexFrontOnly, {{"batch.pdf", 3}, {"batch-2.pdf", 2}}},
+        {{"--sheets", "4", "--patch-t-at", "3"}, kDuplexBothSides, {{"batch.pdf", 2}, {"batch-2.pdf", 4}}},
+    };
+    for (const Stack& stack : kStacks) {
+        SCOPED_TRACE(stack.duplex);
+        for (const QString& name : QDir(temp.path()).entryList({"*.pdf"}, QDir::Files)) QFile::remove(temp.File(name));
+        testing::EsclSimulator simulator;
+        ASSERT_NO_FATAL_FAILURE(simulator.Start(stack.simulator));
+        ASSERT_TRUE(testing::WriteSaneConfig("dll.conf", "airscan\n"));
+        ASSERT_TRUE(testing::WriteSaneConfig("airscan.conf", simulator.AirscanConfig()));
+        controls.indexes[OptionId::DuplexSetting] = stack.duplex;
+        ui.Accept(temp.File("batch.pdf"));
+        const ScanOutcome outcome = RunScan(controls, library, store, ui);
+        EXPECT_EQ(outcome.kind, ScanOutcome::Kind::Written) << ui.messages.back().text.toStdString();
+        EXPECT_EQ(Files(), stack.files);
+    }
 }
 
 }  // namespace
