@@ -223,7 +223,9 @@ private:
             CanceledEnd();
             return Next::Ended;
         }
-        if (job_.splitDocuments) library_.TWAIN_SetSeparatorDetection(1);
+        // Not with manual duplex: the stack's order changes between its passes.
+        splitting_ = job_.splitDocuments;
+        if (splitting_) library_.TWAIN_SetSeparatorDetection(1);
         AcquireBatch(flatbed, true);
         library_.TWAIN_CloseSource();
         // A batch that ended on a separator has no document under way.
@@ -239,7 +241,7 @@ private:
             const ImageHandle image = library_.TWAIN_Acquire(0);
             if (!image) break;
             ++pageCount;
-            if (job_.splitDocuments && library_.DIB_IsSeparator(image) == 1) {
+            if (splitting_ && library_.DIB_IsSeparator(image) == 1) {
                 // Never written; in duplex its back goes too.
                 library_.DIB_Free(image);
                 separatorBackDue_ = job_.duplexIndex == kDuplexBothSides && pageCount % 2 == 1;
@@ -482,6 +484,7 @@ private:
         int pages;
     };
     std::vector<Document> completed_;
+    bool splitting_ = false;
     int documentNumber_ = 2;
     bool nextDocumentDue_ = false;
     bool separatorBackDue_ = false;
