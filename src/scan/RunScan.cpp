@@ -15,6 +15,7 @@
 #include <QRegularExpression>
 
 #include <array>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -213,16 +214,21 @@ private:
         return Next::EndOfJobChecks;
     }
 
-    Next AcquireMultiPage(bool flatbed) {
+    // Sets the transfer up for many pages and begins the file; where it could
+    // not begin, how the job goes on.
+    std::optional<Next> BeginMultiPageFile() {
         library_.TWAIN_SetXferCount(-1);
         library_.TWAIN_SetMultiTransfer(1);
-        if (library_.TWAIN_BeginMultipageFile(job_.outputPath) != 0) {
-            // A file that cannot be started is reported with the library's reason.
-            const int error = library_.TWAIN_LastErrorCode();
-            if (error != kScannerErrorNone && error != kScannerErrorCancelled) return Next::EndOfJobChecks;
-            CanceledEnd();
-            return Next::Ended;
-        }
+        if (library_.TWAIN_BeginMultipageFile(job_.outputPath) == 0) return std::nullopt;
+        // A file that cannot be started is reported with the library's reason.
+        const int error = library_.TWAIN_LastErrorCode();
+        if (error != kScannerErrorNone && error != kScannerErrorCancelled) return Next::EndOfJobChecks;
+        CanceledEnd();
+        return Next::Ended;
+    }
+
+    Next AcquireMultiPage(bool flatbed) {
+        if (const std::optional<Next> failed = BeginMultiPageFile()) return *failed;
         // Not with manual duplex: the stack's order changes between its passes.
         splitting_ = job_.splitDocuments;
         if (splitting_) library_.TWAIN_SetSeparatorDetection(1);
@@ -320,14 +326,7 @@ private:
     // turned over and its backs, interleaved as the sheets were. A failure in
     // either pass ends the document with the pages so far.
     Next AcquireManualDuplex() {
-        library_.TWAIN_SetXferCount(-1);
-        library_.TWAIN_SetMultiTransfer(1);
-        if (library_.TWAIN_BeginMultipageFile(job_.outputPath) != 0) {
-            const int error = library_.TWAIN_LastErrorCode();
-            if (error != kScannerErrorNone && error != kScannerErrorCancelled) return Next::EndOfJobChecks;
-            CanceledEnd();
-            return Next::Ended;
-        }
+        if (const std::optional<Next> failed = BeginMultiPageFile()) return *failed;
         const int fronts = AcquireBatch(false, true);
         const int frontsWritten = pagesWritten_;
         if (library_.TWAIN_LastErrorCode() == kScannerErrorNone && fronts > 0 && StackTurned()) {
