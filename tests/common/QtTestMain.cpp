@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 
 #include "app/PrepareProcess.h"
+#include "common/StallReport.h"
 #include "support/EndProcess.h"
 
 #include <gtest/gtest.h>
@@ -38,6 +39,10 @@ int main(int argc, char** argv) {
     {
         QApplication app(argc, argv);
         ::testing::InitGoogleTest(&argc, argv);
+        // Below the runner's 120 s timeout; QUILLON_STALL_SECONDS changes it.
+        const int stallSeconds = qEnvironmentVariableIntValue("QUILLON_STALL_SECONDS");
+        ::testing::UnitTest::GetInstance()->listeners().Append(
+            new quillon::testing::StallReport(std::chrono::seconds(stallSeconds > 0 ? stallSeconds : 90)));
         status = RUN_ALL_TESTS();
     }
     scratch.remove();
