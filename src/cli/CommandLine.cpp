@@ -63,7 +63,8 @@ int FormatOfOutput(const QString& path) {
 }
 
 QString UsageText() {
-    const int lastQuality = static_cast<int>(QualityItems().size()) - 1;
+    // The last quality is "Compact - Text Pages", named rather than numbered.
+    const int lastQuality = static_cast<int>(QualityItems().size()) - 2;
     return QStringLiteral(
         "Usage: quillon-scan [OPTIONS] OUTPUT\n"
         "Scans into OUTPUT (%1) with the options stored by Quillon,\n"
@@ -80,7 +81,9 @@ QString UsageText() {
         "      --mode bw|grey|colour black and white, grey (gray) or colour (color)\n"
         "      --dpi N               %2\n"
         "      --paper %3\n"
-        "      --quality 0..%4        0 smallest file, %5 the default, %4 best\n"
+        "      --quality 0..%4|compact  0 smallest file, %5 the default, %4 best; compact: a PDF's pages\n"
+        "                            of text as sharp text over a small picture of the paper, several\n"
+        "                            times smaller (other formats as the default)\n"
         "      --blank-threshold X   pages with less ink than X (0.001 to 0.05) are left out; 0 keeps all\n"
         "      --contrast, --no-contrast, --crop, --no-crop, --deskew, --no-deskew\n"
         "      --single              one image, as with multiple pages unchecked\n"
@@ -216,9 +219,11 @@ ParsedCommand ParseCommandLine(const QStringList& given) {
     }
     if (parser.isSet(quality)) {
         bool ok = false;
-        const int value = parser.value(quality).toInt(&ok);
-        const int last = static_cast<int>(QualityItems().size()) - 1;
-        if (!ok || value < 0 || value > last) return fail(QStringLiteral("--quality takes 0 to %1.").arg(last));
+        const int compact = static_cast<int>(QualityItems().size()) - 1;
+        int value = parser.value(quality).toInt(&ok);
+        if (parser.value(quality).compare(QLatin1String("compact"), Qt::CaseInsensitive) == 0) value = compact, ok = true;
+        if (!ok || value < 0 || value > compact)
+            return fail(QStringLiteral("--quality takes 0 to %1, or compact.").arg(compact - 1));
         command.overrides[OptionId::Quality] = value;
     }
     if (parser.isSet(timeout)) {

@@ -137,6 +137,7 @@ private:
     void ApplyBasicSettings() {
         library_.TWAIN_SetHideUI(job_.hideSourceUI ? -1 : 0);
         library_.TWAIN_SetJpegQuality(job_.jpegQuality);
+        if (job_.compactPages) library_.TWAIN_SetCompactPages(1);
         library_.TWAIN_SetPixelType(job_.pixelType);
         library_.TWAIN_SetResolution(static_cast<double>(job_.dpi));
     }

@@ -72,6 +72,8 @@ ScanJob ScanJob::FromControls(const OptionControls& controls) {
     if (FormatAt(format) && !FormatAt(format)->multiPage) job.duplexIndex = 0;  // single images are one-sided
     job.paperSizeCode = PaperSizeCodeOf(controls.SelectedIndex(OptionId::PaperSize));
     job.jpegQuality = JpegQualityOf(controls.SelectedIndex(OptionId::Quality));
+    const QualityItem* quality = QualityAt(controls.SelectedIndex(OptionId::Quality));
+    job.compactPages = quality && quality->compactPages;
     job.splitDocuments = controls.CheckState(OptionId::SplitDocuments) == 1 && job.allowMultiplePages && !job.wia;
     return job;
 }

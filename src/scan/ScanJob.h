@@ -24,6 +24,7 @@ struct ScanJob {
     bool searchable = false;  // a PDF with the pages' text
     int paperSizeCode = -1;  // -1: no paper size is sent
     int jpegQuality = 75;
+    bool compactPages = false;
     bool splitDocuments = false;  // one file per document, at separator sheets (multiple pages only)
     QString outputPath;
     QString sourceName;

@@ -64,6 +64,9 @@ public:
     virtual int TWAIN_LogFile(int on) = 0;
     virtual int TWAIN_SetHideUI(int hide) = 0;  // -1 hide, 0 show
     virtual int TWAIN_SetJpegQuality(int quality) = 0;
+    // PDF pages of text split into a sharp ink mask over a small picture of
+    // the paper, each page that suits it; for this job only.
+    virtual int TWAIN_SetCompactPages(int on) = 0;
     virtual int TWAIN_SetPixelType(int pixelType) = 0;  // 0 black and white, 1 grey, 2 colour
     virtual int TWAIN_SetResolution(double dpi) = 0;
     virtual int TWAIN_SetAutoDeskew(int on) = 0;

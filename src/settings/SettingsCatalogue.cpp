@@ -43,13 +43,15 @@ constexpr std::array<FormatItem, 5> kFormats{{
     {"Searchable PDF", ".pdf", true, true},
 }};
 
-constexpr std::array<QualityItem, 6> kQualities{{
+// New qualities go at the end: stored positions keep their meaning.
+constexpr std::array<QualityItem, 7> kQualities{{
     {"Poor - Smallest Size", 1},
     {"Low", 25},
     {"Moderate", 50},
     {"Good - Default", 75},
     {"High", 90},
     {"Highest - Largest Size", 100},
+    {"Compact - Text Pages", 75, true},
 }};
 
 // Paper codes as scanners number them: 1 A4, 3 US Letter, 4 US Legal, 5 A5.

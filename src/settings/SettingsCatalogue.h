@@ -62,6 +62,7 @@ struct FormatItem {
 struct QualityItem {
     const char* label;
     int jpegQuality;
+    bool compactPages = false;  // PDF pages of text as a sharp ink mask over the paper
 };
 struct PaperSizeItem {
     const char* label;

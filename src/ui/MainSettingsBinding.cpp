@@ -15,10 +15,13 @@ namespace quillon {
 
 namespace {
 
+const QString kCompactQualityTip = QStringLiteral(
+    "PDF pages of text are written as sharp text over a small picture of the paper, several times smaller. "
+    "A page below 150 dpi, of faint ink or mostly picture is kept as with Good - Default, as are TIFF, JPEG and PNG files.");
+
 const QString kAutoCropNotice = QStringLiteral(
     "The Auto-Crop feature is intended to only be used for photographs and should not be used for documents as it "
     "may produce unexpected results.");
-
 
 }  // namespace
 
@@ -85,6 +88,10 @@ void Main::ReloadForm() {
         {
             const QSignalBlocker quiet(list);
             list->addItems(OptionItems(option.id));
+            if (option.id == OptionId::Quality)
+                for (int position = 0; position < list->count(); ++position)
+                    if (QualityAt(position)->compactPages)
+                        list->setItemData(position, kCompactQualityTip, Qt::ToolTipRole);
             list->setCurrentIndex(-1);
             // The open list is as wide as its longest item ("Manual Duplex (turn the stack)").
             list->view()->setMinimumWidth(list->view()->sizeHintForColumn(0) + 2 * list->view()->frameWidth() + 8);

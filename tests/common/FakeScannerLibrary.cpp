@@ -107,6 +107,10 @@ int FakeScannerLibrary::TWAIN_State() {
 
 int FakeScannerLibrary::TWAIN_LogFile(int on) { return Record(QStringLiteral("TWAIN_LogFile(%1)").arg(on)), 1; }
 int FakeScannerLibrary::TWAIN_SetHideUI(int hide) { return Record(QStringLiteral("TWAIN_SetHideUI(%1)").arg(hide)), 1; }
+int FakeScannerLibrary::TWAIN_SetCompactPages(int on) {
+    return Record(QStringLiteral("TWAIN_SetCompactPages(%1)").arg(on)), 1;
+}
+
 int FakeScannerLibrary::TWAIN_SetJpegQuality(int quality) {
     return Record(QStringLiteral("TWAIN_SetJpegQuality(%1)").arg(quality)), 1;
 }

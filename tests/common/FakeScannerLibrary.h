@@ -64,6 +64,7 @@ public:
     int TWAIN_LogFile(int on) override;
     int TWAIN_SetHideUI(int hide) override;
     int TWAIN_SetJpegQuality(int quality) override;
+    int TWAIN_SetCompactPages(int on) override;
     int TWAIN_SetPixelType(int pixelType) override;
     int TWAIN_SetResolution(double dpi) override;
     int TWAIN_SetAutoDeskew(int on) override;

@@ -10,6 +10,7 @@
 #include "../common/TestPages.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QRegularExpression>
 
@@ -17,6 +18,7 @@
 #include <tiffio.h>
 
 #include <cerrno>
+#include <cmath>
 #include <cstring>
 
 #include <fcntl.h>
@@ -386,6 +388,74 @@ TEST(SheetOrderTest, TheWritersListThePagesAsTheSheetsWere) {
             EXPECT_TRUE(RunTool("tiffinfo", {path}).contains(QStringLiteral("Page Number: 1-%1").arg(widths.size())));
         }
         EXPECT_EQ(widths, order.widths);
+    }
+}
+
+struct CompactCase {
+    const char* name;
+    QImage page;
+    bool compact;  // else kept as the JPEG page
+};
+
+QImage Lightened(QImage page, double inkShare) {
+    for (int y = 0; y < page.height(); ++y) {
+        uchar* row = page.scanLine(y);
+        for (int x = 0; x < page.width(); ++x) row[x] = static_cast<uchar>(255 - (255 - row[x]) * inkShare);
+    }
+    return page;
+}
+
+QImage Photo() {
+    QImage page(2550, 3300, QImage::Format_Grayscale8);
+    for (int y = 0; y < page.height(); ++y)
+        for (int x = 0; x < page.width(); ++x)
+            page.scanLine(y)[x] = static_cast<uchar>(128 + 100 * std::sin(x / 90.0) * std::cos(y / 130.0));
+    SetPageDpi(page, 300);
+    return page;
+}
+
+// The compact quality: pages of text become a G4 stencil over a small JPEG,
+// several times smaller, and render back close to the page; pages it would
+// not serve stay as JPEG.
+TEST(PdfWriterTest, CompactPagesAreSmallAndFaithfulOrKeptAsJpeg) {
+    QImage lowResolution = testing::TextPage(QImage::Format_Grayscale8).scaled(850, 1100, Qt::IgnoreAspectRatio,
+                                                                                 Qt::SmoothTransformation);
+    SetPageDpi(lowResolution, 100);
+    const CompactCase cases[] = {
+        {"grey text", testing::TextPage(QImage::Format_Grayscale8), true},
+        {"colour text", testing::TextPage(QImage::Format_RGB888), true},
+        {"faint text", Lightened(testing::TextPage(QImage::Format_Grayscale8), 0.3), false},
+        {"100 dpi", lowResolution, false},
+        {"photograph", Photo(), false},
+    };
+    testing::TempDir temp;
+    for (const CompactCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        QList<qint64> sizes;
+        for (const bool compact : {false, true}) {
+            ImagingSession session;
+            session.SetJpegQuality(75);
+            session.SetCompactPages(compact);
+            const QString path = temp.File(compact ? "compact.pdf" : "jpeg.pdf");
+            ASSERT_EQ(session.BeginDocument(path), 0);
+            const ImageHandle image = session.Adopt(c.page, PageDpi(c.page));
+            ASSERT_EQ(session.WritePage(image), 0);
+            session.Free(image);
+            ASSERT_EQ(session.EndDocument(), 0) << session.lastErrorText().toStdString();
+            EXPECT_TRUE(RunTool("qpdf", {"--check", path}).contains("No syntax or stream encoding errors found"));
+            sizes.append(QFileInfo(path).size());
+        }
+        const QString images = RunTool("pdfimages", {"-list", temp.File("compact.pdf")});
+        EXPECT_EQ(images.contains("stencil"), c.compact) << images.toStdString();
+        if (!c.compact) {
+            EXPECT_EQ(sizes[1], sizes[0]);  // the very same JPEG page
+            continue;
+        }
+        EXPECT_LT(sizes[1] * 4, sizes[0]) << sizes[1] << " against " << sizes[0];
+        RunTool("pdftoppm", {"-r", "300", "-gray", "-singlefile", temp.File("compact.pdf"), temp.File("render")});
+        const QImage render(temp.File("render.pgm"));
+        ASSERT_EQ(render.size(), c.page.size());
+        EXPECT_LT(testing::MeanGreyDifference(render, c.page.convertToFormat(QImage::Format_Grayscale8)), 4.0);
     }
 }
 

@@ -88,6 +88,10 @@ TEST(SettingsCatalogueTest, EveryListDefaultNamesAnItem) {
     }
     EXPECT_EQ(OptionItems(OptionId::ScanType)[Option(OptionId::ScanType).defaultValue], "Grayscale");
     EXPECT_EQ(OptionItems(OptionId::Quality)[Option(OptionId::Quality).defaultValue], "Good - Default");
+    // Stored positions keep their meaning: the compact quality came last.
+    EXPECT_EQ(OptionItems(OptionId::Quality),
+              (QStringList{"Poor - Smallest Size", "Low", "Moderate", "Good - Default", "High", "Highest - Largest Size",
+                           "Compact - Text Pages"}));
 }
 
 TEST(SettingsCatalogueTest, DefaultsButtonEmptiesEveryOptionButPaperSize) {

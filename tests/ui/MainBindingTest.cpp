@@ -162,7 +162,8 @@ TEST_F(MainBindingTest, DefaultsButtonRestoresDefaultsButKeepsPaperSizeAndOtherV
         EXPECT_EQ(window->List(OptionId::DPI)->count(), 6);
         EXPECT_EQ(window->List(OptionId::PageRejectionCoverage)->count(), 50);
         EXPECT_EQ(window->List(OptionId::ScanType)->count(), 3);
-        EXPECT_EQ(window->List(OptionId::Quality)->count(), 6);
+        EXPECT_EQ(window->List(OptionId::Quality)->count(), 7);
+        EXPECT_TRUE(window->List(OptionId::Quality)->itemData(6, Qt::ToolTipRole).toString().contains("TIFF, JPEG and PNG"));
         EXPECT_EQ(ShownText(OptionId::PaperSize), "Legal");
         EXPECT_EQ(ShownText(OptionId::DPI), "200");
         EXPECT_EQ(ShownText(OptionId::Format), "PDF");

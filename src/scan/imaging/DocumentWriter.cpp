@@ -107,10 +107,10 @@ bool IsMultiPageFormat(DocumentFormat format) {
 }
 
 std::unique_ptr<DocumentWriter> CreateDocumentWriter(DocumentFormat format, int fd, int quality,
-                                                     const TextLanguages& text) {
+                                                     const TextLanguages& text, bool compactPages) {
     quality = std::clamp(quality, 1, 100);
     switch (format) {
-        case DocumentFormat::Pdf: return std::make_unique<PdfWriter>(fd, quality, text);
+        case DocumentFormat::Pdf: return std::make_unique<PdfWriter>(fd, quality, text, compactPages);
         case DocumentFormat::Tiff: return std::make_unique<TiffWriter>(fd, quality);
         case DocumentFormat::Jpeg:
         case DocumentFormat::Png: return std::make_unique<ImageFileWriter>(fd, format, quality);

@@ -26,6 +26,11 @@ struct EncodedPage {
     int width = 0, height = 0, dpi = 0;
     QImage::Format format = QImage::Format_Invalid;
     QByteArray data;  // the compressed image
+    // A compact page: data is a JPEG of the paper at backgroundSize, and the
+    // mask (G4, the page's size) is painted over it in the ink's colour.
+    QByteArray mask;
+    QSize backgroundSize;
+    QRgb ink = 0;
     QImage page;      // kept only for a writer that compresses while placing
     QByteArray text;  // the page's recognised text, compressed, for a searchable document
     std::vector<int> textFonts;  // the variants of the text's font it uses
@@ -85,7 +90,8 @@ protected:
 // The quality (clamped to 1..100) is the JPEG quality; for TIFF, 100 means lossless.
 // With text languages, a PDF is searchable: each page carries the text read
 // from it, and a page scanned sideways or upside down is turned upright.
+// With compactPages, a PDF's pages of text are written compact (CompactPage).
 std::unique_ptr<DocumentWriter> CreateDocumentWriter(DocumentFormat format, int fd, int quality,
-                                                     const TextLanguages& text = {});
+                                                     const TextLanguages& text = {}, bool compactPages = false);
 
 }  // namespace quillon

@@ -108,7 +108,7 @@ int ImagingSession::WriteSingleFile(const QString& path, ImageHandle image) {
     if (!CanWriteSingleFile(path)) return 1;
     SafeOutputFile output;
     if (!output.Open(path)) return RecordError(kScannerErrorWriteFailed, output.error()), 1;
-    const std::unique_ptr<DocumentWriter> writer = CreateDocumentWriter(FormatOfPath(path), output.fd(), jpegQuality_, text_);
+    const std::unique_ptr<DocumentWriter> writer = CreateDocumentWriter(FormatOfPath(path), output.fd(), jpegQuality_, text_, compactPages_);
     if (!writer->AddPage(*page) || !writer->Finish()) return RecordError(kScannerErrorWriteFailed, writer->error()), 1;
     if (!output.Commit()) return RecordError(kScannerErrorWriteFailed, output.error()), 1;
     Completed(path, *writer);
@@ -124,7 +124,7 @@ int ImagingSession::BeginDocument(const QString& path) {
     const DocumentFormat format = FormatOfPath(path);
     if (!IsMultiPageFormat(format)) return RecordError(kScannerErrorBadFileType, path), 1;
     if (!output_.Open(path)) return RecordError(kScannerErrorWriteFailed, output_.error()), 1;
-    writer_ = CreateDocumentWriter(format, output_.fd(), jpegQuality_, text_);
+    writer_ = CreateDocumentWriter(format, output_.fd(), jpegQuality_, text_, compactPages_);
     pipeline_->SetWriter(writer_.get());
     pagesKept_ = 0;
     blankPagesLeftOut_ = 0;

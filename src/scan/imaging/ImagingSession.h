@@ -40,6 +40,8 @@ public:
 
     void SetJpegQuality(int quality);  // clamped to 1..100
     int jpegQuality() const { return jpegQuality_; }
+    // PDF pages that suit it are written compact (see CompactPage).
+    void SetCompactPages(bool on) { compactPages_ = on; }
     // Which enhancements the library applies in software (the device does not).
     void SetEnhancements(bool contrast, bool crop, bool deskew);
     // PDF files begun from now on are searchable, their text read in these
@@ -114,6 +116,7 @@ private:
     void Completed(const QString& path, const DocumentWriter& writer);
 
     int jpegQuality_ = 75;
+    bool compactPages_ = false;
     bool contrast_ = false, crop_ = false, deskew_ = false;
     bool findSeparators_ = false;
     TextLanguages text_;

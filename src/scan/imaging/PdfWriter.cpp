@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scan/imaging/PdfWriter.h"
 
+#include "scan/imaging/CompactPage.h"
 #include "scan/imaging/Enhancements.h"
 #include "scan/imaging/GlyphlessFont.h"
 #include "scan/imaging/PageEncoders.h"
+#include "scan/imaging/PageImage.h"
 #include "scan/imaging/PdfTextLayer.h"
 #include "scan/imaging/SafeOutputFile.h"
 #include "scan/imaging/TextRecognizer.h"
@@ -27,7 +29,8 @@ QByteArray Points(double value) { return QByteArray::number(value, 'f', 2); }
 
 }  // namespace
 
-PdfWriter::PdfWriter(int fd, int quality, TextLanguages text) : fd_(fd), quality_(quality), text_(std::move(text)) {
+PdfWriter::PdfWriter(int fd, int quality, TextLanguages text, bool compactPages)
+    : fd_(fd), quality_(quality), text_(std::move(text)), compactPages_(compactPages) {
     // The binary comment tells transfer programs the file is not text.
     Write("%PDF-1.4\n%\xE2\xE3\xCF\xD3\n");
 }
@@ -66,11 +69,23 @@ int PdfWriter::BeginObject() {
     return number;
 }
 
+EncodedPage PdfWriter::EncodeImage(const QImage& page) const {
+    if (!compactPages_ || page.format() == QImage::Format_Mono) return EncodeDocumentPage(page, quality_);
+    CompactChoice choice = MakeCompactPage(page, PageDpi(page));
+    if (!choice.compact) return EncodeDocumentPage(page, quality_);
+    EncodedPage encoded = EncodedPage::Describing(AsPageFormat(page));
+    encoded.data = std::move(choice.page.background);
+    encoded.mask = std::move(choice.page.mask);
+    encoded.backgroundSize = choice.page.backgroundSize;
+    encoded.ink = choice.page.ink;
+    return encoded;
+}
+
 EncodedPage PdfWriter::Encode(const QImage& page) const {
-    if (text_.codes.isEmpty()) return EncodeDocumentPage(page, quality_);
+    if (text_.codes.isEmpty()) return EncodeImage(page);
     // A page whose text cannot be read is still written, as an image only.
     UprightText read = ReadUpright(page, text_, &stopped_);
-    EncodedPage encoded = EncodeDocumentPage(TurnPage(page, read.quarterTurns), quality_);
+    EncodedPage encoded = EncodeImage(TurnPage(page, read.quarterTurns));
     if (!encoded.error.isEmpty()) return encoded;
     encoded.textUnread = !read.text.error.isEmpty();
     const TextLayer layer = MakeTextLayer(read.text.words, encoded.height, encoded.dpi);
@@ -121,8 +136,10 @@ bool PdfWriter::AddEncoded(EncodedPage page) {
     if (!page.error.isEmpty()) return Fail(page.error);
     const int width = page.width;
     const int height = page.height;
-    QByteArray dictionary = "<< /Type /XObject /Subtype /Image /Width " + QByteArray::number(width) + " /Height " +
-                            QByteArray::number(height);
+    const bool compact = !page.mask.isEmpty();
+    const QSize imageSize = compact ? page.backgroundSize : QSize(width, height);
+    QByteArray dictionary = "<< /Type /XObject /Subtype /Image /Width " + QByteArray::number(imageSize.width()) +
+                            " /Height " + QByteArray::number(imageSize.height());
     if (page.format == QImage::Format_Mono) {
         dictionary += " /ColorSpace /DeviceGray /BitsPerComponent 1 /Filter /CCITTFaxDecode /DecodeParms << /K -1 "
                       "/Columns " + QByteArray::number(width) + " /Rows " + QByteArray::number(height) + " >>";
@@ -140,7 +157,23 @@ bool PdfWriter::AddEncoded(EncodedPage page) {
     const int dpi = page.dpi;
     const QByteArray pageWidth = Points(PagePoints(width, dpi));
     const QByteArray pageHeight = Points(PagePoints(height, dpi));
-    const QByteArray content = "q " + pageWidth + " 0 0 " + pageHeight + " 0 0 cm /Im0 Do Q\n";
+    const QByteArray placed = "q " + pageWidth + " 0 0 " + pageHeight + " 0 0 cm ";
+    QByteArray content = placed + "/Im0 Do Q\n";
+    QByteArray images = " /Im0 " + QByteArray::number(image) + " 0 R";
+    if (compact) {
+        // The ink over the paper: a stencil, painted where its samples are 0.
+        const int mask = BeginObject();
+        Write("<< /Type /XObject /Subtype /Image /Width " + QByteArray::number(width) + " /Height " +
+              QByteArray::number(height) + " /ImageMask true /BitsPerComponent 1 /Filter /CCITTFaxDecode /DecodeParms "
+              "<< /K -1 /Columns " + QByteArray::number(width) + " /Rows " + QByteArray::number(height) +
+              " >> /Length " + QByteArray::number(page.mask.size()) + " >>\nstream\n");
+        Write(page.mask);
+        Write("\nendstream\nendobj\n");
+        const auto level = [](int value) { return QByteArray::number(value / 255.0, 'f', 3); };
+        content += level(qRed(page.ink)) + ' ' + level(qGreen(page.ink)) + ' ' + level(qBlue(page.ink)) + " rg " +
+                   placed + "/Im1 Do Q\n";
+        images += " /Im1 " + QByteArray::number(mask) + " 0 R";
+    }
     const int contents = BeginObject();
     Write("<< /Length " + QByteArray::number(content.size()) + " >>\nstream\n" + content + "endstream\nendobj\n");
     QByteArray contentList = QByteArray::number(contents) + " 0 R";
@@ -155,7 +188,7 @@ bool PdfWriter::AddEncoded(EncodedPage page) {
 
     const int pageObject = BeginObject();
     Write("<< /Type /Page /Parent 2 0 R /MediaBox [0 0 " + pageWidth + " " + pageHeight +
-          "] /Resources << /XObject << /Im0 " + QByteArray::number(image) + " 0 R >>" + fonts + " >> /Contents " +
+          "] /Resources << /XObject <<" + images + " >>" + fonts + " >> /Contents " +
           contentList + " >>\nendobj\n");
     if (!error_.isEmpty()) return false;
     pageObjects_.push_back(pageObject);

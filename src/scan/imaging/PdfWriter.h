@@ -15,12 +15,15 @@ namespace quillon {
 // however long the document; the page tree and cross-reference table follow
 // the last page.
 //
+// With compact pages, a grey or colour page of text is two images instead: its
+// ink as a G4 mask at full resolution over a small JPEG of the paper.
+//
 // A searchable PDF also reads each page's text while encoding it, turns a page
 // found sideways or upside down upright first, and lays the words invisibly
 // over the image in a glyph-less font written once for the document.
 class PdfWriter : public DocumentWriter {
 public:
-    PdfWriter(int fd, int quality, TextLanguages text = {});
+    PdfWriter(int fd, int quality, TextLanguages text = {}, bool compactPages = false);
     EncodedPage Encode(const QImage& page) const override;
     bool AddEncoded(EncodedPage page) override;
     bool Finish() override;
@@ -34,10 +37,12 @@ private:
     bool Flush();
     int FlateStreamObject(const QByteArray& compressed, const QByteArray& keys = {});
     int FontObject(int variant);
+    EncodedPage EncodeImage(const QImage& page) const;
 
     int fd_;
     int quality_;
     TextLanguages text_;
+    bool compactPages_;
     // Written as the first page needs them: the font program and the maps
     // every variant shares, and each variant's own font.
     int fontProgram_ = 0, toUnicode_ = 0, codeToGlyph_ = 0;

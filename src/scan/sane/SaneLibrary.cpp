@@ -540,6 +540,7 @@ void SaneLibrary::TWAIN_UnloadSourceManager() {
     CloseDevice();
     session_.Discard();  // an unfinished document is removed; an old file stays
     session_.SetTextRecognition({});
+    session_.SetCompactPages(false);
     if (initialised_) sane_exit();
     initialised_ = false;
     state_ = kStateNothing;
@@ -559,6 +560,11 @@ int SaneLibrary::TWAIN_SetHideUI(int hide) {
 int SaneLibrary::TWAIN_SetJpegQuality(int quality) {
     session_.SetJpegQuality(quality);
     return Log(QStringLiteral("TWAIN_SetJpegQuality(%1)").arg(session_.jpegQuality()), 1);
+}
+
+int SaneLibrary::TWAIN_SetCompactPages(int on) {
+    session_.SetCompactPages(on != 0);
+    return Log(QStringLiteral("TWAIN_SetCompactPages(%1)").arg(on != 0), 1);
 }
 
 // What the job asked is kept and applied again after every change of source,

@@ -1,0 +1,247 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "scan/imaging/CompactPage.h"
+
+#include "scan/imaging/PageEncoders.h"
+#include "scan/imaging/PageImage.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <vector>
+
+namespace quillon {
+
+namespace {
+
+constexpr int kLowestDpi = 150;
+// Ink is darker than this share of the paper around it, or darker than the
+// floor: a solid black area darkens its own paper estimate, the floor keeps it ink.
+constexpr int kInkShareOfPaper = 60;  // per cent
+constexpr int kDarkFloor = 70;
+// A pixel this far below its paper that is not ink is a mid-tone: an edge of
+// a letter, a light stroke, or a picture.
+constexpr int kMidToneDrop = 48;
+// The paper's JPEG: smooth, so a low quality costs nothing one can see.
+constexpr int kBackgroundQuality = 50;
+
+struct LumaPage {
+    int width = 0, height = 0;
+    std::vector<uchar> values;
+    uchar At(int x, int y) const { return values[static_cast<std::size_t>(y) * width + x]; }
+};
+
+LumaPage LumaOf(const QImage& page) {
+    LumaPage luma{page.width(), page.height(), {}};
+    luma.values.resize(static_cast<std::size_t>(luma.width) * luma.height);
+    for (int y = 0; y < luma.height; ++y) {
+        const uchar* in = page.constScanLine(y);
+        uchar* out = luma.values.data() + static_cast<std::size_t>(y) * luma.width;
+        if (page.format() == QImage::Format_Grayscale8) {
+            std::copy(in, in + luma.width, out);
+        } else {
+            for (int x = 0; x < luma.width; ++x, in += 3) out[x] = static_cast<uchar>((in[0] * 77 + in[1] * 150 + in[2] * 29) >> 8);
+        }
+    }
+    return luma;
+}
+
+// The paper's brightness in blocks of about a tenth of an inch: a bright
+// quantile of each block, then the brightest of its neighbours, smoothed, so a
+// block dense with text takes its paper from around it.
+struct PaperLevels {
+    int block = 1, columns = 0, rows = 0;
+    std::vector<int> levels;
+    double notPaperShare = 0;  // of the blocks, those much darker than the page's paper
+    int At(int x, int y) const { return levels[static_cast<std::size_t>(y / block) * columns + x / block]; }
+};
+
+PaperLevels PaperOf(const LumaPage& luma, int dpi) {
+    PaperLevels paper;
+    paper.block = std::max(8, dpi / 10);
+    paper.columns = (luma.width + paper.block - 1) / paper.block;
+    paper.rows = (luma.height + paper.block - 1) / paper.block;
+    std::vector<int> quantile(static_cast<std::size_t>(paper.columns) * paper.rows);
+    std::array<int, 256> histogram{};
+    for (int by = 0; by < paper.rows; ++by) {
+        for (int bx = 0; bx < paper.columns; ++bx) {
+            histogram.fill(0);
+            const int x0 = bx * paper.block, y0 = by * paper.block;
+            const int x1 = std::min(luma.width, x0 + paper.block), y1 = std::min(luma.height, y0 + paper.block);
+            for (int y = y0; y < y1; ++y) {
+                const uchar* row = luma.values.data() + static_cast<std::size_t>(y) * luma.width;
+                for (int x = x0; x < x1; ++x) ++histogram[row[x]];
+            }
+            // The level that a quarter of the block is brighter than.
+            int above = (x1 - x0) * (y1 - y0) / 4, level = 255;
+            while (level > 0 && (above -= histogram[static_cast<std::size_t>(level)]) > 0) --level;
+            quantile[static_cast<std::size_t>(by) * paper.columns + bx] = level;
+        }
+    }
+    const auto smoothed = [&](const std::vector<int>& in, bool brightest) {
+        std::vector<int> out(in.size());
+        for (int by = 0; by < paper.rows; ++by)
+            for (int bx = 0; bx < paper.columns; ++bx) {
+                int best = 0, sum = 0, count = 0;
+                for (int dy = -1; dy <= 1; ++dy)
+                    for (int dx = -1; dx <= 1; ++dx) {
+                        const int x = bx + dx, y = by + dy;
+                        if (x < 0 || y < 0 || x >= paper.columns || y >= paper.rows) continue;
+                        const int value = in[static_cast<std::size_t>(y) * paper.columns + x];
+                        best = std::max(best, value);
+                        sum += value;
+                        ++count;
+                    }
+                out[static_cast<std::size_t>(by) * paper.columns + bx] = brightest ? best : sum / count;
+            }
+        return out;
+    };
+    paper.levels = smoothed(smoothed(quantile, true), false);
+    // A page of text is paper almost everywhere; a picture is not.
+    std::vector<int> sorted = quantile;
+    std::sort(sorted.begin(), sorted.end());
+    const int page = sorted[sorted.size() * 9 / 10];
+    const auto dark = std::count_if(quantile.begin(), quantile.end(), [&](int level) { return level * 10 < page * 7; });
+    paper.notPaperShare = double(dark) / double(quantile.size());
+    return paper;
+}
+
+bool IsInk(int value, int paper) { return value < kDarkFloor || value * 100 < paper * kInkShareOfPaper; }
+
+}  // namespace
+
+CompactChoice MakeCompactPage(const QImage& input, int dpi) {
+    CompactChoice choice;
+    const QImage page = AsPageFormat(input);
+    if (page.isNull() || page.format() == QImage::Format_Mono) {
+        choice.why = QStringLiteral("not a grey or colour page");
+        return choice;
+    }
+    if (dpi < kLowestDpi) {
+        choice.why = QStringLiteral("below %1 dpi").arg(kLowestDpi);
+        return choice;
+    }
+    const bool colour = page.format() == QImage::Format_RGB888;
+    const int width = page.width(), height = page.height();
+    const LumaPage luma = LumaOf(page);
+    const PaperLevels paper = PaperOf(luma, dpi);
+
+    // The mask, with ink as black (1) in a Mono image, and what the ink is like.
+    QImage mask(width, height, QImage::Format_Mono);
+    mask.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
+    mask.fill(0);
+    long long inkPixels = 0, midTones = 0;
+    std::array<long long, 3> inkSum{};
+    for (int y = 0; y < height; ++y) {
+        uchar* bits = mask.scanLine(y);
+        const uchar* source = page.constScanLine(y);
+        for (int x = 0; x < width; ++x) {
+            const int value = luma.At(x, y), level = paper.At(x, y);
+            if (IsInk(value, level)) {
+                bits[x >> 3] |= static_cast<uchar>(0x80 >> (x & 7));
+                ++inkPixels;
+                for (int c = 0; c < 3; ++c) inkSum[static_cast<std::size_t>(c)] += colour ? source[x * 3 + c] : source[x];
+            } else if (value < level - kMidToneDrop) {
+                ++midTones;
+            }
+        }
+    }
+    const double area = double(width) * height;
+    // Text has more core than fringe; light strokes and pictures are mostly mid-tones.
+    if (paper.notPaperShare > 0.15 || midTones > area * 0.12 || inkPixels > area * 0.35) {
+        choice.why = QStringLiteral("mostly picture");
+        return choice;
+    }
+    if (midTones > inkPixels + area * 0.002) {
+        choice.why = QStringLiteral("faint or low-contrast ink");
+        return choice;
+    }
+    if (inkPixels > 0)
+        choice.page.ink = qRgb(int(inkSum[0] / inkPixels), int(inkSum[1] / inkPixels), int(inkSum[2] / inkPixels));
+
+    // The paper: each cell the mean of the pixels that are neither ink nor
+    // next to it (a letter's soft edge would leave a shadow of it).
+    const int factor = std::max(3, (dpi + 99) / 100);
+    const int columns = (width + factor - 1) / factor, rows = (height + factor - 1) / factor;
+    const int channels = colour ? 3 : 1;
+    std::vector<long long> sums(static_cast<std::size_t>(columns) * rows * channels, 0);
+    std::vector<int> counts(static_cast<std::size_t>(columns) * rows, 0);
+    const int bytesPerRow = (width + 7) / 8;
+    std::vector<uchar> vertical(static_cast<std::size_t>(bytesPerRow)), near(static_cast<std::size_t>(bytesPerRow));
+    for (int y = 0; y < height; ++y) {
+        // Ink within one pixel: the mask's rows around this one, widened by a pixel.
+        std::fill(vertical.begin(), vertical.end(), uchar(0));
+        for (int dy = -1; dy <= 1; ++dy) {
+            if (y + dy < 0 || y + dy >= height) continue;
+            const uchar* bits = mask.constScanLine(y + dy);
+            for (int i = 0; i < bytesPerRow; ++i) vertical[static_cast<std::size_t>(i)] |= bits[i];
+        }
+        for (int i = 0; i < bytesPerRow; ++i) {
+            const unsigned here = vertical[static_cast<std::size_t>(i)];
+            const unsigned before = i > 0 ? vertical[static_cast<std::size_t>(i - 1)] : 0;
+            const unsigned after = i + 1 < bytesPerRow ? vertical[static_cast<std::size_t>(i + 1)] : 0;
+            near[static_cast<std::size_t>(i)] = static_cast<uchar>(here | (here >> 1) | (before << 7) | (here << 1) | (after >> 7));
+        }
+        const uchar* source = page.constScanLine(y);
+        const std::size_t rowCells = static_cast<std::size_t>(y / factor) * columns;
+        for (int x = 0; x < width; ++x) {
+            if (near[static_cast<std::size_t>(x >> 3)] & (0x80 >> (x & 7))) continue;
+            const std::size_t cell = rowCells + x / factor;
+            ++counts[cell];
+            for (int c = 0; c < channels; ++c) sums[cell * channels + c] += source[x * channels + c];
+        }
+    }
+    QImage background(columns, rows, colour ? QImage::Format_RGB888 : QImage::Format_Grayscale8);
+    std::vector<bool> known(counts.size());
+    for (int row = 0; row < rows; ++row) {
+        uchar* out = background.scanLine(row);
+        for (int column = 0; column < columns; ++column) {
+            const std::size_t cell = static_cast<std::size_t>(row) * columns + column;
+            known[cell] = counts[cell] > 0;
+            const int level = paper.At(std::min(width - 1, column * factor), std::min(height - 1, row * factor));
+            for (int c = 0; c < channels; ++c)
+                out[column * channels + c] =
+                    static_cast<uchar>(known[cell] ? sums[cell * channels + c] / counts[cell] : level);
+        }
+    }
+    // Cells wholly under ink take the mean of their known neighbours, growing
+    // inwards; a paper estimate stays where none is near.
+    for (bool filled = true; filled;) {
+        filled = false;
+        std::vector<bool> next = known;
+        for (int row = 0; row < rows; ++row)
+            for (int column = 0; column < columns; ++column) {
+                const std::size_t cell = static_cast<std::size_t>(row) * columns + column;
+                if (known[cell]) continue;
+                std::array<int, 3> sum{};
+                int count = 0;
+                for (int dy = -1; dy <= 1; ++dy)
+                    for (int dx = -1; dx <= 1; ++dx) {
+                        const int x = column + dx, y = row + dy;
+                        if (x < 0 || y < 0 || x >= columns || y >= rows || !known[static_cast<std::size_t>(y) * columns + x]) continue;
+                        const uchar* near = background.constScanLine(y) + x * channels;
+                        for (int c = 0; c < channels; ++c) sum[static_cast<std::size_t>(c)] += near[c];
+                        ++count;
+                    }
+                if (count == 0) continue;
+                uchar* out = background.scanLine(row) + column * channels;
+                for (int c = 0; c < channels; ++c) out[c] = static_cast<uchar>(sum[static_cast<std::size_t>(c)] / count);
+                next[cell] = true;
+                filled = true;
+            }
+        known.swap(next);
+    }
+
+    QString why;
+    choice.page.mask = EncodeG4(mask, &why);
+    choice.page.background = EncodeJpeg(background, kBackgroundQuality);
+    choice.page.backgroundSize = background.size();
+    if (choice.page.mask.isEmpty() || choice.page.background.isEmpty()) {
+        choice.why = QStringLiteral("its layers could not be compressed");
+        return choice;
+    }
+    choice.compact = true;
+    choice.why = QStringLiteral("text mask and paper at 1/%1 resolution").arg(factor);
+    return choice;
+}
+
+}  // namespace quillon

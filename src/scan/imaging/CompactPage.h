@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+namespace quillon {
+
+// A grey or colour page of text split in two layers: the ink as a 1-bit mask
+// at the page's full resolution (CCITT G4), painted in the ink's colour over
+// the paper as a JPEG at a third of the resolution or less, the text's pixels
+// filled from the paper around them. Text stays sharp, and the paper's tone
+// and any light marks are kept at a fraction of one JPEG's size.
+struct CompactPage {
+    QByteArray mask;        // G4, the page's size, 0 where the ink is
+    QByteArray background;  // JPEG of backgroundSize, the page's format
+    QSize backgroundSize;
+    QRgb ink = qRgb(0, 0, 0);
+};
+
+// How a page is stored by the compact quality.
+struct CompactChoice {
+    bool compact = false;  // false: the page is kept as an ordinary JPEG
+    QString why;           // what was decided, for the scanner's log
+    CompactPage page;
+};
+
+// Splits a Grayscale8 or RGB888 page, or says why it is better kept whole: a
+// page below 150 dpi, faint or low-contrast ink, or mostly picture.
+CompactChoice MakeCompactPage(const QImage& page, int dpi);
+
+}  // namespace quillon
