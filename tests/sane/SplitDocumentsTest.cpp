@@ -108,7 +108,7 @@ TEST_F(SplitDocumentsTest, TheTestScannersStackGivesOneFileADocument) {
     };
     for (const Run& run : kRuns) {
         SCOPED_TRACE(run.jamAt);
-        for (const QString& name : {"letters.pdf", "letters-3.pdf", "letters-4.pdf"}) QFile::remove(temp.File(name));
+        for (const char* name : {"letters.pdf", "letters-3.pdf", "letters-4.pdf"}) QFile::remove(temp.File(name));
         int started = 0;
         library.SetDeviceOpener([&](const QString& name, int* status) -> std::unique_ptr<SaneDevice> {
             std::unique_ptr<SaneDevice> real = SaneHandleDevice::Open(name.toUtf8().constData(), status);

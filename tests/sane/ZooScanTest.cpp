@@ -113,7 +113,9 @@ TEST_P(ZooScanTest, ThePagesAreWhatTheWindowSays) {
     const std::vector<testing::TiffPage> pages = testing::ReadTiffPages(output);
     ASSERT_EQ(static_cast<int>(pages.size()), scan.pages);
     testing::ExpectPagesAsAsked(pages, scan.pixelType, scan.paper);
-    if (scan.manual) EXPECT_TRUE(controls.statusTexts.filter("duplex").isEmpty());
+    if (scan.manual) {
+        EXPECT_TRUE(controls.statusTexts.filter("duplex").isEmpty());
+    }
 }
 
 // A feeder whose sensor reports paper that is not there: the first page finds
