@@ -446,7 +446,8 @@ TEST(PdfWriterTest, CompactPagesAreSmallAndFaithfulOrKeptAsJpeg) {
             sizes.append(QFileInfo(path).size());
         }
         const QString images = RunTool("pdfimages", {"-list", temp.File("compact.pdf")});
-        EXPECT_EQ(images.contains("stencil"), c.compact) << images.toStdString();
+        // The ink as a stencil, or as the mask of the ink's colours.
+        EXPECT_EQ(images.contains(QRegularExpression(" (stencil|mask) +2550 +3300 ")), c.compact) << images.toStdString();
         if (!c.compact) {
             EXPECT_EQ(sizes[1], sizes[0]);  // the very same JPEG page
             continue;
@@ -456,6 +457,13 @@ TEST(PdfWriterTest, CompactPagesAreSmallAndFaithfulOrKeptAsJpeg) {
         const QImage render(temp.File("render.pgm"));
         ASSERT_EQ(render.size(), c.page.size());
         EXPECT_LT(testing::MeanGreyDifference(render, c.page.convertToFormat(QImage::Format_Grayscale8)), 4.0);
+        if (c.page.format() == QImage::Format_RGB888) {
+            // The page's red block keeps its colour, the text its dark blue.
+            RunTool("pdftoppm", {"-r", "300", "-png", "-singlefile", temp.File("compact.pdf"), temp.File("colour")});
+            const QImage colour(temp.File("colour.png"));
+            const QColor red = colour.pixelColor(600, 3060);
+            EXPECT_TRUE(red.red() > 160 && red.green() < 80 && red.blue() < 80) << red.name().toStdString();
+        }
     }
 }
 

@@ -16,13 +16,20 @@ namespace {
 constexpr int kLowestDpi = 150;
 // Ink is darker than this share of the paper around it, or darker than the
 // floor: a solid black area darkens its own paper estimate, the floor keeps it ink.
-constexpr int kInkShareOfPaper = 60;  // per cent
+constexpr int kInkShareOfPaper = 75;  // per cent
 constexpr int kDarkFloor = 70;
+// Ink whose strokes' cores are lighter than this share of the paper is faint:
+// a threshold would break its strokes.
+constexpr int kFaintCore = 55;  // per cent
 // A pixel this far below its paper that is not ink is a mid-tone: an edge of
 // a letter, a light stroke, or a picture.
 constexpr int kMidToneDrop = 48;
+// Ink whose channels differ this much is coloured; a page with enough of it
+// keeps its ink's colours.
+constexpr int kColouredInk = 60;
 // The paper's JPEG: smooth, so a low quality costs nothing one can see.
 constexpr int kBackgroundQuality = 50;
+constexpr int kInkColoursQuality = 75;
 
 struct LumaPage {
     int width = 0, height = 0;
@@ -52,6 +59,7 @@ struct PaperLevels {
     int block = 1, columns = 0, rows = 0;
     std::vector<int> levels;
     double notPaperShare = 0;  // of the blocks, those much darker than the page's paper
+    int pageLevel = 255;       // the page's paper as most of it is
     int At(int x, int y) const { return levels[static_cast<std::size_t>(y / block) * columns + x / block]; }
 };
 
@@ -102,10 +110,77 @@ PaperLevels PaperOf(const LumaPage& luma, int dpi) {
     const int page = sorted[sorted.size() * 9 / 10];
     const auto dark = std::count_if(quantile.begin(), quantile.end(), [&](int level) { return level * 10 < page * 7; });
     paper.notPaperShare = double(dark) / double(quantile.size());
+    paper.pageLevel = page;
     return paper;
 }
 
 bool IsInk(int value, int paper) { return value < kDarkFloor || value * 100 < paper * kInkShareOfPaper; }
+
+// Cells with nothing to average take the mean of their known neighbours,
+// growing inwards; cells with no known cell anywhere near keep their value.
+void FillUnknownCells(QImage& cells, std::vector<bool>& known) {
+    const int columns = cells.width(), rows = cells.height();
+    const int channels = cells.format() == QImage::Format_RGB888 ? 3 : 1;
+    for (bool filled = true; filled;) {
+        filled = false;
+        std::vector<bool> next = known;
+        for (int row = 0; row < rows; ++row)
+            for (int column = 0; column < columns; ++column) {
+                const std::size_t cell = static_cast<std::size_t>(row) * columns + column;
+                if (known[cell]) continue;
+                std::array<int, 3> sum{};
+                int count = 0;
+                for (int dy = -1; dy <= 1; ++dy)
+                    for (int dx = -1; dx <= 1; ++dx) {
+                        const int x = column + dx, y = row + dy;
+                        if (x < 0 || y < 0 || x >= columns || y >= rows || !known[static_cast<std::size_t>(y) * columns + x]) continue;
+                        const uchar* near = cells.constScanLine(y) + x * channels;
+                        for (int c = 0; c < channels; ++c) sum[static_cast<std::size_t>(c)] += near[c];
+                        ++count;
+                    }
+                if (count == 0) continue;
+                uchar* out = cells.scanLine(row) + column * channels;
+                for (int c = 0; c < channels; ++c) out[c] = static_cast<uchar>(sum[static_cast<std::size_t>(c)] / count);
+                next[cell] = true;
+                filled = true;
+            }
+        known.swap(next);
+    }
+}
+
+// The ink's own colours, for a page whose ink is not all one neutral tone (a
+// red heading): each cell the mean of its ink pixels, at a sixth of the
+// resolution or less; the mask gives the letters their shape.
+QImage InkColours(const QImage& page, const QImage& mask, int factor) {
+    const int width = page.width(), height = page.height();
+    const int columns = (width + factor - 1) / factor, rows = (height + factor - 1) / factor;
+    std::vector<std::array<long long, 3>> sums(static_cast<std::size_t>(columns) * rows);
+    std::vector<int> counts(sums.size(), 0);
+    for (int y = 0; y < height; ++y) {
+        const uchar* bits = mask.constScanLine(y);
+        const uchar* source = page.constScanLine(y);
+        for (int x = 0; x < width; ++x) {
+            if (!(bits[x >> 3] & (0x80 >> (x & 7)))) continue;
+            const std::size_t cell = static_cast<std::size_t>(y / factor) * columns + x / factor;
+            ++counts[cell];
+            for (int c = 0; c < 3; ++c) sums[cell][static_cast<std::size_t>(c)] += source[x * 3 + c];
+        }
+    }
+    QImage colours(columns, rows, QImage::Format_RGB888);
+    colours.fill(Qt::black);
+    std::vector<bool> known(counts.size());
+    for (int row = 0; row < rows; ++row) {
+        uchar* out = colours.scanLine(row);
+        for (int column = 0; column < columns; ++column) {
+            const std::size_t cell = static_cast<std::size_t>(row) * columns + column;
+            known[cell] = counts[cell] > 0;
+            if (known[cell])
+                for (int c = 0; c < 3; ++c) out[column * 3 + c] = static_cast<uchar>(sums[cell][static_cast<std::size_t>(c)] / counts[cell]);
+        }
+    }
+    FillUnknownCells(colours, known);
+    return colours;
+}
 
 }  // namespace
 
@@ -129,8 +204,9 @@ CompactChoice MakeCompactPage(const QImage& input, int dpi) {
     QImage mask(width, height, QImage::Format_Mono);
     mask.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
     mask.fill(0);
-    long long inkPixels = 0, midTones = 0;
+    long long inkPixels = 0, midTones = 0, colouredInk = 0;
     std::array<long long, 3> inkSum{};
+    std::array<long long, 256> inkLevels{};
     for (int y = 0; y < height; ++y) {
         uchar* bits = mask.scanLine(y);
         const uchar* source = page.constScanLine(y);
@@ -139,7 +215,12 @@ CompactChoice MakeCompactPage(const QImage& input, int dpi) {
             if (IsInk(value, level)) {
                 bits[x >> 3] |= static_cast<uchar>(0x80 >> (x & 7));
                 ++inkPixels;
+                ++inkLevels[static_cast<std::size_t>(value)];
                 for (int c = 0; c < 3; ++c) inkSum[static_cast<std::size_t>(c)] += colour ? source[x * 3 + c] : source[x];
+                if (colour) {
+                    const uchar* rgb = source + x * 3;
+                    colouredInk += std::max({rgb[0], rgb[1], rgb[2]}) - std::min({rgb[0], rgb[1], rgb[2]}) > kColouredInk;
+                }
             } else if (value < level - kMidToneDrop) {
                 ++midTones;
             }
@@ -151,12 +232,22 @@ CompactChoice MakeCompactPage(const QImage& input, int dpi) {
         choice.why = QStringLiteral("mostly picture");
         return choice;
     }
-    if (midTones > inkPixels + area * 0.002) {
+    // The strokes' cores: the darkest third of the ink.
+    long long seen = 0;
+    int core = 0;
+    while (core < 255 && (seen += inkLevels[static_cast<std::size_t>(core)]) * 3 < inkPixels) ++core;
+    if (midTones > inkPixels + area * 0.002 || (inkPixels > 0 && core * 100 > paper.pageLevel * kFaintCore)) {
         choice.why = QStringLiteral("faint or low-contrast ink");
         return choice;
     }
-    if (inkPixels > 0)
-        choice.page.ink = qRgb(int(inkSum[0] / inkPixels), int(inkSum[1] / inkPixels), int(inkSum[2] / inkPixels));
+    if (inkPixels > 0) {
+        // The ink's hue from all of it, its darkness from the strokes' cores
+        // (the darkest third): the mean would grey the letters by their edges.
+        const double mean = (inkSum[0] * 77 + inkSum[1] * 150 + inkSum[2] * 29) / 256.0 / double(inkPixels);
+        const double scale = mean > 0 ? std::min(1.0, (core + 0.5) / mean) : 0;
+        const auto channel = [&](int c) { return int(std::lround(inkSum[static_cast<std::size_t>(c)] / double(inkPixels) * scale)); };
+        choice.page.ink = qRgb(channel(0), channel(1), channel(2));
+    }
 
     // The paper: each cell the mean of the pixels that are neither ink nor
     // next to it (a letter's soft edge would leave a shadow of it).
@@ -203,33 +294,7 @@ CompactChoice MakeCompactPage(const QImage& input, int dpi) {
                     static_cast<uchar>(known[cell] ? sums[cell * channels + c] / counts[cell] : level);
         }
     }
-    // Cells wholly under ink take the mean of their known neighbours, growing
-    // inwards; a paper estimate stays where none is near.
-    for (bool filled = true; filled;) {
-        filled = false;
-        std::vector<bool> next = known;
-        for (int row = 0; row < rows; ++row)
-            for (int column = 0; column < columns; ++column) {
-                const std::size_t cell = static_cast<std::size_t>(row) * columns + column;
-                if (known[cell]) continue;
-                std::array<int, 3> sum{};
-                int count = 0;
-                for (int dy = -1; dy <= 1; ++dy)
-                    for (int dx = -1; dx <= 1; ++dx) {
-                        const int x = column + dx, y = row + dy;
-                        if (x < 0 || y < 0 || x >= columns || y >= rows || !known[static_cast<std::size_t>(y) * columns + x]) continue;
-                        const uchar* near = background.constScanLine(y) + x * channels;
-                        for (int c = 0; c < channels; ++c) sum[static_cast<std::size_t>(c)] += near[c];
-                        ++count;
-                    }
-                if (count == 0) continue;
-                uchar* out = background.scanLine(row) + column * channels;
-                for (int c = 0; c < channels; ++c) out[c] = static_cast<uchar>(sum[static_cast<std::size_t>(c)] / count);
-                next[cell] = true;
-                filled = true;
-            }
-        known.swap(next);
-    }
+    FillUnknownCells(background, known);
 
     QString why;
     choice.page.mask = EncodeG4(mask, &why);
@@ -239,8 +304,19 @@ CompactChoice MakeCompactPage(const QImage& input, int dpi) {
         choice.why = QStringLiteral("its layers could not be compressed");
         return choice;
     }
+    if (colouredInk > 500 && colouredInk * 100 > inkPixels) {
+        const int inkFactor = 2 * factor;
+        const QImage colours = InkColours(page, mask, inkFactor);
+        choice.page.inkColours = EncodeJpeg(colours, kInkColoursQuality);
+        choice.page.inkColoursSize = colours.size();
+        if (choice.page.inkColours.isEmpty()) {
+            choice.why = QStringLiteral("its layers could not be compressed");
+            return choice;
+        }
+    }
     choice.compact = true;
-    choice.why = QStringLiteral("text mask and paper at 1/%1 resolution").arg(factor);
+    choice.why = QStringLiteral("text mask and paper at 1/%1 resolution").arg(factor) +
+                 (choice.page.inkColours.isEmpty() ? QString() : QStringLiteral(", coloured ink"));
     return choice;
 }
 

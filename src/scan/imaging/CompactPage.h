@@ -17,7 +17,11 @@ struct CompactPage {
     QByteArray mask;        // G4, the page's size, 0 where the ink is
     QByteArray background;  // JPEG of backgroundSize, the page's format
     QSize backgroundSize;
-    QRgb ink = qRgb(0, 0, 0);
+    QRgb ink = qRgb(0, 0, 0);  // the mean ink, painted through the mask
+    // Where the ink is coloured: the ink's colours (JPEG, RGB) painted through
+    // the mask instead of the mean ink.
+    QByteArray inkColours;
+    QSize inkColoursSize;
 };
 
 // How a page is stored by the compact quality.

@@ -31,6 +31,8 @@ struct EncodedPage {
     QByteArray mask;
     QSize backgroundSize;
     QRgb ink = 0;
+    QByteArray inkColours;  // or, where the ink is coloured, its colours (JPEG) painted through the mask
+    QSize inkColoursSize;
     QImage page;      // kept only for a writer that compresses while placing
     QByteArray text;  // the page's recognised text, compressed, for a searchable document
     std::vector<int> textFonts;  // the variants of the text's font it uses

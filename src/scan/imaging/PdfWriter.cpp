@@ -78,6 +78,8 @@ EncodedPage PdfWriter::EncodeImage(const QImage& page) const {
     encoded.mask = std::move(choice.page.mask);
     encoded.backgroundSize = choice.page.backgroundSize;
     encoded.ink = choice.page.ink;
+    encoded.inkColours = std::move(choice.page.inkColours);
+    encoded.inkColoursSize = choice.page.inkColoursSize;
     return encoded;
 }
 
@@ -169,10 +171,23 @@ bool PdfWriter::AddEncoded(EncodedPage page) {
               " >> /Length " + QByteArray::number(page.mask.size()) + " >>\nstream\n");
         Write(page.mask);
         Write("\nendstream\nendobj\n");
-        const auto level = [](int value) { return QByteArray::number(value / 255.0, 'f', 3); };
-        content += level(qRed(page.ink)) + ' ' + level(qGreen(page.ink)) + ' ' + level(qBlue(page.ink)) + " rg " +
-                   placed + "/Im1 Do Q\n";
-        images += " /Im1 " + QByteArray::number(mask) + " 0 R";
+        if (page.inkColours.isEmpty()) {
+            const auto level = [](int value) { return QByteArray::number(value / 255.0, 'f', 3); };
+            content += level(qRed(page.ink)) + ' ' + level(qGreen(page.ink)) + ' ' + level(qBlue(page.ink)) + " rg " +
+                       placed + "/Im1 Do Q\n";
+            images += " /Im1 " + QByteArray::number(mask) + " 0 R";
+        } else {
+            // The ink's colours, shown only where the mask has ink.
+            const int colours = BeginObject();
+            Write("<< /Type /XObject /Subtype /Image /Width " + QByteArray::number(page.inkColoursSize.width()) +
+                  " /Height " + QByteArray::number(page.inkColoursSize.height()) +
+                  " /ColorSpace /DeviceRGB /BitsPerComponent 8 /Filter /DCTDecode /Mask " + QByteArray::number(mask) +
+                  " 0 R /Length " + QByteArray::number(page.inkColours.size()) + " >>\nstream\n");
+            Write(page.inkColours);
+            Write("\nendstream\nendobj\n");
+            content += placed + "/Im1 Do Q\n";
+            images += " /Im1 " + QByteArray::number(colours) + " 0 R";
+        }
     }
     const int contents = BeginObject();
     Write("<< /Length " + QByteArray::number(content.size()) + " >>\nstream\n" + content + "endstream\nendobj\n");
