@@ -443,6 +443,12 @@ TEST(PdfWriterTest, CompactPagesAreSmallAndFaithfulOrKeptAsJpeg) {
             session.Free(image);
             ASSERT_EQ(session.EndDocument(), 0) << session.lastErrorText().toStdString();
             EXPECT_TRUE(RunTool("qpdf", {"--check", path}).contains("No syntax or stream encoding errors found"));
+            // What the page became is told for the scanner's log.
+            const QStringList notes = session.TakePageNotes();
+            if (compact) {
+                EXPECT_TRUE(notes.size() == 1 && notes[0].startsWith(c.compact ? "page 1: compact (" : "page 1: JPEG ("))
+                    << notes.join(' ').toStdString();
+            }
             sizes.append(QFileInfo(path).size());
         }
         const QString images = RunTool("pdfimages", {"-list", temp.File("compact.pdf")});

@@ -37,6 +37,7 @@ struct EncodedPage {
     QByteArray text;  // the page's recognised text, compressed, for a searchable document
     std::vector<int> textFonts;  // the variants of the text's font it uses
     QString error;    // why the page could not be made ready
+    QString note;     // how the page was stored, where the writer chose, for the scanner's log
     bool textUnread = false;  // a searchable page whose text could not be read
 
     // The page's size, format and resolution, without its pixels.

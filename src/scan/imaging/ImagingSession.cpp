@@ -8,6 +8,7 @@
 #include "scan/imaging/TextRecognizer.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace quillon {
 
@@ -45,6 +46,8 @@ QString ImagingSession::EndingCaption() const {
 }
 
 void ImagingSession::SkipText() { pipeline_->SkipText(); }
+
+QStringList ImagingSession::TakePageNotes() { return std::exchange(singleFileNotes_, {}) + pipeline_->TakeNotes(); }
 
 void ImagingSession::SetJpegQuality(int quality) { jpegQuality_ = std::clamp(quality, 1, 100); }
 
@@ -109,7 +112,10 @@ int ImagingSession::WriteSingleFile(const QString& path, ImageHandle image) {
     SafeOutputFile output;
     if (!output.Open(path)) return RecordError(kScannerErrorWriteFailed, output.error()), 1;
     const std::unique_ptr<DocumentWriter> writer = CreateDocumentWriter(FormatOfPath(path), output.fd(), jpegQuality_, text_, compactPages_);
-    if (!writer->AddPage(*page) || !writer->Finish()) return RecordError(kScannerErrorWriteFailed, writer->error()), 1;
+    EncodedPage encoded = writer->Encode(*page);
+    if (!encoded.note.isEmpty()) singleFileNotes_.append(QStringLiteral("page 1: ") + encoded.note);
+    if (!writer->AddEncoded(std::move(encoded)) || !writer->Finish())
+        return RecordError(kScannerErrorWriteFailed, writer->error()), 1;
     if (!output.Commit()) return RecordError(kScannerErrorWriteFailed, output.error()), 1;
     Completed(path, *writer);
     return 0;

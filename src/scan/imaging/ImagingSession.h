@@ -92,6 +92,8 @@ public:
     // Ending the document no longer waits for the pages' text: the pages still
     // to be read go in without it. Any thread.
     void SkipText();
+    // How the pages written since the last call were stored, for the log.
+    QStringList TakePageNotes();
 
     // The document under way so far: pages kept, blank pages left out, and a
     // small picture of the last page that came in. Any thread.
@@ -117,6 +119,7 @@ private:
 
     int jpegQuality_ = 75;
     bool compactPages_ = false;
+    QStringList singleFileNotes_;
     bool contrast_ = false, crop_ = false, deskew_ = false;
     bool findSeparators_ = false;
     TextLanguages text_;

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <utility>
 
 namespace quillon {
 
@@ -214,6 +215,7 @@ void PagePipeline::PlaceEncodedPages(std::unique_lock<std::mutex>& lock) {
         const PagePointer page = order_.front();
         order_.pop_front();
         EncodedPage encoded = std::move(page->encodedPage);
+        if (!encoded.note.isEmpty()) notes_.append(QStringLiteral("page %1: ").arg(placedInDocument_ + 1) + encoded.note);
         DocumentWriter* writer = writer_;
         const bool failedBefore = !error_.isEmpty();
         lock.unlock();
@@ -294,6 +296,11 @@ void PagePipeline::SetWriter(DocumentWriter* writer) {
     std::lock_guard lock(mutex_);
     writer_ = writer;
     writtenToDocument_ = placedInDocument_ = 0;
+}
+
+QStringList PagePipeline::TakeNotes() {
+    const std::lock_guard lock(mutex_);
+    return std::exchange(notes_, {});
 }
 
 void PagePipeline::SkipText() {

@@ -6,6 +6,7 @@
 
 #include <QImage>
 #include <QString>
+#include <QStringList>
 
 #include <atomic>
 #include <condition_variable>
@@ -91,6 +92,9 @@ public:
     void Clear();
     // The pages still to be encoded go into the document without their text.
     void SkipText();
+    // How each page placed since the last call was stored, where the writer
+    // chose (the compact quality): "page 3: compact (...), 24000 bytes ...".
+    QStringList TakeNotes();
     // A small picture of the last page adopted, made as it was prepared;
     // null before the first. Any thread.
     QImage LatestPreview() const;
@@ -137,6 +141,7 @@ private:
     std::deque<PagePointer> order_;  // written, not yet placed
     bool placing_ = false;
     int writtenToDocument_ = 0, placedInDocument_ = 0;
+    QStringList notes_;  // the placed pages' notes, in their order, until taken
     QString error_;
     QImage preview_;
     std::uint64_t previewOf_ = 0;  // the page it shows

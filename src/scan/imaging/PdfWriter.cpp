@@ -72,7 +72,11 @@ int PdfWriter::BeginObject() {
 EncodedPage PdfWriter::EncodeImage(const QImage& page) const {
     if (!compactPages_ || page.format() == QImage::Format_Mono) return EncodeDocumentPage(page, quality_);
     CompactChoice choice = MakeCompactPage(page, PageDpi(page));
-    if (!choice.compact) return EncodeDocumentPage(page, quality_);
+    if (!choice.compact) {
+        EncodedPage kept = EncodeDocumentPage(page, quality_);
+        kept.note = QStringLiteral("JPEG (%1), %2 bytes").arg(choice.why).arg(kept.data.size());
+        return kept;
+    }
     EncodedPage encoded = EncodedPage::Describing(AsPageFormat(page));
     encoded.data = std::move(choice.page.background);
     encoded.mask = std::move(choice.page.mask);
@@ -80,6 +84,12 @@ EncodedPage PdfWriter::EncodeImage(const QImage& page) const {
     encoded.ink = choice.page.ink;
     encoded.inkColours = std::move(choice.page.inkColours);
     encoded.inkColoursSize = choice.page.inkColoursSize;
+    encoded.note = QStringLiteral("compact (%1), %2 bytes: mask %3, paper %4, ink %5")
+                       .arg(choice.why)
+                       .arg(encoded.mask.size() + encoded.data.size() + encoded.inkColours.size())
+                       .arg(encoded.mask.size())
+                       .arg(encoded.data.size())
+                       .arg(encoded.inkColours.size());
     return encoded;
 }
 

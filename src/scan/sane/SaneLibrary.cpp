@@ -562,6 +562,10 @@ int SaneLibrary::TWAIN_SetJpegQuality(int quality) {
     return Log(QStringLiteral("TWAIN_SetJpegQuality(%1)").arg(session_.jpegQuality()), 1);
 }
 
+void SaneLibrary::LogPageNotes() {
+    for (const QString& note : session_.TakePageNotes()) log_->Write(note);
+}
+
 int SaneLibrary::TWAIN_SetCompactPages(int on) {
     session_.SetCompactPages(on != 0);
     return Log(QStringLiteral("TWAIN_SetCompactPages(%1)").arg(on != 0), 1);
@@ -903,6 +907,7 @@ int SaneLibrary::TWAIN_AcquireToFilename(WindowHandle owner, const QString& path
     }
     const int result = session_.WriteSingleFile(path, image);
     session_.Free(image);
+    LogPageNotes();
     return Log("TWAIN_AcquireToFilename(" + path + ")", result);
 }
 
@@ -959,6 +964,7 @@ int SaneLibrary::TWAIN_EndMultipageFile() {
                        [this] { return session_.EndingCaption(); }, &session_);
     dialogs_.RunStep(QStringLiteral("Saving the document..."), ending);
     if (ending.cancelled()) Fail(kScannerErrorCancelled, QStringLiteral("while the document was saved"));
+    LogPageNotes();
     return Log("TWAIN_EndMultipageFile", result);
 }
 

@@ -123,6 +123,8 @@ private:
     int OpenDevice(const QString& deviceName);
     void CloseDevice();
     void DropPendingPage();
+    // Writes to the log how the pages just written were stored.
+    void LogPageNotes();
     int StartPage(int pageNumber);  // SANE's status
     void EndStartedPage(bool dataFlowed);
     void ApplyRequest();
