@@ -317,6 +317,24 @@ TEST_F(WriterFailureTest, ExtremeShapesNoResolutionAndOddQualitiesStillWrite) {
     EXPECT_EQ(RunTool("tiffinfo", {temp.File("odd.tiff")}).count("TIFF Directory at offset"), 4);
     for (const char* name : {"dot.png", "dot.jpg"}) EXPECT_EQ(session.WriteSingleFile(temp.File(name), session.Adopt(dot, 300)), 0);
     EXPECT_EQ(QImage(temp.File("dot.jpg")).size(), QSize(1, 1));
+
+    // The same shapes, a black page and an odd width, as compact pages.
+    QImage black = testing::BlankPage(1001, 1303, QImage::Format_Grayscale8);
+    black.fill(0);
+    const QImage oddWidth = testing::TextPage(QImage::Format_Grayscale8).copy(0, 0, 2549, 3300);
+    session.SetCompactPages(true);
+    ASSERT_EQ(session.BeginDocument(temp.File("compact.pdf")), 0);
+    EXPECT_EQ(session.WritePage(session.Adopt(noResolution, 0)), 0);
+    for (const QImage& page : {dot, strip, colourStrip, black, oddWidth})
+        EXPECT_EQ(session.WritePage(session.Adopt(page, PageDpi(page))), 0);
+    ASSERT_EQ(session.EndDocument(), 0) << session.lastErrorText().toStdString();
+    EXPECT_TRUE(RunTool("qpdf", {"--check", temp.File("compact.pdf")}).contains("No syntax or stream encoding errors"));
+    EXPECT_TRUE(RunTool("pdfinfo", {temp.File("compact.pdf")}).contains(QRegularExpression("Pages:\\s+6\\n")));
+    const QStringList notes = session.TakePageNotes();
+    ASSERT_EQ(notes.size(), 6);
+    EXPECT_TRUE(notes[2].startsWith("page 3: G4")) << notes[2].toStdString();
+    EXPECT_TRUE(notes[4].startsWith("page 5: JPEG (mostly picture)")) << notes[4].toStdString();
+    EXPECT_TRUE(notes[5].startsWith("page 6: compact")) << notes[5].toStdString();
 }
 
 TEST_F(WriterFailureTest, AFinishedFileHasTheUsualMode) {

@@ -70,7 +70,12 @@ int PdfWriter::BeginObject() {
 }
 
 EncodedPage PdfWriter::EncodeImage(const QImage& page) const {
-    if (!compactPages_ || page.format() == QImage::Format_Mono) return EncodeDocumentPage(page, quality_);
+    if (!compactPages_) return EncodeDocumentPage(page, quality_);
+    if (page.format() == QImage::Format_Mono) {
+        EncodedPage kept = EncodeDocumentPage(page, quality_);
+        kept.note = QStringLiteral("G4 (black and white), %1 bytes").arg(kept.data.size());
+        return kept;
+    }
     CompactChoice choice = MakeCompactPage(page, PageDpi(page));
     if (!choice.compact) {
         EncodedPage kept = EncodeDocumentPage(page, quality_);
