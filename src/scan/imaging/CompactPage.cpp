@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <functional>
 #include <vector>
 
 namespace quillon {
@@ -148,38 +149,36 @@ void FillUnknownCells(QImage& cells, std::vector<bool>& known) {
     }
 }
 
-// The ink's own colours, for a page whose ink is not all one neutral tone (a
-// red heading): each cell the mean of its ink pixels, at a sixth of the
-// resolution or less; the mask gives the letters their shape.
-QImage InkColours(const QImage& page, const QImage& mask, int factor) {
-    const int width = page.width(), height = page.height();
-    const int columns = (width + factor - 1) / factor, rows = (height + factor - 1) / factor;
-    std::vector<std::array<long long, 3>> sums(static_cast<std::size_t>(columns) * rows);
-    std::vector<int> counts(sums.size(), 0);
-    for (int y = 0; y < height; ++y) {
-        const uchar* bits = mask.constScanLine(y);
+// Each cell of `cells` (the page shrunk by factor, in its format) becomes the
+// mean of the page's pixels in it whose bit in rowBits(y) is `wanted`; cells
+// with none are filled from their neighbours, keeping their value where none is near.
+void AverageIntoCells(const QImage& page, int factor, const std::function<const uchar*(int y)>& rowBits, bool wanted,
+                      QImage& cells) {
+    const int columns = cells.width(), channels = page.format() == QImage::Format_RGB888 ? 3 : 1;
+    std::vector<long long> sums(static_cast<std::size_t>(columns) * cells.height() * channels, 0);
+    std::vector<int> counts(static_cast<std::size_t>(columns) * cells.height(), 0);
+    for (int y = 0; y < page.height(); ++y) {
+        const uchar* bits = rowBits(y);
         const uchar* source = page.constScanLine(y);
-        for (int x = 0; x < width; ++x) {
-            if (!(bits[x >> 3] & (0x80 >> (x & 7)))) continue;
-            const std::size_t cell = static_cast<std::size_t>(y / factor) * columns + x / factor;
+        const std::size_t rowCells = static_cast<std::size_t>(y / factor) * columns;
+        for (int x = 0; x < page.width(); ++x) {
+            if (((bits[x >> 3] & (0x80 >> (x & 7))) != 0) != wanted) continue;
+            const std::size_t cell = rowCells + x / factor;
             ++counts[cell];
-            for (int c = 0; c < 3; ++c) sums[cell][static_cast<std::size_t>(c)] += source[x * 3 + c];
+            for (int c = 0; c < channels; ++c) sums[cell * channels + c] += source[x * channels + c];
         }
     }
-    QImage colours(columns, rows, QImage::Format_RGB888);
-    colours.fill(Qt::black);
     std::vector<bool> known(counts.size());
-    for (int row = 0; row < rows; ++row) {
-        uchar* out = colours.scanLine(row);
+    for (int row = 0; row < cells.height(); ++row) {
+        uchar* out = cells.scanLine(row);
         for (int column = 0; column < columns; ++column) {
             const std::size_t cell = static_cast<std::size_t>(row) * columns + column;
             known[cell] = counts[cell] > 0;
             if (known[cell])
-                for (int c = 0; c < 3; ++c) out[column * 3 + c] = static_cast<uchar>(sums[cell][static_cast<std::size_t>(c)] / counts[cell]);
+                for (int c = 0; c < channels; ++c) out[column * channels + c] = static_cast<uchar>(sums[cell * channels + c] / counts[cell]);
         }
     }
-    FillUnknownCells(colours, known);
-    return colours;
+    FillUnknownCells(cells, known);
 }
 
 }  // namespace
@@ -252,14 +251,16 @@ CompactChoice MakeCompactPage(const QImage& input, int dpi) {
     // The paper: each cell the mean of the pixels that are neither ink nor
     // next to it (a letter's soft edge would leave a shadow of it).
     const int factor = std::max(3, (dpi + 99) / 100);
-    const int columns = (width + factor - 1) / factor, rows = (height + factor - 1) / factor;
-    const int channels = colour ? 3 : 1;
-    std::vector<long long> sums(static_cast<std::size_t>(columns) * rows * channels, 0);
-    std::vector<int> counts(static_cast<std::size_t>(columns) * rows, 0);
+    QImage background((width + factor - 1) / factor, (height + factor - 1) / factor, page.format());
+    for (int row = 0; row < background.height(); ++row)  // where no paper shows anywhere near: its estimate
+        for (int column = 0; column < background.width(); ++column) {
+            const int level = paper.At(std::min(width - 1, column * factor), std::min(height - 1, row * factor));
+            background.setPixel(column, row, qRgb(level, level, level));
+        }
     const int bytesPerRow = (width + 7) / 8;
     std::vector<uchar> vertical(static_cast<std::size_t>(bytesPerRow)), near(static_cast<std::size_t>(bytesPerRow));
-    for (int y = 0; y < height; ++y) {
-        // Ink within one pixel: the mask's rows around this one, widened by a pixel.
+    // Ink within one pixel: the mask's rows around this one, widened by a pixel.
+    const auto nearInk = [&](int y) -> const uchar* {
         std::fill(vertical.begin(), vertical.end(), uchar(0));
         for (int dy = -1; dy <= 1; ++dy) {
             if (y + dy < 0 || y + dy >= height) continue;
@@ -272,29 +273,9 @@ CompactChoice MakeCompactPage(const QImage& input, int dpi) {
             const unsigned after = i + 1 < bytesPerRow ? vertical[static_cast<std::size_t>(i + 1)] : 0;
             near[static_cast<std::size_t>(i)] = static_cast<uchar>(here | (here >> 1) | (before << 7) | (here << 1) | (after >> 7));
         }
-        const uchar* source = page.constScanLine(y);
-        const std::size_t rowCells = static_cast<std::size_t>(y / factor) * columns;
-        for (int x = 0; x < width; ++x) {
-            if (near[static_cast<std::size_t>(x >> 3)] & (0x80 >> (x & 7))) continue;
-            const std::size_t cell = rowCells + x / factor;
-            ++counts[cell];
-            for (int c = 0; c < channels; ++c) sums[cell * channels + c] += source[x * channels + c];
-        }
-    }
-    QImage background(columns, rows, colour ? QImage::Format_RGB888 : QImage::Format_Grayscale8);
-    std::vector<bool> known(counts.size());
-    for (int row = 0; row < rows; ++row) {
-        uchar* out = background.scanLine(row);
-        for (int column = 0; column < columns; ++column) {
-            const std::size_t cell = static_cast<std::size_t>(row) * columns + column;
-            known[cell] = counts[cell] > 0;
-            const int level = paper.At(std::min(width - 1, column * factor), std::min(height - 1, row * factor));
-            for (int c = 0; c < channels; ++c)
-                out[column * channels + c] =
-                    static_cast<uchar>(known[cell] ? sums[cell * channels + c] / counts[cell] : level);
-        }
-    }
-    FillUnknownCells(background, known);
+        return near.data();
+    };
+    AverageIntoCells(page, factor, nearInk, false, background);
 
     QString why;
     choice.page.mask = EncodeG4(mask, &why);
@@ -305,8 +286,12 @@ CompactChoice MakeCompactPage(const QImage& input, int dpi) {
         return choice;
     }
     if (colouredInk > 500 && colouredInk * 100 > inkPixels) {
+        // The ink's own colours (a red heading): each cell the mean of its ink,
+        // at a sixth of the resolution or less; the mask gives the letters their shape.
         const int inkFactor = 2 * factor;
-        const QImage colours = InkColours(page, mask, inkFactor);
+        QImage colours((width + inkFactor - 1) / inkFactor, (height + inkFactor - 1) / inkFactor, QImage::Format_RGB888);
+        colours.fill(Qt::black);
+        AverageIntoCells(page, inkFactor, [&](int y) { return mask.constScanLine(y); }, true, colours);
         choice.page.inkColours = EncodeJpeg(colours, kInkColoursQuality);
         choice.page.inkColoursSize = colours.size();
         if (choice.page.inkColours.isEmpty()) {
