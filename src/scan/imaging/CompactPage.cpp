@@ -277,11 +277,9 @@ CompactChoice MakeCompactPage(const QImage& input, int dpi) {
     };
     AverageIntoCells(page, factor, nearInk, false, background);
 
-    QString why;
-    choice.page.mask = EncodeG4(mask, &why);
     choice.page.background = EncodeJpeg(background, kBackgroundQuality);
     choice.page.backgroundSize = background.size();
-    if (choice.page.mask.isEmpty() || choice.page.background.isEmpty()) {
+    if (choice.page.background.isEmpty()) {
         choice.why = QStringLiteral("its layers could not be compressed");
         return choice;
     }
@@ -299,6 +297,8 @@ CompactChoice MakeCompactPage(const QImage& input, int dpi) {
             return choice;
         }
     }
+    SetPageDpi(mask, dpi);
+    choice.page.mask = std::move(mask);
     choice.compact = true;
     choice.why = QStringLiteral("text mask and paper at 1/%1 resolution").arg(factor) +
                  (choice.page.inkColours.isEmpty() ? QString() : QStringLiteral(", coloured ink"));

@@ -9,12 +9,12 @@
 namespace quillon {
 
 // A grey or colour page of text split in two layers: the ink as a 1-bit mask
-// at the page's full resolution (CCITT G4), painted in the ink's colour over
+// at the page's full resolution, painted in the ink's colour over
 // the paper as a JPEG at a third of the resolution or less, the text's pixels
 // filled from the paper around them. Text stays sharp, and the paper's tone
 // and any light marks are kept at a fraction of one JPEG's size.
 struct CompactPage {
-    QByteArray mask;        // G4, the page's size, 0 where the ink is
+    QImage mask;            // Mono, the page's size, black (1) where the ink is
     QByteArray background;  // JPEG of backgroundSize, the page's format
     QSize backgroundSize;
     QRgb ink = qRgb(0, 0, 0);  // the mean ink, painted through the mask

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scan/imaging/PageEncoders.h"
 
+#include "scan/imaging/Jbig2Encoder.h"
 #include "scan/imaging/PageImage.h"
 #include "scan/imaging/TiffSupport.h"
 
@@ -147,6 +148,13 @@ QByteArray EncodeG4(const QImage& page, QString* error) {
     if (TIFFReadRawStrip(tiff.get(), 0, strip.data(), static_cast<tmsize_t>(strip.size())) < 0)
         return *error = TakeTiffError(), QByteArray();
     return strip;
+}
+
+BilevelData EncodeBilevel(const QImage& page, QString* error) {
+    BilevelData jbig2{EncodeJbig2(page), true};
+    BilevelData g4{EncodeG4(page, error), false};
+    if (jbig2.data.isEmpty()) return g4;
+    return g4.data.isEmpty() || jbig2.data.size() <= g4.data.size() ? jbig2 : g4;
 }
 
 QByteArray EncodeFlate(const QByteArray& bytes) {

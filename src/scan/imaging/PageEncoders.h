@@ -15,6 +15,14 @@ QByteArray EncodeJpeg(const QImage& page, int quality);
 // Empty on failure, with the reason in *error.
 QByteArray EncodeG4(const QImage& page, QString* error);
 
+// A Mono page in the smaller of JBIG2 (as a PDF's JBIG2Decode filter takes
+// it) and CCITT G4; both are lossless. Empty on failure, with the reason in *error.
+struct BilevelData {
+    QByteArray data;
+    bool jbig2 = false;
+};
+BilevelData EncodeBilevel(const QImage& page, QString* error);
+
 // Bytes as a zlib stream, for a PDF's FlateDecode filter. Empty on failure.
 QByteArray EncodeFlate(const QByteArray& bytes);
 

@@ -27,6 +27,15 @@ constexpr qsizetype kFlushBytes = 1 << 16;
 
 QByteArray Points(double value) { return QByteArray::number(value, 'f', 2); }
 
+QString BilevelName(bool jbig2) { return jbig2 ? QStringLiteral("JBIG2") : QStringLiteral("G4"); }
+
+// The filter of black-and-white data of a page's size.
+QByteArray BilevelFilter(bool jbig2, int width, int height) {
+    if (jbig2) return " /Filter /JBIG2Decode";
+    return " /Filter /CCITTFaxDecode /DecodeParms << /K -1 /Columns " + QByteArray::number(width) + " /Rows " +
+           QByteArray::number(height) + " >>";
+}
+
 }  // namespace
 
 PdfWriter::PdfWriter(int fd, int quality, TextLanguages text, bool compactPages)
@@ -72,11 +81,25 @@ int PdfWriter::BeginObject() {
 EncodedPage PdfWriter::EncodeImage(const QImage& page) const {
     if (!compactPages_) return EncodeDocumentPage(page, quality_);
     if (page.format() == QImage::Format_Mono) {
-        EncodedPage kept = EncodeDocumentPage(page, quality_);
-        kept.note = QStringLiteral("G4 (black and white), %1 bytes").arg(kept.data.size());
-        return kept;
+        EncodedPage encoded = EncodedPage::Describing(page);
+        QString why;
+        BilevelData bilevel = EncodeBilevel(page, &why);
+        if (bilevel.data.isEmpty()) {
+            encoded.error = QStringLiteral("A page could not be compressed: ") + why;
+            return encoded;
+        }
+        encoded.data = std::move(bilevel.data);
+        encoded.jbig2 = bilevel.jbig2;
+        encoded.note = QStringLiteral("%1 (black and white), %2 bytes").arg(BilevelName(encoded.jbig2)).arg(encoded.data.size());
+        return encoded;
     }
     CompactChoice choice = MakeCompactPage(page, PageDpi(page));
+    QString why;
+    BilevelData mask;
+    if (choice.compact) {
+        mask = EncodeBilevel(choice.page.mask, &why);
+        if (mask.data.isEmpty()) choice = {false, QStringLiteral("its mask could not be compressed"), {}};
+    }
     if (!choice.compact) {
         EncodedPage kept = EncodeDocumentPage(page, quality_);
         kept.note = QStringLiteral("JPEG (%1), %2 bytes").arg(choice.why).arg(kept.data.size());
@@ -84,15 +107,17 @@ EncodedPage PdfWriter::EncodeImage(const QImage& page) const {
     }
     EncodedPage encoded = EncodedPage::Describing(AsPageFormat(page));
     encoded.data = std::move(choice.page.background);
-    encoded.mask = std::move(choice.page.mask);
+    encoded.mask = std::move(mask.data);
+    encoded.jbig2 = mask.jbig2;
     encoded.backgroundSize = choice.page.backgroundSize;
     encoded.ink = choice.page.ink;
     encoded.inkColours = std::move(choice.page.inkColours);
     encoded.inkColoursSize = choice.page.inkColoursSize;
-    encoded.note = QStringLiteral("compact (%1), %2 bytes: mask %3, paper %4, ink %5")
+    encoded.note = QStringLiteral("compact (%1), %2 bytes: mask %3 (%4), paper %5, ink %6")
                        .arg(choice.why)
                        .arg(encoded.mask.size() + encoded.data.size() + encoded.inkColours.size())
                        .arg(encoded.mask.size())
+                       .arg(BilevelName(encoded.jbig2))
                        .arg(encoded.data.size())
                        .arg(encoded.inkColours.size());
     return encoded;
@@ -158,8 +183,7 @@ bool PdfWriter::AddEncoded(EncodedPage page) {
     QByteArray dictionary = "<< /Type /XObject /Subtype /Image /Width " + QByteArray::number(imageSize.width()) +
                             " /Height " + QByteArray::number(imageSize.height());
     if (page.format == QImage::Format_Mono) {
-        dictionary += " /ColorSpace /DeviceGray /BitsPerComponent 1 /Filter /CCITTFaxDecode /DecodeParms << /K -1 "
-                      "/Columns " + QByteArray::number(width) + " /Rows " + QByteArray::number(height) + " >>";
+        dictionary += " /ColorSpace /DeviceGray /BitsPerComponent 1" + BilevelFilter(page.jbig2, width, height);
     } else {
         dictionary += page.format == QImage::Format_RGB888 ? " /ColorSpace /DeviceRGB" : " /ColorSpace /DeviceGray";
         dictionary += " /BitsPerComponent 8 /Filter /DCTDecode";
@@ -181,9 +205,9 @@ bool PdfWriter::AddEncoded(EncodedPage page) {
         // The ink over the paper: a stencil, painted where its samples are 0.
         const int mask = BeginObject();
         Write("<< /Type /XObject /Subtype /Image /Width " + QByteArray::number(width) + " /Height " +
-              QByteArray::number(height) + " /ImageMask true /BitsPerComponent 1 /Filter /CCITTFaxDecode /DecodeParms "
-              "<< /K -1 /Columns " + QByteArray::number(width) + " /Rows " + QByteArray::number(height) +
-              " >> /Length " + QByteArray::number(page.mask.size()) + " >>\nstream\n");
+              QByteArray::number(height) + " /ImageMask true /BitsPerComponent 1" +
+              BilevelFilter(page.jbig2, width, height) + " /Length " + QByteArray::number(page.mask.size()) +
+              " >>\nstream\n");
         Write(page.mask);
         Write("\nendstream\nendobj\n");
         if (page.inkColours.isEmpty()) {

@@ -16,7 +16,8 @@ namespace quillon {
 // the last page.
 //
 // With compact pages, a grey or colour page of text is two images instead: its
-// ink as a G4 mask at full resolution over a small JPEG of the paper.
+// ink as a mask at full resolution over a small JPEG of the paper; the mask,
+// and a black-and-white page, are JBIG2 (or G4 where that is smaller).
 //
 // A searchable PDF also reads each page's text while encoding it, turns a page
 // found sideways or upside down upright first, and lays the words invisibly
