@@ -199,20 +199,15 @@ CompactChoice MakeCompactPage(const QImage& input, int dpi) {
     const LumaPage luma = LumaOf(page);
     const PaperLevels paper = PaperOf(luma, dpi);
 
-    // The mask, with ink as black (1) in a Mono image, and what the ink is like.
-    QImage mask(width, height, QImage::Format_Mono);
-    mask.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
-    mask.fill(0);
+    // What the ink is like: pixels clearly darker than their paper, edges included.
     long long inkPixels = 0, midTones = 0, colouredInk = 0;
     std::array<long long, 3> inkSum{};
     std::array<long long, 256> inkLevels{};
     for (int y = 0; y < height; ++y) {
-        uchar* bits = mask.scanLine(y);
         const uchar* source = page.constScanLine(y);
         for (int x = 0; x < width; ++x) {
             const int value = luma.At(x, y), level = paper.At(x, y);
             if (IsInk(value, level)) {
-                bits[x >> 3] |= static_cast<uchar>(0x80 >> (x & 7));
                 ++inkPixels;
                 ++inkLevels[static_cast<std::size_t>(value)];
                 for (int c = 0; c < 3; ++c) inkSum[static_cast<std::size_t>(c)] += colour ? source[x * 3 + c] : source[x];
@@ -238,6 +233,20 @@ CompactChoice MakeCompactPage(const QImage& input, int dpi) {
     if (midTones > inkPixels + area * 0.002 || (inkPixels > 0 && core * 100 > paper.pageLevel * kFaintCore)) {
         choice.why = QStringLiteral("faint or low-contrast ink");
         return choice;
+    }
+    // The mask, with ink as black (1) in a Mono image. A stroke's edge lies
+    // halfway between its core and the paper: a lighter cut would thicken the
+    // letters, closing the eyes of small ones.
+    QImage mask(width, height, QImage::Format_Mono);
+    mask.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
+    mask.fill(0);
+    for (int y = 0; y < height; ++y) {
+        uchar* bits = mask.scanLine(y);
+        for (int x = 0; x < width; ++x) {
+            const int value = luma.At(x, y), level = paper.At(x, y);
+            if (IsInk(value, level) && (value < kDarkFloor || value * 2 < level + core))
+                bits[x >> 3] |= static_cast<uchar>(0x80 >> (x & 7));
+        }
     }
     if (inkPixels > 0) {
         // The ink's hue from all of it, its darkness from the strokes' cores

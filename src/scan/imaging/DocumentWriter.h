@@ -27,8 +27,9 @@ struct EncodedPage {
     QImage::Format format = QImage::Format_Invalid;
     QByteArray data;  // the compressed image
     // A compact page: data is a JPEG of the paper at backgroundSize, and the
-    // mask (the page's size) is painted over it in the ink's colour.
+    // mask (of maskSize, over the whole page) is painted over it in the ink's colour.
     QByteArray mask;
+    QSize maskSize;
     bool jbig2 = false;  // the black-and-white data, or the mask, is JBIG2, else G4
     QSize backgroundSize;
     QRgb ink = 0;
