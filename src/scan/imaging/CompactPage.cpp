@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <cmath>
 #include <functional>
 #include <vector>
@@ -155,28 +156,31 @@ void FillUnknownCells(QImage& cells, std::vector<bool>& known) {
 void AverageIntoCells(const QImage& page, int factor, const std::function<const uchar*(int y)>& rowBits, bool wanted,
                       QImage& cells) {
     const int columns = cells.width(), channels = page.format() == QImage::Format_RGB888 ? 3 : 1;
-    std::vector<long long> sums(static_cast<std::size_t>(columns) * cells.height() * channels, 0);
-    std::vector<int> counts(static_cast<std::size_t>(columns) * cells.height(), 0);
+    // One row of cells at a time; a cell's sums fit in 32 bits at any resolution.
+    std::vector<std::uint32_t> sums(static_cast<std::size_t>(columns) * channels, 0);
+    std::vector<int> counts(static_cast<std::size_t>(columns), 0);
+    std::vector<bool> known(static_cast<std::size_t>(columns) * cells.height());
     for (int y = 0; y < page.height(); ++y) {
         const uchar* bits = rowBits(y);
         const uchar* source = page.constScanLine(y);
-        const std::size_t rowCells = static_cast<std::size_t>(y / factor) * columns;
         for (int x = 0; x < page.width(); ++x) {
             if (((bits[x >> 3] & (0x80 >> (x & 7))) != 0) != wanted) continue;
-            const std::size_t cell = rowCells + x / factor;
+            const std::size_t cell = static_cast<std::size_t>(x / factor);
             ++counts[cell];
             for (int c = 0; c < channels; ++c) sums[cell * channels + c] += source[x * channels + c];
         }
-    }
-    std::vector<bool> known(counts.size());
-    for (int row = 0; row < cells.height(); ++row) {
+        if (y % factor != factor - 1 && y != page.height() - 1) continue;
+        const int row = y / factor;
         uchar* out = cells.scanLine(row);
         for (int column = 0; column < columns; ++column) {
-            const std::size_t cell = static_cast<std::size_t>(row) * columns + column;
-            known[cell] = counts[cell] > 0;
-            if (known[cell])
-                for (int c = 0; c < channels; ++c) out[column * channels + c] = static_cast<uchar>(sums[cell * channels + c] / counts[cell]);
+            const std::size_t cell = static_cast<std::size_t>(column);
+            known[static_cast<std::size_t>(row) * columns + column] = counts[cell] > 0;
+            if (counts[cell] > 0)
+                for (int c = 0; c < channels; ++c)
+                    out[column * channels + c] = static_cast<uchar>(sums[cell * channels + c] / static_cast<std::uint32_t>(counts[cell]));
         }
+        std::fill(sums.begin(), sums.end(), 0u);
+        std::fill(counts.begin(), counts.end(), 0);
     }
     FillUnknownCells(cells, known);
 }

@@ -1,0 +1,104 @@
+#!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
+# "Compact - Text Pages" as a user runs it: quillon-scan, 300 dpi Letter PDFs.
+#  - PAGES (60) grey pages of real text (naps2_notblank.png, drawn by the
+#    simulated network scanner through airscan) with --quality compact, beside
+#    the same scan at the default quality;
+#  - 100 colour pages of the same text with --quality compact, from a scanner
+#    paced at 0.15 s a page: peak memory. Unpaced, airscan keeps the pages the simulator sends ahead of the
+#    scan in its own queue, and the peak measures that queue;
+#  - SANE's test feeder, 10 jobs of 10 grey pages, compact beside default (its
+#    pages are a grid: they are kept as JPEG, as the log says);
+#  - the peer, in the same run: ocrmypdf --skip-text -O3 on the default-quality
+#    PDF of the same text pages, CPU per page against quillon-scan's.
+# Prints pages per second, CPU per page, bytes and what the pages became.
+# Run after building.
+set -eu
+cd "$(dirname "$0")/.."
+pages=${1:-60}
+text_page=${QUILLON_TEXT_PAGE:-../shared/data/scans/naps2_notblank.png}
+work=$(mktemp -d)
+simulator=""
+stop_simulator() { if [ -n "$simulator" ]; then kill "$simulator" 2>/dev/null || true; fi; simulator=""; }
+trap 'stop_simulator; rm -rf "$work"' EXIT INT TERM
+mkdir -p "$work/sane"
+printf 'airscan\ntest\n' > "$work/sane/dll.conf"
+cp tests/sane/test.conf "$work/sane/"
+export HOME="$work" XDG_CONFIG_HOME="$work/config" XDG_STATE_HOME="$work/state" SANE_CONFIG_DIR="$work/sane"
+log="$work/state/Quillon/scanner.log"
+start_simulator() {  # its sheets, then the seconds each page takes
+  stop_simulator
+  rm -f "$work/port"
+  python3 tests/sane/escl_simulator.py --sheets "$1" --pace "${2:-0}" --text-page "$text_page" --port-file "$work/port" \
+    > /dev/null &
+  simulator=$!
+  until [ -s "$work/port" ]; do sleep 0.05; done
+  printf '[devices]\n"Bench" = http://127.0.0.1:%s/eSCL\n[options]\ndiscovery = disable\n' "$(cat "$work/port")" \
+    > "$work/sane/airscan.conf"
+}
+common="-q --source feeder --dpi 300 --paper letter --no-contrast --no-duplex"
+network="-d airscan:e0:Bench $common"
+# name, pages, then the command: one line "name pages seconds cpu-seconds peak-KB bytes"
+timed() {
+  name=$1 count=$2
+  shift 2
+  rm -f "$log"
+  /usr/bin/time -f '%e %U %S %M' -o "$work/time" "$@" < /dev/null
+  out=$(eval echo "\${$#}")
+  set -- $(cat "$work/time")
+  echo "$name $count $1 $(echo "$2 + $3" | bc) $4 $(stat -c %s "$out")" >> "$work/results"
+  # What the pages became, from the scanner's log.
+  became=$(grep -o 'page [0-9]*: [A-Za-z0-9]* ([^)]*)' "$log" 2>/dev/null | sed 's/^page [0-9]*: //' | sort | uniq -c |
+    awk '{ n = $1; $1 = ""; printf "%s%d x%s", sep, n, $0; sep = "; " }')
+  echo "$name: ${became:-(nothing logged)}" >> "$work/became"
+}
+: > "$work/results"
+: > "$work/became"
+start_simulator "$pages"
+timed "text-grey-compact" "$pages" build/bin/quillon-scan $network --mode grey --quality compact "$work/compact.pdf"
+start_simulator "$pages"
+timed "text-grey-default" "$pages" build/bin/quillon-scan $network --mode grey --quality 3 "$work/default.pdf"
+start_simulator 100 0.15
+timed "text-colour-compact-paced" 100 build/bin/quillon-scan $network --mode colour --quality compact "$work/colour.pdf"
+stop_simulator
+for quality in compact 3; do
+  rm -f "$log"
+  start=$(date +%s.%N)
+  cpu=0
+  job=0
+  while [ "$job" -lt 10 ]; do
+    job=$((job + 1))
+    /usr/bin/time -f '%U %S' -o "$work/time" build/bin/quillon-scan -d test $common --mode grey --quality "$quality" \
+      "$work/test-$quality.pdf" < /dev/null
+    cpu=$(echo "$cpu + $(sed 's/ / + /' "$work/time")" | bc)
+  done
+  echo "test-feeder-grey-$quality 100 $(echo "$(date +%s.%N) - $start" | bc) $cpu 0 $(stat -c %s "$work/test-$quality.pdf")" \
+    >> "$work/results"
+  [ "$quality" = 3 ] || echo "test-feeder-grey-$quality: $(grep -c 'JPEG (mostly picture)' "$log") of 100 pages kept as \
+JPEG (mostly picture)" >> "$work/became"
+done
+# The peer on the same pages.
+/usr/bin/time -f '%e %U %S %M' -o "$work/time" \
+  ocrmypdf -q --skip-text --tesseract-timeout 0 --jobs 1 -O3 "$work/default.pdf" "$work/ocrmypdf.pdf"
+set -- $(cat "$work/time")
+echo "ocrmypdf-O3-of-default $pages $1 $(echo "$2 + $3" | bc) $4 $(stat -c %s "$work/ocrmypdf.pdf")" >> "$work/results"
+
+printf '300 dpi Letter, %d cores; text page: %s\n\n' "$(nproc)" "$(basename "$text_page")"
+printf '%-26s %6s %8s %8s %11s %11s %9s %12s\n' run pages seconds pages/s "cpu ms/page" "peak RSS MB" "KB/page" "file bytes"
+while read -r name count seconds cpu peak bytes; do
+  printf '%-26s %6d %8.2f %8.2f %11.0f %11.1f %9.1f %12d\n' "$name" "$count" "$seconds" \
+    "$(echo "$count / $seconds" | bc -l)" "$(echo "$cpu * 1000 / $count" | bc -l)" "$(echo "$peak / 1024" | bc -l)" \
+    "$(echo "$bytes / 1024 / $count" | bc -l)" "$bytes"
+done < "$work/results"
+echo
+cat "$work/became"
+compact_cpu=$(awk '$1 == "text-grey-compact" { print $4 / $2 }' "$work/results")
+peer_cpu=$(awk '$1 == "ocrmypdf-O3-of-default" { print $4 / $2 }' "$work/results")
+printf '\nCPU per page: quillon-scan compact (whole scan) %.0f ms, ocrmypdf -O3 (on the scanned PDF) %.0f ms: %.1fx\n' \
+  "$(echo "$compact_cpu * 1000" | bc -l)" "$(echo "$peer_cpu * 1000" | bc -l)" "$(echo "$peer_cpu / $compact_cpu" | bc -l)"
+echo "(ocrmypdf's bytes are not comparable here: every page of the scan is the same image, which it stores once)"
+echo "pages of the compact grey file: $(pdfinfo "$work/compact.pdf" | awk '/^Pages/ { print $2 }'), qpdf: $(qpdf --check "$work/compact.pdf" | tail -1)"
+echo
+echo "quillon-scan $network --mode grey|colour --quality compact|3 OUT.pdf   (simulated network scanner, airscan)"
+echo "quillon-scan -d test $common --mode grey --quality compact|3 OUT.pdf   (ten times)"
+echo "ocrmypdf -q --skip-text --tesseract-timeout 0 --jobs 1 -O3 default.pdf ocrmypdf.pdf"
