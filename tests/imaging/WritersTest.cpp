@@ -3,6 +3,8 @@
 #include "scan/imaging/ImagingSession.h"
 #include "scan/imaging/PageImage.h"
 #include "scan/imaging/PdfWriter.h"
+#include "scan/imaging/TextLanguages.h"
+#include "scan/imaging/TextRecognizer.h"
 
 #include "../common/QtPrinters.h"
 #include "../common/TempDir.h"
@@ -20,6 +22,7 @@
 #include <cerrno>
 #include <cmath>
 #include <cstring>
+#include <map>
 
 #include <fcntl.h>
 #include <sys/resource.h>
@@ -413,7 +416,18 @@ struct CompactCase {
     const char* name;
     QImage page;
     bool compact;  // else kept as the JPEG page
+    bool read = false;  // its words are read back
 };
+
+// The share of the words read on the first page that are read on the second.
+double WordRecall(const QImage& original, const QImage& rendered) {
+    const TextLanguages english = ChooseTextLanguages("eng", QLocale::c(), TextDataDirectory());
+    std::map<QString, int> left;
+    int total = 0, found = 0;
+    for (const RecognizedWord& word : RecognizeText(original, english).words) ++left[word.text], ++total;
+    for (const RecognizedWord& word : RecognizeText(rendered, english).words) found += left[word.text]-- > 0;
+    return total > 0 ? double(found) / total : 0;
+}
 
 QImage Lightened(QImage page, double inkShare) {
     for (int y = 0; y < page.height(); ++y) {
@@ -440,7 +454,7 @@ TEST(PdfWriterTest, CompactPagesAreSmallAndFaithfulOrKeptAsJpeg) {
                                                                                  Qt::SmoothTransformation);
     SetPageDpi(lowResolution, 100);
     const CompactCase cases[] = {
-        {"grey text", testing::TextPage(QImage::Format_Grayscale8), true},
+        {"grey text", testing::TextPage(QImage::Format_Grayscale8), true, true},
         {"colour text", testing::TextPage(QImage::Format_RGB888), true},
         {"faint text", Lightened(testing::TextPage(QImage::Format_Grayscale8), 0.3), false},
         {"100 dpi", lowResolution, false},
@@ -481,6 +495,11 @@ TEST(PdfWriterTest, CompactPagesAreSmallAndFaithfulOrKeptAsJpeg) {
         const QImage render(temp.File("render.pgm"));
         ASSERT_EQ(render.size(), c.page.size());
         EXPECT_LT(testing::MeanGreyDifference(render, c.page.convertToFormat(QImage::Format_Grayscale8)), 4.0);
+        if (c.read) {
+            QImage rendered = render;
+            SetPageDpi(rendered, 300);
+            EXPECT_GE(WordRecall(c.page, rendered), 0.98);
+        }
         if (c.page.format() == QImage::Format_RGB888) {
             // The page's red block keeps its colour, the text its dark blue.
             RunTool("pdftoppm", {"-r", "300", "-png", "-singlefile", temp.File("compact.pdf"), temp.File("colour")});
