@@ -209,22 +209,28 @@ TEST_F(SearchableDocumentTest, PagesAreReadUprightAndPagesWithoutTextAreKeptWith
 // must come apart by real spaces, and the lines of a page scanned askew must
 // not run into each other.
 TEST_F(SearchableDocumentTest, LinesOfAnAskewPageReadBackWholeWithTheirSpaces) {
-    const QString path = temp.File("askew.pdf");
-    ImagingSession session;
-    session.SetTextRecognition(english);
-    ASSERT_EQ(session.BeginDocument(path), 0);
-    const ImageHandle handle = session.Adopt(testing::TextPage(QImage::Format_Grayscale8, 12, 1.0), 300);
-    ASSERT_EQ(session.WritePage(handle), 0);
-    session.Free(handle);
-    ASSERT_EQ(session.EndDocument(), 0) << session.lastErrorText().toStdString();
-    for (const QStringList& options : {QStringList{}, QStringList{"-raw"}}) {
-        const QStringList lines = RunTool("pdftotext", options + QStringList{path, "-"}).split('\n', Qt::SkipEmptyParts);
-        int found = 0;
-        for (const QString& line : lines)
-            if (line.simplified() ==
-                QStringLiteral("The quick brown fox jumps over the lazy dog, line %1 of the page.").arg(found + 1))
-                ++found;
-        EXPECT_GE(found, 11) << options.join(' ').toStdString() << ":\n" << lines.join('\n').toStdString();
+    // Over the page as one JPEG, and over a compact page (a mask over the paper).
+    for (const bool compact : {false, true}) {
+        SCOPED_TRACE(compact ? "compact" : "JPEG");
+        const QString path = temp.File(compact ? "askew-compact.pdf" : "askew.pdf");
+        ImagingSession session;
+        session.SetTextRecognition(english);
+        session.SetCompactPages(compact);
+        ASSERT_EQ(session.BeginDocument(path), 0);
+        const ImageHandle handle = session.Adopt(testing::TextPage(QImage::Format_Grayscale8, 12, 1.0), 300);
+        ASSERT_EQ(session.WritePage(handle), 0);
+        session.Free(handle);
+        ASSERT_EQ(session.EndDocument(), 0) << session.lastErrorText().toStdString();
+        EXPECT_EQ(RunTool("pdfimages", {"-list", path}).contains(" stencil "), compact);
+        for (const QStringList& options : {QStringList{}, QStringList{"-raw"}}) {
+            const QStringList lines = RunTool("pdftotext", options + QStringList{path, "-"}).split('\n', Qt::SkipEmptyParts);
+            int found = 0;
+            for (const QString& line : lines)
+                if (line.simplified() ==
+                    QStringLiteral("The quick brown fox jumps over the lazy dog, line %1 of the page.").arg(found + 1))
+                    ++found;
+            EXPECT_GE(found, 11) << options.join(' ').toStdString() << ":\n" << lines.join('\n').toStdString();
+        }
     }
 }
 
