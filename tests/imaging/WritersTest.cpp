@@ -333,6 +333,13 @@ TEST_F(WriterFailureTest, ExtremeShapesNoResolutionAndOddQualitiesStillWrite) {
     ASSERT_EQ(session.EndDocument(), 0) << session.lastErrorText().toStdString();
     EXPECT_TRUE(RunTool("qpdf", {"--check", temp.File("compact.pdf")}).contains("No syntax or stream encoding errors"));
     EXPECT_TRUE(RunTool("pdfinfo", {temp.File("compact.pdf")}).contains(QRegularExpression("Pages:\\s+6\\n")));
+    // Ghostscript and MuPDF draw it without a complaint (MuPDF may say it was
+    // built without colour management, which is about itself).
+    EXPECT_EQ(RunTool("gs", {"-q", "-dNOPAUSE", "-dBATCH", "-sDEVICE=nullpage", temp.File("compact.pdf")}), "");
+    EXPECT_EQ(RunTool("mutool", {"draw", "-q", "-F", "pgm", "-o", "/dev/null", temp.File("compact.pdf")})
+                  .remove("warning: ICC support is not available")
+                  .trimmed(),
+              "");
     const QStringList notes = session.TakePageNotes();
     ASSERT_EQ(notes.size(), 6);
     EXPECT_TRUE(notes[2].contains(QRegularExpression("^page 3: (JBIG2|G4) \\(black and white\\)"))) << notes[2].toStdString();
