@@ -284,11 +284,14 @@ CompactChoice MakeCompactPage(const QImage& input, int dpi) {
     // next to it (a letter's soft edge would leave a shadow of it).
     const int factor = std::max(3, (dpi + 99) / 100);
     QImage background((width + factor - 1) / factor, (height + factor - 1) / factor, page.format());
-    for (int row = 0; row < background.height(); ++row)  // where no paper shows anywhere near: its estimate
+    const int channels = colour ? 3 : 1;
+    for (int row = 0; row < background.height(); ++row) {  // where no paper shows anywhere near: its estimate
+        uchar* out = background.scanLine(row);
         for (int column = 0; column < background.width(); ++column) {
             const int level = paper.At(std::min(width - 1, column * factor), std::min(height - 1, row * factor));
-            background.setPixel(column, row, qRgb(level, level, level));
+            std::fill(out + column * channels, out + (column + 1) * channels, static_cast<uchar>(level));
         }
+    }
     const int bytesPerRow = (width + 7) / 8;
     std::vector<uchar> vertical(static_cast<std::size_t>(bytesPerRow)), near(static_cast<std::size_t>(bytesPerRow));
     // Ink within one pixel: the mask's rows around this one, widened by a pixel.

@@ -37,7 +37,8 @@ void AppendSegment(QByteArray& out, std::uint32_t number, std::uint8_t type, con
 // One row as a byte per pixel (1 for black), with white margins.
 void Unpack(const QImage& page, int y, std::vector<uchar>& packed, std::vector<std::uint8_t>& row) {
     MonoRowBlackIsOne(page, y, packed.data());
-    for (int x = 0; x < page.width(); ++x)
+    const int width = page.width();
+    for (int x = 0; x < width; ++x)
         row[static_cast<std::size_t>(x + kMargin)] = (packed[static_cast<std::size_t>(x >> 3)] >> (7 - (x & 7))) & 1;
 }
 
