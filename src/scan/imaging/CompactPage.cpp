@@ -154,6 +154,24 @@ void FillUnknownCells(QImage& cells, std::vector<bool>& known) {
     }
 }
 
+// Adds a row's pixels whose bit is `wanted` to their cells' sums and counts,
+// eight at a time: most bytes of the bits are all wanted or all not.
+template <int Channels>
+void AccumulateRow(const uchar* bits, bool wanted, const uchar* source, int width, const int* cellOf,
+                   std::uint32_t* sums, int* counts) {
+    for (int x0 = 0; x0 < width; x0 += 8) {
+        const unsigned taken = static_cast<uchar>(wanted ? bits[x0 >> 3] : ~bits[x0 >> 3]);
+        if (taken == 0) continue;
+        const int end = std::min(width, x0 + 8);
+        for (int x = x0; x < end; ++x) {
+            if ((taken & (0x80u >> (x - x0))) == 0) continue;
+            const int cell = cellOf[x];
+            ++counts[cell];
+            for (int c = 0; c < Channels; ++c) sums[cell * Channels + c] += source[x * Channels + c];
+        }
+    }
+}
+
 // Each cell of `cells` (the page shrunk by factor, in its format) becomes the
 // mean of the page's pixels in it whose bit in rowBits(y) is `wanted`; cells
 // with none are filled from their neighbours, keeping their value where none is near.
@@ -167,22 +185,13 @@ void AverageIntoCells(const QImage& page, int factor, const std::function<const 
     const int width = page.width(), height = page.height();
     std::vector<int> cellOf(static_cast<std::size_t>(width));
     for (int x = 0; x < width; ++x) cellOf[static_cast<std::size_t>(x)] = x / factor;
-    const auto add = [&](const uchar* source, int x) {
-        const std::size_t cell = static_cast<std::size_t>(cellOf[static_cast<std::size_t>(x)]);
-        ++counts[cell];
-        for (int c = 0; c < channels; ++c) sums[cell * channels + c] += source[x * channels + c];
-    };
     for (int y = 0; y < height; ++y) {
         const uchar* bits = rowBits(y);
         const uchar* source = page.constScanLine(y);
-        // Eight pixels at a time: most bytes are all wanted or all not.
-        for (int x0 = 0; x0 < width; x0 += 8) {
-            const unsigned taken = static_cast<uchar>(wanted ? bits[x0 >> 3] : ~bits[x0 >> 3]);
-            if (taken == 0) continue;
-            const int end = std::min(width, x0 + 8);
-            for (int x = x0; x < end; ++x)
-                if (taken & (0x80u >> (x - x0))) add(source, x);
-        }
+        if (channels == 3)
+            AccumulateRow<3>(bits, wanted, source, width, cellOf.data(), sums.data(), counts.data());
+        else
+            AccumulateRow<1>(bits, wanted, source, width, cellOf.data(), sums.data(), counts.data());
         if (y % factor != factor - 1 && y != height - 1) continue;
         const int row = y / factor;
         uchar* out = cells.scanLine(row);
