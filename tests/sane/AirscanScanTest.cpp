@@ -90,23 +90,28 @@ INSTANTIATE_TEST_SUITE_P(Simulator, AirscanScanTest, ::testing::ValuesIn(kCases)
 
 // The demo's network scanner: a real page of text on each front, empty
 // backs, and a feeder loaded again for each job. Both jobs give a searchable
-// PDF of the fronts alone, the words of the page found in it.
+// PDF of the fronts alone, the words of the page found in it; the second at
+// the compact quality, its pages a mask over the paper.
 using AirscanSearchableTest = AirscanScanTest;
 
 TEST_P(AirscanSearchableTest, TheWordsOfARealScannedPageAreFoundInTheFile) {
     AskForTiff(GetParam().pixelType, GetParam().paper, GetParam().feeder, GetParam().duplex);
     controls.indexes[OptionId::Format] = 4;  // Searchable PDF
     controls.texts[OptionId::DPI] = "300";
-    for (const QString& output : {temp.File("first.pdf"), temp.File("second.pdf")}) {
+    for (const bool compact : {false, true}) {
+        const QString output = temp.File(compact ? "compact.pdf" : "first.pdf");
         SCOPED_TRACE(output.toStdString());
+        controls.indexes[OptionId::Quality] = compact ? 6 : 3;
         ui.Accept(output);
         RunScan(controls, library, store, ui);
         ASSERT_FALSE(ui.messages.empty());
         EXPECT_EQ(ui.messages.back().text, "Scanned Successfully to:" + kCr + kCr + output);
-        QProcess info, text;
+        QProcess info, text, images;
         info.start("pdfinfo", {output});
         text.start("pdftotext", {output, "-"});
-        ASSERT_TRUE(info.waitForFinished(60000) && text.waitForFinished(60000));
+        images.start("pdfimages", {"-list", output});
+        ASSERT_TRUE(info.waitForFinished(60000) && text.waitForFinished(60000) && images.waitForFinished(60000));
+        EXPECT_EQ(QString::fromUtf8(images.readAllStandardOutput()).count(" stencil "), compact ? 2 : 0);
         EXPECT_TRUE(QString::fromUtf8(info.readAllStandardOutput()).contains(QRegularExpression("Pages: +2\\n")));
         const QString words = QString::fromUtf8(text.readAllStandardOutput()).simplified();
         for (const char* word : {"Lion because", "taught him how to behave", "children"})
