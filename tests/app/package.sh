@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the Debian package from the build, checks it with lintian, unpacks it
 # into a folder of its own and runs both programs from there: --version, and
-# a scan from SANE's test scanner.
+# a scan from SANE's test scanner, plain and searchable.
 set -eu
 build=$1
 source=$2
@@ -24,4 +24,8 @@ HOME=$work/home XDG_CONFIG_HOME=$work/home/config SANE_CONFIG_DIR=$work/sane \
   "$bin/quillon-scan" --quiet --dpi 75 "$work/home/scan.pdf" < /dev/null
 pages=$(pdfinfo "$work/home/scan.pdf" | awk '/^Pages:/ {print $2}')
 [ "$pages" = 10 ] || { echo "the installed quillon-scan scanned $pages pages"; exit 1; }
-echo "package $(basename "$deb"): lintian clean, both programs run, 10 pages scanned"
+# A searchable scan loads the text-recognition module from where the package put it.
+said=$(HOME=$work/home XDG_CONFIG_HOME=$work/home/config SANE_CONFIG_DIR=$work/sane \
+  "$bin/quillon-scan" --dpi 75 --searchable "$work/home/text.pdf" < /dev/null 2>&1)
+case $said in *"without searchable text"*) echo "the installed text engine did not load: $said"; exit 1 ;; esac
+echo "package $(basename "$deb"): lintian clean, both programs run, 10 pages scanned, the text engine loads"

@@ -4,7 +4,6 @@
 #include "scan/imaging/TiffSupport.h"
 
 #include <leptonica/allheaders.h>
-#include <omp.h>
 
 #include <csignal>
 
@@ -17,10 +16,8 @@ void PrepareImagingLibraries() {
     // Leptonica writes its doubts to the terminal; the program says what went
     // wrong in its own words.
     setMsgSeverity(L_SEVERITY_NONE);
-    // The text-recognition engine would start threads of its own for parts of
-    // a page, which fight the page workers for the same cores and spin while
-    // they wait: each page is read on one worker.
-    omp_set_max_active_levels(0);
+    // The text-recognition engine's threads are limited when its module is
+    // loaded, before its first page (TextEngineModule.cpp).
     // A file-size limit (ulimit -f) would end the whole program with SIGXFSZ
     // and leave what it was writing behind; ignored, the write fails with
     // EFBIG and the scan ends with "File too large" like any other failure.

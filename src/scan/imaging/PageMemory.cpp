@@ -38,6 +38,7 @@ public:
         lock.unlock();
         void* memory = ::mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
         if (memory == MAP_FAILED) return nullptr;
+        ::madvise(memory, bytes, MADV_HUGEPAGE);
         lock.lock();
         ++leased_;
         return memory;
