@@ -10,7 +10,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
+#include <vector>
 
 namespace quillon {
 namespace {
@@ -194,6 +196,51 @@ TEST(BlankPageTest, TinyPagesAreMeasuredWhole) {
     const QImage strip = BlankPage(1, 20000, QImage::Format_Mono);
     EXPECT_TRUE(IsBlankPage(strip, 0.001));
     EXPECT_TRUE(IsBlankPage(QImage(), 0.001));
+}
+
+// Black and white is counted a word at a time; the same page in grey is
+// counted sample by sample, and both must measure alike.
+TEST(BlankPageTest, BlackAndWhiteMeasuresAsTheSamePageInGrey) {
+    struct Case {
+        const char* name;
+        QSize size;
+        int dpi;
+        std::function<void(QPainter&)> draw;
+    };
+    QRandomGenerator random(5);
+    const std::vector<Case> cases{
+        {"text-like specks", {2550, 3300}, 300,
+         [&](QPainter& p) {
+             for (int i = 0; i < 4000; ++i) p.fillRect(random.bounded(2550), random.bounded(3300), 3, 5, Qt::black);
+         }},
+        {"edges and a wedge", {2549, 3301}, 300,
+         [](QPainter& p) {
+             p.fillRect(0, 0, 2549, 45, Qt::black);
+             p.fillRect(0, 0, 40, 3301, Qt::black);
+             p.fillRect(2500, 0, 49, 3301, Qt::black);
+             p.setBrush(Qt::black);
+             p.drawPolygon(QPolygon({QPoint(2549, 0), QPoint(2549, 180), QPoint(0, 0)}));
+         }},
+        {"dark band inside", {1700, 2200}, 200, [](QPainter& p) { p.fillRect(0, 800, 1700, 600, Qt::black); }},
+        {"dark band at the bottom", {1275, 1650}, 150, [](QPainter& p) { p.fillRect(0, 1000, 1275, 650, Qt::black); }},
+        {"all black", {601, 77}, 600, [](QPainter& p) { p.fillRect(0, 0, 601, 77, Qt::black); }},
+        {"narrow", {7, 900}, 300, [](QPainter& p) { p.fillRect(0, 300, 3, 200, Qt::black); }},
+    };
+    for (const Case& c : cases) {
+        QImage grey = BlankPage(c.size.width(), c.size.height(), QImage::Format_Grayscale8);
+        Paint(grey, c.draw);
+        QImage mono = grey.convertToFormat(QImage::Format_Mono, Qt::ThresholdDither);
+        QImage swapped = mono;  // the other colour table: 1 as white
+        swapped.invertPixels();
+        swapped.setColorTable({mono.color(1), mono.color(0)});
+        for (QImage* page : {&grey, &mono, &swapped}) SetPageDpi(*page, c.dpi);
+        const InkMeasurement expected = MeasureInk(grey);
+        for (const QImage* page : {&mono, &swapped}) {
+            const InkMeasurement measured = MeasureInk(*page);
+            EXPECT_EQ(measured.coverage, expected.coverage) << c.name;
+            EXPECT_EQ(measured.paperLevel, expected.paperLevel) << c.name;
+        }
+    }
 }
 
 }  // namespace

@@ -6,8 +6,10 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <utility>
 #include <vector>
 
@@ -47,60 +49,116 @@ constexpr int kInkContrast = 60;
 constexpr int kLightestInk = 200;
 constexpr int kDarkestCutoff = 128;
 
-// Grey samples of one row, every step-th pixel from x0.
+// The samples of one row, every step-th pixel from x0, and their counts.
 class RowSampler {
 public:
     RowSampler(const QImage& page, int x0, int step, int count)
-        : page_(page), x0_(x0), step_(step), count_(count), buffer_(static_cast<std::size_t>(count)),
-          monoBlack_(MonoBlackIsOne(page) ? 1 : 0) {}
-
-    const std::uint8_t* Row(int y) {
-        const std::uint8_t* line = page_.constScanLine(y);
-        std::uint8_t* out = buffer_.data();
-        switch (page_.format()) {
-            case QImage::Format_Grayscale8:
-                if (step_ == 1) return line + x0_;
-                for (int i = 0, x = x0_; i < count_; ++i, x += step_) out[i] = line[x];
-                break;
-            case QImage::Format_RGB888:
-                for (int i = 0, x = x0_; i < count_; ++i, x += step_) {
-                    out[i] = static_cast<std::uint8_t>(Luminance(line + 3 * x));
-                }
-                break;
-            default:  // Format_Mono
-                for (int i = 0, x = x0_; i < count_; ++i, x += step_) out[i] = static_cast<std::uint8_t>(MonoGrey(line, x));
-                break;
-        }
-        return out;
+        : page_(page), mono_(page.format() == QImage::Format_Mono), x0_(x0), step_(step), count_(count),
+          buffer_(mono_ ? 0 : static_cast<std::size_t>(count)), monoBlack_(MonoBlackIsOne(page) ? 1 : 0) {
+        if (mono_) MarkSamples();
     }
 
-    // True when most of the samples of row y between x columns from and to
-    // are dark: a run that reaches there hugs the page's border.
-    bool IsDarkBetween(int y, int from, int to) const {
+    void Load(int y) {
+        line_ = page_.constScanLine(y);
+        if (mono_) {
+            darkSamples_ = CountDarkSamples();
+            return;
+        }
+        std::uint8_t* out = buffer_.data();
+        grey_ = out;
+        if (page_.format() == QImage::Format_Grayscale8) {
+            if (step_ == 1) grey_ = line_ + x0_;
+            else
+                for (int i = 0, x = x0_; i < count_; ++i, x += step_) out[i] = line_[x];
+        } else {  // Format_RGB888
+            for (int i = 0, x = x0_; i < count_; ++i, x += step_) out[i] = static_cast<std::uint8_t>(Luminance(line_ + 3 * x));
+        }
+    }
+
+    bool IsDark(int i) const { return Sample(i) < kEdgeDarkness; }
+
+    // Adds the samples from to to, a run known to be dark throughout.
+    void CountDark(Histogram& histogram, int from, int to) const {
+        if (mono_) {
+            histogram[0] += static_cast<std::uint64_t>(to - from);
+            return;
+        }
+        for (int i = from; i < to; ++i) ++histogram[grey_[i]];
+    }
+
+    // Adds the samples from to to, the row between its dark ends (the
+    // samples before from and from to on are all dark), into four
+    // interleaved histograms: on plain paper most samples hit one bin, and a
+    // single histogram would make every increment wait for the last. Black
+    // and white is counted a word at a time, the dark ends taken off.
+    void CountBetweenDarkEnds(std::array<Histogram, 4>& histograms, int from, int to) const {
+        if (mono_) {
+            const std::uint64_t dark = darkSamples_ - static_cast<std::uint64_t>(from + (count_ - to));
+            histograms[0][0] += dark;
+            histograms[0][255] += static_cast<std::uint64_t>(to - from) - dark;
+            return;
+        }
+        int i = from;
+        for (; i + 4 <= to; i += 4) {
+            ++histograms[0][grey_[i]];
+            ++histograms[1][grey_[i + 1]];
+            ++histograms[2][grey_[i + 2]];
+            ++histograms[3][grey_[i + 3]];
+        }
+        for (; i < to; ++i) ++histograms[0][grey_[i]];
+    }
+
+    // True when most of the samples of the loaded row between x columns from
+    // and to are dark: a run that reaches there hugs the page's border.
+    bool IsDarkBetween(int from, int to) const {
         if (from >= to) return true;  // no band on so small a page
-        const std::uint8_t* line = page_.constScanLine(y);
         int dark = 0, samples = 0;
-        for (int x = from; x < to; x += step_, ++samples) dark += Grey(line, x) < kEdgeDarkness ? 1 : 0;
+        for (int x = from; x < to; x += step_, ++samples) dark += Grey(x) < kEdgeDarkness ? 1 : 0;
         return 4 * dark >= 3 * samples;
     }
 
 private:
-    // The grey level of one pixel of a row.
-    int Grey(const std::uint8_t* line, int x) const {
+    int Sample(int i) const { return mono_ ? Grey(x0_ + i * step_) : grey_[i]; }
+
+    // The grey level of one pixel of the loaded row.
+    int Grey(int x) const {
         switch (page_.format()) {
-            case QImage::Format_Grayscale8: return line[x];
-            case QImage::Format_RGB888: return Luminance(line + 3 * x);
-            default: return MonoGrey(line, x);
+            case QImage::Format_Grayscale8: return line_[x];
+            case QImage::Format_RGB888: return Luminance(line_ + 3 * x);
+            default: return ((line_[x >> 3] >> (7 - (x & 7))) & 1) == monoBlack_ ? 0 : 255;
         }
     }
-    int MonoGrey(const std::uint8_t* line, int x) const {
-        return ((line[x >> 3] >> (7 - (x & 7))) & 1) == monoBlack_ ? 0 : 255;
+
+    // One bit for every sampled pixel of a black-and-white row, in words.
+    void MarkSamples() {
+        const std::size_t words = (static_cast<std::size_t>(page_.width()) + 63) / 64;
+        std::vector<std::uint8_t> bytes(words * 8, 0);
+        for (int i = 0, x = x0_; i < count_; ++i, x += step_) bytes[x >> 3] |= static_cast<std::uint8_t>(0x80 >> (x & 7));
+        mask_.resize(words);
+        std::memcpy(mask_.data(), bytes.data(), bytes.size());
+    }
+
+    std::uint64_t CountDarkSamples() const {
+        const std::size_t rowBytes = (static_cast<std::size_t>(page_.width()) + 7) / 8;
+        const std::uint64_t flip = monoBlack_ ? 0 : ~std::uint64_t{0};
+        std::uint64_t dark = 0;
+        for (std::size_t w = 0; w < mask_.size(); ++w) {
+            std::uint64_t word = 0;
+            std::memcpy(&word, line_ + 8 * w, std::min<std::size_t>(8, rowBytes - 8 * w));
+            dark += static_cast<std::uint64_t>(std::popcount((word ^ flip) & mask_[w]));
+        }
+        return dark;
     }
 
     const QImage& page_;
+    const bool mono_;
     int x0_, step_, count_;
     std::vector<std::uint8_t> buffer_;
     int monoBlack_;
+    std::vector<std::uint64_t> mask_;  // black and white: the sampled pixels
+    const std::uint8_t* line_ = nullptr;
+    const std::uint8_t* grey_ = nullptr;
+    std::uint64_t darkSamples_ = 0;
 };
 
 }  // namespace
@@ -120,43 +178,34 @@ InkMeasurement MeasureInk(const QImage& input) {
     if (y1 <= y0) y0 = 0, y1 = height;
     const int perRow = (x1 - x0 + step - 1) / step;
 
-    // Four interleaved histograms: on plain paper most samples hit one bin,
-    // and a single histogram would make every increment wait for the last.
     std::array<Histogram, 4> inner{};
     Histogram edges{};
     // Rows dark all across, held back until it is known whether their block
     // reaches the bottom (background) or ends inside the page (ink).
     Histogram darkRows{};
     bool atTop = true;
-    RowSampler sampler(page, x0, step, perRow);
+    RowSampler row(page, x0, step, perRow);
     for (int y = y0; y < y1; y += step) {
-        const std::uint8_t* grey = sampler.Row(y);
+        row.Load(y);
         int left = 0;
-        while (left < perRow && grey[left] < kEdgeDarkness) ++left;
+        while (left < perRow && row.IsDark(left)) ++left;
         if (left == perRow) {
-            for (int i = 0; i < perRow; ++i) ++(atTop ? edges : darkRows)[grey[i]];
+            row.CountDark(atTop ? edges : darkRows, 0, perRow);
             continue;
         }
         atTop = false;
         for (int level = 0; level < 256; ++level) inner[0][level] += std::exchange(darkRows[level], 0);
-        if (left > 0 && sampler.IsDarkBetween(y, 0, x0))
-            for (int i = 0; i < left; ++i) ++edges[grey[i]];
+        if (left > 0 && row.IsDarkBetween(0, x0))
+            row.CountDark(edges, 0, left);
         else
             left = 0;
         int right = perRow;
-        while (right > left && grey[right - 1] < kEdgeDarkness) --right;
-        if (right < perRow && sampler.IsDarkBetween(y, x1, width))
-            for (int i = right; i < perRow; ++i) ++edges[grey[i]];
+        while (right > left && row.IsDark(right - 1)) --right;
+        if (right < perRow && row.IsDarkBetween(x1, width))
+            row.CountDark(edges, right, perRow);
         else
             right = perRow;
-        int i = left;
-        for (; i + 4 <= right; i += 4) {
-            ++inner[0][grey[i]];
-            ++inner[1][grey[i + 1]];
-            ++inner[2][grey[i + 2]];
-            ++inner[3][grey[i + 3]];
-        }
-        for (; i < right; ++i) ++inner[0][grey[i]];
+        row.CountBetweenDarkEnds(inner, left, right);
     }
 
     Histogram histogram{};

@@ -38,6 +38,7 @@ public:
         lock.unlock();
         void* memory = ::mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
         if (memory == MAP_FAILED) return nullptr;
+        // In huge pages a page's memory costs a fault per 2 MiB, not per 4 KiB.
         ::madvise(memory, bytes, MADV_HUGEPAGE);
         lock.lock();
         ++leased_;
