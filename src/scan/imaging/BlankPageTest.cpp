@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <array>
-#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -49,11 +48,25 @@ constexpr int kInkContrast = 60;
 constexpr int kLightestInk = 200;
 constexpr int kDarkestCutoff = 128;
 
+// How many of the marked bits of a row are set (or clear, with flip), a word
+// at a time; with the processor's own bit count where it has one.
+__attribute__((target_clones("popcnt", "default"))) std::uint64_t CountMarkedBits(
+    const std::uint8_t* row, std::size_t rowBytes, const std::vector<std::uint64_t>& marks, bool flip) {
+    const std::uint64_t flipped = flip ? ~std::uint64_t{0} : 0;
+    std::uint64_t count = 0;
+    for (std::size_t w = 0; w < marks.size(); ++w) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, row + 8 * w, std::min<std::size_t>(8, rowBytes - 8 * w));
+        count += static_cast<std::uint64_t>(__builtin_popcountll((word ^ flipped) & marks[w]));
+    }
+    return count;
+}
+
 // The samples of one row, every step-th pixel from x0, and their counts.
 class RowSampler {
 public:
     RowSampler(const QImage& page, int x0, int step, int count)
-        : page_(page), mono_(page.format() == QImage::Format_Mono), x0_(x0), step_(step), count_(count),
+        : page_(page), format_(page.format()), mono_(format_ == QImage::Format_Mono), x0_(x0), step_(step), count_(count),
           buffer_(mono_ ? 0 : static_cast<std::size_t>(count)), monoBlack_(MonoBlackIsOne(page) ? 1 : 0) {
         if (mono_) MarkSamples();
     }
@@ -66,7 +79,7 @@ public:
         }
         std::uint8_t* out = buffer_.data();
         grey_ = out;
-        if (page_.format() == QImage::Format_Grayscale8) {
+        if (format_ == QImage::Format_Grayscale8) {
             if (step_ == 1) grey_ = line_ + x0_;
             else
                 for (int i = 0, x = x0_; i < count_; ++i, x += step_) out[i] = line_[x];
@@ -122,7 +135,7 @@ private:
 
     // The grey level of one pixel of the loaded row.
     int Grey(int x) const {
-        switch (page_.format()) {
+        switch (format_) {
             case QImage::Format_Grayscale8: return line_[x];
             case QImage::Format_RGB888: return Luminance(line_ + 3 * x);
             default: return ((line_[x >> 3] >> (7 - (x & 7))) & 1) == monoBlack_ ? 0 : 255;
@@ -139,18 +152,11 @@ private:
     }
 
     std::uint64_t CountDarkSamples() const {
-        const std::size_t rowBytes = (static_cast<std::size_t>(page_.width()) + 7) / 8;
-        const std::uint64_t flip = monoBlack_ ? 0 : ~std::uint64_t{0};
-        std::uint64_t dark = 0;
-        for (std::size_t w = 0; w < mask_.size(); ++w) {
-            std::uint64_t word = 0;
-            std::memcpy(&word, line_ + 8 * w, std::min<std::size_t>(8, rowBytes - 8 * w));
-            dark += static_cast<std::uint64_t>(std::popcount((word ^ flip) & mask_[w]));
-        }
-        return dark;
+        return CountMarkedBits(line_, (static_cast<std::size_t>(page_.width()) + 7) / 8, mask_, monoBlack_ == 0);
     }
 
     const QImage& page_;
+    const QImage::Format format_;
     const bool mono_;
     int x0_, step_, count_;
     std::vector<std::uint8_t> buffer_;
