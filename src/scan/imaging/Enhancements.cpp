@@ -4,6 +4,7 @@
 #include "scan/imaging/GreyLevels.h"
 #include "scan/imaging/PageEncoders.h"
 #include "scan/imaging/PageImage.h"
+#include "scan/imaging/PageMemory.h"
 
 #include <leptonica/allheaders.h>
 
@@ -25,9 +26,17 @@ int GreyAt(const QImage& page, int x, int y) {
 // Luminance histogram of a grey or colour page over a sample grid.
 Histogram SampledHistogram(const QImage& page, int step, std::uint64_t* total) {
     Histogram histogram{};
+    const bool colour = page.format() == QImage::Format_RGB888;
+    const int width = page.width();
     *total = 0;
-    for (int y = 0; y < page.height(); y += step)
-        for (int x = 0; x < page.width(); x += step, ++*total) ++histogram[GreyAt(page, x, y)];
+    for (int y = 0; y < page.height(); y += step) {
+        const uchar* line = page.constScanLine(y);
+        if (colour)
+            for (int x = 0; x < width; x += step) ++histogram[Luminance(line + 3 * x)];
+        else
+            for (int x = 0; x < width; x += step) ++histogram[line[x]];
+        *total += static_cast<std::uint64_t>((width + step - 1) / step);
+    }
     return histogram;
 }
 
@@ -131,11 +140,16 @@ QImage AutoContrast(const QImage& input) {
     std::array<uchar, 256> map{};
     for (int level = 0; level < 256; ++level)
         map[level] = static_cast<uchar>(std::clamp((level - dark) * 255 / (light - dark), 0, 255));
-    QImage result = page.copy();
+    // Mapped straight into memory kept for pages, in one pass.
+    QImage result = RecycledPage(page.width(), page.height(), page.format());
+    if (result.isNull()) return page;
+    result.setDotsPerMeterX(page.dotsPerMeterX());
+    result.setDotsPerMeterY(page.dotsPerMeterY());
     const int bytes = page.format() == QImage::Format_RGB888 ? 3 * page.width() : page.width();
     for (int y = 0; y < result.height(); ++y) {
-        uchar* line = result.scanLine(y);
-        for (int i = 0; i < bytes; ++i) line[i] = map[line[i]];
+        const uchar* in = page.constScanLine(y);
+        uchar* out = result.scanLine(y);
+        for (int i = 0; i < bytes; ++i) out[i] = map[in[i]];
     }
     return result;
 }
