@@ -77,6 +77,33 @@ struct JpegError {
 
 [[noreturn]] void JumpOnJpegError(j_common_ptr info) { std::longjmp(reinterpret_cast<JpegError*>(info->err)->jump, 1); }
 
+// libjpeg writes straight into the page's bytes, which double when full:
+// no buffer of its own to grow and copy out afterwards.
+struct ByteArrayDestination {
+    jpeg_destination_mgr manager;
+    QByteArray* bytes;
+};
+
+void StartBytes(j_compress_ptr info) {
+    auto* destination = reinterpret_cast<ByteArrayDestination*>(info->dest);
+    destination->manager.next_output_byte = reinterpret_cast<JOCTET*>(destination->bytes->data());
+    destination->manager.free_in_buffer = static_cast<std::size_t>(destination->bytes->size());
+}
+
+boolean MoreBytes(j_compress_ptr info) {
+    auto* destination = reinterpret_cast<ByteArrayDestination*>(info->dest);
+    const qsizetype used = destination->bytes->size();
+    destination->bytes->resize(2 * used);  // the new half is written before it is read
+    destination->manager.next_output_byte = reinterpret_cast<JOCTET*>(destination->bytes->data() + used);
+    destination->manager.free_in_buffer = static_cast<std::size_t>(used);
+    return TRUE;
+}
+
+void EndBytes(j_compress_ptr info) {
+    auto* destination = reinterpret_cast<ByteArrayDestination*>(info->dest);
+    destination->bytes->resize(destination->bytes->size() - static_cast<qsizetype>(destination->manager.free_in_buffer));
+}
+
 }  // namespace
 
 // Straight from the page's rows through libjpeg-turbo: a grey page's rows are
@@ -90,15 +117,19 @@ QByteArray EncodeJpeg(const QImage& page, int quality) {
     JpegError error{};
     info.err = jpeg_std_error(&error.manager);
     error.manager.error_exit = JumpOnJpegError;
-    unsigned char* buffer = nullptr;
-    unsigned long size = 0;
+    // Room for a page of text at the usual qualities; more is made as needed.
+    QByteArray bytes;
+    bytes.resize(std::max<qsizetype>(64 * 1024, image.sizeInBytes() / 8));
+    ByteArrayDestination destination{{}, &bytes};
+    destination.manager.init_destination = StartBytes;
+    destination.manager.empty_output_buffer = MoreBytes;
+    destination.manager.term_destination = EndBytes;
     if (setjmp(error.jump) != 0) {
         jpeg_destroy_compress(&info);
-        std::free(buffer);
         return {};
     }
     jpeg_create_compress(&info);
-    jpeg_mem_dest(&info, &buffer, &size);
+    info.dest = &destination.manager;
     info.image_width = static_cast<JDIMENSION>(image.width());
     info.image_height = static_cast<JDIMENSION>(image.height());
     info.input_components = colour ? 3 : 1;
@@ -114,8 +145,6 @@ QByteArray EncodeJpeg(const QImage& page, int quality) {
     }
     jpeg_finish_compress(&info);
     jpeg_destroy_compress(&info);
-    QByteArray bytes(reinterpret_cast<const char*>(buffer), static_cast<qsizetype>(size));
-    std::free(buffer);
     return bytes;
 }
 

@@ -184,7 +184,7 @@ void WidenDataPipe(SaneDevice& device) {
 PageResult ReadStartedPage(SaneDevice& device, PageProgress& progress) {
     WidenDataPipe(device);
     FrameAssembler assembler;
-    std::vector<SANE_Byte> buffer(kReadChunk);
+    std::vector<SANE_Byte> buffer;  // only for lines that cannot go straight into the page
     progress.bytesRead = 0;
     for (int frame = 0;; ++frame) {
         SANE_Parameters parameters{};
@@ -199,6 +199,7 @@ PageResult ReadStartedPage(SaneDevice& device, PageProgress& progress) {
             SANE_Int length = 0;
             qsizetype room = 0;
             uchar* direct = assembler.DirectTarget(&room);
+            if (!direct && buffer.empty()) buffer.resize(kReadChunk);
             const int chunk = direct ? static_cast<int>(std::min<qsizetype>(room, kReadChunk)) : kReadChunk;
             status = device.Read(direct ? direct : buffer.data(), chunk, &length);
             if (status == SANE_STATUS_EOF) break;
