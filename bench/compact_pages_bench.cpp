@@ -240,7 +240,7 @@ int main(int argc, char** argv) {
                     row.compact.cpuMs, row.referenceWords, qPrintable(value(row.recallPlain)), qPrintable(value(row.recallPoppler)),
                     qPrintable(value(row.recallGhostscript)), qPrintable(ssim(row.ssimPlain)), qPrintable(ssim(row.ssimCompact)),
                     static_cast<long long>(row.img2pdf), static_cast<long long>(row.ocrmypdf), row.ocrmypdfCpuMs,
-                    qPrintable(row.compact.note.section(", ", 0, 0).section(" bytes", 0, 0)));
+                    qPrintable(row.compact.note.section("), ", 0, 0) + ")"));
         std::fflush(stdout);
         rows.push_back(row);
     }

@@ -1,7 +1,7 @@
 #!/bin/sh
 # SPDX-License-Identifier: GPL-3.0-or-later
 # "Compact - Text Pages" as a user runs it: quillon-scan, 300 dpi Letter PDFs.
-#  - PAGES (60) grey pages of real text (naps2_notblank.png, drawn by the
+#  - PAGES (60) grey pages of real text (paperless_qr_p1_300dpi.png, drawn by the
 #    simulated network scanner through airscan) with --quality compact, beside
 #    the same scan at the default quality;
 #  - 100 colour pages of the same text with --quality compact, from a scanner
@@ -18,7 +18,7 @@
 set -eu
 cd "$(dirname "$0")/.."
 pages=${1:-60}
-text_page=${QUILLON_TEXT_PAGE:-../shared/data/scans/naps2_notblank.png}
+text_page=${QUILLON_TEXT_PAGE:-../shared/data/scans/paperless_qr_p1_300dpi.png}
 work=$(mktemp -d)
 simulator=""
 stop_simulator() { if [ -n "$simulator" ]; then kill "$simulator" 2>/dev/null || true; fi; simulator=""; }

@@ -424,6 +424,7 @@ struct CompactCase {
     QImage page;
     bool compact;  // else kept as the JPEG page
     bool read = false;  // its words are read back
+    const char* why = "";  // what the scanner's log says of it
 };
 
 // The share of the words read on the first page that are read on the second.
@@ -460,12 +461,17 @@ TEST(PdfWriterTest, CompactPagesAreSmallAndFaithfulOrKeptAsJpeg) {
     QImage lowResolution = testing::TextPage(QImage::Format_Grayscale8).scaled(850, 1100, Qt::IgnoreAspectRatio,
                                                                                  Qt::SmoothTransformation);
     SetPageDpi(lowResolution, 100);
+    // The same text at half the size: letters too few pixels high for a mask.
+    QImage smallPrint = testing::TextPage(QImage::Format_Grayscale8).scaled(1275, 1650, Qt::IgnoreAspectRatio,
+                                                                              Qt::SmoothTransformation);
+    SetPageDpi(smallPrint, 300);
     const CompactCase cases[] = {
         {"grey text", testing::TextPage(QImage::Format_Grayscale8), true, true},
         {"colour text", testing::TextPage(QImage::Format_RGB888), true},
-        {"faint text", Lightened(testing::TextPage(QImage::Format_Grayscale8), 0.3), false},
-        {"100 dpi", lowResolution, false},
-        {"photograph", Photo(), false},
+        {"faint text", Lightened(testing::TextPage(QImage::Format_Grayscale8), 0.3), false, false, "faint"},
+        {"100 dpi", lowResolution, false, false, "below 150 dpi"},
+        {"small print", smallPrint, false, false, "print too small for a mask"},
+        {"photograph", Photo(), false, false, "mostly picture"},
     };
     testing::TempDir temp;
     for (const CompactCase& c : cases) {
@@ -485,7 +491,8 @@ TEST(PdfWriterTest, CompactPagesAreSmallAndFaithfulOrKeptAsJpeg) {
             // What the page became is told for the scanner's log.
             const QStringList notes = session.TakePageNotes();
             if (compact) {
-                EXPECT_TRUE(notes.size() == 1 && notes[0].startsWith(c.compact ? "page 1: compact (" : "page 1: JPEG ("))
+                EXPECT_TRUE(notes.size() == 1 && notes[0].startsWith(c.compact ? "page 1: compact (" : "page 1: JPEG (") &&
+                            notes[0].contains(c.why))
                     << notes.join(' ').toStdString();
             }
             sizes.append(QFileInfo(path).size());

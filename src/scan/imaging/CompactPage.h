@@ -32,7 +32,8 @@ struct CompactChoice {
 };
 
 // Splits a Grayscale8 or RGB888 page, or says why it is better kept whole: a
-// page below 150 dpi, faint or low-contrast ink, or mostly picture.
+// page below 150 dpi, faint or low-contrast ink, mostly picture, or print
+// too small for a mask at the page's resolution.
 CompactChoice MakeCompactPage(const QImage& page, int dpi);
 
 }  // namespace quillon
