@@ -4,6 +4,7 @@
 #include "scan/imaging/LetterHeight.h"
 #include "scan/imaging/PageEncoders.h"
 #include "scan/imaging/PageImage.h"
+#include "scan/imaging/PageMemory.h"
 
 #include <algorithm>
 #include <array>
@@ -40,6 +41,12 @@ constexpr int kInkColoursQuality = 75;
 // whole, once it has enough letters to tell.
 constexpr int kSmallestMaskedLetter = 13;
 constexpr int kLettersToTell = 100;
+// Such a page's paper is evened out: pixels this close to their paper's level
+// are paper, its grain and the scanner's noise, which cost a JPEG of small
+// print most of its bytes. The letters' soft edges lie below it and stay.
+constexpr int kPaperGrain = 32;
+// And so is its ink's: neutral ink within this of the strokes' cores is core.
+constexpr int kInkGrain = 24;
 
 struct LumaPage {
     int width = 0, height = 0;
@@ -216,6 +223,62 @@ void AverageIntoCells(const QImage& page, int factor, const std::function<const 
     FillUnknownCells(cells, known);
 }
 
+// The page with its paper evened out: every pixel near its paper's level
+// takes that level, grey as it is, colour in the paper's own tint (its mean
+// over the page); and neutral ink a little lighter than the strokes' cores
+// takes the core. The letters' edges and coloured ink are kept as scanned.
+QImage EvenedPaper(const QImage& page, const LumaPage& luma, const PaperLevels& paper, int core) {
+    const bool colour = page.format() == QImage::Format_RGB888;
+    const int width = page.width(), height = page.height();
+    std::vector<int> paperRow(static_cast<std::size_t>(width));
+    const auto isPaper = [&](int value, int level) { return value >= level - kPaperGrain; };
+    std::array<double, 3> tint{1, 1, 1};
+    if (colour) {
+        std::array<long long, 3> sums{};
+        long long lumaSum = 0;
+        for (int y = 0; y < height; y += 4) {
+            const uchar* source = page.constScanLine(y);
+            const uchar* lumaRow = luma.values.data() + static_cast<std::size_t>(y) * width;
+            paper.RowAt(y, paperRow);
+            for (int x = 0; x < width; x += 4) {
+                if (!isPaper(lumaRow[x], paperRow[static_cast<std::size_t>(x)])) continue;
+                for (int c = 0; c < 3; ++c) sums[static_cast<std::size_t>(c)] += source[3 * x + c];
+                lumaSum += lumaRow[x];
+            }
+        }
+        for (int c = 0; c < 3 && lumaSum > 0; ++c)
+            tint[static_cast<std::size_t>(c)] = double(sums[static_cast<std::size_t>(c)]) / double(lumaSum);
+    }
+    QImage evened = RecycledPage(width, height, page.format());
+    if (evened.isNull()) return page;
+    evened.setDotsPerMeterX(page.dotsPerMeterX());
+    evened.setDotsPerMeterY(page.dotsPerMeterY());
+    for (int y = 0; y < height; ++y) {
+        const uchar* source = page.constScanLine(y);
+        const uchar* lumaRow = luma.values.data() + static_cast<std::size_t>(y) * width;
+        uchar* out = evened.scanLine(y);
+        if (y % paper.block == 0) paper.RowAt(y, paperRow);
+        for (int x = 0; x < width; ++x) {
+            const int level = paperRow[static_cast<std::size_t>(x)], value = lumaRow[x];
+            const bool inkCore = value <= core + kInkGrain;
+            if (!colour) {
+                out[x] = static_cast<uchar>(isPaper(value, level) ? level : inkCore ? std::min(value, core) : value);
+                continue;
+            }
+            const uchar* rgb = source + 3 * x;
+            if (isPaper(value, level)) {
+                for (int c = 0; c < 3; ++c)
+                    out[3 * x + c] = static_cast<uchar>(std::min(255L, std::lround(level * tint[static_cast<std::size_t>(c)])));
+            } else if (inkCore && std::max({rgb[0], rgb[1], rgb[2]}) - std::min({rgb[0], rgb[1], rgb[2]}) <= kColouredInk) {
+                std::fill(out + 3 * x, out + 3 * x + 3, static_cast<uchar>(std::min(value, core)));
+            } else {
+                std::copy(rgb, rgb + 3, out + 3 * x);
+            }
+        }
+    }
+    return evened;
+}
+
 }  // namespace
 
 CompactChoice MakeCompactPage(const QImage& input, int dpi) {
@@ -292,6 +355,7 @@ CompactChoice MakeCompactPage(const QImage& input, int dpi) {
     const int letterHeight = MedianLetterHeight(mask, dpi, &letters);
     if (letters >= kLettersToTell && letterHeight < kSmallestMaskedLetter) {
         choice.why = QStringLiteral("print too small for a mask, letters %1 px").arg(letterHeight);
+        choice.kept = EvenedPaper(page, luma, paper, core);
         return choice;
     }
     if (inkPixels > 0) {

@@ -29,6 +29,9 @@ struct CompactChoice {
     bool compact = false;  // false: the page is kept as an ordinary JPEG
     QString why;           // what was decided, for the scanner's log
     CompactPage page;
+    // Not compact: the page with its paper evened out, which a JPEG may keep
+    // in fewer bytes than the page as scanned (null when there is none).
+    QImage kept;
 };
 
 // Splits a Grayscale8 or RGB888 page, or says why it is better kept whole: a

@@ -98,10 +98,18 @@ EncodedPage PdfWriter::EncodeImage(const QImage& page) const {
     BilevelData mask;
     if (choice.compact) {
         mask = EncodeBilevel(choice.page.mask, &why);
-        if (mask.data.isEmpty()) choice = {false, QStringLiteral("its mask could not be compressed"), {}};
+        if (mask.data.isEmpty()) choice = {false, QStringLiteral("its mask could not be compressed"), {}, {}};
     }
     if (!choice.compact) {
         EncodedPage kept = EncodeDocumentPage(page, quality_);
+        if (!choice.kept.isNull() && kept.error.isEmpty()) {
+            // The paper's grain costs a scan's JPEG many bytes; a clean page has none to save.
+            EncodedPage evened = EncodeDocumentPage(choice.kept, quality_);
+            if (evened.error.isEmpty() && evened.data.size() < kept.data.size()) {
+                kept = std::move(evened);
+                choice.why += QStringLiteral("; paper evened out");
+            }
+        }
         kept.note = QStringLiteral("JPEG (%1), %2 bytes").arg(choice.why).arg(kept.data.size());
         return kept;
     }
