@@ -246,7 +246,7 @@ int main(int argc, char** argv) {
     }
 
     // By kind of page.
-    std::vector<double> compactRatios, bwRatios, ssims, jbig2Ms, g4Ms, jbig2Share;
+    std::vector<double> compactRatios, bwRatios, ssims, jbig2Ms, g4Ms, jbig2Share, evenedRatios, textRatios;
     double worstRatio = 0, worstPoppler = 0, worstGhostscript = 0, cpuCompact = 0, cpuOcrmypdf = 0;
     int compactPages = 0, kept = 0, legible = 0, jbig2Smaller = 0, masks = 0, peerPages = 0;
     for (const Row& row : rows) {
@@ -262,8 +262,19 @@ int main(int argc, char** argv) {
             bwRatios.push_back(ratio);
             continue;
         }
+        // Legibility and size over every page the compact quality decides on:
+        // grey and colour pages of 150 dpi or more.
+        if (row.dpi >= 150) {
+            textRatios.push_back(ratio);
+            if (row.legibility && row.recallPlain >= 0.9) {
+                ++legible;
+                worstPoppler = std::min(worstPoppler, row.recallPoppler - row.recallPlain);
+                worstGhostscript = std::min(worstGhostscript, row.recallGhostscript - row.recallPlain);
+            }
+        }
         if (!row.compact.note.startsWith("compact")) {
             ++kept;
+            if (row.compact.note.contains("evened")) evenedRatios.push_back(ratio);
             continue;
         }
         ++compactPages;
@@ -271,19 +282,19 @@ int main(int argc, char** argv) {
         worstRatio = std::max(worstRatio, ratio);
         ssims.push_back(row.ssimCompact);
         if (row.ocrmypdf > 0) ++peerPages, cpuCompact += row.compact.cpuMs, cpuOcrmypdf += row.ocrmypdfCpuMs;
-        if (row.legibility && row.recallPlain >= 0.9) {
-            ++legible;
-            worstPoppler = std::min(worstPoppler, row.recallPoppler - row.recallPlain);
-            worstGhostscript = std::min(worstGhostscript, row.recallGhostscript - row.recallPlain);
-        }
     }
     std::printf("\ngrey and colour pages made compact: %d (median %.3f of the plain page, largest %.3f); kept whole: %d\n",
                 compactPages, Median(compactRatios), worstRatio, kept);
+    std::printf("kept as JPEG with the paper evened out (print too small for a mask): %zu, median %.3f of the plain page\n",
+                evenedRatios.size(), Median(evenedRatios));
+    std::printf("all grey and colour pages of 150 dpi or more: %zu, median %.3f of the plain page\n", textRatios.size(),
+                Median(textRatios));
     std::printf("black-and-white pages: %zu, median %.3f of G4\n", bwRatios.size(), Median(bwRatios));
     std::printf("masks and black-and-white pages: JBIG2 no larger than G4 on %d of %d, median %.3f of G4; "
                 "median CPU per 300 dpi page JBIG2 %.1f ms, G4 %.1f ms\n",
                 jbig2Smaller, masks, Median(jbig2Share), Median(jbig2Ms), Median(g4Ms));
-    std::printf("legibility, compact pages whose plain page reads 0.9 or more (%d): worst recall change %+.2f (poppler), "
+    std::printf("legibility, pages of 150 dpi or more whose plain page reads 0.9 or more (%d): worst recall change %+.2f "
+                "(poppler), "
                 "%+.2f (Ghostscript); median SSIM %.3f\n",
                 legible, worstPoppler, worstGhostscript, Median(ssims));
     if (peerPages > 0)

@@ -17,7 +17,8 @@ namespace {
 
 const QString kCompactQualityTip = QStringLiteral(
     "PDF pages of text are written as sharp text over a small picture of the paper, several times smaller. "
-    "A page below 150 dpi, of faint ink or mostly picture is kept as with Good - Default, as are TIFF, JPEG and PNG files.");
+    "A page below 150 dpi, of faint ink, mostly picture or of print too small is kept as with Good - Default, as are "
+    "TIFF, JPEG and PNG files.");
 
 const QString kAutoCropNotice = QStringLiteral(
     "The Auto-Crop feature is intended to only be used for photographs and should not be used for documents as it "
