@@ -10,6 +10,11 @@ namespace quillon {
 
 namespace {
 
+// More marks than this and the page is no page of text (noise or a fine
+// dither, whose marks are specks anyway): it is not measured, which keeps the
+// memory to some 20 MB.
+constexpr std::size_t kMostMarks = 1'000'000;
+
 // Marks are found a run of ink at a time: each run joins the runs of the row
 // above that touch it, corners included.
 struct Run {
@@ -54,6 +59,8 @@ public:
         extent = {std::min(extent.top, y), std::max(extent.bottom, y), std::min(extent.left, from),
                   std::max(extent.right, to)};
     }
+
+    std::size_t size() const { return parent_.size(); }
 
     template <typename Visit>
     void ForEachMark(Visit visit) const {
@@ -108,6 +115,7 @@ int MedianLetterHeight(const QImage& mono, int dpi, int* count) {
             }
             if (run.mark < 0) run.mark = marks.Add(y, run.from, run.to);
         }
+        if (marks.size() > kMostMarks) return 0;
         std::swap(above, here);
     }
     const int speck = std::max(3, dpi / 100), largest = std::max(speck, dpi / 3);

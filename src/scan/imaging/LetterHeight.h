@@ -10,6 +10,7 @@ namespace quillon {
 // speck and no larger than a third of an inch. 0 when there are none. On a
 // page of text most marks are lower-case letters, so this is about the
 // print's x-height. *count, when given, is how many such marks there are.
+// A page of a million marks or more (noise, a fine dither) is not measured.
 int MedianLetterHeight(const QImage& mono, int dpi, int* count = nullptr);
 
 }  // namespace quillon
