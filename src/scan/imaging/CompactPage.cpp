@@ -45,7 +45,8 @@ constexpr int kLettersToTell = 100;
 // are paper, its grain and the scanner's noise, which cost a JPEG of small
 // print most of its bytes. The letters' soft edges lie below it and stay.
 constexpr int kPaperGrain = 32;
-// And so is its ink's: neutral ink within this of the strokes' cores is core.
+// And so is its ink's: neutral ink up to this much lighter than the strokes'
+// cores takes the cores' tone.
 constexpr int kInkGrain = 24;
 
 struct LumaPage {
