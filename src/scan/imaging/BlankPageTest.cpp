@@ -189,7 +189,7 @@ InkMeasurement MeasureInk(const QImage& input) {
     // Rows dark all across, held back until it is known whether their block
     // reaches the bottom (background) or ends inside the page (ink).
     Histogram darkRows{};
-    bool atTop = true;
+    bool atTop = true, heldBack = false;
     RowSampler row(page, x0, step, perRow);
     for (int y = y0; y < y1; y += step) {
         row.Load(y);
@@ -197,10 +197,12 @@ InkMeasurement MeasureInk(const QImage& input) {
         while (left < perRow && row.IsDark(left)) ++left;
         if (left == perRow) {
             row.CountDark(atTop ? edges : darkRows, 0, perRow);
+            heldBack = !atTop;
             continue;
         }
         atTop = false;
-        for (int level = 0; level < 256; ++level) inner[0][level] += std::exchange(darkRows[level], 0);
+        if (std::exchange(heldBack, false))
+            for (int level = 0; level < 256; ++level) inner[0][level] += std::exchange(darkRows[level], 0);
         if (left > 0 && row.IsDarkBetween(0, x0))
             row.CountDark(edges, 0, left);
         else
