@@ -27,9 +27,8 @@ struct EncodedPage {
     QImage::Format format = QImage::Format_Invalid;
     QByteArray data;  // the compressed image
     // A compact page: data is a JPEG of the paper at backgroundSize, and the
-    // mask (of maskSize, over the whole page) is painted over it in the ink's colour.
+    // mask (the page's size) is painted over it in the ink's colour.
     QByteArray mask;
-    QSize maskSize;
     bool jbig2 = false;  // the black-and-white data, or the mask, is JBIG2, else G4
     QSize backgroundSize;
     QRgb ink = 0;

@@ -117,7 +117,6 @@ EncodedPage PdfWriter::EncodeImage(const QImage& page) const {
     encoded.data = std::move(choice.page.background);
     encoded.mask = std::move(mask.data);
     encoded.jbig2 = mask.jbig2;
-    encoded.maskSize = choice.page.mask.size();
     encoded.backgroundSize = choice.page.backgroundSize;
     encoded.ink = choice.page.ink;
     encoded.inkColours = std::move(choice.page.inkColours);
@@ -213,10 +212,9 @@ bool PdfWriter::AddEncoded(EncodedPage page) {
     if (compact) {
         // The ink over the paper: a stencil, painted where its samples are 0.
         const int mask = BeginObject();
-        const int maskWidth = page.maskSize.width(), maskHeight = page.maskSize.height();
-        Write("<< /Type /XObject /Subtype /Image /Width " + QByteArray::number(maskWidth) + " /Height " +
-              QByteArray::number(maskHeight) + " /ImageMask true /BitsPerComponent 1" +
-              BilevelFilter(page.jbig2, maskWidth, maskHeight) + " /Length " + QByteArray::number(page.mask.size()) +
+        Write("<< /Type /XObject /Subtype /Image /Width " + QByteArray::number(width) + " /Height " +
+              QByteArray::number(height) + " /ImageMask true /BitsPerComponent 1" +
+              BilevelFilter(page.jbig2, width, height) + " /Length " + QByteArray::number(page.mask.size()) +
               " >>\nstream\n");
         Write(page.mask);
         Write("\nendstream\nendobj\n");
