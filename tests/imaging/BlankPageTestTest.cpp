@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scan/imaging/BlankPageTest.h"
+#include "scan/imaging/GreyLevels.h"
 #include "scan/imaging/PageImage.h"
 
 #include "../common/TestPages.h"
@@ -240,6 +241,27 @@ TEST(BlankPageTest, BlackAndWhiteMeasuresAsTheSamePageInGrey) {
             EXPECT_EQ(measured.coverage, expected.coverage) << c.name;
             EXPECT_EQ(measured.paperLevel, expected.paperLevel) << c.name;
         }
+    }
+}
+
+// Colour rows are sampled several pixels at a time: every step, every length of
+// row and every start gives the values pixel by pixel, and reads nothing past
+// the row (a row of its own size, which the address checker watches).
+TEST(BlankPageTest, ColourSamplesAreEachPixelsLuminance) {
+    QRandomGenerator random(9);
+    for (const int width : {1, 16, 17, 18, 33, 40, 2550}) {
+        std::vector<std::uint8_t> row(static_cast<std::size_t>(3 * width));
+        for (auto& byte : row) byte = static_cast<std::uint8_t>(random.bounded(256));
+        for (const int step : {1, 2, 3, 4})
+            for (const int first : {0, 1, 5}) {
+                if (first >= width) continue;
+                const int count = (width - first + step - 1) / step;
+                std::vector<std::uint8_t> samples(static_cast<std::size_t>(count));
+                SampleLuminance(row.data() + 3 * first, step, count, samples.data());
+                for (int i = 0; i < count; ++i)
+                    ASSERT_EQ(samples[i], Luminance(row.data() + 3 * (first + i * step)))
+                        << "width " << width << ", step " << step << ", from " << first << ", sample " << i;
+            }
     }
 }
 

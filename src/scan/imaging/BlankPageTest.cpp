@@ -67,7 +67,7 @@ class RowSampler {
 public:
     RowSampler(const QImage& page, int x0, int step, int count)
         : page_(page), format_(page.format()), mono_(format_ == QImage::Format_Mono), x0_(x0), step_(step), count_(count),
-          buffer_(mono_ ? 0 : static_cast<std::size_t>(count)), monoBlack_(MonoBlackIsOne(page) ? 1 : 0) {
+          buffer_(format_ == QImage::Format_RGB888 ? static_cast<std::size_t>(count) : 0), monoBlack_(MonoBlackIsOne(page) ? 1 : 0) {
         if (mono_) MarkSamples();
     }
 
@@ -77,15 +77,12 @@ public:
             darkSamples_ = CountDarkSamples();
             return;
         }
-        std::uint8_t* out = buffer_.data();
-        grey_ = out;
         if (format_ == QImage::Format_Grayscale8) {
-            if (step_ == 1) grey_ = line_ + x0_;
-            else
-                for (int i = 0, x = x0_; i < count_; ++i, x += step_) out[i] = line_[x];
-        } else {  // Format_RGB888
-            for (int i = 0, x = x0_; i < count_; ++i, x += step_) out[i] = static_cast<std::uint8_t>(Luminance(line_ + 3 * x));
+            grey_ = line_ + x0_;  // read in place, every step-th byte
+            return;
         }
+        SampleLuminance(line_ + 3 * x0_, step_, count_, buffer_.data());
+        grey_ = buffer_.data();
     }
 
     bool IsDark(int i) const { return Sample(i) < kEdgeDarkness; }
@@ -96,7 +93,7 @@ public:
             histogram[0] += static_cast<std::uint64_t>(to - from);
             return;
         }
-        for (int i = from; i < to; ++i) ++histogram[grey_[i]];
+        for (int i = from; i < to; ++i) ++histogram[GreySample(i)];
     }
 
     // Adds the samples from to to, the row between its dark ends (the
@@ -111,14 +108,16 @@ public:
             histograms[0][255] += static_cast<std::uint64_t>(to - from) - dark;
             return;
         }
+        const std::size_t stride = SampleStride();
+        const std::uint8_t* sample = grey_ + static_cast<std::size_t>(from) * stride;
         int i = from;
-        for (; i + 4 <= to; i += 4) {
-            ++histograms[0][grey_[i]];
-            ++histograms[1][grey_[i + 1]];
-            ++histograms[2][grey_[i + 2]];
-            ++histograms[3][grey_[i + 3]];
+        for (; i + 4 <= to; i += 4, sample += 4 * stride) {
+            ++histograms[0][sample[0]];
+            ++histograms[1][sample[stride]];
+            ++histograms[2][sample[2 * stride]];
+            ++histograms[3][sample[3 * stride]];
         }
-        for (; i < to; ++i) ++histograms[0][grey_[i]];
+        for (; i < to; ++i, sample += stride) ++histograms[0][*sample];
     }
 
     // True when most of the samples of the loaded row between x columns from
@@ -131,7 +130,10 @@ public:
     }
 
 private:
-    int Sample(int i) const { return mono_ ? Grey(x0_ + i * step_) : grey_[i]; }
+    int Sample(int i) const { return mono_ ? Grey(x0_ + i * step_) : GreySample(i); }
+    // Grey rows are read where they lie, colour rows from their sampled luminance.
+    std::size_t SampleStride() const { return format_ == QImage::Format_Grayscale8 ? static_cast<std::size_t>(step_) : 1; }
+    std::uint8_t GreySample(int i) const { return grey_[static_cast<std::size_t>(i) * SampleStride()]; }
 
     // The grey level of one pixel of the loaded row.
     int Grey(int x) const {

@@ -12,6 +12,11 @@ using Histogram = std::array<std::uint64_t, 256>;
 // The grey level of an RGB pixel, with the usual weights in 8-bit fixed point.
 inline int Luminance(const std::uint8_t* rgb) { return (77 * rgb[0] + 150 * rgb[1] + 29 * rgb[2]) >> 8; }
 
+// The luminance of count pixels of an RGB row, every step-th from the first,
+// into out; the same values as Luminance, several pixels at a time where the
+// processor allows it.
+void SampleLuminance(const std::uint8_t* rgb, int step, int count, std::uint8_t* out);
+
 // The lowest level at or below which the given fraction of the total lies
 // (at least one sample); 255 when the histogram holds fewer.
 int Percentile(const Histogram& histogram, std::uint64_t total, double fraction);
