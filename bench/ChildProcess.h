@@ -8,7 +8,10 @@
 #include <string>
 #include <vector>
 
+#include <poll.h>
+#include <signal.h>
 #include <sys/resource.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -19,6 +22,7 @@ struct ChildUsage {
     double cpuSeconds = 0;  // user and system time
     long peakKb = 0;        // peak resident memory
     bool ok = false;        // exited with status 0
+    bool hung = false;      // killed after the time limit
 };
 
 inline ChildUsage Collect(pid_t child, std::chrono::steady_clock::time_point start) {
@@ -57,8 +61,10 @@ Record RunInChild(Work work, ChildUsage* usage) {
     return record;
 }
 
-// Runs a program with its arguments, its output thrown away.
-inline ChildUsage RunProgram(const std::vector<std::string>& arguments) {
+// Runs a program with its arguments, its output thrown away. A program still
+// running after the limit (if one is given) is killed and said to have hung.
+inline ChildUsage RunProgram(const std::vector<std::string>& arguments,
+                             std::chrono::seconds limit = std::chrono::seconds(0)) {
     std::fflush(stdout);
     const auto start = std::chrono::steady_clock::now();
     const pid_t child = fork();
@@ -71,7 +77,15 @@ inline ChildUsage RunProgram(const std::vector<std::string>& arguments) {
         execvp(argv[0], argv.data());
         _exit(127);
     }
-    return Collect(child, start);
+    const int exited = limit.count() > 0 ? static_cast<int>(syscall(SYS_pidfd_open, child, 0)) : -1;
+    pollfd watch{exited, POLLIN, 0};
+    const bool hung = exited >= 0 && poll(&watch, 1, static_cast<int>(limit.count() * 1000)) == 0;
+    if (hung) kill(child, SIGKILL);
+    if (exited >= 0) close(exited);
+    ChildUsage usage = Collect(child, start);
+    usage.hung = hung;
+    usage.ok = usage.ok && !hung;
+    return usage;
 }
 
 }  // namespace quillon::bench

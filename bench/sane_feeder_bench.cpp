@@ -13,9 +13,11 @@
 // Every run is its own process (or processes): wall time, processor time
 // (user + system, from getrusage of the children) and peak resident memory
 // are each one's own. The test scanner's feeder holds 10 sheets, so both
-// sides load it again every 10 pages.
+// sides load it again every 10 pages; quillon-scan's jobs and the peer's scans
+// take turns. --rounds repeats each comparison, to show how far the figures of
+// a noisy machine wander.
 //
-//   sane_feeder_bench [--pages 10,100,300] [--modes bw,grey,colour] [--no-png] [--quillon-only]
+//   sane_feeder_bench [--pages 10,100,300] [--modes bw,grey,colour] [--rounds N] [--no-png] [--quillon-only]
 #include "app/PrepareProcess.h"
 #include "HeadlessDialogs.h"
 #include "scan/sane/SaneLibrary.h"
@@ -124,21 +126,39 @@ std::vector<std::string> QuillonScanCommand(const Mode& mode, const std::string&
             "--paper", "letter", "--quality", "3", "--blank-threshold", "0.01", "--no-contrast", output};
 }
 
-Figures QuillonScan(const QString& folder, const Mode& mode, int pages) {
+// A program that hangs (scanimage can: the test backend cancels its reader
+// thread, which may take the dynamic loader's lock with it) is killed, said so,
+// and run again; the time it hung is not counted.
+bench::ChildUsage RunOnce(const std::vector<std::string>& command) {
+    for (;;) {
+        const bench::ChildUsage usage = bench::RunProgram(command, std::chrono::seconds(60));
+        if (!usage.hung) return usage;
+        std::printf("note: %s hung and was killed after %.0f s; it is run again, its time left out\n", command[0].c_str(),
+                    usage.seconds);
+    }
+}
+
+void Add(Figures& figures, const bench::ChildUsage& usage) {
+    figures.usage.seconds += usage.seconds;
+    figures.usage.cpuSeconds += usage.cpuSeconds;
+    figures.usage.peakKb = std::max(figures.usage.peakKb, usage.peakKb);
+    if (!usage.ok) figures.pages = -1;
+}
+
+Figures QuillonScanFigures(int pages) {
     Figures figures;
     figures.who = "quillon-scan, a process per 10 pages";
     figures.pages = pages;
-    for (int job = 0; job * kSheetsInFeeder < pages; ++job) {
-        const QString output = folder + QStringLiteral("/job%1.pdf").arg(job);
-        QFile::remove(output);
-        const bench::ChildUsage usage = bench::RunProgram(QuillonScanCommand(mode, output.toStdString()));
-        figures.usage.seconds += usage.seconds;
-        figures.usage.cpuSeconds += usage.cpuSeconds;
-        figures.usage.peakKb = std::max(figures.usage.peakKb, usage.peakKb);
-        if (!usage.ok || !QFileInfo::exists(output)) figures.pages = -1;
-        figures.bytes += QFileInfo(output).size();
-    }
     return figures;
+}
+
+// One quillon-scan job of the feeder's load, into job<number>.pdf.
+void RunQuillonScanJob(Figures& figures, const QString& folder, const Mode& mode, int job) {
+    const QString output = folder + QStringLiteral("/job%1.pdf").arg(job);
+    QFile::remove(output);
+    Add(figures, RunOnce(QuillonScanCommand(mode, output.toStdString())));
+    if (!QFileInfo::exists(output)) figures.pages = -1;
+    figures.bytes += QFileInfo(output).size();
 }
 
 // The benchmark's own driver of the library, in one process: not what a user
@@ -209,29 +229,36 @@ void PrintCommands(const Mode& mode, const CommandLine& peer, int pages) {
         std::printf("  %s\n", Quoted(command).c_str());
 }
 
-Figures RunCommandLine(const QString& folder, const Mode& mode, const CommandLine& peer, int pages) {
+// A command line's run: its scans, then its conversion steps. With quillon-scan
+// beside it, the two take turns job by job, so that both meet the same moments
+// of a noisy machine.
+Figures RunCommandLine(const QString& folder, const Mode& mode, const CommandLine& peer, int pages,
+                       Figures* quillonScan = nullptr) {
     const QString work = folder + "/cli";
     QDir(work).removeRecursively();
     QDir().mkpath(work);
     Figures figures;
     figures.who = peer.who;
     figures.pages = pages;
-    const auto run = [&](const std::vector<std::string>& command) {
-        const bench::ChildUsage usage = bench::RunProgram(command);
-        figures.usage.seconds += usage.seconds;
-        figures.usage.cpuSeconds += usage.cpuSeconds;
-        figures.usage.peakKb = std::max(figures.usage.peakKb, usage.peakKb);
-        if (!usage.ok) figures.pages = -1;
-    };
-    for (int start = 0; start < pages; start += kSheetsInFeeder)
-        run(ScanCommand(mode, peer, work, start, std::min(kSheetsInFeeder, pages - start)));
+    if (quillonScan) *quillonScan = QuillonScanFigures(pages);
+    for (int start = 0; start < pages; start += kSheetsInFeeder) {
+        if (quillonScan) RunQuillonScanJob(*quillonScan, folder, mode, start / kSheetsInFeeder);
+        Add(figures, RunOnce(ScanCommand(mode, peer, work, start, std::min(kSheetsInFeeder, pages - start))));
+    }
     std::vector<std::string> files;
     const QString pattern = QString::fromStdString("p*." + peer.extension);
     for (const QFileInfo& file : QDir(work).entryInfoList({pattern}, QDir::Files, QDir::Name))
         files.push_back(file.filePath().toStdString());
     if (static_cast<int>(files.size()) != pages) figures.pages = -1;
-    for (const std::vector<std::string>& command : Afterwards(peer, work, files)) run(command);
+    for (const std::vector<std::string>& command : Afterwards(peer, work, files)) Add(figures, RunOnce(command));
     figures.bytes = QFileInfo(work + "/out.pdf").size();
+    return figures;
+}
+
+// quillon-scan alone, when no peer is run.
+Figures QuillonScan(const QString& folder, const Mode& mode, int pages) {
+    Figures figures = QuillonScanFigures(pages);
+    for (int job = 0; job * kSheetsInFeeder < pages; ++job) RunQuillonScanJob(figures, folder, mode, job);
     return figures;
 }
 
@@ -275,10 +302,12 @@ int main(int argc, char** argv) {
     std::vector<int> counts{10, 100, 300};
     QStringList modes{"bw", "grey", "colour"};
     bool png = true, peers = true;
+    int rounds = 1;
     const QStringList arguments = app.arguments();
     for (int i = 1; i < arguments.size(); ++i) {
         if (arguments[i] == "--pages" && i + 1 < arguments.size()) counts = NumbersOf(arguments[++i]);
         if (arguments[i] == "--modes" && i + 1 < arguments.size()) modes = arguments[++i].split(',');
+        if (arguments[i] == "--rounds" && i + 1 < arguments.size()) rounds = std::max(1, arguments[++i].toInt());
         if (arguments[i] == "--no-png") png = false;
         if (arguments[i] == "--quillon-only") peers = false, png = false;
     }
@@ -304,20 +333,22 @@ int main(int argc, char** argv) {
                     Quoted(QuillonScanCommand(mode, "job0.pdf")).c_str());
         std::printf("%-7s %-38s %5s %8s %8s %9s %8s %8s   %6s  %6s  %6s   %6s\n", "mode", "who", "pages", "seconds",
                     "pages/s", "CPU ms/p", "peak MB", "KB/page", "speed", "CPU", "size", "wait ms");
-        for (const int pages : counts) {
-            const Figures program = QuillonScan(folder.path(), mode, pages);
-            const Figures quillon = Quillon(folder.path(), mode, pages);
-            if (!peers) {
-                PrintRow(mode.name, program, nullptr);
-                PrintRow(mode.name, quillon, nullptr);
-                continue;
+        for (const int pages : counts)
+            for (int round = 0; round < rounds; ++round) {
+                if (!peers) {
+                    PrintRow(mode.name, QuillonScan(folder.path(), mode, pages), nullptr);
+                    PrintRow(mode.name, Quillon(folder.path(), mode, pages), nullptr);
+                    continue;
+                }
+                Figures program;
+                const Figures other = RunCommandLine(folder.path(), mode, peer, pages, &program);
+                const Figures quillon = Quillon(folder.path(), mode, pages);
+                PrintRow(mode.name, program, &other);
+                PrintRow(mode.name, other, nullptr);
+                PrintRow(mode.name, quillon, &other);
+                if (png && pages <= 100 && round == 0)
+                    PrintRow(mode.name, RunCommandLine(folder.path(), mode, kPngLine, pages), nullptr);
             }
-            const Figures other = RunCommandLine(folder.path(), mode, peer, pages);
-            PrintRow(mode.name, program, &other);
-            PrintRow(mode.name, other, nullptr);
-            PrintRow(mode.name, quillon, &other);
-            if (png && pages <= 100) PrintRow(mode.name, RunCommandLine(folder.path(), mode, kPngLine, pages), nullptr);
-        }
         std::printf("\n");
     }
     if (png)
