@@ -128,14 +128,16 @@ std::vector<std::string> QuillonScanCommand(const Mode& mode, const std::string&
 
 // A program that hangs (scanimage can: the test backend cancels its reader
 // thread, which may take the dynamic loader's lock with it) is killed, said so,
-// and run again; the time it hung is not counted.
+// and run again, its time not counted; hanging three times over, it has failed.
 bench::ChildUsage RunOnce(const std::vector<std::string>& command) {
-    for (;;) {
-        const bench::ChildUsage usage = bench::RunProgram(command, std::chrono::seconds(60));
+    bench::ChildUsage usage;
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        usage = bench::RunProgram(command, std::chrono::seconds(60));
         if (!usage.hung) return usage;
-        std::printf("note: %s hung and was killed after %.0f s; it is run again, its time left out\n", command[0].c_str(),
-                    usage.seconds);
+        std::printf("note: %s hung and was killed after %.0f s; %s\n", command[0].c_str(), usage.seconds,
+                    attempt < 2 ? "it is run again, its time left out" : "it has failed");
     }
+    return usage;
 }
 
 void Add(Figures& figures, const bench::ChildUsage& usage) {

@@ -67,6 +67,7 @@ class RowSampler {
 public:
     RowSampler(const QImage& page, int x0, int step, int count)
         : page_(page), format_(page.format()), mono_(format_ == QImage::Format_Mono), x0_(x0), step_(step), count_(count),
+          stride_(format_ == QImage::Format_Grayscale8 ? static_cast<std::size_t>(step) : 1),
           buffer_(format_ == QImage::Format_RGB888 ? static_cast<std::size_t>(count) : 0), monoBlack_(MonoBlackIsOne(page) ? 1 : 0) {
         if (mono_) MarkSamples();
     }
@@ -108,16 +109,15 @@ public:
             histograms[0][255] += static_cast<std::uint64_t>(to - from) - dark;
             return;
         }
-        const std::size_t stride = SampleStride();
-        const std::uint8_t* sample = grey_ + static_cast<std::size_t>(from) * stride;
+        const std::uint8_t* sample = grey_ + static_cast<std::size_t>(from) * stride_;
         int i = from;
-        for (; i + 4 <= to; i += 4, sample += 4 * stride) {
+        for (; i + 4 <= to; i += 4, sample += 4 * stride_) {
             ++histograms[0][sample[0]];
-            ++histograms[1][sample[stride]];
-            ++histograms[2][sample[2 * stride]];
-            ++histograms[3][sample[3 * stride]];
+            ++histograms[1][sample[stride_]];
+            ++histograms[2][sample[2 * stride_]];
+            ++histograms[3][sample[3 * stride_]];
         }
-        for (; i < to; ++i, sample += stride) ++histograms[0][*sample];
+        for (; i < to; ++i, sample += stride_) ++histograms[0][*sample];
     }
 
     // True when most of the samples of the loaded row between x columns from
@@ -131,9 +131,7 @@ public:
 
 private:
     int Sample(int i) const { return mono_ ? Grey(x0_ + i * step_) : GreySample(i); }
-    // Grey rows are read where they lie, colour rows from their sampled luminance.
-    std::size_t SampleStride() const { return format_ == QImage::Format_Grayscale8 ? static_cast<std::size_t>(step_) : 1; }
-    std::uint8_t GreySample(int i) const { return grey_[static_cast<std::size_t>(i) * SampleStride()]; }
+    std::uint8_t GreySample(int i) const { return grey_[static_cast<std::size_t>(i) * stride_]; }
 
     // The grey level of one pixel of the loaded row.
     int Grey(int x) const {
@@ -161,6 +159,9 @@ private:
     const QImage::Format format_;
     const bool mono_;
     int x0_, step_, count_;
+    // Grey rows are read where they lie, every step-th byte; colour rows from
+    // their sampled luminance in buffer_, byte after byte.
+    const std::size_t stride_;
     std::vector<std::uint8_t> buffer_;
     int monoBlack_;
     std::vector<std::uint64_t> mask_;  // black and white: the sampled pixels

@@ -12,6 +12,7 @@
 #include <array>
 #include <cmath>
 #include <cstring>
+#include <vector>
 #include <memory>
 
 namespace quillon {
@@ -27,15 +28,18 @@ int GreyAt(const QImage& page, int x, int y) {
 Histogram SampledHistogram(const QImage& page, int step, std::uint64_t* total) {
     Histogram histogram{};
     const bool colour = page.format() == QImage::Format_RGB888;
-    const int width = page.width();
+    const int perRow = (page.width() + step - 1) / step;
+    std::vector<std::uint8_t> luminance(colour ? static_cast<std::size_t>(perRow) : 0);
     *total = 0;
     for (int y = 0; y < page.height(); y += step) {
         const uchar* line = page.constScanLine(y);
-        if (colour)
-            for (int x = 0; x < width; x += step) ++histogram[Luminance(line + 3 * x)];
-        else
-            for (int x = 0; x < width; x += step) ++histogram[line[x]];
-        *total += static_cast<std::uint64_t>((width + step - 1) / step);
+        if (colour) {
+            SampleLuminance(line, step, perRow, luminance.data());
+            for (const std::uint8_t level : luminance) ++histogram[level];
+        } else {
+            for (int i = 0; i < perRow; ++i) ++histogram[line[static_cast<std::size_t>(i) * step]];
+        }
+        *total += static_cast<std::uint64_t>(perRow);
     }
     return histogram;
 }
