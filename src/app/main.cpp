@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/PrepareProcess.h"
+#include "app/ProcessSignals.h"
+#include "scan/imaging/DocumentGate.h"
 #include "ui/BackgroundScan.h"
 #include "scan/imaging/TextLanguages.h"
 #include "scan/sane/SaneLibrary.h"
@@ -14,10 +16,17 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QIcon>
+#include <QSocketNotifier>
+
+#include <chrono>
 
 namespace {
 
-int RunWindow(int argc, char** argv) {
+// How long a scan under way may take to end once the window has closed:
+// the process has ended within 2 s, as a closed window's should.
+constexpr std::chrono::milliseconds kCloseWait{1500};
+
+[[noreturn]] void RunWindow(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillon"));
     QApplication::setApplicationVersion(QStringLiteral(QUILLON_VERSION));
@@ -46,6 +55,18 @@ int RunWindow(int argc, char** argv) {
     quillon::BackgroundScan scan(window, scanner, store, ui);
     scannerDialogs.SetScanProgress(&scan.progress());
     window.SetScanHandler([&] { scan.Start(); });
+    // Closing the window ends the program, whatever is open beside it.
+    window.SetCloseHandler([] { QCoreApplication::quit(); });
+    // Told to end (SIGTERM at logout, SIGHUP, Ctrl-C in the terminal that
+    // started it), the program closes its window as the user would.
+    quillon::InstallEndSignals();
+    QSocketNotifier endSignal(quillon::EndSignalPipe(), QSocketNotifier::Read);
+    endSignal.setEnabled(quillon::EndSignalPipe() >= 0);
+    QObject::connect(&endSignal, &QSocketNotifier::activated, &window, [&] {
+        endSignal.setEnabled(false);
+        window.close();
+        QCoreApplication::quit();  // the window may be closed already
+    });
     try {
         window.Load();
     } catch (...) {
@@ -54,13 +75,20 @@ int RunWindow(int argc, char** argv) {
     }
     window.show();
     const int status = app.exec();
-    scan.Close();  // a scan under way when the window closed is cancelled first
-    return status;
+    // A scan under way is cancelled and its document given up (an older
+    // file stays as it was); a backend that does not let go within the
+    // time is left behind. Nothing else needs ending: every option is
+    // stored as it changes, so the process ends here, without waiting for
+    // the scanner library or a search for scanners.
+    quillon::DocumentGate::Close();
+    scan.Close(kCloseWait);
+    quillon::DocumentGate::Abandon();
+    quillon::EndProcess(status);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
     quillon::PrepareProcess();
-    quillon::EndProcess(RunWindow(argc, argv));
+    RunWindow(argc, argv);
 }

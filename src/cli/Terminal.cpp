@@ -4,7 +4,9 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "app/ProcessSignals.h"
 #include "scan/RunScan.h"
+#include "scan/imaging/DocumentGate.h"
 #include "support/EndProcess.h"
 
 #include <chrono>
@@ -20,8 +22,6 @@
 #include <unistd.h>
 
 namespace quillon {
-
-std::atomic<bool> gInterrupted{false};
 
 namespace {
 
@@ -45,27 +45,9 @@ QString TerminalQuestion(const QString& text, bool withCancel) {
     return Lines(text) + (withCancel ? QStringLiteral(" [y/n/c]") : QStringLiteral(" [y/n]"));
 }
 
-int gWakePipe[2] = {-1, -1};
-volatile std::sig_atomic_t gSignal = 0;
-
 // How long a cancelled scan may take to end before the process leaves
 // without it: a backend may wait many seconds for a scanner that is gone.
 constexpr std::chrono::milliseconds kEndAfterInterrupt{800};
-
-void OnInterrupt(int signal) {
-    gSignal = signal;
-    gInterrupted = true;
-    const char byte = 1;
-    [[maybe_unused]] const ssize_t written = ::write(gWakePipe[1], &byte, 1);  // async-signal-safe
-}
-
-void InstallSignalHandlers() {
-    struct sigaction action {};
-    action.sa_handler = OnInterrupt;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = 0;  // no restart: a question waiting on the terminal ends at once
-    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) sigaction(signal, &action, nullptr);
-}
 
 // The step under way, which an interrupt cancels, and its progress shown on
 // a terminal. The watcher wakes on an interrupt at once; its timeout only
@@ -81,13 +63,10 @@ public:
         action_ = std::move(action);
     }
     void Begin(TransferTask* task, int pageNumber) {
-        // A backend may set a handler of its own as it loads or starts a page:
-        // ours are put back before every step.
-        InstallSignalHandlers();
         const std::lock_guard lock(mutex_);
         task_ = task;
         page_ = pageNumber;
-        if (gInterrupted) task_->Cancel();
+        if (Interrupted()) task_->Cancel();
     }
     void End() {
         const std::lock_guard lock(mutex_);
@@ -112,21 +91,24 @@ private:
     void Watch() {
         const bool showProgress = ::isatty(STDERR_FILENO);
         for (;;) {
-            pollfd wake{gWakePipe[0], POLLIN, 0};
+            pollfd wake{EndSignalPipe(), POLLIN, 0};
             const int ready = ::poll(&wake, 1, showProgress ? 200 : -1);
             if (ready > 0) {
                 char bytes[16];
-                [[maybe_unused]] const ssize_t read = ::read(gWakePipe[0], bytes, sizeof bytes);
+                [[maybe_unused]] const ssize_t read = ::read(wake.fd, bytes, sizeof bytes);
             }
             std::unique_lock lock(mutex_);
-            if (gInterrupted && !jobEnded_) {
+            if (Interrupted() && !jobEnded_) {
                 if (action_) std::exchange(action_, {})();
                 if (task_) task_->Cancel();
-                // The document is given up: its pages go to an unnamed file,
-                // so leaving now leaves nothing behind and the older file as it was.
-                // With nothing to give up (a list of scanners) there is nothing to wait for.
-                if (nothingToKeep_ || !ended_.wait_for(lock, kEndAfterInterrupt, [this] { return jobEnded_; }))
-                    EndProcess(128 + (gSignal ? int(gSignal) : SIGINT));
+                // The signal gave the document up: leaving now leaves nothing
+                // behind and the older file as it was. With nothing to give up
+                // (a list of scanners) there is nothing to wait for.
+                if (nothingToKeep_ || !ended_.wait_for(lock, kEndAfterInterrupt, [this] { return jobEnded_; })) {
+                    DocumentGate::Abandon();  // waits for a file being put in place, removes those being written
+                    if (!nothingToKeep_) std::fprintf(stderr, "%sCancelled.\n", showProgress ? "\n" : "");
+                    EndProcess(InterruptStatus());
+                }
                 continue;
             }
             if (!task_) continue;
@@ -157,11 +139,12 @@ void ScanJobEnded() { StepWatcher::Instance().JobEnded(); }
 
 void EndAtOnceOnInterrupt() { StepWatcher::Instance().EndAtOnce(); }
 
-int InterruptStatus() { return 128 + (gSignal ? int(gSignal) : SIGINT); }
+bool Interrupted() { return EndSignalReceived() != 0; }
+
+int InterruptStatus() { return 128 + (EndSignalReceived() ? EndSignalReceived() : SIGINT); }
 
 void InstallInterruptHandler() {
-    if (gWakePipe[0] < 0 && ::pipe2(gWakePipe, O_CLOEXEC | O_NONBLOCK) != 0) gWakePipe[0] = gWakePipe[1] = -1;
-    InstallSignalHandlers();
+    InstallEndSignals();
     StepWatcher::Instance();
 }
 
@@ -174,11 +157,14 @@ MessageAnswer TerminalUserInterface::ShowMessage(const QString& text, const QStr
                                                  MessageButtons buttons) {
     const bool question = buttons != MessageButtons::Ok;
     if (!question) {
-        if (quiet_ && icon == MessageIcon::Information) withheld_.append(Lines(text));
+        // After a signal the job's own account (a cancel, a page cut short) is
+        // not the user's: the program says "Cancelled." itself.
+        if (Interrupted()) afterInterrupt_.append(Lines(text));
+        else if (quiet_ && icon == MessageIcon::Information) withheld_.append(Lines(text));
         else std::fprintf(stderr, "%s\n", qPrintable(Lines(text)));
         return MessageAnswer::Ok;
     }
-    if (gInterrupted) return MessageAnswer::Cancel;
+    if (Interrupted()) return MessageAnswer::Cancel;
     const bool withCancel = buttons == MessageButtons::YesNoCancel;
     // The documented answers without a terminal: no further flatbed page, and
     // an empty feeder falls back to the flatbed unless only the feeder was asked.
@@ -198,11 +184,15 @@ MessageAnswer TerminalUserInterface::ShowMessage(const QString& text, const QStr
         std::fprintf(stderr, "%s ", withCancel ? "[y/n/c]?" : "[y/n]?");
     }
     std::fprintf(stderr, "\n");
-    return gInterrupted || withCancel ? MessageAnswer::Cancel : MessageAnswer::No;
+    return Interrupted() || withCancel ? MessageAnswer::Cancel : MessageAnswer::No;
 }
 
 void TerminalUserInterface::SayWithheldMessages() {
     for (const QString& text : std::exchange(withheld_, {})) std::fprintf(stderr, "%s\n", qPrintable(text));
+}
+
+void TerminalUserInterface::SayMessagesAfterInterrupt() {
+    for (const QString& text : std::exchange(afterInterrupt_, {})) std::fprintf(stderr, "%s\n", qPrintable(text));
 }
 
 // OUTPUT is the one answer: asked again (the file was refused), the terminal has no other.

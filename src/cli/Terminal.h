@@ -9,11 +9,11 @@
 
 namespace quillon {
 
-// Ctrl-C: the handler raises this flag and wakes a watcher thread, which
-// cancels the step under way (a page, or a scanner that does not answer);
-// every question after it is answered Cancel.
-extern std::atomic<bool> gInterrupted;
+// Ctrl-C, SIGTERM or SIGHUP: the handler gives the document up and wakes a
+// watcher thread, which cancels the step under way (a page, or a scanner
+// that does not answer); every question after it is answered Cancel.
 void InstallInterruptHandler();
+bool Interrupted();
 // What an interrupt does first, on the watcher's thread, before the step
 // under way is cancelled: quillon-scan gives up the document.
 void SetInterruptAction(std::function<void()> action);
@@ -41,6 +41,9 @@ public:
     // Quiet, the information boxes are held back until the outcome is known:
     // they are said only when the scan did not succeed.
     void SayWithheldMessages();
+    // The messages held back once a signal had come: said only when the
+    // document was saved all the same (its commit was under way already).
+    void SayMessagesAfterInterrupt();
     // Manual duplex without a terminal: no one could be asked to turn the
     // stack, so only the front sides were scanned.
     bool frontsOnlyUnasked() const { return frontsOnlyUnasked_; }
@@ -52,6 +55,7 @@ private:
     bool answered_ = false;
     bool frontsOnlyUnasked_ = false;
     QStringList withheld_;
+    QStringList afterInterrupt_;
 };
 
 // The scanner library's dialogs without a window: the scanner is the one

@@ -131,6 +131,16 @@ int RunCommand(int argc, char** argv) {
                                       command.source == quillon::SourceChoice::Feeder);
     const quillon::ScanOutcome outcome = quillon::RunScan(controls, library, store, ui);
     quillon::ScanJobEnded();
+    if (quillon::Interrupted()) {
+        // The signal gave the document up; a document saved all the same was
+        // put in place before the signal came, and is said as usual.
+        if (outcome.kind != quillon::ScanOutcome::Kind::Written) {
+            std::fprintf(stderr, "Cancelled.\n");
+            return quillon::InterruptStatus();
+        }
+        ui.SayMessagesAfterInterrupt();
+        return ExitStatusOf(outcome);
+    }
     if (outcome.kind != quillon::ScanOutcome::Kind::Written) ui.SayWithheldMessages();
     if (outcome.kind == quillon::ScanOutcome::Kind::NoScanner && !command.device.isEmpty())
         std::fprintf(stderr, "No scanner is named %s. quillon-scan --list-devices lists them.\n",
@@ -140,7 +150,6 @@ int RunCommand(int argc, char** argv) {
                      "The scanner used last, %s, could not be opened. quillon-scan --list-devices lists the "
                      "scanners; -d NAME chooses one.\n",
                      qPrintable(device));
-    if (quillon::gInterrupted) return quillon::InterruptStatus();
     if (outcome.kind == quillon::ScanOutcome::Kind::Written && ui.frontsOnlyUnasked()) {
         // Both sides were asked for: a script must learn it got one.
         std::fprintf(stderr, "Only the front sides were saved: without a terminal, no one could be asked to turn "

@@ -67,6 +67,7 @@ private:
         if (job_.searchable && !PrepareTextRecognition()) return FailureEnd();
 
         job_.outputPath = ChooseOutputFile(job_.extension, store_, ui_);
+        olderFileThere_ = !job_.outputPath.isEmpty() && PathExists(job_.outputPath, false);
         if (job_.outputPath.isEmpty()) {
             Inform(QStringLiteral("User Canceled Scan"));
             if (job_.searchable) Unload();  // the library was told to read text
@@ -296,8 +297,10 @@ private:
 
     bool BeginNextDocument() {
         const QString path = NextDocumentPath();
+        const bool olderFile = PathExists(path, false);
         if (library_.TWAIN_BeginMultipageFile(path) != 0) return false;
         job_.outputPath = path;
+        olderFileThere_ = olderFile;
         nextDocumentDue_ = false;
         return true;
     }
@@ -390,7 +393,7 @@ private:
             const QString before = completed_.empty() ? QString()
                                                       : kCr + kCr + QStringLiteral("Documents saved before:") + CompletedDocuments();
             ScanningErrorEnd(QStringLiteral("TWAIN Error #") + QString::number(code) + QLatin1Char(' ') + text + where +
-                             saved + before);
+                             saved + OlderFileKept(saved.isEmpty()) + before);
             outcome_ = OutcomeOfError(code, !saved.isEmpty());
             return;
         }
@@ -445,6 +448,13 @@ private:
         return kCr + kCr + saved + kCr + job_.outputPath;
     }
 
+    // A file that was at the path before the scan and is still there as it
+    // was: the user must not wonder whether it was lost.
+    QString OlderFileKept(bool nothingSaved) {
+        if (!nothingSaved || !olderFileThere_ || !PathExists(job_.outputPath, false)) return {};
+        return kCr + kCr + QStringLiteral("The file already at %1 was kept as it was.").arg(job_.outputPath);
+    }
+
     void ScanningErrorEnd(const QString& detail) {
         ui_.ShowMessage(kScanErrorPrefix + detail, QStringLiteral("Quillon Scanning Error"), MessageIcon::Critical,
                         MessageButtons::Ok);
@@ -491,6 +501,7 @@ private:
     std::pair<int, int> stoppedAtBack_{0, 0};  // manual duplex: the back side a failure reached, of how many
     bool backsLeftOut_ = false;                // manual duplex: the user kept the fronts only
     bool sourceOpened_ = false;
+    bool olderFileThere_ = false;  // at the document's path when it began
     bool unloaded_ = false;
     ScanOutcome outcome_;  // failed, until the job ends otherwise
 };

@@ -8,6 +8,7 @@
 #include "ui/OnWindowThread.h"
 
 #include <QEventLoop>
+#include <QTimer>
 
 namespace quillon {
 
@@ -78,7 +79,10 @@ private:
 BackgroundScan::BackgroundScan(Main& window, ScannerLibrary& library, const RegistryStore& store, UserInterface& ui)
     : window_(window), library_(library), store_(store), ui_(ui), progress_(&window) {}
 
-BackgroundScan::~BackgroundScan() { Close(); }
+BackgroundScan::~BackgroundScan() {
+    // A job that would not end was left to the process's end: it is not joined.
+    if (!Close(std::chrono::seconds(2)) && thread_.joinable()) thread_.detach();
+}
 
 bool BackgroundScan::Start() {
     if (running_) return false;
@@ -103,15 +107,22 @@ void BackgroundScan::Finished(const ScanOutcome& outcome) {
     if (onOutcome_ && !closing_) onOutcome_(outcome);
 }
 
-void BackgroundScan::Close() {
+bool BackgroundScan::Close(std::chrono::milliseconds wait) {
     closing_ = true;
     if (running_) {
         progress_.CancelAll();
-        // The job may be waiting for this thread: it is served until it ends.
+        // The job may be waiting for this thread: it is served until it ends,
+        // or the time is up (a timer wakes the wait then).
         QEventLoop loop;
-        while (running_) loop.processEvents(QEventLoop::WaitForMoreEvents);
+        QTimer deadline;
+        deadline.setSingleShot(true);
+        if (wait != std::chrono::milliseconds::max()) deadline.start(wait);
+        while (running_ && (wait == std::chrono::milliseconds::max() || deadline.isActive()))
+            loop.processEvents(QEventLoop::WaitForMoreEvents);
+        if (running_) return false;
     }
     if (thread_.joinable()) thread_.join();
+    return true;
 }
 
 }  // namespace quillon

@@ -7,6 +7,7 @@
 #include <QObject>
 
 #include <atomic>
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <thread>
@@ -37,8 +38,10 @@ public:
     bool running() const { return running_; }
     // The window has closed: the step under way is cancelled, what the job
     // still asks is answered as by a user who has gone (Cancel, No), and the
-    // job is waited for. The window's thread keeps answering meanwhile.
-    void Close();
+    // job is waited for, at most the time given. The window's thread keeps
+    // answering meanwhile. False when the job is still running then (a
+    // backend that does not let go): the program ends without it.
+    bool Close(std::chrono::milliseconds wait = std::chrono::milliseconds::max());
 
 private:
     void Finished(const ScanOutcome& outcome);

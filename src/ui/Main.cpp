@@ -11,6 +11,7 @@
 
 #include <QAccessible>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QFontDatabase>
@@ -181,6 +182,11 @@ void Main::SetStatusText(const QString& text) {
     // Said by a screen reader as it changes, as a sighted user sees it.
     QAccessibleEvent changed(statusLabel_, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&changed);
+}
+
+void Main::closeEvent(QCloseEvent* event) {
+    QWidget::closeEvent(event);
+    if (closeHandler_) closeHandler_();
 }
 
 int Main::CheckState(OptionId id) const { return Check(id)->isChecked() ? 1 : 0; }

@@ -47,6 +47,9 @@ public:
 
     // What the SCAN button runs.
     void SetScanHandler(std::function<void()> handler) { scanHandler_ = std::move(handler); }
+    // What closing the window runs, by any means, a scan under way or not:
+    // the program ends, and nothing may refuse it.
+    void SetCloseHandler(std::function<void()> handler) { closeHandler_ = std::move(handler); }
 
     // The option controls as the scan job reads them, and the status line
     // (replaced and repainted at once).
@@ -64,6 +67,9 @@ public:
     QLabel* NoticeLabel() const { return noticeLabel_; }
     QComboBox* TextLanguageList() const;
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     void CreateControls();
     void ConnectOptionHandlers();
@@ -80,6 +86,7 @@ private:
     const RegistryStore& store_;
     UserInterface& ui_;
     std::function<void()> scanHandler_;
+    std::function<void()> closeHandler_;
     std::array<QWidget*, kOptionCount> optionControls_{};
     QPushButton* scanButton_ = nullptr;
     QPushButton* defaultsButton_ = nullptr;

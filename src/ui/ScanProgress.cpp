@@ -102,7 +102,11 @@ bool ScanProgress::visible() const { return dialog_ && dialog_->isVisible(); }
 void ScanProgress::Show() {
     if (!dialog_) {
         dialog_ = new ProgressWindow(owner_);
-        dialog_->setWindowModality(Qt::ApplicationModal);
+        // Not modal: a modal dialog keeps the window's close box from
+        // working, and closing the window must end the program at once.
+        // SCAN does nothing while a scan runs, and the options were read
+        // when it began.
+        dialog_->setWindowModality(Qt::NonModal);
         connect(dialog_, &ProgressWindow::canceled, this, &ScanProgress::OnCancel);
     }
     dialog_->show();

@@ -336,6 +336,45 @@ TEST_F(SaneScanTest, CancelDuringAPage) {
     EXPECT_EQ(LastMessage(), Success(single));
 }
 
+// A cancel never costs the file that was at the path before the scan: the
+// document is given up and the older file kept byte for byte. With nothing
+// there, the pages scanned before the cancel are kept.
+TEST_F(SaneScanTest, ACancelKeepsTheOlderFileOrElseThePagesBeforeIt) {
+    const struct {
+        const char* when;
+        bool olderFile;
+        int pagesKept;  // with no older file
+    } kCases[] = {{"page 3", true, 0}, {"page 3", false, 2}, {"saving", true, 0}, {"saving", false, 10}};
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(std::string(c.when) + (c.olderFile ? ", older file" : ", no file"));
+        const QString pdf = temp.File("cancelled.pdf");
+        QFile::remove(pdf);
+        if (c.olderFile) {
+            QFile old(pdf);
+            ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+            old.write("the older file");
+        }
+        dialogs.duringPage = [&](int page, TransferTask& task) {
+            if (std::string(c.when) == "page 3" && page == 3) task.Cancel();
+        };
+        dialogs.duringStep = [&](const QString& caption, TransferTask& task) {
+            if (std::string(c.when) == "saving" && caption.startsWith("Saving")) task.Cancel();
+        };
+        Scan(pdf);
+        if (c.olderFile) {
+            EXPECT_EQ(LastMessage(), ScanError(kScannerErrorCancelled) + kCr + kCr + "The file already at " + pdf +
+                                         " was kept as it was.");
+            QFile kept(pdf);
+            ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+            EXPECT_EQ(kept.readAll(), "the older file");
+        } else {
+            EXPECT_EQ(LastMessage(), ScanError(kScannerErrorCancelled, c.pagesKept, pdf));
+            EXPECT_EQ(PdfPages(pdf), c.pagesKept);
+        }
+        EXPECT_EQ(QDir(temp.path()).entryList({".quillon-*"}, QDir::Hidden | QDir::Files), QStringList{});
+    }
+}
+
 struct InjectedStatus {
     const char* status;
     int page;

@@ -7,8 +7,12 @@
 #include "scan/imaging/PagePipeline.h"
 #include "scan/imaging/TextRecognizer.h"
 
+#include <QFile>
+
 #include <algorithm>
 #include <utility>
+
+#include <sys/stat.h>
 
 namespace quillon {
 
@@ -116,7 +120,7 @@ int ImagingSession::WriteSingleFile(const QString& path, ImageHandle image) {
     if (!encoded.note.isEmpty()) singleFileNotes_.append(QStringLiteral("page 1: ") + encoded.note);
     if (!writer->AddEncoded(std::move(encoded)) || !writer->Finish())
         return RecordError(kScannerErrorWriteFailed, writer->error()), 1;
-    if (!output.Commit()) return RecordError(kScannerErrorWriteFailed, output.error()), 1;
+    if (!output.Commit()) return RecordError(output.givenUp() ? kScannerErrorCancelled : kScannerErrorWriteFailed, output.error()), 1;
     Completed(path, *writer);
     return 0;
 }
@@ -129,6 +133,9 @@ int ImagingSession::BeginDocument(const QString& path) {
     }
     const DocumentFormat format = FormatOfPath(path);
     if (!IsMultiPageFormat(format)) return RecordError(kScannerErrorBadFileType, path), 1;
+    // Whether a file is there now decides what a cancel does with this document.
+    struct stat status {};
+    replacing_ = ::lstat(QFile::encodeName(path).constData(), &status) == 0;
     if (!output_.Open(path)) return RecordError(kScannerErrorWriteFailed, output_.error()), 1;
     writer_ = CreateDocumentWriter(format, output_.fd(), jpegQuality_, text_, compactPages_);
     pipeline_->SetWriter(writer_.get());
@@ -176,7 +183,8 @@ int ImagingSession::EndDocument() {
         return RecordError(kScannerErrorWriteFailed, writer->error()), 1;
     }
     const QString target = output_.targetPath();
-    if (!output_.Commit()) return RecordError(kScannerErrorWriteFailed, output_.error()), 1;
+    if (!output_.Commit())
+        return RecordError(output_.givenUp() ? kScannerErrorCancelled : kScannerErrorWriteFailed, output_.error()), 1;
     Completed(target, *writer);
     return 0;
 }
@@ -191,6 +199,11 @@ void ImagingSession::Completed(const QString& path, const DocumentWriter& writer
                                       : QStringLiteral("%1 of %2 pages were saved without searchable text.")
                                             .arg(unread)
                                             .arg(pages);
+}
+
+void ImagingSession::GiveUp() {
+    output_.GiveUp();
+    SkipText();
 }
 
 void ImagingSession::Discard() {

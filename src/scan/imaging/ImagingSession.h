@@ -86,6 +86,12 @@ public:
     bool scanningBackSides() const { return backPass_; }
     int frontsScanned() const { return frontsScanned_; }
     int EndDocument();
+    // Whether something was at the document's path when it began: a cancel
+    // then gives the document up, so the older file stays as it was.
+    bool replacesAFile() const { return replacing_; }
+    // From any thread: the document under way will not be put in place, even
+    // when its ending has begun; ending it fails as cancelled.
+    void GiveUp();
     // What ending the document waits for, while it does ("Reading the text
     // of page 8 of 10"); empty when nothing takes long. Any thread.
     QString EndingCaption() const;
@@ -124,6 +130,7 @@ private:
     bool findSeparators_ = false;
     TextLanguages text_;
     SafeOutputFile output_;
+    bool replacing_ = false;
     std::unique_ptr<DocumentWriter> writer_;
     // After the writer, which its workers use: it goes first.
     std::unique_ptr<PagePipeline> pipeline_;

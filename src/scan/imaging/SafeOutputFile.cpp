@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scan/imaging/SafeOutputFile.h"
 
+#include "scan/imaging/DocumentGate.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -43,9 +45,16 @@ bool SafeOutputFile::Fail(const QString& what) {
     return false;
 }
 
+void SafeOutputFile::Name(const QString& temporary) {
+    temporary_ = temporary;
+    DocumentGate::Track(QFile::encodeName(temporary));
+}
+
 bool SafeOutputFile::Open(const QString& targetPath) {
     Discard();
     error_.clear();
+    givingUp_ = false;
+    givenUp_ = false;
     target_ = targetPath;
     const QFileInfo target(targetPath);
     if (target.isDir()) return Fail(QStringLiteral("%1 is a folder, not a file.").arg(targetPath));
@@ -62,7 +71,7 @@ bool SafeOutputFile::Open(const QString& targetPath) {
     QByteArray pattern = TemporaryPattern(folder);
     fd_ = ::mkostemp(pattern.data(), O_CLOEXEC);
     if (fd_ < 0) return Fail(QStringLiteral("Cannot write in %1: %2.").arg(folderInfo.filePath(), SystemErrorText(errno)));
-    temporary_ = QFile::decodeName(pattern);
+    Name(QFile::decodeName(pattern));
     return true;
 }
 
@@ -75,7 +84,7 @@ bool SafeOutputFile::LinkUnnamedFile(const QByteArray& folder) {
         for (qsizetype i = name.size() - 6; i < name.size(); ++i)
             name[i] = kLetters[QRandomGenerator::global()->bounded(int(sizeof kLetters - 1))];
         if (::linkat(AT_FDCWD, self.constData(), AT_FDCWD, name.constData(), AT_SYMLINK_FOLLOW) == 0) {
-            temporary_ = QFile::decodeName(name);
+            Name(QFile::decodeName(name));
             return true;
         }
         if (errno != EEXIST) return false;
@@ -94,8 +103,18 @@ bool SafeOutputFile::Commit() {
     const int fd = fd_;
     fd_ = -1;
     if (::close(fd) != 0) return Fail(QStringLiteral("Cannot save %1: %2.").arg(target_, SystemErrorText(errno)));
-    if (::rename(QFile::encodeName(temporary_).constData(), target.constData()) != 0)
-        return Fail(QStringLiteral("Cannot save %1: %2.").arg(target_, SystemErrorText(errno)));
+    int renameError = 0;
+    {
+        // The decision to keep the file and its rename are one step for
+        // whoever gives documents up: nothing comes between the two.
+        const std::unique_lock gate = DocumentGate::Pass();
+        givenUp_ = !gate.owns_lock() || givingUp_;
+        if (!givenUp_ && ::rename(QFile::encodeName(temporary_).constData(), target.constData()) != 0)
+            renameError = errno;
+    }
+    if (givenUp_) return Fail(QStringLiteral("%1 was given up: nothing was saved.").arg(target_));
+    if (renameError != 0) return Fail(QStringLiteral("Cannot save %1: %2.").arg(target_, SystemErrorText(renameError)));
+    DocumentGate::Untrack(QFile::encodeName(temporary_));
     temporary_.clear();
     // Make the rename itself durable.
     const int folderFd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -109,7 +128,10 @@ bool SafeOutputFile::Commit() {
 void SafeOutputFile::Discard() {
     if (fd_ >= 0) ::close(fd_);  // an unnamed file is gone with its last descriptor
     fd_ = -1;
-    if (!temporary_.isEmpty()) ::unlink(QFile::encodeName(temporary_).constData());
+    if (!temporary_.isEmpty()) {
+        ::unlink(QFile::encodeName(temporary_).constData());
+        DocumentGate::Untrack(QFile::encodeName(temporary_));
+    }
     temporary_.clear();
 }
 

@@ -3,6 +3,8 @@
 
 #include <QString>
 
+#include <atomic>
+
 namespace quillon {
 
 // An output file written beside its target and put in the target's place only
@@ -10,7 +12,8 @@ namespace quillon {
 // a file never committed is removed. Where the file system allows, the file
 // being written has no name at all (O_TMPFILE), so even a crash or a kill
 // leaves nothing behind; elsewhere it has a short hidden name of its own, so
-// any name the target may have (up to the system's 255 bytes) works.
+// any name the target may have (up to the system's 255 bytes) works. A file
+// given up (this one, or every one: DocumentGate) is never put in place.
 class SafeOutputFile {
 public:
     SafeOutputFile() = default;
@@ -26,6 +29,10 @@ public:
     bool Commit();
     // Removes the file being written, if any.
     void Discard();
+    // From any thread: the file will not be committed; Commit then fails
+    // with givenUp() true and a file at the target stays as it was.
+    void GiveUp() { givingUp_ = true; }
+    bool givenUp() const { return givenUp_; }
 
     int fd() const { return fd_; }
     bool isOpen() const { return fd_ >= 0; }
@@ -38,7 +45,11 @@ private:
     bool Fail(const QString& what);
     bool LinkUnnamedFile(const QByteArray& folder);
 
+    void Name(const QString& temporary);
+
     int fd_ = -1;
+    std::atomic<bool> givingUp_{false};
+    bool givenUp_ = false;
     QString target_;
     QString temporary_;
     QString error_;

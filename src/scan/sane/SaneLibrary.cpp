@@ -5,6 +5,7 @@
 
 #include "scan/ScannerErrors.h"
 #include "scan/imaging/ConformPage.h"
+#include "scan/imaging/DocumentGate.h"
 #include "scan/imaging/SafeOutputFile.h"
 #include "scan/imaging/TextLanguages.h"
 #include "scan/sane/FrameReader.h"
@@ -892,6 +893,13 @@ ImageHandle SaneLibrary::TWAIN_Acquire(WindowHandle) {
         device_->Cancel();  // the page is complete; the scanner may park
         state_ = kStateEnabled;
     }
+    if (session_.lastErrorCode() == kScannerErrorCancelled) {
+        // The user cancelled while the next page was started, with this one's
+        // progress still shown: no page that comes in with a cancel is kept.
+        session_.Free(image);
+        Log("TWAIN_Acquire (page came in with the cancel)", 0);
+        return {};
+    }
     Log(QStringLiteral("TWAIN_Acquire page %1x%2").arg(size.width()).arg(size.height()), static_cast<int>(image.value));
     return image;
 }
@@ -900,7 +908,7 @@ int SaneLibrary::TWAIN_AcquireToFilename(WindowHandle owner, const QString& path
     if (!session_.CanWriteSingleFile(path)) return Log("TWAIN_AcquireToFilename(" + path + ")", 1);
     const ImageHandle image = TWAIN_Acquire(owner);
     if (!image) return Log("TWAIN_AcquireToFilename(" + path + ")", 1);
-    if (givingUp_) {
+    if (givingUp_ || DocumentGate::closed()) {
         session_.Free(image);
         Fail(kScannerErrorCancelled, QStringLiteral("the file was given up"));
         return Log("TWAIN_AcquireToFilename(" + path + ") given up", 1);
@@ -951,16 +959,22 @@ int SaneLibrary::TWAIN_DibWritePage(ImageHandle image) {
 void SaneLibrary::DIB_Free(ImageHandle image) { session_.Free(image); }
 
 int SaneLibrary::TWAIN_EndMultipageFile() {
-    if (givingUp_) {
+    // A cancelled document that would replace a file is given up, so the
+    // user's Cancel never costs the older file; one with nothing to replace
+    // keeps the pages scanned before the cancel.
+    const bool cancelled = session_.lastErrorCode() == kScannerErrorCancelled;
+    if (givingUp_ || DocumentGate::closed() || (cancelled && session_.replacesAFile())) {
         // Nothing of it is kept: a file already at the path stays as it was.
         session_.Discard();
         Fail(kScannerErrorCancelled, QStringLiteral("the document was given up"));
         return Log("TWAIN_EndMultipageFile given up", 1);
     }
     // Pages may still be on their way into the file (their text being read):
-    // a cancel then keeps them without their text.
+    // a cancel then keeps them without their text, or, where the document
+    // would replace a file, gives it up.
     int result = 1;
-    LibraryStep ending([&] { result = session_.EndDocument(); }, [this] { session_.SkipText(); },
+    LibraryStep ending([&] { result = session_.EndDocument(); },
+                       [this] { session_.replacesAFile() ? session_.GiveUp() : session_.SkipText(); },
                        [this] { return session_.EndingCaption(); }, &session_);
     dialogs_.RunStep(QStringLiteral("Saving the document..."), ending);
     if (ending.cancelled()) Fail(kScannerErrorCancelled, QStringLiteral("while the document was saved"));
