@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QTest>
 
 #include <gtest/gtest.h>
 #include <tiffio.h>
@@ -343,6 +344,92 @@ TEST_F(QuillonScanTest, ASignalInTheMiddleOfABatchGivesUpTheDocumentAndKeepsTheO
         ASSERT_NO_FATAL_FAILURE(WaitUntilSaid("Scanning page 3"));
         ::kill(static_cast<pid_t>(program.processId()), signal);
         EXPECT_EQ(Finish(), status) << errors.toStdString();
+        QFile kept(temp.File("scan.pdf"));
+        ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+        EXPECT_EQ(kept.readAll(), "the older file");
+        EXPECT_TRUE(QDir(temp.path()).entryList({".quillon-*"}, QDir::Files | QDir::Hidden).isEmpty());
+    }
+}
+
+// A signal in any phase of a scan over an older file: the file stays as it
+// was, no new one is written, nothing is left beside it, the status is 128+N
+// and the only word is "Cancelled." (never a scanner fault).
+TEST_F(QuillonScanTest, ASignalInEveryPhaseKeepsTheOlderFileAndSaysCancelled) {
+    const QString lionPage = QStringLiteral(QUILLON_SOURCE_DIR "/tests/data/scans/lept_lion-page.00013.png");
+    const struct Phase {
+        const char* name;
+        QStringList simulator;  // empty: SANE's test scanner, reading slowly
+        QStringList arguments;
+        const char* waitFor;    // said on the terminal once the phase is under way
+        int signal;
+        int pagesIn = 0;        // and then until the scanner's log has this many pages
+    } kPhases[] = {
+        // The test backend sets SIGTERM back to its default as each page starts.
+        {"a page of the test scanner", {}, {"-d", "test", "--source", "feeder"}, "Scanning page 2", SIGTERM},
+        {"the question to turn the stack",
+         {"--sheets", "3"},
+         {"--duplex", "manual", "--source", "feeder", "--dpi", "75"},
+         "Scan the back sides?",
+         SIGHUP},
+        {"the text of the last pages being read",
+         {"--sheets", "3", "--text-page", lionPage},
+         {"--searchable", "--source", "feeder", "--mode", "grey", "--dpi", "300"},
+         "Scanning page 3",
+         SIGINT,
+         3},
+    };
+    QFile config(temp.File("sane/test.conf"));
+    ASSERT_TRUE(config.open(QIODevice::Append));
+    config.write("read-delay true\nread-delay-duration 2000\nread-limit true\nread-limit-size 65536\n");
+    config.close();
+    for (const Phase& phase : kPhases) {
+        SCOPED_TRACE(phase.name);
+        testing::EsclSimulator simulator;
+        QStringList device{"-d", "test"};
+        if (!phase.simulator.isEmpty()) {
+            ASSERT_NO_FATAL_FAILURE(simulator.Start(phase.simulator));
+            ASSERT_NO_FATAL_FAILURE(UseNetworkScanner(simulator));
+            device = {"-d", "airscan"};
+        }
+        QFile old(temp.File("scan.pdf"));
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly | QIODevice::Truncate) && old.write("the older file") > 0);
+        old.close();
+        QFile::remove(temp.File("state/Quillon/scanner.log"));
+        // On a terminal (script(1)), so questions are asked; the program's
+        // own pid is noted before it starts. Its input stays open and empty.
+        QStringList command{QStringLiteral(QUILLON_SCAN_PROGRAM)};
+        command += phase.arguments.mid(phase.arguments.startsWith("-d") ? 2 : 0);
+        const QString line = "echo $$ > pid; exec " + (QStringList{command.first()} + device + command.mid(1)).join(' ') + " scan.pdf";
+        program.setProgram("script");
+        program.setArguments({"-qefc", line, "/dev/null"});
+        program.setWorkingDirectory(temp.path());
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("HOME", temp.path());
+        environment.insert("XDG_CONFIG_HOME", temp.File("config"));
+        environment.insert("XDG_STATE_HOME", temp.File("state"));
+        environment.insert("SANE_CONFIG_DIR", temp.File("sane"));
+        program.setProcessEnvironment(environment);
+        program.setStandardInputFile(QString());
+        program.start();
+        ASSERT_TRUE(program.waitForStarted());
+        QString said;
+        while (!said.contains(phase.waitFor) && program.waitForReadyRead(20000)) said += program.readAllStandardOutput();
+        ASSERT_TRUE(said.contains(phase.waitFor)) << said.toStdString();
+        const auto pagesLogged = [&] {
+            QFile log(temp.File("state/Quillon/scanner.log"));
+            return log.open(QIODevice::ReadOnly) ? int(log.readAll().count("TWAIN_Acquire page")) : 0;
+        };
+        ASSERT_TRUE(QTest::qWaitFor([&] { return pagesLogged() >= phase.pagesIn; }, 20000));
+        QFile pidFile(temp.File("pid"));
+        ASSERT_TRUE(pidFile.open(QIODevice::ReadOnly));
+        const pid_t pid = pidFile.readAll().trimmed().toInt();
+        ASSERT_GT(pid, 0);
+        ::kill(pid, phase.signal);
+        ASSERT_TRUE(program.waitForFinished(30000));
+        said += program.readAllStandardOutput();
+        EXPECT_EQ(program.exitCode(), 128 + phase.signal) << said.toStdString();
+        EXPECT_TRUE(said.contains("Cancelled.")) << said.toStdString();
+        EXPECT_FALSE(said.contains("TWAIN Error")) << said.toStdString();
         QFile kept(temp.File("scan.pdf"));
         ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
         EXPECT_EQ(kept.readAll(), "the older file");
