@@ -16,8 +16,9 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 mkdir -p "$work/sane"
 echo test > "$work/sane/dll.conf"
-# Pages that take a while, so a signal lands in every phase of a scan.
-{ cat tests/sane/test.conf; printf 'read-delay true\nread-delay-duration 2000\nread-limit true\nread-limit-size 65536\n'; } \
+# Pages that take about 0.6 s each (a scan of about 6 s), so a signal lands in
+# every phase of a scan.
+{ cat tests/sane/test.conf; printf 'read-delay true\nread-delay-duration 20000\nread-limit true\nread-limit-size 65536\n'; } \
   > "$work/sane/test.conf"
 export SANE_CONFIG_DIR="$work/sane" XDG_CONFIG_HOME="$work/config" XDG_STATE_HOME="$work/state" HOME="$work"
 cat > "$work/no_tmpfile.c" <<'C'

@@ -14,6 +14,7 @@
 #include <csignal>
 #include <cstdio>
 #include <mutex>
+#include <optional>
 #include <thread>
 #include <utility>
 
@@ -31,18 +32,22 @@ bool OnTerminal() { return ::isatty(STDIN_FILENO) && ::isatty(STDERR_FILENO); }
 QString Lines(const QString& text) { return QString(text).replace(QLatin1Char('\r'), QLatin1Char('\n')).replace("\n\n", "\n"); }
 
 // The job's questions in a terminal's words: what each key does.
-QString TerminalQuestion(const QString& text, bool withCancel) {
-    if (text == kFeederQuestion)
-        return QStringLiteral("Load the documents into the feeder. Retry? [y] yes, [n] use the flatbed, [c] cancel");
-    if (text == kAnotherPageQuestion)
-        return QStringLiteral("Put the next page on the flatbed. Scan it? [y] yes, [n] no, save the file");
-    if (text == kTurnTheStackQuestion)
-        return QStringLiteral("Turn the stack over, without changing its order, and load it into the feeder again. "
-                              "Scan the back sides? [y] yes, [n] keep the front sides only");
-    if (text.endsWith(kUnmatchedSidesQuestion))
-        return Lines(text.chopped(kUnmatchedSidesQuestion.size())).trimmed() +
-               QStringLiteral(" Save every page, the unmatched ones at the end? [y] yes, [n] keep the front sides only");
-    return Lines(text) + (withCancel ? QStringLiteral(" [y/n/c]") : QStringLiteral(" [y/n]"));
+QString TerminalQuestion(std::optional<Question> kind, const QString& text, bool withCancel) {
+    if (!kind) return Lines(text) + (withCancel ? QStringLiteral(" [y/n/c]") : QStringLiteral(" [y/n]"));
+    switch (*kind) {
+        case Question::LoadTheFeeder:
+            return QStringLiteral("Load the documents into the feeder. Retry? [y] yes, [n] use the flatbed, [c] cancel");
+        case Question::AnotherPage:
+            return QStringLiteral("Put the next page on the flatbed. Scan it? [y] yes, [n] no, save the file");
+        case Question::TurnTheStack:
+            return QStringLiteral("Turn the stack over, without changing its order, and load it into the feeder again. "
+                                  "Scan the back sides? [y] yes, [n] keep the front sides only");
+        case Question::UnmatchedSides:
+            // What was found comes first; the job's own wording of the choice is replaced.
+            return Lines(text.left(text.indexOf(QLatin1Char('\r')))).trimmed() +
+                   QStringLiteral(" Save every page, the unmatched ones at the end? [y] yes, [n] keep the front sides only");
+    }
+    return Lines(text);
 }
 
 // How long a cancelled scan may take to end before the process leaves
@@ -155,6 +160,16 @@ TerminalUserInterface::TerminalUserInterface(QString output, bool quiet, bool fe
 
 MessageAnswer TerminalUserInterface::ShowMessage(const QString& text, const QString&, MessageIcon icon,
                                                  MessageButtons buttons) {
+    return Answer(std::nullopt, text, icon, buttons);
+}
+
+MessageAnswer TerminalUserInterface::Ask(Question kind, const QString& text, const QString&, MessageIcon icon,
+                                         MessageButtons buttons) {
+    return Answer(kind, text, icon, buttons);
+}
+
+MessageAnswer TerminalUserInterface::Answer(std::optional<Question> kind, const QString& text, MessageIcon icon,
+                                            MessageButtons buttons) {
     const bool question = buttons != MessageButtons::Ok;
     if (!question) {
         // After a signal the job's own account (a cancel, a page cut short) is
@@ -169,10 +184,10 @@ MessageAnswer TerminalUserInterface::ShowMessage(const QString& text, const QStr
     // The documented answers without a terminal: no further flatbed page, and
     // an empty feeder falls back to the flatbed unless only the feeder was asked.
     const MessageAnswer byDefault = withCancel && feederOnly_ ? MessageAnswer::Cancel : MessageAnswer::No;
-    std::fprintf(stderr, "%s ", qPrintable(TerminalQuestion(text, withCancel)));
+    std::fprintf(stderr, "%s ", qPrintable(TerminalQuestion(kind, text, withCancel)));
     if (!OnTerminal()) {
         std::fprintf(stderr, "%s (no terminal to ask)\n", byDefault == MessageAnswer::Cancel ? "c" : "n");
-        if (text == kTurnTheStackQuestion) frontsOnlyUnasked_ = true;
+        if (kind == Question::TurnTheStack) frontsOnlyUnasked_ = true;
         return byDefault;
     }
     char line[64];

@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <functional>
+#include <optional>
 
 namespace quillon {
 
@@ -34,6 +35,9 @@ public:
 
     MessageAnswer ShowMessage(const QString& text, const QString& title, MessageIcon icon,
                               MessageButtons buttons) override;
+    // The job's questions, each in the terminal's own words by its kind.
+    MessageAnswer Ask(Question kind, const QString& text, const QString& title, MessageIcon icon,
+                      MessageButtons buttons) override;
     FileDialogResult RunFileDialog(const FileDialogRequest& request) override;
     void OpenWebAddress(const QString&) override {}
     QString DesktopFolder() override;
@@ -49,6 +53,8 @@ public:
     bool frontsOnlyUnasked() const { return frontsOnlyUnasked_; }
 
 private:
+    MessageAnswer Answer(std::optional<Question> kind, const QString& text, MessageIcon icon, MessageButtons buttons);
+
     QString output_;
     bool quiet_;
     bool feederOnly_;

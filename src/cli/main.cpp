@@ -150,10 +150,11 @@ int RunCommand(int argc, char** argv) {
                      "The scanner used last, %s, could not be opened. quillon-scan --list-devices lists the "
                      "scanners; -d NAME chooses one.\n",
                      qPrintable(device));
-    if (outcome.kind == quillon::ScanOutcome::Kind::Written && ui.frontsOnlyUnasked()) {
+    if (outcome.kind == quillon::ScanOutcome::Kind::Written && outcome.frontsOnly) {
         // Both sides were asked for: a script must learn it got one.
-        std::fprintf(stderr, "Only the front sides were saved: without a terminal, no one could be asked to turn "
-                             "the stack over for the back sides.\n");
+        if (ui.frontsOnlyUnasked())
+            std::fprintf(stderr, "Only the front sides were saved: without a terminal, no one could be asked to turn "
+                                 "the stack over for the back sides.\n");
         return kPartlySaved;
     }
     return ExitStatusOf(outcome);

@@ -182,8 +182,8 @@ private:
         if (library_.TWAIN_IsFeederLoaded() != 0) return true;
         for (;;) {
             if (library_.TWAIN_IsFeederLoaded() != 0) return true;
-            const MessageAnswer answer = ui_.ShowMessage(kFeederQuestion, QStringLiteral("Quillon"),
-                                                         MessageIcon::Information, MessageButtons::YesNoCancel);
+            const MessageAnswer answer = ui_.Ask(Question::LoadTheFeeder, kFeederQuestion, QStringLiteral("Quillon"),
+                                                 MessageIcon::Information, MessageButtons::YesNoCancel);
             if (answer == MessageAnswer::Yes) continue;
             if (answer == MessageAnswer::No) {
                 library_.TWAIN_SetAutoScan(0);
@@ -270,8 +270,8 @@ private:
                 library_.DIB_Free(image);
             }
             if (flatbed) {
-                if (ui_.ShowMessage(kAnotherPageQuestion, QStringLiteral("Quillon Question"),
-                                    MessageIcon::Question, MessageButtons::YesNo) != MessageAnswer::Yes)
+                if (ui_.Ask(Question::AnotherPage, kAnotherPageQuestion, QStringLiteral("Quillon Question"),
+                            MessageIcon::Question, MessageButtons::YesNo) != MessageAnswer::Yes)
                     break;
                 PrepareNextFlatbedPage();
                 if (library_.TWAIN_State() <= kStateManagerOpen) break;  // the source did not reopen
@@ -333,7 +333,9 @@ private:
         if (const std::optional<Next> failed = BeginMultiPageFile()) return *failed;
         const int fronts = AcquireBatch(false, true);
         const int frontsWritten = pagesWritten_;
-        if (library_.TWAIN_LastErrorCode() == kScannerErrorNone && fronts > 0 && StackTurned()) {
+        const bool frontsWhole = library_.TWAIN_LastErrorCode() == kScannerErrorNone && fronts > 0;
+        if (frontsWhole && !StackTurned()) frontsOnly_ = true;  // the user kept the fronts only
+        else if (frontsWhole) {
             const int backs = AcquireBatch(false, false);
             if (library_.TWAIN_LastErrorCode() != kScannerErrorNone) {
                 stoppedAtBack_ = {backs + 1, fronts};  // said with the error; the backs so far keep their sheets
@@ -341,11 +343,11 @@ private:
                 // Nothing is guessed: the user decides.
                 const QString question = QStringLiteral("%1 front sides but %2 back sides were scanned.").arg(fronts).arg(backs) +
                                          kCr + kCr + kUnmatchedSidesQuestion;
-                const bool keepAll = ui_.ShowMessage(question, QStringLiteral("Quillon Question"), MessageIcon::Question,
-                                                     MessageButtons::YesNo) == MessageAnswer::Yes;
+                const bool keepAll = ui_.Ask(Question::UnmatchedSides, question, QStringLiteral("Quillon Question"),
+                                             MessageIcon::Question, MessageButtons::YesNo) == MessageAnswer::Yes;
                 library_.TWAIN_SetBackSides(keepAll ? kBackSidesFromFirstSheet : kBackSidesLeftOut);
                 if (!keepAll) {
-                    backsLeftOut_ = true;
+                    backsLeftOut_ = frontsOnly_ = true;
                     pagesWritten_ = documentPages_ = frontsWritten;
                 }
             }
@@ -360,8 +362,8 @@ private:
     bool StackTurned() {
         bool begun = false;
         for (;;) {
-            if (ui_.ShowMessage(kTurnTheStackQuestion, QStringLiteral("Quillon Question"), MessageIcon::Question,
-                                MessageButtons::YesNo) != MessageAnswer::Yes)
+            if (ui_.Ask(Question::TurnTheStack, kTurnTheStackQuestion, QStringLiteral("Quillon Question"),
+                        MessageIcon::Question, MessageButtons::YesNo) != MessageAnswer::Yes)
                 return false;
             if (!std::exchange(begun, true)) library_.TWAIN_BeginBackSides();
             if (library_.TWAIN_IsFeederLoaded() != 0) return true;
@@ -405,37 +407,48 @@ private:
                                     QStringLiteral("The file that was already there has not been changed."));
         const QString note = library_.TWAIN_LastCompletedFileNote();
         Unload();
+        outcome_ = Outcome(ScanOutcome::Kind::Written, true);
         if (backsLeftOut_) {
-            // The user's choice, but not the document asked for: a script must tell.
-            outcome_ = {ScanOutcome::Kind::FailedAfterPages, pagesWritten_, job_.outputPath};
+            // The user's choice, but not the document asked for: the outcome
+            // says so (frontsOnly), and a script learns it from that.
             ui_.ShowMessage(QStringLiteral("Only the front sides were saved to:") + kCr + kCr + job_.outputPath + kCr +
                                 kCr + QStringLiteral("The back sides did not match them and were left out."),
                             QStringLiteral("Quillon Warning"), MessageIcon::Information, MessageButtons::Ok);
             return;
         }
-        outcome_ = {ScanOutcome::Kind::Written, job_.allowMultiplePages && !job_.wia ? pagesWritten_ : 1,
-                    job_.outputPath};
         // A batch split into documents lists each file with its pages.
-        const QString written = completed_.empty()
-                                    ? job_.outputPath
-                                    : CompletedDocuments().mid(1) + kCr + job_.outputPath +
-                                          (documentPages_ == 1 ? QStringLiteral(" (1 page)")
-                                                               : QStringLiteral(" (%1 pages)").arg(documentPages_));
+        const QString written = completed_.empty() ? job_.outputPath
+                                : nextDocumentDue_ ? CompletedDocuments().mid(1)  // it ended on a separator
+                                                   : CompletedDocuments().mid(1) + kCr + job_.outputPath +
+                                                         (documentPages_ == 1 ? QStringLiteral(" (1 page)")
+                                                                              : QStringLiteral(" (%1 pages)").arg(documentPages_));
         ui_.ShowMessage(QStringLiteral("Scanned Successfully to:") + kCr + kCr + written +
                             (note.isEmpty() ? QString() : kCr + kCr + note),
                         QStringLiteral("Quillon Successful"), MessageIcon::Information, MessageButtons::Ok);
     }
 
-    ScanOutcome Outcome(ScanOutcome::Kind kind) const { return {kind, 0, {}}; }
+    // The outcome with every document written: those completed at separator
+    // sheets, and the one under way when it was saved too.
+    ScanOutcome Outcome(ScanOutcome::Kind kind, bool lastSaved = false) const {
+        ScanOutcome outcome{kind, 0, {}};
+        for (const Document& document : completed_) outcome.documents.push_back({document.path, document.pages});
+        const bool multiPage = job_.allowMultiplePages && !job_.wia;
+        // A batch that ended on a separator sheet has no document under way.
+        if (lastSaved && !nextDocumentDue_) outcome.documents.push_back({job_.outputPath, multiPage ? documentPages_ : 1});
+        for (const ScanOutcome::Document& document : outcome.documents) outcome.pages += document.pages;
+        if (!outcome.documents.empty()) outcome.path = outcome.documents.back().path;
+        outcome.frontsOnly = frontsOnly_ && lastSaved;
+        return outcome;
+    }
 
     // What an error left after acquisition means for the caller.
     ScanOutcome OutcomeOfError(int code, bool pagesSaved) const {
         if (!sourceOpened_ && (code == kScannerErrorDeviceGone || code == kScannerErrorNoSource ||
                                code == kScannerErrorAccessDenied || code == kScannerErrorBusy))
             return Outcome(ScanOutcome::Kind::NoScanner);
-        if (code == kScannerErrorCancelled)
-            return {ScanOutcome::Kind::Cancelled, pagesSaved ? pagesWritten_ : 0, pagesSaved ? job_.outputPath : QString()};
-        if (pagesSaved) return {ScanOutcome::Kind::FailedAfterPages, pagesWritten_, job_.outputPath};
+        if (code == kScannerErrorCancelled) return Outcome(ScanOutcome::Kind::Cancelled, pagesSaved);
+        // Documents completed at separators before the failure are saved too.
+        if (pagesSaved || !completed_.empty()) return Outcome(ScanOutcome::Kind::FailedAfterPages, pagesSaved);
         return Outcome(ScanOutcome::Kind::Failed);
     }
 
@@ -499,7 +512,8 @@ private:
     bool nextDocumentDue_ = false;
     bool separatorBackDue_ = false;
     std::pair<int, int> stoppedAtBack_{0, 0};  // manual duplex: the back side a failure reached, of how many
-    bool backsLeftOut_ = false;                // manual duplex: the user kept the fronts only
+    bool backsLeftOut_ = false;                // manual duplex: the backs did not match, and were left out
+    bool frontsOnly_ = false;                  // manual duplex: only the fronts are kept, by the user's choice
     bool sourceOpened_ = false;
     bool olderFileThere_ = false;  // at the document's path when it began
     bool unloaded_ = false;

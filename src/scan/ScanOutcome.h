@@ -3,6 +3,8 @@
 
 #include <QString>
 
+#include <vector>
+
 namespace quillon {
 
 // How a scan job ended, as a value: callers decide from it, never from the
@@ -16,8 +18,20 @@ struct ScanOutcome {
         FailedAfterPages,   // some pages were saved, then the scan failed
     };
     Kind kind = Kind::Failed;
-    int pages = 0;  // pages in the file written (Written, FailedAfterPages, or Cancelled after some)
-    QString path;   // the file written, when one was
+    int pages = 0;  // pages written in all, in every document (Written, FailedAfterPages, or Cancelled after some)
+    QString path;   // the last file written, when one was
+
+    // Every file written, in order, with its pages: one, or one a document
+    // of a batch split at separator sheets.
+    struct Document {
+        QString path;
+        int pages = 0;
+        friend bool operator==(const Document&, const Document&) = default;
+    };
+    std::vector<Document> documents;
+    // Manual duplex: only the front sides were kept (the stack was not
+    // turned, or its backs did not match and the user kept the fronts).
+    bool frontsOnly = false;
 
     bool wroteFile() const { return !path.isEmpty(); }
 };

@@ -19,6 +19,9 @@ class RegistryStore {
 public:
     explicit RegistryStore(RegistryBackend& backend) : backend_(backend) {}
 
+    // What the store stands on: another thread's store may be made over it.
+    RegistryBackend& backend() const { return backend_; }
+
     // The value as text, or "Not Found" when the key or value is missing or unreadable.
     QString GetRegistryString(std::uint32_t hive, const QString& keyPath, const QString& valueName) const {
         return ReadRegistryString(hive, keyPath, valueName).text;

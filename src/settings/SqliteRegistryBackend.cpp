@@ -276,8 +276,17 @@ QString SqliteRegistryBackend::DefaultDatabasePath() {
     return QuillonFolder(XdgBase::Config) + QStringLiteral("/registry.sqlite3");
 }
 
+// One thread owns the store (the window's): its busy budget and notice are
+// its own, and another thread reaches it through the owner. Checked in debug
+// builds.
+void SqliteRegistryBackend::CheckOwnerThread() const {
+    Q_ASSERT_X(std::this_thread::get_id() == owner_, "SqliteRegistryBackend",
+               "the store is used on another thread than the one that made it");
+}
+
 std::unique_ptr<RegistryKey> SqliteRegistryBackend::OpenKey(std::uint32_t hive, const QString& path,
                                                             LookupResult& result) {
+    CheckOwnerThread();
     FileKind kind = FileKind::Unknown;
     const QByteArray file = QFile::encodeName(StorePath(databasePath_, &kind));
     switch (kind) {
@@ -327,6 +336,7 @@ std::unique_ptr<RegistryKey> SqliteRegistryBackend::OpenKey(std::uint32_t hive, 
 }
 
 std::unique_ptr<RegistryKey> SqliteRegistryBackend::CreateKey(std::uint32_t hive, const QString& path) {
+    CheckOwnerThread();
     const QStringList parts = PathParts(path);
     if (parts.isEmpty()) return nullptr;
     QDir().mkpath(QFileInfo(databasePath_).absolutePath());

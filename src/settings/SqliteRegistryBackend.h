@@ -4,6 +4,7 @@
 #include "settings/RegistryBackend.h"
 
 #include <chrono>
+#include <thread>
 #include <utility>
 
 namespace quillon {
@@ -51,12 +52,14 @@ public:
 
 private:
     bool KeepAside(const QString& store);
+    void CheckOwnerThread() const;
     void SayLinkNotUsed();  // once
 
     QString databasePath_;
     QString notice_;
     bool linkNoticed_ = false;
     BusyBudget busyBudget_;
+    std::thread::id owner_ = std::this_thread::get_id();
 };
 
 }  // namespace quillon

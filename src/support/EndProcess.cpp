@@ -8,7 +8,10 @@
 namespace quillon {
 
 void EndProcess(int status) {
-    std::fflush(nullptr);
+    // Only the two output streams: flushing every stream would lock stdin
+    // too, which a thread waiting for an answer on the terminal holds.
+    std::fflush(stdout);
+    std::fflush(stderr);
     _exit(status);
 }
 

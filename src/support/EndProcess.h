@@ -10,7 +10,7 @@ namespace quillon {
 // instruction can leave a C library lock taken for good; some system
 // libraries take such a lock in their finalizers (p11-kit, loaded with the
 // text-recognition engine's network library, frees a locale), and the process
-// would then never end. Output is flushed first.
+// would then never end. Standard output and error are flushed first.
 [[noreturn]] void EndProcess(int status);
 
 }  // namespace quillon

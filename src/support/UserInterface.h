@@ -30,6 +30,15 @@ struct FileDialogResult {
     std::uint32_t flags = 0;
 };
 
+// The scan job's questions, told apart by their kind, never by their text:
+// a user interface (the terminal) may word and answer each in its own way.
+enum class Question {
+    LoadTheFeeder,   // the feeder is empty: retry, use the flatbed, or cancel
+    AnotherPage,     // the flatbed: scan another page?
+    TurnTheStack,    // manual duplex: scan the back sides?
+    UnmatchedSides,  // manual duplex: keep every page, or the fronts only?
+};
+
 // What the program's logic needs of the desktop: modal message boxes (line
 // breaks inside texts are single CR characters), the file dialogs, opening a
 // web address, and where the user's desktop folder is.
@@ -38,6 +47,12 @@ public:
     virtual ~UserInterface() = default;
     virtual MessageAnswer ShowMessage(const QString& text, const QString& title, MessageIcon icon,
                                       MessageButtons buttons) = 0;
+    // One of the scan job's questions; shown as any other box unless the
+    // interface has its own way.
+    virtual MessageAnswer Ask(Question, const QString& text, const QString& title, MessageIcon icon,
+                              MessageButtons buttons) {
+        return ShowMessage(text, title, icon, buttons);
+    }
     virtual FileDialogResult RunFileDialog(const FileDialogRequest& request) = 0;
     // The desktop's result is not reported: a missing browser shows nothing.
     virtual void OpenWebAddress(const QString& address) = 0;

@@ -7,32 +7,49 @@
 #include "ui/Main.h"
 #include "ui/OnWindowThread.h"
 
+#include "settings/SettingsCatalogue.h"
+
 #include <QEventLoop>
 #include <QTimer>
+
+#include <array>
+#include <memory>
 
 namespace quillon {
 
 namespace {
 
-// The option controls, read and written on the window's thread.
-class WindowControls : public OptionControls {
+// The option controls as they were when SCAN was pressed, read once on the
+// window's thread: the job never reaches into the widgets. Only the status
+// line is written, on the window's thread.
+class OptionsAtStart : public OptionControls {
 public:
-    explicit WindowControls(Main& window) : window_(window) {}
-    int CheckState(OptionId id) const override {
-        return OnWindowThread(&window_, [&] { return window_.CheckState(id); });
+    explicit OptionsAtStart(Main& window) : window_(window) {
+        for (const OptionSpec& option : AllOptions()) {
+            Value& value = values_[static_cast<std::size_t>(option.id)];
+            if (option.kind == OptionKind::Check) {
+                value.state = window.CheckState(option.id);
+            } else {
+                value.index = window.SelectedIndex(option.id);
+                value.text = window.EditText(option.id);
+            }
+        }
     }
-    int SelectedIndex(OptionId id) const override {
-        return OnWindowThread(&window_, [&] { return window_.SelectedIndex(id); });
-    }
-    QString EditText(OptionId id) const override {
-        return OnWindowThread(&window_, [&] { return window_.EditText(id); });
-    }
+    int CheckState(OptionId id) const override { return values_[static_cast<std::size_t>(id)].state; }
+    int SelectedIndex(OptionId id) const override { return values_[static_cast<std::size_t>(id)].index; }
+    QString EditText(OptionId id) const override { return values_[static_cast<std::size_t>(id)].text; }
     void SetStatusText(const QString& text) override {
         OnWindowThread(&window_, [&] { window_.SetStatusText(text); });
     }
 
 private:
+    struct Value {
+        int state = 0;
+        int index = -1;
+        QString text;
+    };
     Main& window_;
+    std::array<Value, kOptionCount> values_{};
 };
 
 // The user interface on the window's thread, with the scan's progress out of
@@ -77,7 +94,12 @@ private:
 }  // namespace
 
 BackgroundScan::BackgroundScan(Main& window, ScannerLibrary& library, const RegistryStore& store, UserInterface& ui)
-    : window_(window), library_(library), store_(store), ui_(ui), progress_(&window) {}
+    : window_(window),
+      library_(library),
+      jobBackend_(store.backend(), &window),
+      jobStore_(jobBackend_),
+      ui_(ui),
+      progress_(&window) {}
 
 BackgroundScan::~BackgroundScan() {
     // A job that would not end was left to the process's end: it is not joined.
@@ -88,12 +110,12 @@ bool BackgroundScan::Start() {
     if (running_) return false;
     if (thread_.joinable()) thread_.join();  // the last job has ended already
     running_ = true;
-    thread_ = std::thread([this] {
-        WindowControls controls(window_);
+    auto controls = std::make_shared<OptionsAtStart>(window_);
+    thread_ = std::thread([this, controls] {
         WindowUserInterface ui(window_, ui_, progress_, closing_);
         // The scanners are looked for while the user chooses where to save.
         library_.SearchAhead();
-        const ScanOutcome outcome = RunScan(controls, library_, store_, ui);
+        const ScanOutcome outcome = RunScan(*controls, library_, jobStore_, ui);
         library_.JobEnded();
         QMetaObject::invokeMethod(this, [this, outcome] { Finished(outcome); }, Qt::QueuedConnection);
     });

@@ -2,7 +2,9 @@
 #pragma once
 
 #include "scan/ScanOutcome.h"
+#include "settings/RegistryStore.h"
 #include "ui/ScanProgress.h"
+#include "ui/WindowThreadRegistryBackend.h"
 
 #include <QObject>
 
@@ -15,7 +17,6 @@
 namespace quillon {
 
 class Main;
-class RegistryStore;
 class ScannerLibrary;
 class UserInterface;
 
@@ -48,7 +49,9 @@ private:
 
     Main& window_;
     ScannerLibrary& library_;
-    const RegistryStore& store_;
+    // The store as the job's thread reaches it: on the window's thread, its owner.
+    WindowThreadRegistryBackend jobBackend_;
+    RegistryStore jobStore_;
     UserInterface& ui_;
     ScanProgress progress_;
     std::function<void(const ScanOutcome&)> onOutcome_;

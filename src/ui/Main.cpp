@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/Main.h"
 
+#include "ui/OnWindowThread.h"
+
 #include "settings/RegistryStore.h"
 #include "support/UserInterface.h"
 #include "ui/AccessibleLink.h"
@@ -186,6 +188,7 @@ void Main::SetStatusText(const QString& text) {
 
 void Main::closeEvent(QCloseEvent* event) {
     QWidget::closeEvent(event);
+    setProperty(kWindowClosedProperty, true);
     if (closeHandler_) closeHandler_();
 }
 

@@ -4,11 +4,17 @@
 #include <QMetaObject>
 #include <QObject>
 #include <QThread>
+#include <QVariant>
 
 #include <type_traits>
 #include <utility>
 
 namespace quillon {
+
+// Set on the window once it has closed: from then on no dialog opens over
+// it, and what a dialog would ask is answered as by a user who has gone.
+inline constexpr char kWindowClosedProperty[] = "quillonWindowClosed";
+inline bool WindowClosed(const QObject* window) { return window && window->property(kWindowClosedProperty).toBool(); }
 
 // Runs f on the thread of the window (the context's thread) and waits for
 // its result: the scan job, on a thread of its own, reaches widgets only so.

@@ -22,6 +22,7 @@ int QtScannerDialogs::ChooseScanner(const QList<ScannerChoice>& scanners, int pr
 }
 
 int QtScannerDialogs::ChooseOnWindowThread(const QList<ScannerChoice>& scanners, int preselected) {
+    if (WindowClosed(owner_)) return -1;  // the program is ending: no dialog opens after the close
     if (progress_) progress_->Hide();
     if (scanners.isEmpty()) {
         QMessageBox::information(owner_, QStringLiteral("Select Scanner"),

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/QtUserInterface.h"
 
+#include "ui/OnWindowThread.h"
+
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
@@ -37,6 +39,10 @@ QString QtMessageText(const QString& text) {
 
 MessageAnswer QtUserInterface::ShowMessage(const QString& text, const QString& title, MessageIcon icon,
                                            MessageButtons buttons) {
+    if (WindowClosed(owner_))
+        return buttons == MessageButtons::Ok      ? MessageAnswer::Ok
+               : buttons == MessageButtons::YesNo ? MessageAnswer::No
+                                                  : MessageAnswer::Cancel;
     QMessageBox box(owner_);
     box.setWindowTitle(title.isEmpty() ? QStringLiteral("Quillon") : title);
     box.setText(QtMessageText(text));
@@ -63,6 +69,7 @@ MessageAnswer QtUserInterface::ShowMessage(const QString& text, const QString& t
 }
 
 FileDialogResult QtUserInterface::RunFileDialog(const FileDialogRequest& request) {
+    if (WindowClosed(owner_)) return {};
     QFileDialog dialog(owner_, request.title);
     dialog.setAcceptMode(request.open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
     dialog.setFileMode(request.open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);

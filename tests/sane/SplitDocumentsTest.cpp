@@ -13,6 +13,7 @@
 #include "../common/TestPages.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QRegularExpression>
 
 #include <cstring>
@@ -84,6 +85,13 @@ protected:
         for (const QString& name : QDir(temp.path()).entryList({"*.pdf"}, QDir::Files)) files[name] = PdfPages(temp.File(name));
         return files;
     }
+    // The documents the outcome lists, by name, with their pages.
+    static std::map<QString, int> Listed(const ScanOutcome& outcome) {
+        std::map<QString, int> listed;
+        for (const ScanOutcome::Document& document : outcome.documents)
+            listed[QFileInfo(document.path).fileName()] += document.pages;
+        return listed;
+    }
 };
 
 // Ten sheets: separators at 3 and 4 (two in a row) and at 8. letters-2.pdf
@@ -116,9 +124,12 @@ TEST_F(SplitDocumentsTest, TheTestScannersStackGivesOneFileADocument) {
                         : nullptr;
         });
         ui.Accept(temp.File("letters.pdf"));
-        RunScan(controls, library, store, ui);
+        const ScanOutcome outcome = RunScan(controls, library, store, ui);
         ASSERT_FALSE(ui.messages.empty());
         EXPECT_TRUE(ui.messages.back().text.contains(run.said)) << ui.messages.back().text.toStdString();
+        // The outcome lists every document written, with its pages, a jam or not.
+        EXPECT_EQ(outcome.kind, run.jamAt ? ScanOutcome::Kind::FailedAfterPages : ScanOutcome::Kind::Written);
+        EXPECT_EQ(Listed(outcome), run.files);
         std::map<QString, int> expected = run.files;
         expected["letters-2.pdf"] = -1;  // untouched: not a PDF at all
         EXPECT_EQ(Files(), expected);
@@ -152,6 +163,7 @@ TEST_F(SplitDocumentsTest, TheNetworkScannersStackGivesOneFileADocument) {
         const ScanOutcome outcome = RunScan(controls, library, store, ui);
         EXPECT_EQ(outcome.kind, ScanOutcome::Kind::Written) << ui.messages.back().text.toStdString();
         EXPECT_EQ(Files(), stack.files);
+        EXPECT_EQ(Listed(outcome), stack.files);
     }
 }
 

@@ -27,6 +27,8 @@
 
 #include <gtest/gtest.h>
 
+#include <future>
+#include <optional>
 #include <tuple>
 
 namespace quillon {
@@ -103,6 +105,51 @@ TEST(BackgroundScanTest, CancelEndsAStartThatNeverReturnsAndKeepsTheOlderFile) {
     EXPECT_EQ(kept.readAll(), "the older file");
     ASSERT_FALSE(ui.messages.empty());
     EXPECT_TRUE(ui.messages.back().text.contains("cancelled")) << ui.messages.back().text.toStdString();
+}
+
+// A search for scanners that never ends (a network backend waiting for a
+// host that never answers) holds nothing: the job whose save dialog was
+// cancelled ends at once, the next SCAN waits for the search only as a step
+// that can be cancelled, and the window's close does not wait for it.
+TEST(BackgroundScanTest, ASearchThatNeverEndsHoldsNeitherTheNextScanNorTheClose) {
+    testing::TempDir temp;
+    SqliteRegistryBackend backend{temp.File("registry.sqlite3")};
+    RegistryStore store{backend};
+    testing::ScriptedUserInterface ui;
+    ui.desktopFolder = temp.path();
+    Main window{store, ui};
+    window.Load();
+    QtScannerDialogs dialogs;
+    dialogs.SetOwnerWindow(&window);
+    SaneLibrary library{dialogs, temp.File("config"), temp.File("scanner.log")};
+    std::promise<void> never;
+    std::shared_future<void> released = never.get_future().share();
+    library.SetDeviceLister([released] {
+        released.wait();
+        return QList<ScannerChoice>{};
+    });
+    std::optional<ScanOutcome> outcome;
+    {
+        BackgroundScan scan(window, library, store, ui);
+        dialogs.SetScanProgress(&scan.progress());
+        scan.SetOutcomeHandler([&](const ScanOutcome& o) { outcome = o; });
+
+        ui.Cancel();  // the save dialog
+        ASSERT_TRUE(scan.Start());
+        ASSERT_TRUE(QTest::qWaitFor([&] { return outcome.has_value(); }, 5000)) << "the job waited for the search";
+        EXPECT_EQ(outcome->kind, ScanOutcome::Kind::Cancelled);
+
+        outcome.reset();
+        ui.Accept(temp.File("scan.pdf"));
+        ASSERT_TRUE(scan.Start());
+        ASSERT_TRUE(QTest::qWaitFor([] { return ShownProgress() != nullptr; }, 5000));
+        EXPECT_EQ(ShownProgress()->caption(), "Looking for scanners...");
+        QElapsedTimer sinceClose;
+        sinceClose.start();
+        EXPECT_TRUE(scan.Close(std::chrono::milliseconds(1500)));
+        EXPECT_LT(sinceClose.elapsed(), 1500);
+    }
+    never.set_value();  // the search ends in its own time; the library waits for it as it goes
 }
 
 // The progress dialog counts the document so far and shows its last page.

@@ -5,6 +5,7 @@
 
 #include <condition_variable>
 #include <functional>
+#include <memory>
 #include <mutex>
 #include <thread>
 
@@ -12,51 +13,64 @@ namespace quillon {
 
 // A search for scanners on a thread of its own, so that it runs while the
 // user chooses where to save. Asking every backend can take seconds (a
-// network backend may wait much longer); a wait for it can be given up,
-// the search itself cannot, and it is joined before anything else of SANE
-// is called.
+// network backend may wait for a host that never answers, for good): a wait
+// for it can be given up, the search itself cannot. Nothing waits for it
+// unasked: a search still under way when it is destroyed is left to end on
+// its own, and keeps what it needs (its result) to itself.
 class DeviceSearch {
 public:
-    explicit DeviceSearch(std::function<QList<ScannerChoice>()> search)
-        : thread_([this, search = std::move(search)] {
-              QList<ScannerChoice> found = search();
-              const std::lock_guard lock(mutex_);
-              result_ = std::move(found);
-              ended_ = true;
-              changed_.notify_all();
-          }) {}
-    ~DeviceSearch() { thread_.join(); }
+    explicit DeviceSearch(std::function<QList<ScannerChoice>()> search) : state_(std::make_shared<State>()) {
+        thread_ = std::thread([state = state_, search = std::move(search)] {
+            QList<ScannerChoice> found = search();
+            const std::lock_guard lock(state->mutex);
+            state->result = std::move(found);
+            state->ended = true;
+            state->changed.notify_all();
+        });
+    }
+    ~DeviceSearch() {
+        if (Ended()) thread_.join();
+        else thread_.detach();
+    }
     DeviceSearch(const DeviceSearch&) = delete;
     DeviceSearch& operator=(const DeviceSearch&) = delete;
 
     bool Ended() {
-        const std::lock_guard lock(mutex_);
-        return ended_;
+        const std::lock_guard lock(state_->mutex);
+        return state_->ended;
     }
     // Until the search has ended (true) or the wait is given up (false).
     bool Wait() {
-        std::unique_lock lock(mutex_);
-        changed_.wait(lock, [this] { return ended_ || givenUp_; });
-        return ended_;
+        std::unique_lock lock(state_->mutex);
+        state_->changed.wait(lock, [this] { return state_->ended || state_->givenUp; });
+        return state_->ended;
+    }
+    // A new wait begins: one given up before is forgotten.
+    void ResetWait() {
+        const std::lock_guard lock(state_->mutex);
+        state_->givenUp = false;
     }
     // Safe from any thread.
     void GiveUpWaiting() {
-        const std::lock_guard lock(mutex_);
-        givenUp_ = true;
-        changed_.notify_all();
+        const std::lock_guard lock(state_->mutex);
+        state_->givenUp = true;
+        state_->changed.notify_all();
     }
     // The scanners found, once the search has ended.
     QList<ScannerChoice> Result() {
-        const std::lock_guard lock(mutex_);
-        return result_;
+        const std::lock_guard lock(state_->mutex);
+        return state_->result;
     }
 
 private:
-    std::mutex mutex_;
-    std::condition_variable changed_;
-    bool ended_ = false, givenUp_ = false;
-    QList<ScannerChoice> result_;
-    std::thread thread_;  // last: it starts once the rest is ready
+    struct State {
+        std::mutex mutex;
+        std::condition_variable changed;
+        bool ended = false, givenUp = false;
+        QList<ScannerChoice> result;
+    };
+    std::shared_ptr<State> state_;
+    std::thread thread_;
 };
 
 }  // namespace quillon

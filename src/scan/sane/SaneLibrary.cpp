@@ -99,13 +99,15 @@ public:
         }
         changed_.notify_all();
     }
-    // Asked to stop, from any thread: the device is cancelled unless the step ends within the grace.
-    void Arm() {
+    // Asked to stop, from any thread: the device is cancelled, on the watch's
+    // own thread, unless the step ends within the grace.
+    void Arm(std::chrono::milliseconds grace = kCancelGrace) {
         if (!thread_.joinable()) return device_.Cancel();
         {
             const std::lock_guard lock(mutex_);
-            if (armedAt_) return;
-            armedAt_ = std::chrono::steady_clock::now();
+            const auto deadline = std::chrono::steady_clock::now() + grace;
+            if (armedAt_ && *armedAt_ <= deadline) return;
+            armedAt_ = deadline;
         }
         changed_.notify_all();
     }
@@ -132,7 +134,7 @@ private:
                 seen = progress_ ? progress_->load() : 0;
             }
             const Clock::time_point never = Clock::time_point::max();
-            const Clock::time_point graceEnds = armedAt_ ? *armedAt_ + kCancelGrace : never;
+            const Clock::time_point graceEnds = armedAt_ ? *armedAt_ : never;
             const Clock::time_point silenceEnds = silentFrom ? *silentFrom + silenceLimit_ : never;
             const auto armed = armedAt_, begun = begunAt_;
             const auto changed = [&] { return ended_ || armedAt_ != armed || begunAt_ != begun; };
@@ -160,7 +162,7 @@ private:
     const std::atomic<long long>* progress_;
     std::mutex mutex_;
     std::condition_variable changed_;
-    std::optional<std::chrono::steady_clock::time_point> armedAt_, begunAt_;
+    std::optional<std::chrono::steady_clock::time_point> armedAt_, begunAt_;  // armedAt_: when the grace ends
     bool ended_ = false;
     std::atomic<bool> silent_{false};
     std::thread thread_;  // started once the rest is made
@@ -188,11 +190,12 @@ public:
         cancelled_ = true;
         progress_.stopRequested = true;
         session_.WakeRoomWaiters();
-        // Once data flows the device is cancelled from here, which also ends a
+        // Once data flows the device is cancelled at once, which also ends a
         // read that blocks. Before that the reader stops at its first data, and
-        // a device that sends none is cancelled after the grace.
-        if (progress_.bytesRead > 0) device_.Cancel();
-        else watch_.Arm();
+        // a device that sends none is cancelled after the grace. Either way
+        // the watch cancels it: no device call is made on the caller's thread
+        // (the window's).
+        watch_.Arm(progress_.bytesRead > 0 ? std::chrono::milliseconds(0) : kCancelGrace);
     }
     DocumentSoFar SoFar() const override { return session_.SoFar(); }
     long long BytesRead() const { return progress_.bytesRead; }
@@ -263,9 +266,8 @@ SaneLibrary::SaneLibrary(ScannerDialogs& dialogs, QString settingsFolder, QStrin
       log_(std::make_unique<ScannerLog>(logPath.isEmpty() ? ScannerLog::DefaultPath() : std::move(logPath))) {}
 
 SaneLibrary::~SaneLibrary() {
-    EndSearch();
     CloseDevice();
-    if (initialised_) sane_exit();
+    ExitSane();
 }
 
 void PrepareScannerBackends() {
@@ -296,11 +298,14 @@ void SaneLibrary::Fail(int code, const QString& detail) {
 
 bool SaneLibrary::EnsureInitialised() {
     if (initialised_) return true;
-    SANE_Int version = 0;
-    const SANE_Status status = sane_init(&version, nullptr);
-    if (status != SANE_STATUS_GOOD) {
-        Fail(ScannerErrorOfStatus(status), QStringLiteral("sane_init failed"));
-        return false;
+    if (!saneUp_) {
+        SANE_Int version = 0;
+        const SANE_Status status = sane_init(&version, nullptr);
+        if (status != SANE_STATUS_GOOD) {
+            Fail(ScannerErrorOfStatus(status), QStringLiteral("sane_init failed"));
+            return false;
+        }
+        saneUp_ = true;
     }
     initialised_ = true;
     state_ = kStateManagerOpen;
@@ -315,10 +320,12 @@ bool SaneLibrary::EnsureInitialised() {
     return true;
 }
 
-// Runs on the search's own thread when started ahead: it touches nothing of
-// the library but the lister.
-QList<ScannerChoice> SaneLibrary::SearchDevices() const {
-    if (lister_) return lister_();
+QList<ScannerChoice> SaneLibrary::SearchDevices() const { return FindDevices(lister_); }
+
+// Runs on the search's own thread when started ahead, with its own copy of
+// the lister: a search left to end on its own needs nothing of the library.
+QList<ScannerChoice> SaneLibrary::FindDevices(const DeviceLister& lister) {
+    if (lister) return lister();
     QList<ScannerChoice> devices;
     const SANE_Device** list = nullptr;
     if (sane_get_devices(&list, SANE_FALSE) != SANE_STATUS_GOOD || !list) return devices;
@@ -338,6 +345,7 @@ bool SaneLibrary::RefreshDevices() {
     }
     if (!search_->Ended()) {
         bool ended = false;
+        search_->ResetWait();
         LibraryStep waiting([&] { ended = search_->Wait(); }, [this] { search_->GiveUpWaiting(); });
         dialogs_.RunStep(QStringLiteral("Looking for scanners..."), waiting);
         if (!ended || waiting.cancelled()) {
@@ -353,11 +361,22 @@ bool SaneLibrary::RefreshDevices() {
 void SaneLibrary::SearchAhead() {
     if (!namedDevice_.isEmpty() || search_ || !EnsureInitialised()) return;
     log_->Write(QStringLiteral("looking for scanners ahead"));
-    search_ = std::make_unique<DeviceSearch>([this] { return SearchDevices(); });
+    search_ = std::make_unique<DeviceSearch>([lister = lister_] { return FindDevices(lister); });
 }
 
-// SANE takes no other call while it searches: the search is waited for.
-void SaneLibrary::EndSearch() { search_.reset(); }
+// SANE takes no other call while it searches, and cannot end under a
+// search: one still under way is left to end on its own, with SANE up under
+// it, and the next choice of a scanner waits for it as a step that can be
+// cancelled. Nothing else waits for it: a network backend may never answer.
+void SaneLibrary::ExitSane() {
+    if (search_ && !search_->Ended()) {
+        log_->Write(QStringLiteral("a search for scanners is still under way: it is left to end on its own"));
+        return;
+    }
+    search_.reset();
+    if (saneUp_) sane_exit();
+    saneUp_ = false;
+}
 
 // A job that ended before it used the library (the save dialog cancelled)
 // leaves what the search ahead began: it is ended here.
@@ -537,12 +556,11 @@ int SaneLibrary::TWAIN_DisableSource() {
 }
 
 void SaneLibrary::TWAIN_UnloadSourceManager() {
-    EndSearch();
     CloseDevice();
     session_.Discard();  // an unfinished document is removed; an old file stays
     session_.SetTextRecognition({});
     session_.SetCompactPages(false);
-    if (initialised_) sane_exit();
+    ExitSane();
     initialised_ = false;
     state_ = kStateNothing;
     log_->Write(QStringLiteral("TWAIN_UnloadSourceManager"));

@@ -119,7 +119,8 @@ private:
     bool EnsureInitialised();
     bool RefreshDevices();  // false: the wait for the search was cancelled
     QList<ScannerChoice> SearchDevices() const;
-    void EndSearch();
+    static QList<ScannerChoice> FindDevices(const DeviceLister& lister);
+    void ExitSane();
     int OpenDevice(const QString& deviceName);
     void CloseDevice();
     void DropPendingPage();
@@ -146,7 +147,8 @@ private:
     std::unique_ptr<ScannerLog> log_;
     ImagingSession session_;
     int state_ = kStateNothing;
-    bool initialised_ = false;
+    bool initialised_ = false;  // the source manager is loaded (for a job)
+    bool saneUp_ = false;       // sane_init done; kept under a search still under way
     QList<ScannerChoice> devices_;
     QString chosenDevice_;
     QString namedDevice_;
