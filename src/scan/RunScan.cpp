@@ -395,7 +395,7 @@ private:
             const QString before = completed_.empty() ? QString()
                                                       : kCr + kCr + QStringLiteral("Documents saved before:") + CompletedDocuments();
             ScanningErrorEnd(QStringLiteral("TWAIN Error #") + QString::number(code) + QLatin1Char(' ') + text + where +
-                             saved + OlderFileKept(saved.isEmpty()) + before);
+                             saved + (code == kScannerErrorCancelled ? OlderFileKept(saved.isEmpty()) : QString()) + before);
             outcome_ = OutcomeOfError(code, !saved.isEmpty());
             return;
         }

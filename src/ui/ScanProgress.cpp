@@ -120,8 +120,9 @@ void ScanProgress::OnCancel() {
         cancelAsked_ = true;
         if (task_) task_->Cancel();
     }
-    // The dialog stays until the scan has ended.
-    if (dialog_) dialog_->SetCaption(QStringLiteral("Cancelling..."));
+    // The dialog stays until the scan has ended, which it does at once
+    // (a backend still letting go of its scanner does so behind).
+    if (dialog_) dialog_->SetCaption(QStringLiteral("Stopping the scanner..."));
 }
 
 void ScanProgress::Refresh() {

@@ -19,8 +19,8 @@ cleanup() {
 trap cleanup EXIT
 mkdir -p "$work/sane" "$work/out"
 echo test > "$work/sane/dll.conf"
-# Pages that take seconds each, so the close lands in the middle of the batch.
-{ cat "$source/tests/sane/test.conf"; printf 'read-delay true\nread-delay-duration 2000\nread-limit true\nread-limit-size 65536\n'; } \
+# Pages that take about 0.6 s each, so the close lands in the middle of the batch.
+{ cat "$source/tests/sane/test.conf"; printf 'read-delay true\nread-delay-duration 20000\nread-limit true\nread-limit-size 65536\n'; } \
   > "$work/sane/test.conf"
 export HOME="$work" XDG_CONFIG_HOME="$work/config" XDG_STATE_HOME="$work/state" XDG_RUNTIME_DIR="$work"
 export SANE_CONFIG_DIR="$work/sane" DISPLAY="$display"
@@ -51,7 +51,7 @@ close_during_scan() {
   while kill -0 "$window" 2> /dev/null && [ $(( ($(now) - started) / 1000000 )) -lt 10000 ]; do sleep 0.02; done
   took=$(( ($(now) - started) / 1000000 ))
   if kill -0 "$window" 2> /dev/null; then
-    echo "$1: the program was still running 10 s after the close"; failures=$((failures + 1)); kill -9 "$window"
+    echo "$1: the program was still running 10 s after the close"; failures=$((failures + 1)); xdotool search --onlyvisible --name . getwindowname %@ 2>/dev/null | sed "s/^/  window: /"; kill -9 "$window"
   elif [ "$took" -gt 2000 ]; then
     echo "$1: the program ended $took ms after the close, more than 2 s"; failures=$((failures + 1))
   else

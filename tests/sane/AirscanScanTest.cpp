@@ -9,9 +9,12 @@
 #include "SaneTestConfig.h"
 #include "ScanJobHarness.h"
 
+#include <QElapsedTimer>
 #include <QRegularExpression>
 
 #include <QProcess>
+
+#include <memory>
 
 namespace quillon {
 namespace {
@@ -126,6 +129,62 @@ INSTANTIATE_TEST_SUITE_P(
                                    QUILLON_SOURCE_DIR "/tests/data/scans/lept_lion-page.00013.png"},
                                   true, true, 1, 3, 2, 0}),
     [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace quillon
+
+namespace quillon {
+namespace {
+
+// A network scanner that stops answering in the middle of a batch: the
+// user's Cancel ends the scan within a second, whatever the backend still
+// does to tidy up its connection, and the next scan has the scanner again.
+TEST(AirscanCancelTest, CancelOfAStalledScannerAnswersWithinASecond) {
+    testing::ScanJobHarness harness;
+    auto simulator = std::make_unique<testing::EsclSimulator>();
+    ASSERT_NO_FATAL_FAILURE(simulator->Start({"--sheets", "3", "--silent-from", "2"}));
+    ASSERT_TRUE(testing::WriteSaneConfig("dll.conf", "airscan\n"));
+    ASSERT_TRUE(testing::WriteSaneConfig("airscan.conf", simulator->AirscanConfig()));
+    harness.AskForTiff(1, 1, true, false);
+    const QString output = harness.temp.File("stalled.tiff");
+    QElapsedTimer sinceCancel;
+    harness.dialogs.duringStep = [&](const QString& caption, TransferTask& task) {
+        if (!caption.startsWith("Waiting for page 2")) return;
+        sinceCancel.start();
+        task.Cancel();
+    };
+    harness.dialogs.duringPage = [&](int page, TransferTask& task) {
+        if (page != 2) return;
+        sinceCancel.start();
+        task.Cancel();
+    };
+    harness.ui.Accept(output);
+    const ScanOutcome outcome = RunScan(harness.controls, harness.library, harness.store, harness.ui);
+    const qint64 answered = sinceCancel.isValid() ? sinceCancel.elapsed() : -1;
+    std::printf("the scan ended %lld ms after the cancel\n", static_cast<long long>(answered));
+    EXPECT_EQ(outcome.kind, ScanOutcome::Kind::Cancelled);
+    EXPECT_GE(answered, 0) << "no cancel was made";
+    EXPECT_LT(answered, 1000);
+    EXPECT_EQ(outcome.documents, (std::vector<ScanOutcome::Document>{{output, 1}}));
+
+    // The backend lets go of the scanner behind; the next scan waits for that
+    // as a step of its own, which Cancel ends too.
+    QStringList steps;
+    harness.dialogs.duringStep = [&](const QString& caption, TransferTask& task) {
+        steps.append(caption);
+        task.Cancel();
+    };
+    harness.dialogs.duringPage = nullptr;
+    harness.ui.Accept(harness.temp.File("next.tiff"));
+    EXPECT_EQ(RunScan(harness.controls, harness.library, harness.store, harness.ui).kind, ScanOutcome::Kind::Cancelled);
+    EXPECT_EQ(steps.value(0), "Waiting for the scanner to be let go...");
+
+    // Once the scanner is gone the backend lets go at once, and the wait ends by itself.
+    simulator.reset();
+    harness.dialogs.duringStep = nullptr;
+    harness.ui.Accept(harness.temp.File("last.tiff"));
+    EXPECT_EQ(RunScan(harness.controls, harness.library, harness.store, harness.ui).kind, ScanOutcome::Kind::NoScanner);
+}
 
 }  // namespace
 }  // namespace quillon

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scan/sane/SaneLibrary.h"
 
+#include "scan/sane/DeviceCall.h"
 #include "scan/sane/DeviceSearch.h"
 
 #include "scan/ScannerErrors.h"
@@ -168,51 +169,106 @@ private:
     std::thread thread_;  // started once the rest is made
 };
 
+// How long a scanner may send nothing before the progress dialog says so:
+// the user learns why nothing moves long before the silence limit ends the scan.
+constexpr std::chrono::seconds kSilenceShownAfter{10};
+
+// Says, for the progress dialog, when the scanner has sent nothing for a
+// while. Asked from the dialog's thread with what the step has had so far.
+class SilenceNotice {
+public:
+    explicit SilenceNotice(std::chrono::milliseconds limit) : limit_(limit) {}
+    QString Text(long long received) const {
+        using namespace std::chrono;
+        const std::lock_guard lock(mutex_);
+        const auto now = steady_clock::now();
+        if (!since_ || received != received_) {
+            since_ = now;
+            received_ = received;
+        }
+        const auto silent = duration_cast<seconds>(now - *since_);
+        if (silent < kSilenceShownAfter) return {};
+        return QStringLiteral("The scanner has sent nothing for %1 s. The scan ends by itself after %2 s; Cancel ends it now.")
+            .arg(silent.count())
+            .arg(duration_cast<seconds>(limit_).count());
+    }
+
+private:
+    const std::chrono::milliseconds limit_;
+    mutable std::mutex mutex_;
+    mutable std::optional<std::chrono::steady_clock::time_point> since_;
+    mutable long long received_ = 0;
+};
+
+// How long after a cancel a step still waits for a device call that does not
+// end: the job then goes on without it, and the call ends behind.
+constexpr std::chrono::milliseconds kLeaveAfterCancel{700};
+
 // One page read on a worker thread; Cancel comes from the dialog's thread.
 // The read waits first until the pages under way leave room for one more.
+// The reading itself is a DeviceCall: a device that does not let go after a
+// cancel is left to do so behind, with the read's own state.
 class PageTransfer : public TransferTask {
 public:
-    PageTransfer(SaneDevice& device, ImagingSession& session, std::chrono::milliseconds silenceLimit)
-        : device_(device), session_(session), watch_(device, silenceLimit, &progress_.bytesRead) {}
+    PageTransfer(std::shared_ptr<SaneDevice> device, ImagingSession& session, std::chrono::milliseconds silenceLimit)
+        : device_(std::move(device)),
+          session_(session),
+          read_(std::make_shared<Read>()),
+          silence_(silenceLimit),
+          watch_(*device_, silenceLimit, &read_->progress.bytesRead) {}
     void Run() override {
-        roomKept_ = session_.WaitForRoom([this] { return progress_.stopRequested.load(); });
+        roomKept_ = session_.WaitForRoom([this] { return read_->progress.stopRequested.load(); });
+        reading_ = roomKept_;
         if (roomKept_) {
             watch_.Begin();  // waiting for room is no silence of the device's
-            result_ = ReadStartedPage(device_, progress_);
+            call_.Run([device = device_, read = read_] { read->result = ReadStartedPage(*device, read->progress); });
+            abandoned_ = !call_.Wait();
         }
         watch_.Ended();
     }
     double Progress() const override {
-        const long long expected = progress_.bytesExpected;
-        return expected > 0 ? std::min(1.0, double(progress_.bytesRead) / double(expected)) : -1.0;
+        const long long expected = read_->progress.bytesExpected;
+        return expected > 0 ? std::min(1.0, double(read_->progress.bytesRead) / double(expected)) : -1.0;
     }
     void Cancel() override {
         cancelled_ = true;
-        progress_.stopRequested = true;
+        read_->progress.stopRequested = true;
         session_.WakeRoomWaiters();
         // Once data flows the device is cancelled at once, which also ends a
         // read that blocks. Before that the reader stops at its first data, and
         // a device that sends none is cancelled after the grace. Either way
         // the watch cancels it: no device call is made on the caller's thread
         // (the window's).
-        watch_.Arm(progress_.bytesRead > 0 ? std::chrono::milliseconds(0) : kCancelGrace);
+        watch_.Arm(read_->progress.bytesRead > 0 ? std::chrono::milliseconds(0) : kCancelGrace);
+        call_.LeaveAfter(kLeaveAfterCancel);
     }
     DocumentSoFar SoFar() const override { return session_.SoFar(); }
-    long long BytesRead() const { return progress_.bytesRead; }
+    // Waiting for room for the page is no silence of the scanner's.
+    QString Caption() const override { return reading_ ? silence_.Text(read_->progress.bytesRead) : QString(); }
+    long long BytesRead() const { return read_->progress.bytesRead; }
+    // The read did not end after a cancel: the device is its until it does.
+    bool abandoned() const { return abandoned_; }
     // The page, once: its room is now the caller's to fill or give back.
     PageResult TakeResult() {
         if (watch_.silent()) return {kScannerErrorNoAnswer, {}, QStringLiteral("no data while the page was read")};
-        if (!roomKept_ || cancelled_) return {kScannerErrorCancelled, {}, QStringLiteral("cancelled by the user")};
-        return std::move(result_);
+        if (!roomKept_ || cancelled_ || abandoned_) return {kScannerErrorCancelled, {}, QStringLiteral("cancelled by the user")};
+        return std::move(read_->result);
     }
 
 private:
-    SaneDevice& device_;
+    struct Read {
+        PageProgress progress;
+        PageResult result;
+    };
+    std::shared_ptr<SaneDevice> device_;
     ImagingSession& session_;
+    std::shared_ptr<Read> read_;
     bool roomKept_ = false;
-    PageProgress progress_;
-    PageResult result_;
+    bool abandoned_ = false;
     std::atomic<bool> cancelled_{false};
+    std::atomic<bool> reading_{false};
+    SilenceNotice silence_;
+    DeviceCall call_;
     DeviceWatch watch_;  // last: it may still cancel the device while it goes
 };
 
@@ -263,7 +319,8 @@ SaneLibrary::SaneLibrary(ScannerDialogs& dialogs, QString settingsFolder, QStrin
     : dialogs_(dialogs),
       opener_([](const QString& name, int* status) { return SaneHandleDevice::Open(name.toUtf8().constData(), status); }),
       settingsFolder_(settingsFolder.isEmpty() ? QuillonFolder(XdgBase::Config) : std::move(settingsFolder)),
-      log_(std::make_unique<ScannerLog>(logPath.isEmpty() ? ScannerLog::DefaultPath() : std::move(logPath))) {}
+      log_(std::make_unique<ScannerLog>(logPath.isEmpty() ? ScannerLog::DefaultPath() : std::move(logPath))),
+      open_(std::make_shared<OpenDevices>()) {}
 
 SaneLibrary::~SaneLibrary() {
     CloseDevice();
@@ -373,6 +430,10 @@ void SaneLibrary::ExitSane() {
         log_->Write(QStringLiteral("a search for scanners is still under way: it is left to end on its own"));
         return;
     }
+    if (open_->any()) {
+        log_->Write(QStringLiteral("a scanner is still being let go: SANE stays up under it"));
+        return;
+    }
     search_.reset();
     if (saneUp_) sane_exit();
     saneUp_ = false;
@@ -439,6 +500,18 @@ int SaneLibrary::OpenDevice(const QString& deviceName) {
         Fail(kScannerErrorNoSource, QStringLiteral("no scanner chosen"));
         return 0;
     }
+    if (open_->any()) {
+        // The last scan's scanner is still being let go, behind: SANE opens
+        // nothing meanwhile. The wait can be cancelled.
+        open_->ResetWait();
+        bool none = false;
+        LibraryStep waiting([&] { none = open_->WaitUntilNone(); }, [this] { open_->GiveUpWaiting(); });
+        dialogs_.RunStep(QStringLiteral("Waiting for the scanner to be let go..."), waiting);
+        if (!none || waiting.cancelled()) {
+            Fail(kScannerErrorCancelled, QStringLiteral("while the last scanner was let go"));
+            return 0;
+        }
+    }
     int openStatus = SANE_STATUS_GOOD;
     std::unique_ptr<SaneDevice> device;
     // SANE cannot stop an open under way: a cancel takes effect when it returns.
@@ -462,7 +535,11 @@ int SaneLibrary::OpenDevice(const QString& deviceName) {
              QStringLiteral("sane_open(%1): %2").arg(deviceName, sane_strstatus(status)));
         return 0;
     }
-    device_ = std::move(device);
+    open_->Opened();
+    device_ = std::shared_ptr<SaneDevice>(device.release(), [open = open_](SaneDevice* closing) {
+        delete closing;  // cancels and closes, on whichever thread lets it go last
+        open->Closed();
+    });
     options_ = std::make_unique<SaneOptions>(*device_);
     lastOpened_ = deviceName;
     source_ = options_->GetString("source").value_or(QString());
@@ -820,7 +897,7 @@ int SaneLibrary::TWAIN_IsFeederLoaded() {
         state_ = kStateTransferReady;
         return Log("TWAIN_IsFeederLoaded (page started)", 1);
     }
-    device_->Cancel();
+    CancelDevice();
     if (status == SANE_STATUS_CANCELLED) {
         // A cancel is no empty feeder: the job goes on to its page, which ends as cancelled.
         Fail(kScannerErrorCancelled, QStringLiteral("while the first page was started"));
@@ -860,8 +937,8 @@ ImageHandle SaneLibrary::TWAIN_Acquire(WindowHandle) {
         deliveredDpi_ = DeviceResolution();
         const auto status = static_cast<SANE_Status>(StartPage(pagesThisDocument_ + 1));
         if (status != SANE_STATUS_GOOD) {
-            device_->Cancel();
-            state_ = kStateSourceOpen;
+            CancelDevice();
+            state_ = device_ ? kStateSourceOpen : kStateManagerOpen;
             // An empty feeder after some pages is the normal end of a batch.
             if (!(status == SANE_STATUS_NO_DOCS && pagesThisBatch_ > 0))
                 Fail(ScannerErrorOfStatus(status), QStringLiteral("sane_start: %1").arg(sane_strstatus(status)));
@@ -872,12 +949,13 @@ ImageHandle SaneLibrary::TWAIN_Acquire(WindowHandle) {
     }
     pendingPage_ = false;
     state_ = kStateTransferring;
-    PageTransfer transfer(*device_, session_, silenceLimit_);
+    PageTransfer transfer(device_, session_, silenceLimit_);
     dialogs_.RunTransfer(pagesThisDocument_ + 1, transfer);
     PageResult result = transfer.TakeResult();
     if (result.error != 0) {
         session_.GiveBackRoom();
-        EndStartedPage(transfer.BytesRead() > 0);
+        if (transfer.abandoned()) AbandonDevice();
+        else EndStartedPage(transfer.BytesRead() > 0);
         state_ = kStateSourceOpen;
         // A feeder that runs out while a page is announced ends the batch too.
         if (!(result.error == kScannerErrorFeederEmpty && pagesThisBatch_ > 0)) Fail(result.error, result.detail);
@@ -901,22 +979,15 @@ ImageHandle SaneLibrary::TWAIN_Acquire(WindowHandle) {
             pendingPage_ = true;
             state_ = kStateTransferReady;
         } else {
-            device_->Cancel();
-            state_ = kStateSourceOpen;
+            CancelDevice();
+            state_ = device_ ? kStateSourceOpen : kStateManagerOpen;
             if (status != SANE_STATUS_NO_DOCS)
                 Fail(ScannerErrorOfStatus(status), QStringLiteral("next page: %1").arg(sane_strstatus(status)));
             pagesThisBatch_ = 0;
         }
     } else {
-        device_->Cancel();  // the page is complete; the scanner may park
+        CancelDevice();  // the page is complete; the scanner may park
         state_ = kStateEnabled;
-    }
-    if (session_.lastErrorCode() == kScannerErrorCancelled) {
-        // The user cancelled while the next page was started, with this one's
-        // progress still shown: no page that comes in with a cancel is kept.
-        session_.Free(image);
-        Log("TWAIN_Acquire (page came in with the cancel)", 0);
-        return {};
     }
     Log(QStringLiteral("TWAIN_Acquire page %1x%2").arg(size.width()).arg(size.height()), static_cast<int>(image.value));
     return image;
@@ -1004,24 +1075,53 @@ int SaneLibrary::TWAIN_EndMultipageFile() {
 // scanner that stops answering must not hold the scan for good. SANE allows
 // the cancel from another thread while sane_start waits.
 int SaneLibrary::StartPage(int pageNumber) {
-    SANE_Status status = SANE_STATUS_GOOD;
-    SaneDevice& device = *device_;
-    DeviceWatch watch(device, silenceLimit_, nullptr);
+    const std::shared_ptr<SaneDevice> device = device_;
+    DeviceWatch watch(*device, silenceLimit_, nullptr);
+    const SilenceNotice silence(silenceLimit_);
+    DeviceCall call;
+    auto status = std::make_shared<std::atomic<int>>(SANE_STATUS_GOOD);
+    bool ended = true;
     LibraryStep starting(
         [&] {
             watch.Begin();
-            status = device.Start();
+            call.Run([device, status] { *status = device->Start(); });
+            ended = call.Wait();
             watch.Ended();
         },
-        [&watch] { watch.Arm(); }, {}, &session_);
+        [&] {
+            watch.Arm();
+            call.LeaveAfter(kLeaveAfterCancel);
+        },
+        [&silence] { return silence.Text(0); }, &session_);
     dialogs_.RunStep(QStringLiteral("Waiting for page %1...").arg(pageNumber), starting);
+    if (!ended) {
+        // The device did not let go: it does so behind, and is no longer the job's.
+        AbandonDevice();
+        return SANE_STATUS_CANCELLED;
+    }
     if (watch.silent()) {
         Fail(kScannerErrorNoAnswer, QStringLiteral("sane_start sent nothing"));
         return SANE_STATUS_CANCELLED;
     }
-    if (!starting.cancelled()) return status;
-    if (status == SANE_STATUS_GOOD) EndStartedPage(false);  // started all the same: ended as a started page is
+    if (!starting.cancelled()) return *status;
+    if (*status == SANE_STATUS_GOOD) EndStartedPage(false);  // started all the same: ended as a started page is
     return SANE_STATUS_CANCELLED;
+}
+
+// A device whose call was left running after a cancel: the job lets it go,
+// and it is closed on that call's thread once the call ends.
+void SaneLibrary::AbandonDevice() {
+    log_->Write(QStringLiteral("the scanner did not let go after the cancel: it is closed behind"));
+    options_.reset();
+    device_.reset();
+    pendingPage_ = false;
+    source_.clear();
+    openDevice_.clear();
+    state_ = initialised_ ? kStateManagerOpen : kStateNothing;
+}
+
+void SaneLibrary::CancelDevice() {
+    if (device_) device_->Cancel();
 }
 
 int SaneLibrary::TWAIN_LastErrorCode() { return session_.lastErrorCode(); }

@@ -20,6 +20,7 @@ void PrepareScannerBackends();
 
 // Kept inside the library: SANE's own types stay behind these.
 class DeviceSearch;
+class OpenDevices;
 class SaneDevice;
 class SaneOptions;
 class ScannerLog;
@@ -128,6 +129,8 @@ private:
     void LogPageNotes();
     int StartPage(int pageNumber);  // SANE's status
     void EndStartedPage(bool dataFlowed);
+    void AbandonDevice();
+    void CancelDevice();
     void ApplyRequest();
     bool ApplyMode();
     std::optional<double> ApplyResolution();
@@ -156,7 +159,8 @@ private:
     std::chrono::milliseconds silenceLimit_{60000};
     QString openDevice_;
     QString source_;
-    std::unique_ptr<SaneDevice> device_;
+    std::shared_ptr<SaneDevice> device_;  // shared with a device call left to end behind
+    std::shared_ptr<OpenDevices> open_;
     std::unique_ptr<SaneOptions> options_;
     bool pendingPage_ = false;
     int pagesThisBatch_ = 0;

@@ -1,0 +1,124 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <chrono>
+#include <condition_variable>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <system_error>
+#include <thread>
+
+namespace quillon {
+
+// A call into a device that may block for long (starting a page, reading
+// it), made on a thread of its own so that whoever waits for it can leave:
+// once the call was cancelled and has not ended within a bound, the wait
+// ends, and the call ends behind, holding what it uses (the device) until
+// it does. A network backend may take many seconds to let go of a scanner
+// that stopped answering; the user's Cancel must not wait for that.
+class DeviceCall {
+public:
+    DeviceCall() : state_(std::make_shared<State>()) {}
+    ~DeviceCall() {
+        if (!thread_.joinable()) return;
+        if (Ended()) thread_.join();
+        else thread_.detach();  // it ends on its own; it holds its own state
+    }
+    DeviceCall(const DeviceCall&) = delete;
+    DeviceCall& operator=(const DeviceCall&) = delete;
+
+    // Runs the call; what it captures is released on its thread, once it ends.
+    void Run(std::function<void()> call) {
+        auto body = [state = state_, call = std::move(call)]() mutable {
+            call();
+            call = nullptr;
+            const std::lock_guard lock(state->mutex);
+            state->ended = true;
+            state->changed.notify_all();
+        };
+        try {
+            thread_ = std::thread(std::move(body));
+        } catch (const std::system_error&) {
+            body();  // no thread to spare: the call is made here, and waited for
+        }
+    }
+    // Until the call has ended (true), or until the time set by LeaveAfter (false).
+    bool Wait() {
+        std::unique_lock lock(state_->mutex);
+        while (!state_->ended) {
+            if (!state_->leaveAt) {
+                state_->changed.wait(lock);
+            } else if (state_->changed.wait_until(lock, *state_->leaveAt) == std::cv_status::timeout) {
+                return state_->ended;
+            }
+        }
+        return true;
+    }
+    // From any thread: a wait ends at the latest this long from now.
+    void LeaveAfter(std::chrono::milliseconds bound) {
+        {
+            const std::lock_guard lock(state_->mutex);
+            if (!state_->leaveAt) state_->leaveAt = std::chrono::steady_clock::now() + bound;
+        }
+        state_->changed.notify_all();
+    }
+    bool Ended() {
+        const std::lock_guard lock(state_->mutex);
+        return state_->ended;
+    }
+
+private:
+    struct State {
+        std::mutex mutex;
+        std::condition_variable changed;
+        bool ended = false;
+        std::optional<std::chrono::steady_clock::time_point> leaveAt;
+    };
+    std::shared_ptr<State> state_;
+    std::thread thread_;
+};
+
+// The devices still open, counted wherever they are (a call left behind
+// holds one): SANE is not ended, and no device opened, while one is let go.
+class OpenDevices {
+public:
+    void Opened() {
+        const std::lock_guard lock(mutex_);
+        ++count_;
+    }
+    void Closed() {
+        const std::lock_guard lock(mutex_);
+        --count_;
+        changed_.notify_all();
+    }
+    bool any() {
+        const std::lock_guard lock(mutex_);
+        return count_ > 0;
+    }
+    // A new wait begins: one given up before is forgotten.
+    void ResetWait() {
+        const std::lock_guard lock(mutex_);
+        givenUp_ = false;
+    }
+    // Until none is open (true) or the wait is given up (false).
+    bool WaitUntilNone() {
+        std::unique_lock lock(mutex_);
+        changed_.wait(lock, [this] { return count_ == 0 || givenUp_; });
+        return count_ == 0;
+    }
+    void GiveUpWaiting() {
+        const std::lock_guard lock(mutex_);
+        givenUp_ = true;
+        changed_.notify_all();
+    }
+
+private:
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    int count_ = 0;
+    bool givenUp_ = false;
+};
+
+}  // namespace quillon
