@@ -6,6 +6,8 @@
 #include <QThread>
 #include <QVariant>
 
+#include <condition_variable>
+#include <mutex>
 #include <type_traits>
 #include <utility>
 
@@ -18,17 +20,34 @@ inline bool WindowClosed(const QObject* window) { return window && window->prope
 
 // Runs f on the thread of the window (the context's thread) and waits for
 // its result: the scan job, on a thread of its own, reaches widgets only so.
-// On the window's thread itself it simply calls f.
+// On the window's thread itself it simply calls f. The hand-over is a queued
+// call and a wait of our own (not Qt's blocking connection), so that every
+// step of it is visible to ThreadSanitizer.
 template <typename F>
 auto OnWindowThread(QObject* context, F&& f) -> std::invoke_result_t<F> {
+    using Result = std::invoke_result_t<F>;
     if (!context || QThread::currentThread() == context->thread()) return f();
-    if constexpr (std::is_void_v<std::invoke_result_t<F>>) {
-        QMetaObject::invokeMethod(context, std::forward<F>(f), Qt::BlockingQueuedConnection);
-    } else {
-        std::invoke_result_t<F> result{};
-        QMetaObject::invokeMethod(context, [&] { result = f(); }, Qt::BlockingQueuedConnection);
-        return result;
-    }
+    struct Handover {
+        std::mutex mutex;
+        std::condition_variable done;
+        bool finished = false;
+    } handover;
+    [[maybe_unused]] std::conditional_t<std::is_void_v<Result>, bool, Result> result{};
+    QMetaObject::invokeMethod(
+        context,
+        [&] {
+            if constexpr (std::is_void_v<Result>) f();
+            else result = f();
+            // Told while the lock is held: once it is let go, the waiting
+            // side may end, and nothing here touches the hand-over again.
+            const std::lock_guard lock(handover.mutex);
+            handover.finished = true;
+            handover.done.notify_all();
+        },
+        Qt::QueuedConnection);
+    std::unique_lock lock(handover.mutex);
+    handover.done.wait(lock, [&] { return handover.finished; });
+    if constexpr (!std::is_void_v<Result>) return result;
 }
 
 }  // namespace quillon

@@ -59,7 +59,13 @@ public:
             --lent_;
             return nullptr;
         }
-        engine->api->SetVariable("debug_file", "/dev/null");  // no warnings on the terminal
+        {
+            // A setting of the whole library, not of this engine: two page
+            // workers setting it at once would write one string together.
+            static std::mutex globalSettings;
+            const std::lock_guard lock(globalSettings);
+            engine->api->SetVariable("debug_file", "/dev/null");  // no warnings on the terminal
+        }
         // Columns, headings and captions: the layout is found, as the engine's own program does.
         if (!orientation) engine->api->SetPageSegMode(tesseract::PSM_AUTO);
         return engine;
