@@ -10,6 +10,7 @@
 #include "ui/ProgressWindow.h"
 #include "ui/QtScannerDialogs.h"
 
+#include "../common/FakeScannerLibrary.h"
 #include "../common/ScriptedUserInterface.h"
 #include "../common/TempDir.h"
 #include "../sane/PassThroughDevice.h"
@@ -22,6 +23,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
+#include <QThread>
 #include <QTimer>
 
 
@@ -150,6 +152,50 @@ TEST(BackgroundScanTest, ASearchThatNeverEndsHoldsNeitherTheNextScanNorTheClose)
         EXPECT_LT(sinceClose.elapsed(), 1500);
     }
     never.set_value();  // the search ends in its own time; the library waits for it as it goes
+}
+
+// The store as the window's scan reaches it: every call, the job's own writes
+// (the folder chosen, the WIA warning) included, is made on the window's thread.
+class ThreadRecordingBackend : public RegistryBackend {
+public:
+    explicit ThreadRecordingBackend(RegistryBackend& inner) : inner_(inner) {}
+    std::unique_ptr<RegistryKey> OpenKey(std::uint32_t hive, const QString& path, LookupResult& result) override {
+        threads.push_back(QThread::currentThread());
+        return inner_.OpenKey(hive, path, result);
+    }
+    std::unique_ptr<RegistryKey> CreateKey(std::uint32_t hive, const QString& path) override {
+        threads.push_back(QThread::currentThread());
+        return inner_.CreateKey(hive, path);
+    }
+    std::vector<QThread*> threads;  // only ever added to on the window's thread, which reads it
+
+private:
+    RegistryBackend& inner_;
+};
+
+TEST(BackgroundScanTest, TheJobReachesTheStoreOnlyOnTheWindowsThread) {
+    testing::TempDir temp;
+    SqliteRegistryBackend sqlite{temp.File("registry.sqlite3")};
+    ThreadRecordingBackend recording{sqlite};
+    RegistryStore store{recording};
+    testing::ScriptedUserInterface ui;
+    ui.desktopFolder = temp.path();
+    ui.Accept(temp.File("scan.pdf"));
+    Main window{store, ui};
+    window.Load();
+    testing::FakeScannerLibrary library;
+    library.sourceName = "WIA Fake Scanner";  // the job stores WIACHECK
+    library.pages.push_back({false, 0});
+    std::optional<ScanOutcome> outcome;
+    BackgroundScan scan(window, library, store, ui);
+    scan.SetOutcomeHandler([&](const ScanOutcome& o) { outcome = o; });
+    recording.threads.clear();
+    ASSERT_TRUE(scan.Start());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return outcome.has_value(); }, 10000));
+    EXPECT_EQ(store.Get(kWiaCheckValueName), "1");
+    EXPECT_EQ(store.Get(kLastDirectoryValueName), temp.path() + "/");
+    ASSERT_FALSE(recording.threads.empty());
+    for (QThread* thread : recording.threads) EXPECT_EQ(thread, QThread::currentThread());
 }
 
 // The progress dialog counts the document so far and shows its last page.
