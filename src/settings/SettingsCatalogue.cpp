@@ -146,4 +146,11 @@ int LoadedValue(const OptionSpec& option, const QString& storedText, int listIte
     return (state == 0 || state == 1) ? static_cast<int>(state) : option.defaultValue;
 }
 
+std::span<const OptionId> OptionsForcedForSingleImages() {
+    static constexpr std::array kForced{OptionId::AllowMultiplePages, OptionId::SplitDocuments, OptionId::DuplexSetting};
+    return kForced;
+}
+
+QString KeptValueName(OptionId id) { return ValueName(id) + QStringLiteral("Kept"); }
+
 }  // namespace quillon

@@ -98,6 +98,13 @@ QStringList CoverageItems(QChar decimalSeparator);
 // The twelve options the Defaults button empties, in the order it empties them.
 std::span<const OptionId> OptionsResetByDefaults();
 
+// The options that a single-image format or a WIA scanner forces (multiple
+// pages, splitting, duplex), and, for each, the stored value that keeps the
+// user's own choice while it is forced ("AllowMultiplePagesKept"), so that it
+// comes back when the options apply again, after a restart too.
+std::span<const OptionId> OptionsForcedForSingleImages();
+QString KeptValueName(OptionId id);
+
 // The stored form of a position or state: one sign place, then the digits (" 3", "-1").
 QString StoredForm(int value);
 

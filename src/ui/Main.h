@@ -78,6 +78,7 @@ private:
     // The edit field shows the chosen item's text, whatever was typed into it.
     static void ShowSelectedItem(QComboBox* list);
     void UpdateOptionAvailability();
+    void RestoreKeptValue(OptionId id);
     int ControlValue(OptionId id) const;
     void SetControlValue(OptionId id, int value);
     // The value an option loads as; notes the options whose stored value could not be read.

@@ -112,6 +112,8 @@ void Main::ReloadForm() {
 
 void Main::OnDefaultsClicked() {
     for (const OptionId id : OptionsResetByDefaults()) store_.Set(ValueName(id), QString());
+    // A choice kept aside for a single-image format is no default: it goes too.
+    for (const OptionId id : OptionsForcedForSingleImages()) store_.Set(KeptValueName(id), QString());
     ReloadForm();
     repaint();
 }
@@ -119,23 +121,36 @@ void Main::OnDefaultsClicked() {
 void Main::UpdateOptionAvailability() {
     const FormatItem* format = FormatAt(List(OptionId::Format)->currentIndex());
     textLanguages_->SetOffered(format && format->searchable);
-    QCheckBox* multiplePages = Check(OptionId::AllowMultiplePages);
-    QComboBox* duplex = List(OptionId::DuplexSetting);
-    if (!MultiPageOptionsApply(List(OptionId::Format)->currentIndex(), ControlValue(OptionId::WIA))) {
-        // Resets go through the controls, so their handlers store them.
-        if (multiplePages->isChecked()) multiplePages->setChecked(false);
-        multiplePages->setEnabled(false);
-        QCheckBox* split = Check(OptionId::SplitDocuments);
-        if (split->isChecked()) split->setChecked(false);
-        split->setEnabled(false);
-        // Both sides, by the device or by hand, need multiple pages.
-        if (duplex->currentIndex() > kDuplexFrontOnly) duplex->setCurrentIndex(kDuplexFrontOnly);
-        duplex->setEnabled(false);
-    } else {
-        multiplePages->setEnabled(true);
-        Check(OptionId::SplitDocuments)->setEnabled(true);
-        duplex->setEnabled(true);
+    const bool apply = MultiPageOptionsApply(List(OptionId::Format)->currentIndex(), ControlValue(OptionId::WIA));
+    for (const OptionId id : OptionsForcedForSingleImages()) {
+        if (apply) {
+            OptionControl(id)->setEnabled(true);
+            RestoreKeptValue(id);
+        } else {
+            // Resets go through the controls, so their handlers store them; the
+            // user's own choice is kept beside, to come back with the options.
+            // Both sides, by the device or by hand, need multiple pages.
+            const int forced = id == OptionId::DuplexSetting ? kDuplexFrontOnly : 0;
+            if (ControlValue(id) > forced) {
+                store_.Set(KeptValueName(id), StoredForm(ControlValue(id)));
+                SetControlValue(id, forced);
+            }
+            OptionControl(id)->setEnabled(false);
+        }
     }
+}
+
+// The choice the rule replaced comes back, once: only when every list is
+// loaded (while loading, the rule may run before the lists are filled).
+void Main::RestoreKeptValue(OptionId id) {
+    if (List(OptionId::Format)->currentIndex() < 0 || List(OptionId::DuplexSetting)->count() == 0) return;
+    const QString kept = store_.Get(KeptValueName(id));
+    bool numeric = false;
+    const int value = kept.trimmed().toInt(&numeric);
+    if (!numeric) return;
+    store_.Set(KeptValueName(id), QString());
+    if (Option(id).kind == OptionKind::List && (value < 0 || value >= List(id)->count())) return;
+    if (ControlValue(id) != value) SetControlValue(id, value);
 }
 
 }  // namespace quillon

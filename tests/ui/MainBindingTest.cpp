@@ -210,7 +210,7 @@ TEST_F(MainBindingTest, LoadingAutoCropIntoItsCreatedCheckedStateShowsNothing) {
     EXPECT_TRUE(ui.messages.empty());
 }
 
-TEST_F(MainBindingTest, FormatChangesRunTheAvailabilityRuleAndResetsArePermanent) {
+TEST_F(MainBindingTest, FormatChangesRunTheAvailabilityRuleAndTheReplacedChoicesComeBack) {
     Loaded();
     Select(OptionId::Format, "TIFF");
     EXPECT_EQ(StoredValue(OptionId::Format), " 3");
@@ -225,17 +225,61 @@ TEST_F(MainBindingTest, FormatChangesRunTheAvailabilityRuleAndResetsArePermanent
     EXPECT_EQ(StoredValue(OptionId::AllowMultiplePages), " 0");
     EXPECT_EQ(StoredValue(OptionId::DuplexSetting), " 0");
 
+    // A multi-page format again: the choices the rule replaced come back.
     Select(OptionId::Format, "PDF");
     EXPECT_TRUE(IsEnabled(OptionId::AllowMultiplePages));
     EXPECT_TRUE(IsEnabled(OptionId::DuplexSetting));
-    EXPECT_FALSE(IsChecked(OptionId::AllowMultiplePages));
-    EXPECT_EQ(ShownText(OptionId::DuplexSetting), "Front Only");
+    EXPECT_TRUE(IsChecked(OptionId::AllowMultiplePages));
+    EXPECT_EQ(ShownText(OptionId::DuplexSetting), "Duplex");
 
     Select(OptionId::Format, "PNG");
     Select(OptionId::Format, "Searchable PDF");  // a PDF in every rule
     EXPECT_EQ(StoredValue(OptionId::Format), " 4");
     EXPECT_TRUE(IsEnabled(OptionId::AllowMultiplePages));
     EXPECT_TRUE(IsEnabled(OptionId::DuplexSetting));
+}
+
+// Passing over JPEG and PNG (Up from Searchable PDF to PDF), checking WIA and
+// clearing it, or a restart while JPEG is chosen: multiple pages, splitting and
+// duplex come back as the user had them, in the window and in the store. The
+// Defaults button forgets what was kept aside.
+TEST_F(MainBindingTest, PassingASingleImageFormatOrWiaLosesNoChoice) {
+    const auto setChoices = [&] {
+        Select(OptionId::Format, "PDF");
+        Select(OptionId::DuplexSetting, "Manual Duplex (turn the stack)");
+        window->Check(OptionId::AllowMultiplePages)->setChecked(true);
+        window->Check(OptionId::SplitDocuments)->setChecked(true);
+    };
+    const auto expectChoices = [&](const char* when) {
+        SCOPED_TRACE(when);
+        EXPECT_TRUE(IsChecked(OptionId::AllowMultiplePages));
+        EXPECT_TRUE(IsChecked(OptionId::SplitDocuments));
+        EXPECT_EQ(ShownText(OptionId::DuplexSetting), "Manual Duplex (turn the stack)");
+        EXPECT_EQ(StoredValue(OptionId::AllowMultiplePages), " 1");
+        EXPECT_EQ(StoredValue(OptionId::SplitDocuments), " 1");
+        EXPECT_EQ(StoredValue(OptionId::DuplexSetting), " 2");
+    };
+    Loaded();
+    setChoices();
+    for (const char* format : {"Searchable PDF", "PNG", "JPEG", "PDF"}) Select(OptionId::Format, format);
+    expectChoices("passing PNG and JPEG");
+
+    window->Check(OptionId::WIA)->click();
+    EXPECT_FALSE(IsChecked(OptionId::SplitDocuments));
+    window->Check(OptionId::WIA)->click();
+    expectChoices("WIA checked and cleared");
+
+    Select(OptionId::Format, "JPEG");
+    Loaded();  // a restart
+    EXPECT_FALSE(IsChecked(OptionId::AllowMultiplePages));
+    Select(OptionId::Format, "TIFF");
+    expectChoices("after a restart");
+
+    Select(OptionId::Format, "JPEG");
+    window->DefaultsButton()->click();  // the default format, PDF: the defaults, not the kept choices
+    EXPECT_EQ(ShownText(OptionId::DuplexSetting), "Duplex");
+    EXPECT_FALSE(IsChecked(OptionId::SplitDocuments));
+    EXPECT_EQ(store.Get(KeptValueName(OptionId::DuplexSetting)), "");
 }
 
 TEST_F(MainBindingTest, WiaDisablesAndReenablesTheMultiPageOptions) {
