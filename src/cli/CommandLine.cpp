@@ -86,7 +86,8 @@ QString UsageText() {
         "                            times smaller (other formats as the default)\n"
         "      --blank-threshold X   pages with less ink than X (0.001 to 0.05) are left out; 0 keeps all\n"
         "      --contrast, --no-contrast, --crop, --no-crop, --deskew, --no-deskew\n"
-        "      --single              one image, as with multiple pages unchecked\n"
+        "      --single, --multiple  one image, as with multiple pages unchecked, or many pages into\n"
+        "                            one file, as with it checked\n"
         "      --split, --no-split   one file per document, at separator sheets (Patch T, or the sheet\n"
         "                            --print-separator makes): OUTPUT, then OUTPUT-2, OUTPUT-3, ...\n"
         "      --print-separator FILE.pdf  writes a separator sheet to print (a Letter and an A4 page)\n"
@@ -127,11 +128,11 @@ ParsedCommand ParseCommandLine(const QStringList& given) {
         manualDuplex("manual-duplex", ""), mode("mode", "", "MODE"),
         dpi("dpi", "", "N"), paper("paper", "", "PAPER"), quality("quality", "", "Q"),
         blank("blank-threshold", "", "X"), contrast("contrast", ""), noContrast("no-contrast", ""), crop("crop", ""),
-        noCrop("no-crop", ""), deskew("deskew", ""), noDeskew("no-deskew", ""), single("single", ""), searchable("searchable", ""),
+        noCrop("no-crop", ""), deskew("deskew", ""), noDeskew("no-deskew", ""), single("single", ""), multiple("multiple", ""), searchable("searchable", ""),
         languages("languages", "", "CODES"), split("split", ""), noSplit("no-split", ""),
         printSeparator("print-separator", "", "FILE"), quiet({"q", "quiet"}, ""), help("help", ""), version("version", ""), timeout("timeout", "", "SECONDS");
     parser.addOptions({device, list, source, duplex, noDuplex, manualDuplex, mode, dpi, paper, quality, blank, contrast, noContrast,
-                       crop, noCrop, deskew, noDeskew, single, searchable, languages, split, noSplit, printSeparator, quiet, help, version, timeout});
+                       crop, noCrop, deskew, noDeskew, single, multiple, searchable, languages, split, noSplit, printSeparator, quiet, help, version, timeout});
 
     ParsedCommand parsed;
     ScanCommand& command = parsed.command;
@@ -194,7 +195,9 @@ ParsedCommand ParseCommandLine(const QStringList& given) {
             return fail(QStringLiteral("Give one of --duplex, --duplex manual and --no-duplex."));
         command.overrides[OptionId::DuplexSetting] = kDuplexManual;
     }
+    if (parser.isSet(single) && parser.isSet(multiple)) return fail(QStringLiteral("Give one of --single and --multiple."));
     if (parser.isSet(single)) command.overrides[OptionId::AllowMultiplePages] = 0;
+    if (parser.isSet(multiple)) command.overrides[OptionId::AllowMultiplePages] = 1;
 
     if (parser.isSet(source)) {
         const int value = ValueOf(parser.value(source), {{"auto", 1}, {"feeder", 2}, {"flatbed", 3}});

@@ -245,6 +245,8 @@ INSTANTIATE_TEST_SUITE_P(
         CommandRun{"TheFlatbedIntoOneTiffPageWithoutATerminal", {"--source", "flatbed", "--mode", "bw", "flat.tiff"}, 0,
             "flat.tiff", "Put the next page on the flatbed. Scan it? [y] yes, [n] no, save the file n (no terminal to ask)"},
         CommandRun{"ASingleImage", {"--single", "--blank-threshold", "0", "one.png"}, 0, "one.png", "Scanned Successfully to:"},
+        CommandRun{"SingleAndMultipleAreOneChoice", {"--single", "--multiple", "scan.pdf"}, 1, nullptr,
+            "Give one of --single and --multiple."},
         CommandRun{"AnExtensionOfNoFormatIsAUsageError", {"scan.doc"}, 1, nullptr, "names no format Quillon writes"},
         CommandRun{"ASearchablePdf", {"--searchable", "--single", "found.pdf"}, 0, "found.pdf", "Scanned Successfully to:"},
         CommandRun{"SearchableIsForPdfOnly", {"--searchable", "scan.tiff"}, 1, nullptr, "--searchable needs a .pdf OUTPUT."},
@@ -258,6 +260,23 @@ INSTANTIATE_TEST_SUITE_P(
             "Scanned Successfully to:"},
         CommandRun{"AFolderThatDoesNotExistFailsAndWritesNothing", {"missing/scan.pdf"}, 3, nullptr, "does not exist"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// Multiple pages stored off (a JPEG chosen in the window, say): --multiple
+// turns them on for this run, and the store stays as it was.
+TEST_F(QuillonScanTest, MultipleTurnsMultiplePagesOnForOneRun) {
+    {
+        SqliteRegistryBackend backend(temp.File("config/Quillon/registry.sqlite3"));
+        RegistryStore(backend).Set("AllowMultiplePages", " 0");
+    }
+    const QByteArray stored = StoreBytes();
+    ASSERT_EQ(Run({"--multiple", "--source", "feeder", "--mode", "bw", "--dpi", "75", "batch.tiff"}), 0)
+        << errors.toStdString();
+    TIFF* tiff = TIFFOpen(QFile::encodeName(temp.File("batch.tiff")).constData(), "r");
+    ASSERT_NE(tiff, nullptr);
+    EXPECT_EQ(TIFFNumberOfDirectories(tiff), 10);  // the test scanner's whole feeder
+    TIFFClose(tiff);
+    EXPECT_EQ(StoreBytes(), stored);
+}
 
 TEST_F(QuillonScanTest, TheOverridesGiveThePagesAsked) {
     // Stored: 100 dpi, front only; asked: black and white, 150 dpi, Legal, the flatbed.
