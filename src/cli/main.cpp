@@ -9,6 +9,7 @@
 #include "scan/ScannerErrors.h"
 #include "scan/imaging/ImagingSession.h"
 #include "scan/imaging/SeparatorSheet.h"
+#include "scan/imaging/TextLanguages.h"
 #include "scan/sane/SaneLibrary.h"
 #include "settings/OverlayRegistryBackend.h"
 #include "settings/RegistryStore.h"
@@ -17,6 +18,7 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QFileInfo>
+#include <QLocale>
 
 #include <algorithm>
 #include <cstdio>
@@ -118,7 +120,16 @@ int RunCommand(int argc, char** argv) {
     quillon::OverlayRegistryBackend overlay(stored);
     const quillon::RegistryStore store(overlay);
     // The languages asked for this run, in place of the stored ones: in memory only.
-    if (!command.languages.isEmpty()) store.Set(quillon::kOcrLanguageValueName, command.languages);
+    // One that cannot be read is a usage error, said before anything is opened.
+    if (!command.languages.isEmpty()) {
+        const quillon::TextLanguages chosen =
+            quillon::ChooseTextLanguages(command.languages, QLocale::system(), quillon::TextDataDirectory());
+        if (!chosen.problem.isEmpty()) {
+            std::fprintf(stderr, "quillon-scan: %s\n", qPrintable(chosen.problem));
+            return kUsage;
+        }
+        store.Set(quillon::kOcrLanguageValueName, command.languages);
+    }
     quillon::StoredOptionControls controls(store, command.overrides, command.texts);
     if (controls.storeUnread()) {
         std::fprintf(stderr,
@@ -153,8 +164,7 @@ int RunCommand(int argc, char** argv) {
     if (outcome.kind == quillon::ScanOutcome::Kind::Written && outcome.frontsOnly) {
         // Both sides were asked for: a script must learn it got one.
         if (ui.frontsOnlyUnasked())
-            std::fprintf(stderr, "Only the front sides were saved: without a terminal, no one could be asked to turn "
-                                 "the stack over for the back sides.\n");
+            std::fprintf(stderr, "Without a terminal, no one could be asked to turn the stack over for the back sides.\n");
         return kPartlySaved;
     }
     return ExitStatusOf(outcome);

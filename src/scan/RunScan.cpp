@@ -408,11 +408,13 @@ private:
         const QString note = library_.TWAIN_LastCompletedFileNote();
         Unload();
         outcome_ = Outcome(ScanOutcome::Kind::Written, true);
-        if (backsLeftOut_) {
+        if (frontsOnly_) {
             // The user's choice, but not the document asked for: the outcome
             // says so (frontsOnly), and a script learns it from that.
+            const QString why = backsLeftOut_ ? QStringLiteral("The back sides did not match them and were left out.")
+                                              : QStringLiteral("The stack was not turned over for the back sides.");
             ui_.ShowMessage(QStringLiteral("Only the front sides were saved to:") + kCr + kCr + job_.outputPath + kCr +
-                                kCr + QStringLiteral("The back sides did not match them and were left out."),
+                                kCr + why,
                             QStringLiteral("Quillon Warning"), MessageIcon::Information, MessageButtons::Ok);
             return;
         }

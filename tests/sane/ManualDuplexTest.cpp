@@ -34,7 +34,7 @@ const ManualCase kCases[] = {
     {"TenSheetsWithBlankBacksKeepTheFronts", {"--sheets", "10", "--blank-backs"}, {Answer::Yes}, 0,
      "1f 2f 3f 4f 5f 6f 7f 8f 9f 10f", Kind::Written, "Scanned Successfully"},
     {"TheFrontsOnlyWhenTheStackIsNotTurned", {"--sheets", "3"}, {Answer::No}, 0, "1f 2f 3f", Kind::Written,
-     "Scanned Successfully", true},
+     "The stack was not turned over for the back sides.", true},
     // A sheet lost on the way: the user is asked. Every page kept pairs the
     // last back scanned with the first sheet, the unmatched front at the end.
     {"FewerBacksAllKept", {"--sheets", "3", "--lose-on-turn", "1"}, {Answer::Yes, Answer::Yes}, 0, "1f 1b 2f 3b 3f",
