@@ -230,7 +230,12 @@ void TerminalScannerDialogs::RunTransfer(int pageNumber, TransferTask& task) {
     const bool showBytes = !quiet_ && ::isatty(STDERR_FILENO);
     if (!quiet_) std::fprintf(stderr, "Scanning page %d%s", pageNumber, showBytes ? "" : "\n");
     RunWatched(task, showBytes ? pageNumber : 0);
-    if (showBytes) std::fprintf(stderr, "\n");
+    // The line ends with where the page ended, not with the last refresh.
+    if (showBytes) {
+        const double progress = task.Progress();
+        if (progress >= 0) std::fprintf(stderr, "\rScanning page %d: %3d %%", pageNumber, int(progress * 100));
+        std::fprintf(stderr, "\n");
+    }
 }
 
 void TerminalScannerDialogs::RunStep(const QString&, TransferTask& task) { RunWatched(task, 0); }
