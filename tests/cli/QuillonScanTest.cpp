@@ -259,7 +259,9 @@ INSTANTIATE_TEST_SUITE_P(
         CommandRun{"AnUnknownScannerIsNoScanner", {"-d", "nosuch:0", "scan.pdf"}, 2, nullptr, "No scanner is named nosuch:0."},
         CommandRun{"ABackendsNameAloneOpensItsFirstDevice", {"-d", "test", "--single", "one.png"}, 0, "one.png",
             "Scanned Successfully to:"},
-        CommandRun{"AFolderThatDoesNotExistFailsAndWritesNothing", {"missing/scan.pdf"}, 3, nullptr, "does not exist"}),
+        CommandRun{"AFolderThatDoesNotExistFailsAndWritesNothing", {"missing/scan.pdf"}, 3, nullptr, "does not exist"},
+        CommandRun{"AFileInThePlaceOfAFolderIsSaidToBeOne", {QUILLON_SOURCE_DIR "/README.md/page.pdf"}, 3, nullptr,
+            "README.md is a file, not a folder."}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Multiple pages stored off (a JPEG chosen in the window, say): --multiple

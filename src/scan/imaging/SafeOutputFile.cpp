@@ -59,6 +59,8 @@ bool SafeOutputFile::Open(const QString& targetPath) {
     const QFileInfo target(targetPath);
     if (target.isDir()) return Fail(QStringLiteral("%1 is a folder, not a file.").arg(targetPath));
     const QFileInfo folderInfo(target.absolutePath());
+    if (folderInfo.exists() && !folderInfo.isDir())
+        return Fail(QStringLiteral("%1 is a file, not a folder.").arg(folderInfo.filePath()));
     if (!folderInfo.isDir()) return Fail(QStringLiteral("The folder %1 does not exist.").arg(folderInfo.filePath()));
     const QByteArray folder = QFile::encodeName(target.absolutePath());
 
