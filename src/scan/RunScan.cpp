@@ -340,12 +340,16 @@ private:
             if (library_.TWAIN_LastErrorCode() != kScannerErrorNone) {
                 stoppedAtBack_ = {backs + 1, fronts};  // said with the error; the backs so far keep their sheets
             } else if (backs != fronts) {
-                // Nothing is guessed: the user decides.
+                // The backs come in from the last sheet: k backs are the last
+                // k sheets'. Nothing more is guessed: the user is told which
+                // sheets that leaves without a back, or which backs are over,
+                // and decides.
                 const QString question = QStringLiteral("%1 front sides but %2 back sides were scanned.").arg(fronts).arg(backs) +
-                                         kCr + kCr + kUnmatchedSidesQuestion;
+                                         QLatin1Char(' ') + UnmatchedSides(fronts, backs) + kCr + kCr +
+                                         kUnmatchedSidesQuestion;
                 const bool keepAll = ui_.Ask(Question::UnmatchedSides, question, QStringLiteral("Quillon Question"),
                                              MessageIcon::Question, MessageButtons::YesNo) == MessageAnswer::Yes;
-                library_.TWAIN_SetBackSides(keepAll ? kBackSidesFromFirstSheet : kBackSidesLeftOut);
+                library_.TWAIN_SetBackSides(keepAll ? kBackSidesFromLastSheet : kBackSidesLeftOut);
                 if (!keepAll) {
                     backsLeftOut_ = frontsOnly_ = true;
                     pagesWritten_ = documentPages_ = frontsWritten;
@@ -355,6 +359,19 @@ private:
         library_.TWAIN_CloseSource();
         library_.TWAIN_EndMultipageFile();
         return Next::EndOfJobChecks;
+    }
+
+    // "Sheets 1 and 2 have no back side.", or what becomes of backs over.
+    static QString UnmatchedSides(int fronts, int backs) {
+        if (backs > fronts)
+            return backs - fronts == 1 ? QStringLiteral("1 back side belongs to no front side; it goes at the end.")
+                                       : QStringLiteral("%1 back sides belong to no front side; they go at the end.")
+                                             .arg(backs - fronts);
+        const int without = fronts - backs;
+        if (without == 1) return QStringLiteral("Sheet 1 has no back side.");
+        QStringList sheets;
+        for (int sheet = 1; sheet < without; ++sheet) sheets.append(QString::number(sheet));
+        return QStringLiteral("Sheets %1 and %2 have no back side.").arg(sheets.join(QStringLiteral(", "))).arg(without);
     }
 
     // True once the user has turned the stack and the feeder holds it; false

@@ -11,6 +11,8 @@
 #include "ScanJobHarness.h"
 #include "SidesShown.h"
 
+#include <algorithm>
+
 namespace quillon {
 namespace {
 
@@ -23,6 +25,7 @@ struct ManualCase {
     ScanOutcome::Kind outcome;
     const char* said;               // in the last message
     bool frontsOnly = false;        // the outcome says only the fronts were kept
+    const char* asked = nullptr;    // in the question on unmatched sides
     friend void PrintTo(const ManualCase& c, std::ostream* out) { *out << c.name; }
 };
 
@@ -37,12 +40,15 @@ const ManualCase kCases[] = {
      "The stack was not turned over for the back sides.", true},
     // A sheet lost on the way: the user is asked. Every page kept pairs the
     // last back scanned with the first sheet, the unmatched front at the end.
-    {"FewerBacksAllKept", {"--sheets", "3", "--lose-on-turn", "1"}, {Answer::Yes, Answer::Yes}, 0, "1f 1b 2f 3b 3f",
-     Kind::Written, "Scanned Successfully"},
+    // Backs missing: those of the first sheets, since the turned stack gives the last sheet's back first.
+    {"FewerBacksAllKept", {"--sheets", "3", "--lose-on-turn", "1"}, {Answer::Yes, Answer::Yes}, 0, "1f 2f 2b 3f 3b",
+     Kind::Written, "Scanned Successfully", false, "Sheet 1 has no back side."},
+    {"TwoBacksMissing", {"--sheets", "4", "--lose-on-turn", "2"}, {Answer::Yes, Answer::Yes}, 0, "1f 2f 3f 3b 4f 4b",
+     Kind::Written, "Scanned Successfully", false, "Sheets 1 and 2 have no back side."},
     {"FewerBacksFrontsOnly", {"--sheets", "3", "--lose-on-turn", "1"}, {Answer::Yes, Answer::No}, 0, "1f 2f 3f",
      Kind::Written, "The back sides did not match them and were left out.", true},
-    {"MoreBacksAllKept", {"--sheets", "2", "--extra-on-turn", "1"}, {Answer::Yes, Answer::Yes}, 0, "1f 100b 2f 1b 2b",
-     Kind::Written, "Scanned Successfully"},
+    {"MoreBacksAllKept", {"--sheets", "2", "--extra-on-turn", "1"}, {Answer::Yes, Answer::Yes}, 0, "1f 1b 2f 2b 100b",
+     Kind::Written, "Scanned Successfully", false, "1 back side belongs to no front side; it goes at the end."},
     {"AJamAmongTheFronts", {"--sheets", "3", "--jam-at", "2"}, {}, 0, "1f", Kind::FailedAfterPages,
      "1 page was saved to:"},
     // The backs so far keep their sheets: the first back scanned is the last sheet's.
@@ -89,6 +95,11 @@ TEST_P(ManualDuplexTest, ThePagesComeOutAsTheSheetsWere) {
     EXPECT_TRUE(ui.messages.back().text.contains(QLatin1String(scan.said))) << ui.messages.back().text.toStdString();
     EXPECT_EQ(outcome.kind, scan.outcome);
     EXPECT_EQ(outcome.frontsOnly, scan.frontsOnly);
+    if (scan.asked) {
+        const bool asked = std::any_of(ui.messages.begin(), ui.messages.end(),
+                                       [&](const auto& m) { return m.text.contains(QLatin1String(scan.asked)); });
+        EXPECT_TRUE(asked) << scan.asked;
+    }
     const int pages = int(testing::Sides(scan.sides).size());
     EXPECT_EQ(outcome.documents, (std::vector<ScanOutcome::Document>{{output, pages}}));
     EXPECT_EQ(testing::SidesShown(output), testing::Sides(scan.sides));

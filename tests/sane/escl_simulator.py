@@ -255,7 +255,7 @@ def turn_the_stack_over(scanner):
     other side facing up. Sheets may be lost or added on the way, on request."""
     stack = [(number, 1 - up) for number, up in reversed(scanner.tray)]
     for _ in range(min(scanner.lose_on_turn, len(stack))):
-        stack.pop(len(stack) // 2)
+        stack.pop()  # the bottom of the turned stack: the first sheets lose their backs
     stack += [(100 + i, 1) for i in range(scanner.extra_on_turn)]
     scanner.stack, scanner.tray = stack, []
 
