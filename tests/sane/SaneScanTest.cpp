@@ -186,10 +186,12 @@ TEST_F(SaneScanTest, FlatbedOnePageAndThreePages) {
 // ready when the file has been chosen, or waited for as a step that Cancel ends.
 TEST_F(SaneScanTest, TheSearchForScannersRunsWhileTheFileIsChosen) {
     std::promise<void> found;
-    std::shared_future<void> released = found.get_future().share();
+    // Shared with the lister: a search left to end on its own may outlive this test's frame.
+    auto released = std::make_shared<std::shared_future<void>>(found.get_future().share());
     std::vector<QString> steps;
-    library.SetDeviceLister([&released] {
-        released.wait();
+    library.SetDeviceLister([released] {
+        const std::shared_future<void> wait = *released;
+        wait.wait();
         return QList<ScannerChoice>{{"test:0", "Noname frontend-tester"}};
     });
     library.SearchAhead();
@@ -200,14 +202,14 @@ TEST_F(SaneScanTest, TheSearchForScannersRunsWhileTheFileIsChosen) {
     EXPECT_EQ(dialogs.offered.size(), 1);
 
     // The search outlasts the save dialog, and the user cancels the wait.
-    std::promise<void> late;
-    released = late.get_future().share();
+    auto late = std::make_shared<std::promise<void>>();
+    *released = late->get_future().share();
     ui.onFileDialog = {};
     dialogs.duringStep = [&](const QString& caption, TransferTask& task) {
         steps.push_back(caption);
         if (caption != "Looking for scanners...") return;
         task.Cancel();
-        late.set_value();  // the search itself ends in its own time
+        late->set_value();  // the search itself ends in its own time
     };
     library.SearchAhead();
     Scan(temp.File("never.pdf"));
