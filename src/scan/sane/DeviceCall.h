@@ -7,42 +7,29 @@
 #include <memory>
 #include <mutex>
 #include <optional>
-#include <system_error>
-#include <thread>
 
 namespace quillon {
 
 // A call into a device that may block for long (starting a page, reading
-// it), made on a thread of its own so that whoever waits for it can leave:
-// once the call was cancelled and has not ended within a bound, the wait
-// ends, and the call ends behind, holding what it uses (the device) until
-// it does. A network backend may take many seconds to let go of a scanner
-// that stopped answering; the user's Cancel must not wait for that.
+// it), meant to be made on a thread of its own so that whoever waits for it
+// can leave once it was cancelled and has not ended within a bound, the call
+// ending behind with what it holds (the device). A network backend may take
+// many seconds to let go of a scanner that stopped answering. Not yet: see Run.
 class DeviceCall {
 public:
     DeviceCall() : state_(std::make_shared<State>()) {}
-    ~DeviceCall() {
-        if (!thread_.joinable()) return;
-        if (Ended()) thread_.join();
-        else thread_.detach();  // it ends on its own; it holds its own state
-    }
     DeviceCall(const DeviceCall&) = delete;
     DeviceCall& operator=(const DeviceCall&) = delete;
 
-    // Runs the call; what it captures is released on its thread, once it ends.
-    void Run(std::function<void()> call) {
-        auto body = [state = state_, call = std::move(call)]() mutable {
-            call();
-            call = nullptr;
-            const std::lock_guard lock(state->mutex);
-            state->ended = true;
-            state->changed.notify_all();
-        };
-        // Made on the caller's thread for now: with the call on a thread of its
-        // own, SANE's test backend's read of a started page hung in some runs
-        // (its reader thread is made by the thread that starts the page, which
-        // then ends). So a call is not left behind yet; Wait sees it ended.
-        body();
+    // Runs the call. It is made on the caller's thread for now: with the call
+    // on a thread of its own, SANE's test backend's read of a started page hung
+    // in some runs (its reader thread is made by the thread that starts the
+    // page, which then ends). So no call is left behind yet; Wait sees it ended.
+    void Run(const std::function<void()>& call) {
+        call();
+        const std::lock_guard lock(state_->mutex);
+        state_->ended = true;
+        state_->changed.notify_all();
     }
     // Until the call has ended (true), or until the time set by LeaveAfter (false).
     bool Wait() {
@@ -77,7 +64,6 @@ private:
         std::optional<std::chrono::steady_clock::time_point> leaveAt;
     };
     std::shared_ptr<State> state_;
-    std::thread thread_;
 };
 
 // The devices still open, counted wherever they are (a call left behind
