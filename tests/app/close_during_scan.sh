@@ -10,10 +10,12 @@ program=$1
 source=$2
 work=$(mktemp -d)
 display=:$((70 + $$ % 19))
-window=0 server=0
+window="" server=""
+# Only a process still ours is killed: a number already waited for may be
+# another program's by now, and an empty one would mean the whole group.
 cleanup() {
-  kill -9 "$window" 2>/dev/null || true
-  kill "$server" 2>/dev/null || true
+  [ -z "$window" ] || kill -9 "$window" 2>/dev/null || true
+  [ -z "$server" ] || kill "$server" 2>/dev/null || true
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -58,6 +60,7 @@ close_during_scan() {
     echo "$1: the program ended $took ms after the close"
   fi
   wait "$window" 2> /dev/null || true
+  window=""
   [ "$(cat "$work/out/scan.pdf")" = "the older file" ] || { echo "$1: the older file was replaced"; failures=$((failures + 1)); }
   left=$(ls -A "$work/out" | grep -v -x scan.pdf || true)
   [ -z "$left" ] || { echo "$1: left beside it: $left"; failures=$((failures + 1)); }

@@ -21,6 +21,7 @@ kill \$app \$bus 2>/dev/null || true
 exit \$status
 SCRIPT
 status=0
-xvfb-run -a dbus-run-session -- sh "$home/run.sh" > "$home/said" 2>&1 || status=$?
+xvfb-run -a -e "$home/xvfb.log" dbus-run-session -- sh "$home/run.sh" > "$home/said" 2>&1 || status=$?
 grep -v -e '^dbus-daemon' -e 'SpiRegistry daemon' "$home/said" || true
+[ "$status" -eq 0 ] || sed 's/^/X server: /' "$home/xvfb.log"
 exit "$status"
