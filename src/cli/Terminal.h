@@ -39,6 +39,7 @@ public:
     MessageAnswer Ask(Question kind, const QString& text, const QString& title, MessageIcon icon,
                       MessageButtons buttons) override;
     FileDialogResult RunFileDialog(const FileDialogRequest& request) override;
+    bool CanChooseAgain() const override { return false; }
     void OpenWebAddress(const QString&) override {}
     QString DesktopFolder() override;
 

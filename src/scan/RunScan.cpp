@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scan/RunScan.h"
 
+#include "scan/NumberedPath.h"
+
 #include "scan/ScanJob.h"
 #include "scan/ScannerErrors.h"
 #include "scan/ScannerLibrary.h"
@@ -66,12 +68,14 @@ private:
         if (!Validate()) return FailureEnd();
         if (job_.searchable && !PrepareTextRecognition()) return FailureEnd();
 
-        job_.outputPath = ChooseOutputFile(job_.extension, store_, ui_);
+        bool refused = false;
+        job_.outputPath = ChooseOutputFile(job_.extension, store_, ui_, &refused);
         olderFileThere_ = !job_.outputPath.isEmpty() && PathExists(job_.outputPath, false);
         if (job_.outputPath.isEmpty()) {
-            Inform(QStringLiteral("User Canceled Scan"));
+            // A path refused (and said) without another to choose is no cancel of the user's.
+            if (!refused) Inform(QStringLiteral("User Canceled Scan"));
             if (job_.searchable) Unload();  // the library was told to read text
-            outcome_ = Outcome(ScanOutcome::Kind::Cancelled);
+            outcome_ = Outcome(refused ? ScanOutcome::Kind::Failed : ScanOutcome::Kind::Cancelled);
             return;  // nothing else of the library has been used yet
         }
 
@@ -237,7 +241,7 @@ private:
         AcquireBatch(flatbed, true);
         library_.TWAIN_CloseSource();
         // A batch that ended on a separator has no document under way.
-        if (!nextDocumentDue_) library_.TWAIN_EndMultipageFile();
+        if (!nextDocumentDue_) EndDocument();
         return Next::EndOfJobChecks;
     }
 
@@ -287,7 +291,7 @@ private:
     // separators in a row, or one first). False when ending it failed.
     bool EndDocumentAtSeparator() {
         if (documentPages_ == 0) return true;
-        library_.TWAIN_EndMultipageFile();
+        EndDocument();
         if (library_.TWAIN_LastErrorCode() != kScannerErrorNone) return false;
         completed_.push_back({job_.outputPath, documentPages_});
         documentPages_ = 0;
@@ -295,27 +299,24 @@ private:
         return true;
     }
 
+    // The next document is the series' next file: its name is the first
+    // free one when it is completed, and it replaces nothing.
     bool BeginNextDocument() {
-        const QString path = NextDocumentPath();
-        const bool olderFile = PathExists(path, false);
-        if (library_.TWAIN_BeginMultipageFile(path) != 0) return false;
-        job_.outputPath = path;
-        olderFileThere_ = olderFile;
+        const QString first = completed_.front().path;
+        const int number = static_cast<int>(completed_.size()) + 1;
+        if (library_.TWAIN_BeginNumberedFile(first, number) != 0) return false;
+        job_.outputPath = NumberedPath(first, number);  // until it has its name
+        olderFileThere_ = false;
         nextDocumentDue_ = false;
         return true;
     }
 
-    // Beside the first file, numbered from 2: letters.pdf, letters-2.pdf, ...
-    // A name already taken is never replaced: the next free number is used.
-    QString NextDocumentPath() {
-        const QString first = completed_.front().path;
-        const QFileInfo info(first);
-        const QString stem = info.path() + QLatin1Char('/') + info.completeBaseName() + QLatin1Char('-');
-        const QString extension = QLatin1Char('.') + info.suffix();
-        for (;; ++documentNumber_) {
-            const QString path = stem + QString::number(documentNumber_) + extension;
-            if (!QFileInfo::exists(path)) return ++documentNumber_, path;
-        }
+    // Ends the document under way; a series' file learns the name it took.
+    void EndDocument() {
+        library_.TWAIN_EndMultipageFile();
+        if (completed_.empty()) return;
+        const QString written = library_.TWAIN_LastCompletedFile();
+        if (!written.isEmpty() && written != completed_.back().path) job_.outputPath = written;
     }
 
     // "letters.pdf (3 pages)", a line for each document completed before the last.
@@ -518,16 +519,15 @@ private:
     ScanJob job_;
     int pagesWritten_ = 0;  // into the multi-page file
     int documentPages_ = 0;  // written into the document under way
-    // Splitting: the documents completed before the one under way, the next
-    // one's number, whether it is still to begin, and whether the page coming
-    // is a separator's back.
+    // Splitting: the documents completed before the one under way, whether
+    // the next is still to begin, and whether the page coming is a
+    // separator's back.
     struct Document {
         QString path;
         int pages;
     };
     std::vector<Document> completed_;
     bool splitting_ = false;
-    int documentNumber_ = 2;
     bool nextDocumentDue_ = false;
     bool separatorBackDue_ = false;
     std::pair<int, int> stoppedAtBack_{0, 0};  // manual duplex: the back side a failure reached, of how many

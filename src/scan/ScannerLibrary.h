@@ -91,6 +91,11 @@ public:
     // One image written to the path in the format its extension names; 0 = success.
     virtual int TWAIN_AcquireToFilename(WindowHandle owner, const QString& path) = 0;
     virtual int TWAIN_BeginMultipageFile(const QString& path) = 0;  // 0: opened
+    // The next file of a series beside firstPath, a batch split into
+    // documents: named firstPath's name, a dash and the first number from
+    // number on that is free when the file is completed (letters-2.pdf), and
+    // never replacing a file or link; TWAIN_LastCompletedFile then names it.
+    virtual int TWAIN_BeginNumberedFile(const QString& firstPath, int number) = 0;  // 0: opened
     virtual ImageHandle TWAIN_Acquire(WindowHandle owner) = 0;      // none: end, cancel or failure
     virtual int DIB_IsBlank(ImageHandle image, double threshold) = 0;  // 1: blank
     virtual int TWAIN_DibWritePage(ImageHandle image) = 0;

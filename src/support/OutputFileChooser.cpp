@@ -4,6 +4,7 @@
 #include "settings/SettingsCatalogue.h"
 #include "settings/RegistryStore.h"
 #include "support/ErrorReport.h"
+#include "support/OutputPathCheck.h"
 #include "support/PathHelpers.h"
 #include "support/UserInterface.h"
 #include "support/FileDialog.h"
@@ -60,7 +61,7 @@ bool HasAcceptableExtension(const QString& path) {
 
 }  // namespace
 
-QString ChooseOutputFile(const QString& extension, const RegistryStore& store, UserInterface& ui) {
+QString ChooseOutputFile(const QString& extension, const RegistryStore& store, UserInterface& ui, bool* refused) {
     QString result;
     try {
         const QString filter = FilterFor(extension);
@@ -79,11 +80,12 @@ QString ChooseOutputFile(const QString& extension, const RegistryStore& store, U
                                QStringLiteral("Quillon Error"), MessageIcon::Critical, MessageButtons::Ok);
                 continue;
             }
-            // A file its owner made read-only is kept from being replaced.
-            if (IsWriteProtected(path)) {
-                ui.ShowMessage(QFileInfo(path).fileName() + QStringLiteral(" is write-protected. Please choose another file."),
-                               QStringLiteral("Quillon Error"), MessageIcon::Critical, MessageButtons::Ok);
-                continue;
+            // A file that may not be replaced is said before any scan is made.
+            if (const QString refusal = OutputPathRefusal(path); !refusal.isEmpty()) {
+                ui.ShowMessage(refusal, QStringLiteral("Quillon Error"), MessageIcon::Critical, MessageButtons::Ok);
+                if (ui.CanChooseAgain()) continue;
+                if (refused) *refused = true;
+                return QString();
             }
             result = path;
             break;

@@ -12,12 +12,6 @@ namespace quillon {
 
 bool IsBlank(const QString& value) { return value.isNull() || value.isEmpty(); }
 
-bool IsWriteProtected(const QString& path) {
-    struct stat status {};
-    return !IsBlank(path) && ::stat(QFile::encodeName(path).constData(), &status) == 0 && S_ISREG(status.st_mode) &&
-           (status.st_mode & S_IWUSR) == 0;
-}
-
 bool PathExists(const QString& path, bool folderMode) {
     if (IsBlank(path)) return false;
     QString candidate = path;

@@ -23,11 +23,6 @@ bool IsBlank(const QString& value);
 // path the file system rejects gives false.
 bool PathExists(const QString& path, bool folderMode);
 
-// True when a file of that name exists and its owner has made it read-only
-// (no write permission for the owner): such a file is not to be replaced,
-// whoever runs the program.
-bool IsWriteProtected(const QString& path);
-
 // The path up to and including its last separator, or the empty text.
 QString GetFolderPart(const QString& path);
 

@@ -54,6 +54,9 @@ public:
         return ShowMessage(text, title, icon, buttons);
     }
     virtual FileDialogResult RunFileDialog(const FileDialogRequest& request) = 0;
+    // Whether another file can be asked for after one was refused (a
+    // terminal has the one path it was given, and cannot).
+    virtual bool CanChooseAgain() const { return true; }
     // The desktop's result is not reported: a missing browser shows nothing.
     virtual void OpenWebAddress(const QString& address) = 0;
     // The user's desktop folder, or the empty text when there is none.

@@ -132,6 +132,7 @@ TEST_P(QuillonScanRunTest, ExitsWithItsStatusSaysWhyAndNeverChangesTheStore) {
     EXPECT_EQ(Run(run.arguments), run.status) << errors.toStdString();
     EXPECT_TRUE(errors.contains(QString::fromUtf8(run.said)) || output.contains(QString::fromUtf8(run.said)))
         << errors.toStdString();
+    EXPECT_FALSE(errors.contains("User Canceled Scan")) << "no run here is cancelled by its user";
     if (run.file) {
         EXPECT_TRUE(QFile::exists(temp.File(run.file)));
     }
@@ -261,7 +262,10 @@ INSTANTIATE_TEST_SUITE_P(
             "Scanned Successfully to:"},
         CommandRun{"AFolderThatDoesNotExistFailsAndWritesNothing", {"missing/scan.pdf"}, 3, nullptr, "does not exist"},
         CommandRun{"AFileInThePlaceOfAFolderIsSaidToBeOne", {QUILLON_SOURCE_DIR "/README.md/page.pdf"}, 3, nullptr,
-            "README.md is a file, not a folder."}),
+            "README.md is a file, not a folder."},
+        // Said before any scanner is opened; with no other path to ask for, no cancel is made up.
+        CommandRun{"ANameTooLongIsRefusedBeforeScanning", {QString(300, 'n') + ".pdf"},
+            3, nullptr, " is too long a name for its folder. Please choose another file."}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Multiple pages stored off (a JPEG chosen in the window, say): --multiple

@@ -197,6 +197,10 @@ int FakeScannerLibrary::TWAIN_AcquireToFilename(WindowHandle owner, const QStrin
 
 int FakeScannerLibrary::TWAIN_BeginMultipageFile(const QString& path) {
     Record("TWAIN_BeginMultipageFile(" + path + ")");
+    return BeginFile(path, 0);
+}
+
+int FakeScannerLibrary::BeginFile(const QString& path, int seriesNumber) {
     if (beginResult != 0) {
         Fail(beginError);
         return beginResult;
@@ -204,12 +208,21 @@ int FakeScannerLibrary::TWAIN_BeginMultipageFile(const QString& path) {
     target_ = path;
     partial_ = path + QStringLiteral(".partial");
     partialPages_.clear();
+    seriesNumber_ = seriesNumber;
     QFile file(partial_);
     if (!file.open(QIODevice::WriteOnly)) {
         Fail(kScannerErrorWriteFailed);
         return 1;
     }
     return 0;
+}
+
+int FakeScannerLibrary::TWAIN_BeginNumberedFile(const QString& firstPath, int number) {
+    Record(QStringLiteral("TWAIN_BeginNumberedFile(%1,%2)").arg(firstPath).arg(number));
+    const QFileInfo first(firstPath);
+    seriesStem_ = first.path() + QLatin1Char('/') + first.completeBaseName() + QLatin1Char('-');
+    seriesExtension_ = QLatin1Char('.') + first.suffix();
+    return BeginFile(first.path() + QStringLiteral("/numbered"), number);
 }
 
 ImageHandle FakeScannerLibrary::TWAIN_Acquire(WindowHandle owner) {
@@ -259,6 +272,11 @@ int FakeScannerLibrary::TWAIN_EndMultipageFile() {
         QFile::remove(partial);
         Fail(kScannerErrorNothingWritten);
         return 1;
+    }
+    // A series' file takes the first name free now.
+    for (int number = std::exchange(seriesNumber_, 0); number > 0; ++number) {
+        target_ = seriesStem_ + QString::number(number) + seriesExtension_;
+        if (!QFileInfo::exists(target_) && !QFileInfo(target_).isSymLink()) break;
     }
     QFile::remove(target_);
     if (!QFile::rename(partial, target_)) return Fail(kScannerErrorWriteFailed), 1;

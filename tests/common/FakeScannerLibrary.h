@@ -83,6 +83,7 @@ public:
     int TWAIN_SetMultiTransfer(int on) override;
     int TWAIN_AcquireToFilename(WindowHandle owner, const QString& path) override;
     int TWAIN_BeginMultipageFile(const QString& path) override;
+    int TWAIN_BeginNumberedFile(const QString& firstPath, int number) override;
     ImageHandle TWAIN_Acquire(WindowHandle owner) override;
     int DIB_IsBlank(ImageHandle image, double threshold) override;
     int TWAIN_DibWritePage(ImageHandle image) override;
@@ -111,6 +112,7 @@ private:
         if (lastError_ == 0) lastError_ = code;
     }
     std::optional<FakePage> NextPage();
+    int BeginFile(const QString& path, int seriesNumber);
 
     bool loaded_ = false;
     bool open_ = false;
@@ -121,6 +123,8 @@ private:
     std::map<std::uint64_t, bool> images_;  // handle -> blank
     QString target_;                        // the multi-page file being written
     QString partial_;
+    QString seriesStem_, seriesExtension_;  // the file under way is a series' next one
+    int seriesNumber_ = 0;
     QStringList partialPages_;
     QString lastCompleted_;
 };

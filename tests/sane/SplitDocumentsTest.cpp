@@ -17,6 +17,7 @@
 #include <QRegularExpression>
 
 #include <cstring>
+#include <functional>
 #include <set>
 
 namespace quillon {
@@ -26,9 +27,12 @@ namespace {
 // a jam at one: the page's data is replaced by a printed separator sheet.
 class StackWithSeparators : public testing::PassThroughDevice {
 public:
-    StackWithSeparators(std::unique_ptr<SaneDevice> real, std::set<int> separators, int jamAt, int* started)
-        : PassThroughDevice(std::move(real)), separators_(std::move(separators)), jamAt_(jamAt), started_(started) {}
+    StackWithSeparators(std::unique_ptr<SaneDevice> real, std::set<int> separators, int jamAt, int* started,
+                        std::function<void(int)> onSheet = {})
+        : PassThroughDevice(std::move(real)), separators_(std::move(separators)), jamAt_(jamAt), started_(started),
+          onSheet_(std::move(onSheet)) {}
     SANE_Status Start() override {
+        if (onSheet_) onSheet_(*started_ + 1);
         if (*started_ + 1 == jamAt_) return SANE_STATUS_JAMMED;
         const SANE_Status status = real_->Start();
         if (status != SANE_STATUS_GOOD) return status;
@@ -56,6 +60,7 @@ private:
     std::set<int> separators_;
     int jamAt_;
     int* started_;
+    std::function<void(int)> onSheet_;
     QImage sheet_;
     long long offset_ = 0;
 };
@@ -94,46 +99,59 @@ protected:
     }
 };
 
-// Ten sheets: separators at 3 and 4 (two in a row) and at 8. letters-2.pdf
-// is taken: the series goes on at the first free number; the taken file stays.
+// Ten sheets: separators at 3 and 4 (two in a row) and at 8. Names are
+// claimed when each file is complete, never replacing anything: letters-2.pdf
+// is taken before the scan, letters-3.pdf while the second document is
+// scanned (after the job would have chosen it), and letters-5.pdf is a link
+// to nothing. The series goes on at the first free numbers; what was there stays.
 TEST_F(SplitDocumentsTest, TheTestScannersStackGivesOneFileADocument) {
     for (const char* file : {"dll.conf", "test.conf"}) {
         QFile::remove(testing::SaneConfigFolder() + "/" + file);
         QFile::copy(QStringLiteral(QUILLON_SOURCE_DIR "/tests/sane/") + file, testing::SaneConfigFolder() + "/" + file);
     }
-    QFile taken(temp.File("letters-2.pdf"));
-    ASSERT_TRUE(taken.open(QIODevice::WriteOnly) && taken.write("someone else's") > 0);
-    taken.close();
+    const auto write = [](const QString& path, const QByteArray& text) {
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly) && file.write(text) == text.size();
+    };
+    ASSERT_TRUE(write(temp.File("letters-2.pdf"), "someone else's"));
+    ASSERT_TRUE(QFile::link(temp.File("nowhere"), temp.File("letters-5.pdf")));
     struct Run {
         int jamAt;
         std::map<QString, int> files;
         const char* said;
     };
     const Run kRuns[] = {
-        {0, {{"letters.pdf", 2}, {"letters-3.pdf", 3}, {"letters-4.pdf", 2}}, "letters-4.pdf (2 pages)"},
+        {0, {{"letters.pdf", 2}, {"letters-4.pdf", 3}, {"letters-6.pdf", 2}}, "letters-6.pdf (2 pages)"},
         // A jam in the third document: the two before stay, the third keeps its page so far.
-        {10, {{"letters.pdf", 2}, {"letters-3.pdf", 3}, {"letters-4.pdf", 1}}, "Documents saved before:"},
+        {10, {{"letters.pdf", 2}, {"letters-4.pdf", 3}, {"letters-6.pdf", 1}}, "Documents saved before:"},
     };
     for (const Run& run : kRuns) {
         SCOPED_TRACE(run.jamAt);
-        for (const char* name : {"letters.pdf", "letters-3.pdf", "letters-4.pdf"}) QFile::remove(temp.File(name));
+        for (const char* name : {"letters.pdf", "letters-3.pdf", "letters-4.pdf", "letters-6.pdf"}) QFile::remove(temp.File(name));
         int started = 0;
         library.SetDeviceOpener([&](const QString& name, int* status) -> std::unique_ptr<SaneDevice> {
             std::unique_ptr<SaneDevice> real = SaneHandleDevice::Open(name.toUtf8().constData(), status);
-            return real ? std::make_unique<StackWithSeparators>(std::move(real), std::set<int>{3, 4, 8}, run.jamAt, &started)
+            const auto takeName = [&](int sheet) {
+                if (sheet == 6) write(temp.File("letters-3.pdf"), "made during the scan");
+            };
+            return real ? std::make_unique<StackWithSeparators>(std::move(real), std::set<int>{3, 4, 8}, run.jamAt,
+                                                                &started, takeName)
                         : nullptr;
         });
         ui.Accept(temp.File("letters.pdf"));
         const ScanOutcome outcome = RunScan(controls, library, store, ui);
         ASSERT_FALSE(ui.messages.empty());
         EXPECT_TRUE(ui.messages.back().text.contains(run.said)) << ui.messages.back().text.toStdString();
+        EXPECT_EQ(ui.messages.back().text.count("letters"), 3) << ui.messages.back().text.toStdString();
         // The outcome lists every document written, with its pages, a jam or not.
         EXPECT_EQ(outcome.kind, run.jamAt ? ScanOutcome::Kind::FailedAfterPages : ScanOutcome::Kind::Written);
         EXPECT_EQ(Listed(outcome), run.files);
         std::map<QString, int> expected = run.files;
-        expected["letters-2.pdf"] = -1;  // untouched: not a PDF at all
+        expected["letters-2.pdf"] = expected["letters-3.pdf"] = -1;  // untouched: not PDFs at all
         EXPECT_EQ(Files(), expected);
+        EXPECT_TRUE(QFileInfo(temp.File("letters-5.pdf")).isSymLink());
     }
+    QFile taken(temp.File("letters-2.pdf"));
     ASSERT_TRUE(taken.open(QIODevice::ReadOnly));
     EXPECT_EQ(taken.readAll(), "someone else's");
 }

@@ -164,8 +164,9 @@ TEST_F(OutputFileChooserTest, AFileInAFolderThatDoesNotExistIsReturnedButNotReme
 
 // The buffer holds any path the system takes (4095 bytes and its NUL).
 TEST_F(OutputFileChooserTest, APathLongerThanTheDialogBufferIsACancel) {
-    ui.Accept(scans + "/" + QString(3000, 'a') + ".pdf");
-    EXPECT_EQ(Choose(), scans + "/" + QString(3000, 'a') + ".pdf");
+    const QString deep = scans + QString("/folder").repeated(400) + "/scan.pdf";
+    ui.Accept(deep);
+    EXPECT_EQ(Choose(), deep);
     ui.Accept("/" + QString(4100, 'a') + ".pdf");
     EXPECT_EQ(Choose(), "");
 }

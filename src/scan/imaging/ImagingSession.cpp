@@ -125,7 +125,7 @@ int ImagingSession::WriteSingleFile(const QString& path, ImageHandle image) {
     return 0;
 }
 
-int ImagingSession::BeginDocument(const QString& path) {
+int ImagingSession::BeginDocument(const QString& path, int number) {
     if (writer_) {
         pipeline_->Abandon();
         writer_.reset();
@@ -135,8 +135,9 @@ int ImagingSession::BeginDocument(const QString& path) {
     if (!IsMultiPageFormat(format)) return RecordError(kScannerErrorBadFileType, path), 1;
     // Whether a file is there now decides what a cancel does with this document.
     struct stat status {};
-    replacing_ = ::lstat(QFile::encodeName(path).constData(), &status) == 0;
-    if (!output_.Open(path)) return RecordError(kScannerErrorWriteFailed, output_.error()), 1;
+    replacing_ = number == 0 && ::lstat(QFile::encodeName(path).constData(), &status) == 0;
+    if (!(number == 0 ? output_.Open(path) : output_.OpenNumbered(path, number)))
+        return RecordError(kScannerErrorWriteFailed, output_.error()), 1;
     writer_ = CreateDocumentWriter(format, output_.fd(), jpegQuality_, text_, compactPages_);
     pipeline_->SetWriter(writer_.get());
     pagesKept_ = 0;
@@ -182,10 +183,9 @@ int ImagingSession::EndDocument() {
         output_.Discard();
         return RecordError(kScannerErrorWriteFailed, writer->error()), 1;
     }
-    const QString target = output_.targetPath();
     if (!output_.Commit())
         return RecordError(output_.givenUp() ? kScannerErrorCancelled : kScannerErrorWriteFailed, output_.error()), 1;
-    Completed(target, *writer);
+    Completed(output_.targetPath(), *writer);  // a series' file has its name now
     return 0;
 }
 

@@ -76,7 +76,10 @@ public:
     bool CanWriteSingleFile(const QString& path);
 
     // The multi-page document: ".pdf", ".tif" or ".tiff". 0 on success.
-    int BeginDocument(const QString& path);
+    // With a number, the path is the first file of a series, and the document
+    // is the series' next file: it takes the first free name from that
+    // number on when it ends, and replaces nothing.
+    int BeginDocument(const QString& path, int number = 0);
     int WritePage(ImageHandle image);
     // Manual duplex: pages adopted from now on are the back sides of the
     // document's sheets, the stack turned over; how they join the fronts is

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scan/imaging/SafeOutputFile.h"
 
+#include "scan/NumberedPath.h"
 #include "scan/imaging/DocumentGate.h"
 
 #include <QFile>
@@ -8,6 +9,8 @@
 #include <QRandomGenerator>
 
 #include <cerrno>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include <fcntl.h>
@@ -26,10 +29,12 @@ mode_t CurrentUmask() {
 
 // The bits a finished file gets: those of the file it replaces, so a private
 // document stays private, or the usual ones for a new file.
+mode_t NewFileMode() { return 0666 & ~CurrentUmask(); }
+
 mode_t FinishedMode(const QByteArray& target) {
     struct stat status {};
     if (::stat(target.constData(), &status) == 0 && S_ISREG(status.st_mode)) return status.st_mode & 07777;
-    return 0666 & ~CurrentUmask();
+    return NewFileMode();
 }
 
 // Short names, whatever the target's length: ".quillon-" and six characters.
@@ -51,13 +56,42 @@ void SafeOutputFile::Name(const QString& temporary) {
 }
 
 bool SafeOutputFile::Open(const QString& targetPath) {
+    Reset(targetPath);
+    // A link is written through: the file it names is replaced, in its own folder.
+    const QByteArray target = QFile::encodeName(targetPath);
+    struct stat status {};
+    if (::lstat(target.constData(), &status) == 0 && S_ISLNK(status.st_mode)) {
+        char* resolved = ::realpath(target.constData(), nullptr);
+        if (!resolved) return Fail(QStringLiteral("%1 is a link to a file that cannot be reached: %2.").arg(targetPath, SystemErrorText(errno)));
+        place_ = QFile::decodeName(resolved);
+        std::free(resolved);
+    }
+    if (::stat(QFile::encodeName(place_).constData(), &status) == 0 && !S_ISREG(status.st_mode) && !S_ISDIR(status.st_mode))
+        return Fail(QStringLiteral("%1 is a device, a pipe or a socket, not a file.").arg(targetPath));
+    return CreateBeside(place_);
+}
+
+bool SafeOutputFile::OpenNumbered(const QString& firstPath, int number) {
+    Reset(NumberedPath(firstPath, number));
+    firstPath_ = firstPath;
+    number_ = number;
+    return CreateBeside(target_);
+}
+
+void SafeOutputFile::Reset(const QString& targetPath) {
     Discard();
     error_.clear();
     givingUp_ = false;
     givenUp_ = false;
-    target_ = targetPath;
-    const QFileInfo target(targetPath);
-    if (target.isDir()) return Fail(QStringLiteral("%1 is a folder, not a file.").arg(targetPath));
+    target_ = place_ = targetPath;
+    firstPath_.clear();
+    number_ = 0;
+}
+
+// The file being written, in the folder of the file it is to become.
+bool SafeOutputFile::CreateBeside(const QString& path) {
+    const QFileInfo target(path);
+    if (target.isDir()) return Fail(QStringLiteral("%1 is a folder, not a file.").arg(target_));
     const QFileInfo folderInfo(target.absolutePath());
     if (folderInfo.exists() && !folderInfo.isDir())
         return Fail(QStringLiteral("%1 is a file, not a folder.").arg(folderInfo.filePath()));
@@ -96,26 +130,27 @@ bool SafeOutputFile::LinkUnnamedFile(const QByteArray& folder) {
 
 bool SafeOutputFile::Commit() {
     if (fd_ < 0) return Fail(QStringLiteral("No file is open."));
-    const QByteArray target = QFile::encodeName(target_);
-    const QByteArray folder = QFile::encodeName(QFileInfo(target_).absolutePath());
+    const QByteArray place = QFile::encodeName(place_);
+    const QByteArray folder = QFile::encodeName(QFileInfo(place_).absolutePath());
     if (::fsync(fd_) != 0) return Fail(QStringLiteral("Cannot save %1: %2.").arg(target_, SystemErrorText(errno)));
-    ::fchmod(fd_, FinishedMode(target));
+    ::fchmod(fd_, firstPath_.isEmpty() ? FinishedMode(place) : NewFileMode());
     if (temporary_.isEmpty() && !LinkUnnamedFile(folder))
         return Fail(QStringLiteral("Cannot save %1: %2.").arg(target_, SystemErrorText(errno)));
     const int fd = fd_;
     fd_ = -1;
     if (::close(fd) != 0) return Fail(QStringLiteral("Cannot save %1: %2.").arg(target_, SystemErrorText(errno)));
-    int renameError = 0;
+    int placeError = 0;
     {
         // The decision to keep the file and its rename are one step for
         // whoever gives documents up: nothing comes between the two.
         const std::unique_lock gate = DocumentGate::Pass();
         givenUp_ = !gate.owns_lock() || givingUp_;
-        if (!givenUp_ && ::rename(QFile::encodeName(temporary_).constData(), target.constData()) != 0)
-            renameError = errno;
+        if (!givenUp_ && !firstPath_.isEmpty()) placeError = ClaimNumberedName();
+        else if (!givenUp_ && ::rename(QFile::encodeName(temporary_).constData(), place.constData()) != 0)
+            placeError = errno;
     }
     if (givenUp_) return Fail(QStringLiteral("%1 was given up: nothing was saved.").arg(target_));
-    if (renameError != 0) return Fail(QStringLiteral("Cannot save %1: %2.").arg(target_, SystemErrorText(renameError)));
+    if (placeError != 0) return Fail(QStringLiteral("Cannot save %1: %2.").arg(target_, SystemErrorText(placeError)));
     DocumentGate::Untrack(QFile::encodeName(temporary_));
     temporary_.clear();
     // Make the rename itself durable.
@@ -125,6 +160,30 @@ bool SafeOutputFile::Commit() {
         ::close(folderFd);
     }
     return true;
+}
+
+// The file's temporary name becomes the first name of its series that is
+// free now: the name is claimed by the rename itself, which fails rather
+// than replace anything. An error number, or 0 with the target set.
+int SafeOutputFile::ClaimNumberedName() {
+    const QByteArray temporary = QFile::encodeName(temporary_);
+    constexpr int kNamesTried = 10000;
+    for (int number = number_; number < number_ + kNamesTried; ++number) {
+        const QString candidate = NumberedPath(firstPath_, number);
+        const QByteArray name = QFile::encodeName(candidate);
+        int result = ::renameat2(AT_FDCWD, temporary.constData(), AT_FDCWD, name.constData(), RENAME_NOREPLACE);
+        if (result != 0 && errno == EINVAL) {
+            // A file system without that rename: a second link claims the name as surely.
+            result = ::link(temporary.constData(), name.constData());
+            if (result == 0) ::unlink(temporary.constData());
+        }
+        if (result == 0) {
+            target_ = place_ = candidate;
+            return 0;
+        }
+        if (errno != EEXIST) return errno;
+    }
+    return EEXIST;
 }
 
 void SafeOutputFile::Discard() {

@@ -14,6 +14,9 @@ namespace quillon {
 // leaves nothing behind; elsewhere it has a short hidden name of its own, so
 // any name the target may have (up to the system's 255 bytes) works. A file
 // given up (this one, or every one: DocumentGate) is never put in place.
+// A link at the target is written through: its file is replaced in its own
+// folder, and the link stays. A file of a numbered series replaces nothing:
+// its name is claimed only when it is put in place.
 class SafeOutputFile {
 public:
     SafeOutputFile() = default;
@@ -23,6 +26,11 @@ public:
 
     // Creates the file being written (readable and writable). False with error() set.
     bool Open(const QString& targetPath);
+    // The same for the next file of a series beside firstPath (letters.pdf:
+    // letters-2.pdf, letters-3.pdf, ...): it takes the first name from number
+    // on that is free when it is committed. A name taken meanwhile, by a file
+    // or a link (even one to nothing), is never replaced.
+    bool OpenNumbered(const QString& firstPath, int number);
     // Flushes the data to disk and puts the file in the target's place, with
     // the permission bits of the file it replaces, or 0666 minus the umask for
     // a new one. False with error() set; the file being written is then removed.
@@ -36,6 +44,7 @@ public:
 
     int fd() const { return fd_; }
     bool isOpen() const { return fd_ >= 0; }
+    // The target; for a series, the name claimed once committed.
     const QString& targetPath() const { return target_; }
     // The name of the file being written; empty while it has none.
     const QString& temporaryPath() const { return temporary_; }
@@ -44,6 +53,9 @@ public:
 private:
     bool Fail(const QString& what);
     bool LinkUnnamedFile(const QByteArray& folder);
+    void Reset(const QString& targetPath);
+    bool CreateBeside(const QString& path);
+    int ClaimNumberedName();
 
     void Name(const QString& temporary);
 
@@ -51,6 +63,9 @@ private:
     std::atomic<bool> givingUp_{false};
     bool givenUp_ = false;
     QString target_;
+    QString place_;        // where the file goes: the target, or the file a link there names
+    QString firstPath_;    // a series' first file; empty when the file is not numbered
+    int number_ = 0;       // the first number the series' file may take
     QString temporary_;
     QString error_;
 };

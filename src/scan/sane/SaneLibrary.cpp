@@ -1013,6 +1013,11 @@ int SaneLibrary::TWAIN_BeginMultipageFile(const QString& path) {
     return Log("TWAIN_BeginMultipageFile(" + path + ")", session_.BeginDocument(path));
 }
 
+int SaneLibrary::TWAIN_BeginNumberedFile(const QString& firstPath, int number) {
+    pagesThisDocument_ = 0;
+    return Log(QStringLiteral("TWAIN_BeginNumberedFile(%1, %2)").arg(firstPath).arg(number), session_.BeginDocument(firstPath, number));
+}
+
 int SaneLibrary::TWAIN_BeginBackSides() {
     // The backs are a new batch from the feeder, counted on from the fronts.
     DropPendingPage();

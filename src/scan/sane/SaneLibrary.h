@@ -65,6 +65,7 @@ public:
     int TWAIN_SetMultiTransfer(int on) override;
     int TWAIN_AcquireToFilename(WindowHandle owner, const QString& path) override;
     int TWAIN_BeginMultipageFile(const QString& path) override;
+    int TWAIN_BeginNumberedFile(const QString& firstPath, int number) override;
     ImageHandle TWAIN_Acquire(WindowHandle owner) override;
     int DIB_IsBlank(ImageHandle image, double threshold) override;
     int TWAIN_DibWritePage(ImageHandle image) override;

@@ -1,0 +1,69 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "support/OutputPathCheck.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <cerrno>
+#include <cstdlib>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace quillon {
+
+namespace {
+
+const QString kChooseAnother = QStringLiteral(" Please choose another file.");
+
+// The file system's own answer for this user, not the owner's bits alone;
+// and a file whose owner made it read-only stays, whoever runs the program.
+bool MayReplace(const QByteArray& file, const struct stat& status) {
+    return (status.st_mode & S_IWUSR) != 0 && ::faccessat(AT_FDCWD, file.constData(), W_OK, AT_EACCESS) == 0;
+}
+
+// A folder with the sticky bit (/tmp) lets only a file's owner, the folder's
+// owner or root rename over the file.
+bool HeldBySticky(const QByteArray& folder, const struct stat& file) {
+    struct stat status {};
+    if (::stat(folder.constData(), &status) != 0 || (status.st_mode & S_ISVTX) == 0) return false;
+    const uid_t user = ::geteuid();
+    return user != 0 && file.st_uid != user && status.st_uid != user;
+}
+
+}  // namespace
+
+QString OutputPathRefusal(const QString& path) {
+    const QString name = QFileInfo(path).fileName();
+    const QByteArray encoded = QFile::encodeName(path);
+    struct stat status {};
+    if (::lstat(encoded.constData(), &status) != 0) {
+        if (errno == ENAMETOOLONG) return name + QStringLiteral(" is too long a name for its folder.") + kChooseAnother;
+        const long longest = ::pathconf(QFile::encodeName(QFileInfo(path).absolutePath()).constData(), _PC_NAME_MAX);
+        if (longest > 0 && QFile::encodeName(name).size() > longest)
+            return name + QStringLiteral(" is too long a name for its folder.") + kChooseAnother;
+        return {};  // a new file: whether the folder takes it is learnt when it is made
+    }
+    // A link stands for the file it names, which is replaced in its own folder.
+    QByteArray file = encoded;
+    if (S_ISLNK(status.st_mode)) {
+        char* resolved = ::realpath(encoded.constData(), nullptr);
+        if (!resolved || ::stat(resolved, &status) != 0) {
+            std::free(resolved);
+            return name + QStringLiteral(" is a link to a file that does not exist.") + kChooseAnother;
+        }
+        file = resolved;
+        std::free(resolved);
+    }
+    if (S_ISDIR(status.st_mode)) return {};  // said as a folder when the file is made
+    if (!S_ISREG(status.st_mode))
+        return name + QStringLiteral(" is a device, a pipe or a socket, not a file.") + kChooseAnother;
+    if (!MayReplace(file, status)) return name + QStringLiteral(" is write-protected.") + kChooseAnother;
+    if (HeldBySticky(QFile::encodeName(QFileInfo(QFile::decodeName(file)).absolutePath()), status))
+        return name + QStringLiteral(" belongs to another user, in a folder where only its owner may replace it.") +
+               kChooseAnother;
+    return {};
+}
+
+}  // namespace quillon
