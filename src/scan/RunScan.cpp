@@ -413,7 +413,8 @@ private:
             const QString before = completed_.empty() ? QString()
                                                       : kCr + kCr + QStringLiteral("Documents saved before:") + CompletedDocuments();
             ScanningErrorEnd(QStringLiteral("TWAIN Error #") + QString::number(code) + QLatin1Char(' ') + text + where +
-                             saved + (code == kScannerErrorCancelled ? OlderFileKept(saved.isEmpty()) : QString()) + before);
+                             saved + (code == kScannerErrorCancelled || code == kScannerErrorNoMemory ? OlderFileKept(saved.isEmpty()) : QString()) +
+                             before);
             outcome_ = OutcomeOfError(code, !saved.isEmpty());
             return;
         }

@@ -12,7 +12,9 @@ QString ScannerErrorText(int code) {
         case kScannerErrorCoverOpen: return QStringLiteral("The scanner cover is open.");
         case kScannerErrorIo: return QStringLiteral("The scanner stopped answering. Check its cable and power.");
         case kScannerErrorBusy: return QStringLiteral("The scanner is busy.");
-        case kScannerErrorNoMemory: return QStringLiteral("There is not enough memory to scan.");
+        case kScannerErrorNoMemory:
+            return QStringLiteral("There is not enough memory for a page this large: "
+                                  "a lower resolution, or grey or black and white, needs less.");
         case kScannerErrorAccessDenied: return QStringLiteral("You are not allowed to use this scanner.");
         case kScannerErrorDeviceGone: return QStringLiteral("The scanner could not be found. It may have been unplugged.");
         case kScannerErrorUnsupported: return QStringLiteral("The scanner does not support this operation.");

@@ -30,10 +30,12 @@ public:
         ++encoded_;
         gateChanged_.notify_all();
         EncodedPage encoded = EncodedPage::Describing(page);
+        if (page.width() - 16 == failOn_ && failure_ == Failure::Encoding) throw std::bad_alloc();
         if (page.width() - 16 == failOn_) encoded.error = QStringLiteral("This page cannot be encoded.");
         return encoded;
     }
     bool AddEncoded(EncodedPage page) override {
+        if (!page.error.isEmpty() && failure_ == Failure::Placing) throw std::bad_alloc();
         if (!page.error.isEmpty()) return Fail(page.error);
         std::lock_guard lock(mutex_);
         placed_.push_back(page.width - 16);
@@ -60,6 +62,8 @@ public:
         return placed_;
     }
     int failOn_ = -1;
+    // How that page fails: said, or out of memory on the worker that encodes or places it.
+    enum class Failure { Said, Encoding, Placing } failure_ = Failure::Said;
 
 private:
     mutable std::mutex mutex_;
@@ -152,27 +156,36 @@ INSTANTIATE_TEST_SUITE_P(Bounds, PagePipelineBoundTest,
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(PagePipelineTest, APageThatFailsIsReportedAtTheNextWriteAndAtTheEndAndNothingAfterItIsPlaced) {
-    GatedWriter writer;
-    writer.failOn_ = 1;
-    writer.Open(10);
-    PagePipeline pipeline(2);
-    pipeline.SetWriter(&writer);
-    std::vector<std::uint64_t> ids;
-    for (int number = 0; number < 3; ++number) {
-        ids.push_back(pipeline.Adopt(NumberedPage(number), {}));
-        EXPECT_TRUE(pipeline.Write(ids.back()));
+    const std::pair<GatedWriter::Failure, const char*> kFailures[] = {
+        {GatedWriter::Failure::Said, "This page cannot be encoded."},
+        {GatedWriter::Failure::Encoding, "There is not enough memory for a page this large."},
+        {GatedWriter::Failure::Placing, "There is not enough memory for a page this large."},
+    };
+    for (const auto& [failure, said] : kFailures) {
+        SCOPED_TRACE(said);
+        GatedWriter writer;
+        writer.failOn_ = 1;
+        writer.failure_ = failure;
+        writer.Open(10);
+        PagePipeline pipeline(2);
+        pipeline.SetWriter(&writer);
+        std::vector<std::uint64_t> ids;
+        for (int number = 0; number < 3; ++number) {
+            ids.push_back(pipeline.Adopt(NumberedPage(number), {}));
+            EXPECT_TRUE(pipeline.Write(ids.back()));
+        }
+        EXPECT_FALSE(pipeline.Drain());
+        EXPECT_TRUE(pipeline.error().startsWith(said)) << pipeline.error().toStdString();
+        const std::uint64_t late = pipeline.Adopt(NumberedPage(3), {});
+        EXPECT_FALSE(pipeline.Write(late));
+        EXPECT_EQ(writer.placed(), std::vector<int>{0});
+        // The blank test and the page itself still answer for a page held.
+        EXPECT_EQ(pipeline.Prepared(late)->width(), 19);
+        EXPECT_EQ(pipeline.Ink(late).coverage, 0.0);
+        pipeline.Release(late);
+        EXPECT_FALSE(pipeline.Holds(late));
+        for (const std::uint64_t id : ids) pipeline.Release(id);
     }
-    EXPECT_FALSE(pipeline.Drain());
-    EXPECT_EQ(pipeline.error(), "This page cannot be encoded.");
-    const std::uint64_t late = pipeline.Adopt(NumberedPage(3), {});
-    EXPECT_FALSE(pipeline.Write(late));
-    EXPECT_EQ(writer.placed(), std::vector<int>{0});
-    // The blank test and the page itself still answer for a page held.
-    EXPECT_EQ(pipeline.Prepared(late)->width(), 19);
-    EXPECT_EQ(pipeline.Ink(late).coverage, 0.0);
-    pipeline.Release(late);
-    EXPECT_FALSE(pipeline.Holds(late));
-    for (const std::uint64_t id : ids) pipeline.Release(id);
 }
 
 }  // namespace

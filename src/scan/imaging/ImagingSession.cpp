@@ -154,7 +154,7 @@ int ImagingSession::BeginDocument(const QString& path, int number) {
 int ImagingSession::WritePage(ImageHandle image) {
     if (!writer_) return RecordError(kScannerErrorInternal, QStringLiteral("no document is open")), 1;
     if (!pipeline_->Holds(image.value)) return RecordError(kScannerErrorInternal, QStringLiteral("no such image")), 1;
-    if (!pipeline_->Write(image.value)) return RecordError(kScannerErrorWriteFailed, pipeline_->error()), 1;
+    if (!pipeline_->Write(image.value)) return RecordError(PipelineErrorCode(), pipeline_->error()), 1;
     judgedBlank_.erase(image.value);  // kept after all, as a first page is
     ++pagesKept_;
     const auto side = sides_.find(image.value);
@@ -166,11 +166,12 @@ int ImagingSession::EndDocument() {
     if (!writer_) return RecordError(kScannerErrorInternal, QStringLiteral("no document is open")), 1;
     const bool placed = pipeline_->Drain();
     const QString failure = pipeline_->error();
+    const int code = PipelineErrorCode();
     pipeline_->SetWriter(nullptr);
     const std::unique_ptr<DocumentWriter> writer = std::move(writer_);
     if (!placed) {
         output_.Discard();
-        return RecordError(kScannerErrorWriteFailed, failure), 1;
+        return RecordError(code, failure), 1;
     }
     if (writer->pageCount() == 0) {
         // Nothing to keep: no file is made, and an old one stays as it was.
@@ -228,6 +229,10 @@ void ImagingSession::RecordError(int code, const QString& detail) {
     if (lastErrorCode_ != 0 || code == 0) return;
     lastErrorCode_ = code;
     lastErrorDetail_ = detail;
+}
+
+int ImagingSession::PipelineErrorCode() const {
+    return pipeline_->outOfMemory() ? kScannerErrorNoMemory : kScannerErrorWriteFailed;
 }
 
 QString ImagingSession::lastErrorText() const {

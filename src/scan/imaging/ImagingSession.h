@@ -119,6 +119,7 @@ public:
 
     // The first error since the session began is kept: what follows from it
     // must not hide the cause.
+    int PipelineErrorCode() const;
     void RecordError(int code, const QString& detail = QString());
     int lastErrorCode() const { return lastErrorCode_; }
     QString lastErrorText() const;

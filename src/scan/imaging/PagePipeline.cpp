@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <new>
 #include <utility>
 
 namespace quillon {
@@ -14,6 +15,13 @@ namespace {
 
 // The box a page's preview fits in: a sheet's shape, small enough to draw at once.
 const QSize kPreviewSize(96, 124);
+
+// Memory a page needs and cannot have ends its document with this sentence,
+// never the program: a page worker's failure is the scan's, said to the user.
+QString NoMemoryForPage() {
+    return QStringLiteral("There is not enough memory for a page this large: "
+                          "a lower resolution, or grey or black and white, needs less.");
+}
 
 int WorkersFor(int asked) {
     if (asked > 0) return asked;
@@ -158,14 +166,23 @@ std::uint64_t PagePipeline::Adopt(QImage image, PagePreparation preparation) {
 // Until it is prepared, the page's image is this task's alone.
 void PagePipeline::Prepare(const PagePointer& page, PagePreparation preparation) {
     QImage image = std::move(page->image);
-    if (preparation.deskew) image = AutoDeskew(image);
-    if (preparation.crop) image = AutoCrop(image);
-    if (preparation.contrast) image = AutoContrast(image);
-    const InkMeasurement ink = MeasureInk(image);
-    const bool separator = preparation.findSeparator && IsSeparatorSheet(image);
-    // A picture of a few thousand pixels: a fraction of a millisecond.
-    QImage preview = image.isNull() ? QImage() : image.scaled(kPreviewSize, Qt::KeepAspectRatio, Qt::FastTransformation);
+    InkMeasurement ink;
+    bool separator = false;
+    QImage preview;
+    bool outOfMemory = false;
+    try {
+        if (preparation.deskew) image = AutoDeskew(image);
+        if (preparation.crop) image = AutoCrop(image);
+        if (preparation.contrast) image = AutoContrast(image);
+        ink = MeasureInk(image);
+        separator = preparation.findSeparator && IsSeparatorSheet(image);
+        // A picture of a few thousand pixels: a fraction of a millisecond.
+        if (!image.isNull()) preview = image.scaled(kPreviewSize, Qt::KeepAspectRatio, Qt::FastTransformation);
+    } catch (const std::bad_alloc&) {
+        outOfMemory = true;  // the page is still answered for, so nothing waits on it for good
+    }
     std::lock_guard lock(mutex_);
+    if (outOfMemory && error_.isEmpty()) error_ = NoMemoryForPage();
     if (page->id > previewOf_) {
         preview_ = std::move(preview);
         previewOf_ = page->id;
@@ -195,10 +212,15 @@ void PagePipeline::Encode(const PagePointer& page) {
         writer = writer_;
     }
     EncodedPage encoded;
-    if (writer)
-        encoded = writer->Encode(image);
-    else
-        encoded.error = QStringLiteral("No document is open.");
+    try {
+        if (writer)
+            encoded = writer->Encode(image);
+        else
+            encoded.error = QStringLiteral("No document is open.");
+    } catch (const std::bad_alloc&) {
+        encoded = EncodedPage();
+        encoded.error = NoMemoryForPage();
+    }
     image = QImage();
     std::unique_lock lock(mutex_);
     page->encodedPage = std::move(encoded);
@@ -222,8 +244,12 @@ void PagePipeline::PlaceEncodedPages(std::unique_lock<std::mutex>& lock) {
         bool placed = false;
         QString why;
         if (!failedBefore) {
-            placed = writer->AddEncoded(std::move(encoded));
-            if (!placed) why = writer->error();
+            try {
+                placed = writer->AddEncoded(std::move(encoded));
+                if (!placed) why = writer->error();
+            } catch (const std::bad_alloc&) {
+                why = NoMemoryForPage();
+            }
         }
         encoded = EncodedPage();
         lock.lock();
@@ -346,6 +372,11 @@ bool PagePipeline::Drain() {
 QString PagePipeline::error() const {
     std::lock_guard lock(mutex_);
     return error_;
+}
+
+bool PagePipeline::outOfMemory() const {
+    std::lock_guard lock(mutex_);
+    return error_ == NoMemoryForPage();
 }
 
 void PagePipeline::Abandon() {

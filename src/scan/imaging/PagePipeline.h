@@ -102,6 +102,8 @@ public:
     // Pages placed in the document and pages written to it, so far.
     std::pair<int, int> DocumentProgress() const;
     QString error() const;
+    // Whether that failure was memory a page needed and could not have.
+    bool outOfMemory() const;
 
 private:
     struct Page;

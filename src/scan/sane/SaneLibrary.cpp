@@ -1053,11 +1053,12 @@ int SaneLibrary::TWAIN_DibWritePage(ImageHandle image) {
 void SaneLibrary::DIB_Free(ImageHandle image) { session_.Free(image); }
 
 int SaneLibrary::TWAIN_EndMultipageFile() {
-    // A cancelled document that would replace a file is given up, so the
-    // user's Cancel never costs the older file; one with nothing to replace
-    // keeps the pages scanned before the cancel.
-    const bool cancelled = session_.lastErrorCode() == kScannerErrorCancelled;
-    if (givingUp_ || DocumentGate::closed() || (cancelled && session_.replacesAFile())) {
+    // A document cancelled, or cut short for want of memory, that would
+    // replace a file is given up, so neither costs the older file; one with
+    // nothing to replace keeps the pages scanned before.
+    const int error = session_.lastErrorCode();
+    const bool cutShort = error == kScannerErrorCancelled || error == kScannerErrorNoMemory;
+    if (givingUp_ || DocumentGate::closed() || (cutShort && session_.replacesAFile())) {
         // Nothing of it is kept: a file already at the path stays as it was.
         session_.Discard();
         Fail(kScannerErrorCancelled, QStringLiteral("the document was given up"));
