@@ -9,4 +9,8 @@ namespace quillon {
 // reason where it is made.
 void PrepareProcess();
 
+// False, with the reason said on the standard error, when the system leaves
+// the program too few files to open to run at all (ulimit -n).
+bool RoomToRun(const char* program);
+
 }  // namespace quillon

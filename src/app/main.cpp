@@ -90,5 +90,6 @@ constexpr std::chrono::milliseconds kCloseWait{1500};
 
 int main(int argc, char** argv) {
     quillon::PrepareProcess();
+    if (!quillon::RoomToRun("Quillon")) return 1;
     RunWindow(argc, argv);
 }

@@ -174,5 +174,6 @@ int RunCommand(int argc, char** argv) {
 
 int main(int argc, char** argv) {
     quillon::PrepareProcess();
+    if (!quillon::RoomToRun("quillon-scan")) return 1;
     quillon::EndProcess(RunCommand(argc, argv));
 }

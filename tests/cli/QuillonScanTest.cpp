@@ -268,6 +268,17 @@ INSTANTIATE_TEST_SUITE_P(
             3, nullptr, " is too long a name for its folder. Please choose another file."}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// A limit on open files too low for a scan is said before anything is
+// scanned or stored, as that: never as a scanner not found.
+TEST_F(QuillonScanTest, TooFewOpenFilesAreSaidFirst) {
+    program.setProgram("sh");
+    EXPECT_EQ(RunWith({"-c", "ulimit -n 30 && exec \"$0\" -d test scan.pdf", QUILLON_SCAN_PROGRAM}, "/dev/null"), 1);
+    EXPECT_TRUE(errors.contains("quillon-scan cannot start: the system lets it open too few files (Too many open files)."))
+        << errors.toStdString();
+    EXPECT_FALSE(QFile::exists(temp.File("scan.pdf")));
+    EXPECT_EQ(StoreBytes(), storeBefore);
+}
+
 // Multiple pages stored off (a JPEG chosen in the window, say): --multiple
 // turns them on for this run, and the store stays as it was.
 TEST_F(QuillonScanTest, MultipleTurnsMultiplePagesOnForOneRun) {

@@ -8,6 +8,7 @@
 #include "scan/imaging/ConformPage.h"
 #include "scan/imaging/DocumentGate.h"
 #include "scan/imaging/SafeOutputFile.h"
+#include "support/OpenFileRoom.h"
 #include "scan/imaging/TextLanguages.h"
 #include "scan/sane/FrameReader.h"
 #include "scan/sane/SaneDevice.h"
@@ -43,6 +44,9 @@ namespace quillon {
 namespace {
 
 constexpr int kMallocMappingThreshold = 128 * 1024;  // glibc's own starting value
+// Open files a network backend takes for a scan: sockets, its event loop's
+// wake-ups, its threads' pipes.
+constexpr int kRoomForABackend = 16;
 
 // The paper sizes the library knows, by their codes.
 struct PaperDimensions {
@@ -300,11 +304,9 @@ private:
 
 // Why the system refuses to open files, when it does (too many open, say):
 // SANE's answers do not carry it, and "no scanner" would be the wrong reason.
-QString SystemRefusal() {
-    const int fd = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
-    if (fd >= 0) return ::close(fd), QString();
-    return QString::fromLocal8Bit(std::strerror(errno));
-}
+// A backend that failed for want of open files has closed what it had by
+// the time it answers: the room left is what tells.
+QString SystemRefusal() { return OpenFileShortage(kRoomForABackend); }
 
 template <std::size_t N>
 const char* FirstSettable(const SaneOptions& options, const std::array<const char*, N>& names) {
