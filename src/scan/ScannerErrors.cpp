@@ -28,6 +28,9 @@ QString ScannerErrorText(int code) {
         case kScannerErrorLocked: return QStringLiteral("The scanner is locked for transport. Unlock it and try again.");
         case kScannerErrorNoAnswer: return QStringLiteral("The scanner stopped answering.");
         case kScannerErrorSystem: return QStringLiteral("The system refused:");
+        case kScannerErrorUnreadablePage:
+            return QStringLiteral("The scanner sent a page that could not be read: its image was damaged, "
+                                  "or the connection broke off.");
         default: return QStringLiteral("The scanner library failed unexpectedly.");
     }
 }

@@ -29,6 +29,7 @@ enum ScannerError : int {
     kScannerErrorLocked = 19,
     kScannerErrorNoAnswer = 20,        // the scanner sent nothing for too long
     kScannerErrorSystem = 21,          // the system refused (too many open files, say); its reason follows
+    kScannerErrorUnreadablePage = 22,  // a network scanner's page could not be decoded (or came cut off)
 };
 
 // The plain sentence for a code.

@@ -40,8 +40,12 @@ const AirscanCase kCases[] = {
     {"FeederGreyA4", {"--sheets", "2"}, true, false, 1, 3, 2, 0},
     {"AJamOnTheFirstPageKeepsTheOlderFile", {"--sheets", "3", "--jam-at", "1"}, true, false, 1, 1, 0,
      kScannerErrorJammed},
+    // A connection dropped halfway through a page and a page whose image is
+    // cut off look the same through the backend, and are said as either.
     {"ADroppedConnectionEndsInAPlainSentence", {"--sheets", "3", "--drop-at", "1"}, true, false, 1, 1, 0,
-     kScannerErrorIo},
+     kScannerErrorUnreadablePage},
+    {"APageCutOffHalfwayIsSaidAsUnreadable", {"--sheets", "3", "--damaged-at", "1"}, true, false, 1, 1, 0,
+     kScannerErrorUnreadablePage},
     // airscan asks again for ten seconds before it gives up.
     {"ABusyScannerIsSaidToBeBusy", {"--busy"}, false, false, 1, 1, 0, kScannerErrorBusy},
 };

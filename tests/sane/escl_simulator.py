@@ -373,6 +373,8 @@ class Handler(BaseHTTPRequestHandler):
             body = png(*size)
         if scanner.pace:
             time.sleep(scanner.pace)  # a real scanner's mechanism, for benchmarks
+        if page_number == getattr(scanner, "damaged_at", 0):
+            body = body[: len(body) // 2]
         if drop:
             # Headers for the whole page, half of it, then the connection is gone.
             self.send_response(200)
@@ -434,6 +436,8 @@ def main():
     parser.add_argument("--drop-at", type=int, default=0)
     parser.add_argument("--silent-from", type=int, default=0, help="from this page on, no answer ever comes")
     parser.add_argument("--busy", action="store_true")
+    parser.add_argument("--damaged-at", type=int, default=0,
+                        help="this page is sent whole as HTTP goes, but its image is cut off halfway")
     parser.add_argument("--port", type=int, default=0)
     parser.add_argument("--port-file")
     parser.add_argument("--page", help="a PNG file sent for every page, as scanned, instead of a drawn page")
@@ -456,6 +460,7 @@ def main():
     Handler.scanner = Scanner(options.sheets, options.jam_at, options.busy, options.drop_at, page, options.pace,
                               text_page, options.refill)
     Handler.scanner.silent_from = options.silent_from
+    Handler.scanner.damaged_at = options.damaged_at
     Handler.scanner.numbered = options.numbered
     Handler.scanner.turn_over = options.turn_over
     Handler.scanner.lose_on_turn = options.lose_on_turn

@@ -204,7 +204,7 @@ PageResult ReadStartedPage(SaneDevice& device, PageProgress& progress) {
             status = device.Read(direct ? direct : buffer.data(), chunk, &length);
             if (status == SANE_STATUS_EOF) break;
             if (status != SANE_STATUS_GOOD)
-                return {ScannerErrorOfStatus(status), {}, QStringLiteral("sane_read: %1").arg(sane_strstatus(status))};
+                return {ScannerErrorOfStatus(status), {}, QStringLiteral("sane_read: %1").arg(sane_strstatus(status)), true};
             if (direct)
                 assembler.AddDirect(length);
             else

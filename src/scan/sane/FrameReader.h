@@ -62,6 +62,7 @@ struct PageResult {
     int error = 0;  // a scanner-library error code; 0: the page is complete
     QImage image;
     QString detail;  // for the log
+    bool whileReading = false;  // the device failed while the page's data was being read
 };
 
 // Reads one page from a device whose first frame has been started already.

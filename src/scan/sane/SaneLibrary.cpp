@@ -304,6 +304,12 @@ private:
 
 // Why the system refuses to open files, when it does (too many open, say):
 // SANE's answers do not carry it, and "no scanner" would be the wrong reason.
+// The backends that fetch each page whole over the network (eSCL) before
+// handing its lines out.
+bool IsNetworkScanner(const QString& deviceName) {
+    return deviceName.startsWith(QLatin1String("airscan:")) || deviceName.startsWith(QLatin1String("escl:"));
+}
+
 // A backend that failed for want of open files has closed what it had by
 // the time it answers: the room left is what tells.
 QString SystemRefusal() { return OpenFileShortage(kRoomForABackend); }
@@ -954,6 +960,11 @@ ImageHandle SaneLibrary::TWAIN_Acquire(WindowHandle) {
     PageTransfer transfer(device_, session_, silenceLimit_);
     dialogs_.RunTransfer(pagesThisDocument_ + 1, transfer);
     PageResult result = transfer.TakeResult();
+    // A network scanner's backend decodes the page it fetched as its lines
+    // are read: a failure then is a damaged image, or one cut off (the
+    // backend cannot tell the two apart), never the cable or the power.
+    if (result.error == kScannerErrorIo && result.whileReading && IsNetworkScanner(openDevice_))
+        result.error = kScannerErrorUnreadablePage;
     if (result.error != 0) {
         session_.GiveBackRoom();
         if (transfer.abandoned()) AbandonDevice();
