@@ -5,20 +5,25 @@
 #include "ui/BackgroundScan.h"
 #include "scan/imaging/TextLanguages.h"
 #include "scan/sane/SaneLibrary.h"
+#include "settings/PendingRegistryBackend.h"
 #include "settings/SqliteRegistryBackend.h"
 #include "settings/RegistryStore.h"
 #include "support/EndProcess.h"
 #include "support/ErrorReport.h"
 #include "ui/Main.h"
+#include "ui/PendingChangesRetry.h"
 #include "ui/QtScannerDialogs.h"
 #include "ui/QtUserInterface.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QElapsedTimer>
 #include <QIcon>
 #include <QSocketNotifier>
 
+#include <algorithm>
 #include <chrono>
+#include <cstdio>
 
 namespace {
 
@@ -43,11 +48,15 @@ constexpr std::chrono::milliseconds kCloseWait{1500};
     QApplication::setWindowIcon(icon);
 
     quillon::SqliteRegistryBackend backend(quillon::SqliteRegistryBackend::DefaultDatabasePath());
-    quillon::RegistryStore store(backend);
+    // A change the store cannot take while another program holds it is kept
+    // and written later; the scan's values pass the same way.
+    quillon::PendingRegistryBackend pending(backend);
+    quillon::RegistryStore store(pending);
     quillon::QtUserInterface ui;
     quillon::QtScannerDialogs scannerDialogs;
     quillon::SaneLibrary scanner(scannerDialogs);
     quillon::Main window(store, ui);
+    quillon::PendingChangesRetry retry(pending, window);
     window.SetTextLanguages(quillon::InstalledTextLanguages(quillon::TextDataDirectory()));
     ui.SetOwnerWindow(&window);
     scannerDialogs.SetOwnerWindow(&window);
@@ -77,12 +86,20 @@ constexpr std::chrono::milliseconds kCloseWait{1500};
     const int status = app.exec();
     // A scan under way is cancelled and its document given up (an older
     // file stays as it was); a backend that does not let go within the
-    // time is left behind. Nothing else needs ending: every option is
-    // stored as it changes, so the process ends here, without waiting for
-    // the scanner library or a search for scanners.
+    // time is left behind. Changes another program kept from the store are
+    // written first, waiting at most the store's own limit, out of the
+    // scan's time. Nothing else needs ending: every option is stored as it
+    // changes, so the process ends here, without waiting for the scanner
+    // library or a search for scanners.
     quillon::DocumentGate::Close();
-    scan.Close(kCloseWait);
+    QElapsedTimer closing;
+    closing.start();
+    retry.StoreNow();
+    scan.Close(std::max(kCloseWait - std::chrono::milliseconds(closing.elapsed()), std::chrono::milliseconds(0)));
     quillon::DocumentGate::Abandon();
+    // The window has gone: the terminal that started it is told.
+    if (const QString unstored = retry.Unstored(); !unstored.isEmpty())
+        std::fprintf(stderr, "%s\n", qPrintable(unstored));
     quillon::EndProcess(status);
 }
 

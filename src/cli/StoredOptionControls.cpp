@@ -2,6 +2,7 @@
 #include "cli/StoredOptionControls.h"
 
 #include "settings/RegistryStore.h"
+#include "settings/StoredOptionJudgement.h"
 
 #include <cstdio>
 
@@ -21,14 +22,17 @@ StoredOptionControls::StoredOptionControls(const RegistryStore& store, const QMa
     : texts_(texts) {
     for (const OptionSpec& option : AllOptions()) {
         const auto index = static_cast<std::size_t>(option.id);
-        const int items = option.kind == OptionKind::List ? static_cast<int>(ItemsOf(option.id).size()) : 0;
         if (overrides.contains(option.id)) {
             values_[index] = overrides.value(option.id);
             continue;
         }
-        const RegistryStore::Reading stored = store.Read(QString::fromLatin1(option.valueName));
-        storeUnread_ = storeUnread_ || stored.failed;
-        values_[index] = LoadedValue(option, stored.text, items);
+        // Judged as the window judges it when it loads.
+        const StoredOptionJudgement judged = JudgeStoredOption(
+            option, store.Read(QString::fromLatin1(option.valueName)),
+            option.kind == OptionKind::List ? ItemsOf(option.id) : QStringList());
+        storeUnread_ = storeUnread_ || judged.unread;
+        if (!judged.unusable.isEmpty()) unusableValues_.append(judged.unusable);
+        values_[index] = judged.value;
     }
     // The window's availability rule, as the window would apply it.
     if (!MultiPageOptionsApply(SelectedIndex(OptionId::Format), CheckState(OptionId::WIA))) {

@@ -4,6 +4,7 @@
 #include "scan/OptionControls.h"
 
 #include <QMap>
+#include <QStringList>
 
 #include <array>
 
@@ -28,9 +29,13 @@ public:
     // Some stored option could not be read (the store is locked or broken):
     // scanning with defaults in its place would not be what the user stored.
     bool storeUnread() const { return storeUnread_; }
+    // A sentence for each stored value that cannot be used, naming the
+    // option and the default used instead.
+    const QStringList& unusableValues() const { return unusableValues_; }
 
 private:
     bool storeUnread_ = false;
+    QStringList unusableValues_;
     std::array<int, kOptionCount> values_{};
     QMap<OptionId, QString> texts_;
 };

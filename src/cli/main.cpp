@@ -132,12 +132,19 @@ int RunCommand(int argc, char** argv) {
     }
     quillon::StoredOptionControls controls(store, command.overrides, command.texts);
     if (controls.storeUnread()) {
-        std::fprintf(stderr,
-                     "The stored options could not be read (%s is held by another program, or is a link to "
-                     "something that is not Quillon's settings): nothing was scanned.\n",
-                     qPrintable(stored.databasePath()));
+        const quillon::StoreTrouble trouble = stored.Trouble();
+        if (trouble.kind == quillon::StoreTrouble::Kind::AnotherUsersFile)
+            std::fprintf(stderr, "The stored options could not be read: %s belongs to another user. Nothing was scanned.\n",
+                         qPrintable(trouble.path));
+        else
+            std::fprintf(stderr,
+                         "The stored options could not be read (%s is held by another program, or is a link to "
+                         "something that is not Quillon's settings): nothing was scanned.\n",
+                         qPrintable(stored.databasePath()));
         return kUsage;
     }
+    // Said even with --quiet: the scan is not made with what the user stored.
+    for (const QString& unusable : controls.unusableValues()) std::fprintf(stderr, "%s\n", qPrintable(unusable));
     quillon::TerminalUserInterface ui(command.output, command.quiet,
                                       command.source == quillon::SourceChoice::Feeder);
     const quillon::ScanOutcome outcome = quillon::RunScan(controls, library, store, ui);

@@ -3,22 +3,13 @@
 
 namespace quillon {
 
-namespace {
-
-QString Slot(std::uint32_t hive, const QString& path, const QString& name) {
-    const QStringList parts = path.split(QLatin1Char('\\'), Qt::SkipEmptyParts);
-    return (QString::number(hive) + QLatin1Char('\\') + parts.join(QLatin1Char('\\')) + QLatin1Char('\\') + name).toLower();
-}
-
-}  // namespace
-
 class OverlayKey : public RegistryKey {
 public:
     OverlayKey(OverlayRegistryBackend& overlay, std::uint32_t hive, QString path, std::unique_ptr<RegistryKey> below)
         : overlay_(overlay), hive_(hive), path_(std::move(path)), below_(std::move(below)) {}
 
     LookupResult QueryValue(const QString& name, RegistryValue& value) override {
-        const auto found = overlay_.written_.constFind(Slot(hive_, path_, name));
+        const auto found = overlay_.written_.constFind(ValueSlot(hive_, path_, name));
         if (found != overlay_.written_.constEnd()) {
             value = *found;
             return LookupResult::Found;
@@ -26,7 +17,7 @@ public:
         return below_ ? below_->QueryValue(name, value) : LookupResult::Missing;
     }
     bool SetValue(const QString& name, const RegistryValue& value) override {
-        overlay_.written_.insert(Slot(hive_, path_, name), value);
+        overlay_.written_.insert(ValueSlot(hive_, path_, name), value);
         return true;
     }
     bool Flush() override { return true; }
@@ -41,7 +32,7 @@ private:
 std::unique_ptr<RegistryKey> OverlayRegistryBackend::OpenKey(std::uint32_t hive, const QString& path,
                                                              LookupResult& result) {
     std::unique_ptr<RegistryKey> below = below_.OpenKey(hive, path, result);
-    const QString prefix = Slot(hive, path, QString());
+    const QString prefix = ValueSlot(hive, path, QString());
     bool written = false;
     for (auto it = written_.constBegin(); it != written_.constEnd() && !written; ++it) written = it.key().startsWith(prefix);
     if (!below && !written) return nullptr;

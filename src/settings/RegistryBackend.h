@@ -31,6 +31,19 @@ struct RegistryValue {
 // could not be read at that moment (busy, no file descriptor left, ...).
 enum class LookupResult { Found, Missing, Failed };
 
+// Why the store could not be read or written just now, as far as looking at
+// it tells: a lock another program holds, or a file or folder that belongs to
+// another user (made by a run under sudo, say). Unknown for anything else.
+struct StoreTrouble {
+    enum class Kind { Unknown, Busy, AnotherUsersFile };
+    Kind kind = Kind::Unknown;
+    QString path;  // the file or folder concerned; empty when not known
+};
+
+// Where a value sits, as one text that compares without regard to case, as
+// the registry compares key paths and value names.
+QString ValueSlot(std::uint32_t hive, const QString& path, const QString& name);
+
 // One open key. Closing is the destructor; a key lives only within one store call.
 class RegistryKey {
 public:
@@ -53,6 +66,12 @@ public:
     // Once: a plain sentence on what the store did that the user should know
     // (a file that was not a store kept aside); empty when there is nothing.
     virtual QString TakeNotice() { return {}; }
+    // After a call that failed: why, as far as the store can tell.
+    virtual StoreTrouble Trouble() { return {}; }
+    // Whether calls may wait for a lock another program holds (within the
+    // store's own limit) or must give up at once: a retry made in passing
+    // must not hold the thread that owns the store.
+    virtual void SetWaitForLocks(bool) {}
 };
 
 }  // namespace quillon

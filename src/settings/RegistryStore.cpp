@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/RegistryStore.h"
 
+#include <QStringList>
+
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -9,6 +11,11 @@ namespace quillon {
 
 bool IsPredefinedHive(std::uint32_t hive) {
     return hive >= kHkeyClassesRoot && hive <= 0x80000006u;
+}
+
+QString ValueSlot(std::uint32_t hive, const QString& path, const QString& name) {
+    const QStringList parts = path.split(QLatin1Char('\\'), Qt::SkipEmptyParts);
+    return (QString::number(hive) + QLatin1Char('\\') + parts.join(QLatin1Char('\\')) + QLatin1Char('\\') + name).toLower();
 }
 
 namespace {
@@ -55,7 +62,7 @@ RegistryStore::Reading RegistryStore::ReadRegistryString(std::uint32_t hive, con
             RegistryValue value;
             result = key->QueryValue(valueName, value);
             if (result == LookupResult::Found) {
-                if (value.data.size() > kRegistryReadBufferBytes) return {kNotFound};
+                if (value.data.size() > kRegistryReadBufferBytes) return {kNotFound, false, value.data.size()};
                 return {RenderRegistryValue(value)};
             }
         }

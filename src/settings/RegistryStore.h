@@ -29,9 +29,12 @@ public:
 
     // The same read, also telling whether "Not Found" means that the store
     // could not be read: a caller must then not take the value for missing.
+    // A value too long to be read also reads as "Not Found", and tells its
+    // length, so that it is not taken for a missing one either.
     struct Reading {
         QString text;
         bool failed = false;
+        qsizetype tooLongBytes = 0;
     };
     Reading ReadRegistryString(std::uint32_t hive, const QString& keyPath, const QString& valueName) const;
 
@@ -52,6 +55,8 @@ public:
 
     // What the store did that the user should know, once (see RegistryBackend::TakeNotice).
     QString TakeNotice() const { return backend_.TakeNotice(); }
+    // Why the last call that failed did (see RegistryBackend::Trouble).
+    StoreTrouble Trouble() const { return backend_.Trouble(); }
 
 private:
     RegistryBackend& backend_;

@@ -135,15 +135,21 @@ std::optional<double> ParseNumericText(const QString& text) {
     return number;
 }
 
-int LoadedValue(const OptionSpec& option, const QString& storedText, int listItemCount) {
+std::optional<int> UsableValue(const OptionSpec& option, const QString& storedText, int listItemCount) {
     const std::optional<double> number = ParseNumericText(storedText);
-    if (!number) return option.defaultValue;
+    if (!number) return std::nullopt;
     if (option.kind == OptionKind::List) {
         const double position = std::floor(*number);
-        return (position >= 0 && position < listItemCount) ? static_cast<int>(position) : option.defaultValue;
+        if (position >= 0 && position < listItemCount) return static_cast<int>(position);
+        return std::nullopt;
     }
     const double state = std::nearbyint(*number);  // halves to the even neighbour
-    return (state == 0 || state == 1) ? static_cast<int>(state) : option.defaultValue;
+    if (state == 0 || state == 1) return static_cast<int>(state);
+    return std::nullopt;
+}
+
+int LoadedValue(const OptionSpec& option, const QString& storedText, int listItemCount) {
+    return UsableValue(option, storedText, listItemCount).value_or(option.defaultValue);
 }
 
 std::span<const OptionId> OptionsForcedForSingleImages() {

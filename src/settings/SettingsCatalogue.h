@@ -111,9 +111,12 @@ QString StoredForm(int value);
 // A decimal number, possibly signed and with a fraction, blanks around allowed.
 std::optional<double> ParseNumericText(const QString& text);
 
-// What a stored text loads as: its number rounded (down for a list, to the
-// nearest with halves to even for a check box), or the option's default when
-// the text is not numeric or names no position of the list / no check state.
+// The position or state a stored text names: its number rounded (down for a
+// list, to the nearest with halves to even for a check box); nothing when the
+// text is not numeric or names no position of the list / no check state.
+std::optional<int> UsableValue(const OptionSpec& option, const QString& storedText, int listItemCount);
+
+// What a stored text loads as: its usable value, or else the option's default.
 int LoadedValue(const OptionSpec& option, const QString& storedText, int listItemCount);
 
 }  // namespace quillon

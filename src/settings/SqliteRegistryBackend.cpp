@@ -97,8 +97,10 @@ SqliteHandle OpenDatabase(const QByteArray& file, int flags, BusyBudget& budget,
 
 class SqliteKey : public RegistryKey {
 public:
-    SqliteKey(SqliteHandle db, std::uint32_t hive, QString path, bool inTransaction, BusyBudget& budget)
-        : db_(std::move(db)), hive_(hive), path_(std::move(path)), inTransaction_(inTransaction), budget_(budget) {}
+    SqliteKey(SqliteHandle db, std::uint32_t hive, QString path, bool inTransaction, BusyBudget& budget,
+              int& lastError)
+        : db_(std::move(db)), hive_(hive), path_(std::move(path)), inTransaction_(inTransaction), budget_(budget),
+          lastError_(lastError) {}
 
     ~SqliteKey() override {
         // Closing a key keeps what was set through it, as the registry does.
@@ -108,13 +110,13 @@ public:
     LookupResult QueryValue(const QString& name, RegistryValue& value) override {
         Statement statement = Prepare(
             db_.get(), "SELECT type, data FROM named_values WHERE hive = ? AND path = ? AND name = ?");
-        if (!statement) return LookupOfError(sqlite3_errcode(db_.get()));
+        if (!statement) return LookupOfError(lastError_ = sqlite3_errcode(db_.get()));
         sqlite3_bind_int64(statement.get(), 1, hive_);
         BindText(statement.get(), 2, path_);
         BindText(statement.get(), 3, name);
         const int rc = sqlite3_step(statement.get());
         if (rc == SQLITE_DONE) return LookupResult::Missing;
-        if (rc != SQLITE_ROW) return LookupOfError(rc);
+        if (rc != SQLITE_ROW) return LookupOfError(lastError_ = rc);
         value.type = static_cast<std::uint32_t>(sqlite3_column_int64(statement.get(), 0));
         const void* blob = sqlite3_column_blob(statement.get(), 1);
         const int size = sqlite3_column_bytes(statement.get(), 1);
@@ -126,7 +128,7 @@ public:
         Statement statement = Prepare(
             db_.get(),
             "INSERT OR REPLACE INTO named_values (hive, path, name, type, data) VALUES (?, ?, ?, ?, ?)");
-        if (!statement) return false;
+        if (!statement) return (lastError_ = sqlite3_errcode(db_.get())), false;
         sqlite3_bind_int64(statement.get(), 1, hive_);
         BindText(statement.get(), 2, path_);
         BindText(statement.get(), 3, name);
@@ -134,16 +136,20 @@ public:
         // A zero-length blob would bind as NULL; the column must never be NULL.
         sqlite3_bind_blob(statement.get(), 5, value.data.isEmpty() ? "" : value.data.constData(),
                           static_cast<int>(value.data.size()), SQLITE_TRANSIENT);
-        return sqlite3_step(statement.get()) == SQLITE_DONE;
+        const int rc = sqlite3_step(statement.get());
+        if (rc != SQLITE_DONE) lastError_ = rc;
+        return rc == SQLITE_DONE;
     }
 
     bool Flush() override {
         if (!inTransaction_) return true;
         inTransaction_ = false;
-        if (sqlite3_exec(db_.get(), "COMMIT", nullptr, nullptr, nullptr) == SQLITE_OK) {
+        const int rc = sqlite3_exec(db_.get(), "COMMIT", nullptr, nullptr, nullptr);
+        if (rc == SQLITE_OK) {
             budget_.Refill();  // the lock was ours: whoever held it is done
             return true;
         }
+        lastError_ = rc;
         sqlite3_exec(db_.get(), "ROLLBACK", nullptr, nullptr, nullptr);
         return false;
     }
@@ -154,6 +160,7 @@ private:
     QString path_;
     bool inTransaction_;
     BusyBudget& budget_;
+    int& lastError_;
 };
 
 // The store is the user's alone: one of theirs that others may read (made
@@ -236,7 +243,7 @@ struct CreateResult {
 };
 
 CreateResult TryCreateKey(const QString& databasePath, std::uint32_t hive, const QStringList& parts,
-                          BusyBudget& budget) {
+                          BusyBudget& budget, int& lastError) {
     const QByteArray file = QFile::encodeName(databasePath);
     // The file is private to the user from its first byte.
     if (KindOfFile(file) == FileKind::Absent) {
@@ -264,7 +271,8 @@ CreateResult TryCreateKey(const QString& databasePath, std::uint32_t hive, const
         if (sqlite3_step(insert.get()) != SQLITE_DONE) return {nullptr, sqlite3_errcode(db.get())};
     }
     insert.reset();
-    return {std::make_unique<SqliteKey>(std::move(db), hive, parts.join(QLatin1Char('\\')), true, budget), SQLITE_OK};
+    return {std::make_unique<SqliteKey>(std::move(db), hive, parts.join(QLatin1Char('\\')), true, budget, lastError),
+            SQLITE_OK};
 }
 
 }  // namespace
@@ -312,13 +320,14 @@ std::unique_ptr<RegistryKey> SqliteRegistryBackend::OpenKey(std::uint32_t hive, 
     int rc = SQLITE_OK;
     SqliteHandle db = OpenDatabase(file, SQLITE_OPEN_READWRITE, busyBudget_, &rc);
     if (!db) {
-        result = LookupOfError(rc);
+        result = LookupOfError(lastError_ = rc);
         return nullptr;
     }
     Statement statement = Prepare(db.get(), "SELECT 1 FROM keys WHERE hive = ? AND path = ?");
     if (!statement) {
         // An empty file is a database without tables: nothing is stored yet.
         const int error = sqlite3_errcode(db.get());
+        if (error != SQLITE_ERROR) lastError_ = error;
         result = error == SQLITE_ERROR ? LookupResult::Missing : LookupOfError(error);
         return nullptr;
     }
@@ -327,12 +336,13 @@ std::unique_ptr<RegistryKey> SqliteRegistryBackend::OpenKey(std::uint32_t hive, 
     BindText(statement.get(), 2, normalised);
     rc = sqlite3_step(statement.get());
     if (rc != SQLITE_ROW) {
+        if (rc != SQLITE_DONE) lastError_ = rc;
         result = rc == SQLITE_DONE ? LookupResult::Missing : LookupOfError(rc);
         return nullptr;
     }
     statement.reset();
     result = LookupResult::Found;
-    return std::make_unique<SqliteKey>(std::move(db), hive, normalised, false, busyBudget_);
+    return std::make_unique<SqliteKey>(std::move(db), hive, normalised, false, busyBudget_, lastError_);
 }
 
 std::unique_ptr<RegistryKey> SqliteRegistryBackend::CreateKey(std::uint32_t hive, const QString& path) {
@@ -352,12 +362,31 @@ std::unique_ptr<RegistryKey> SqliteRegistryBackend::CreateKey(std::uint32_t hive
     if (kind == FileKind::NotAStore && !KeepAside(store)) return nullptr;
 
     if (kind == FileKind::Regular) KeepPrivate(file);
-    CreateResult result = TryCreateKey(store, hive, parts, busyBudget_);
+    CreateResult result = TryCreateKey(store, hive, parts, busyBudget_, lastError_);
     if (result.key) return std::move(result.key);
     // A file that is not a database, or a broken one: the same, once.
     if (IsDamagedFileError(result.error) && kind == FileKind::Regular && KeepAside(store))
-        result = TryCreateKey(store, hive, parts, busyBudget_);
+        result = TryCreateKey(store, hive, parts, busyBudget_, lastError_);
+    if (!result.key) lastError_ = result.error;
     return std::move(result.key);
+}
+
+StoreTrouble SqliteRegistryBackend::Trouble() {
+    CheckOwnerThread();
+    // The file, else the folder it is kept in, made by another user (a run
+    // under sudo, say) whom this one may not read or write after. Looked at
+    // first: a file that cannot be opened at all was not busy.
+    const QString folder = QFileInfo(databasePath_).absolutePath();
+    for (const auto& [path, access] : {std::pair{databasePath_, R_OK | W_OK}, std::pair{folder, W_OK | X_OK}}) {
+        const QByteArray file = QFile::encodeName(path);
+        struct stat status {};
+        if (::lstat(file.constData(), &status) == 0 && status.st_uid != ::geteuid() &&
+            ::faccessat(AT_FDCWD, file.constData(), access, AT_EACCESS) != 0)
+            return {StoreTrouble::Kind::AnotherUsersFile, path};
+    }
+    const int primary = lastError_ & 0xFF;
+    if (primary == SQLITE_BUSY || primary == SQLITE_LOCKED) return {StoreTrouble::Kind::Busy, databasePath_};
+    return {StoreTrouble::Kind::Unknown, databasePath_};
 }
 
 void SqliteRegistryBackend::SayLinkNotUsed() {
@@ -378,6 +407,7 @@ bool SqliteRegistryBackend::KeepAside(const QString& store) {
 }
 
 bool BusyBudget::Wait() {
+    if (!waiting_) return false;
     using namespace std::chrono;
     const auto now = steady_clock::now();
     // The budget grows back slowly with time, so one held lock costs the

@@ -20,11 +20,13 @@ public:
     static constexpr int kStepMs = 5;
 
     explicit BusyBudget(long long maxMs = kDefaultMaxMs) : maxMs_(maxMs), leftMs_(maxMs) {}
-    // False when the budget is spent: the caller gives up at once.
+    // False when the budget is spent, or waiting is off: the caller gives up at once.
     bool Wait();
     void Refill();
+    void SetWaiting(bool waiting) { waiting_ = waiting; }
 
 private:
+    bool waiting_ = true;
     long long maxMs_;
     long long leftMs_;
     std::chrono::steady_clock::time_point lastSeen_ = std::chrono::steady_clock::now();
@@ -49,6 +51,8 @@ public:
     std::unique_ptr<RegistryKey> OpenKey(std::uint32_t hive, const QString& path, LookupResult& result) override;
     std::unique_ptr<RegistryKey> CreateKey(std::uint32_t hive, const QString& path) override;
     QString TakeNotice() override { return std::exchange(notice_, QString()); }
+    StoreTrouble Trouble() override;
+    void SetWaitForLocks(bool wait) override { busyBudget_.SetWaiting(wait); }
 
 private:
     bool KeepAside(const QString& store);
@@ -58,6 +62,7 @@ private:
     QString databasePath_;
     QString notice_;
     bool linkNoticed_ = false;
+    int lastError_ = 0;  // SQLite's code for the last call that failed
     BusyBudget busyBudget_;
     std::thread::id owner_ = std::this_thread::get_id();
 };

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "scan/OptionControls.h"
+#include "settings/RegistryBackend.h"
 #include "settings/SettingsCatalogue.h"
 
 #include <QSet>
@@ -26,6 +27,8 @@ inline const QString kProductWebAddress = QStringLiteral("https://quillon.app/")
 inline const QString kStoreUnreadNotice = QStringLiteral(
     "The stored options could not be read (another program holds them, or the settings file is a link to "
     "something else); the defaults are shown, and the stored options are kept as they are.");
+// The same, said as what it is where the store tells why.
+QString StoreUnreadNotice(const StoreTrouble& trouble);
 
 // The program's one window: the scan options, SCAN, Defaults, the status line
 // and the product notice. Every option control is bound to its stored value.
@@ -81,8 +84,9 @@ private:
     void RestoreKeptValue(OptionId id);
     int ControlValue(OptionId id) const;
     void SetControlValue(OptionId id, int value);
-    // The value an option loads as; notes the options whose stored value could not be read.
-    int LoadOption(const OptionSpec& option, int listItemCount);
+    // The value an option loads as; notes the options whose stored value
+    // could not be read, and says the stored values that cannot be used.
+    int LoadOption(const OptionSpec& option, const QStringList& items);
 
     const RegistryStore& store_;
     UserInterface& ui_;
@@ -95,6 +99,7 @@ private:
     QLabel* noticeLabel_ = nullptr;
     TextLanguageChoice* textLanguages_ = nullptr;
     QSet<OptionId> unreadOptions_;  // while loading
+    QStringList unusableValues_;    // while loading: a sentence for each
 };
 
 }  // namespace quillon

@@ -2,6 +2,7 @@
 // The binding of the option controls to their stored values: loading, the
 // change handlers, the Defaults button and the availability rule.
 #include "settings/RegistryStore.h"
+#include "settings/StoredOptionJudgement.h"
 #include "support/UserInterface.h"
 #include "ui/Main.h"
 #include "ui/TextLanguageChoice.h"
@@ -25,6 +26,13 @@ const QString kAutoCropNotice = QStringLiteral(
     "may produce unexpected results.");
 
 }  // namespace
+
+QString StoreUnreadNotice(const StoreTrouble& trouble) {
+    if (trouble.kind != StoreTrouble::Kind::AnotherUsersFile) return kStoreUnreadNotice;
+    return QStringLiteral("The stored options could not be read: %1 belongs to another user. The defaults are shown, "
+                          "and the stored options are kept as they are.")
+        .arg(trouble.path);
+}
 
 void Main::ConnectOptionHandlers() {
     for (const OptionSpec& option : AllOptions()) {
@@ -64,21 +72,24 @@ void Main::OnOptionChanged(OptionId id) {
     store_.Set(ValueName(id), StoredForm(ControlValue(id)));
 }
 
-int Main::LoadOption(const OptionSpec& option, int listItemCount) {
-    const RegistryStore::Reading stored = store_.Read(QString::fromLatin1(option.valueName));
-    if (stored.failed) unreadOptions_.insert(option.id);
-    return LoadedValue(option, stored.text, listItemCount);
+int Main::LoadOption(const OptionSpec& option, const QStringList& items) {
+    const StoredOptionJudgement judged =
+        JudgeStoredOption(option, store_.Read(QString::fromLatin1(option.valueName)), items);
+    if (judged.unread) unreadOptions_.insert(option.id);
+    if (!judged.unusable.isEmpty()) unusableValues_.append(judged.unusable);
+    return judged.value;
 }
 
 void Main::ReloadForm() {
     unreadOptions_.clear();
+    unusableValues_.clear();
     for (const OptionSpec& option : AllOptions())
         if (option.kind == OptionKind::List) List(option.id)->clear();
 
     // Check boxes first: a box's handler runs only when loading changes its state.
     for (const OptionSpec& option : AllOptions()) {
         if (option.kind != OptionKind::Check) continue;
-        SetControlValue(option.id, LoadOption(option, 0));
+        SetControlValue(option.id, LoadOption(option, {}));
     }
 
     // Then each list in full: filled without a selection, then selected by
@@ -86,9 +97,10 @@ void Main::ReloadForm() {
     for (const OptionSpec& option : AllOptions()) {
         if (option.kind != OptionKind::List) continue;
         QComboBox* list = List(option.id);
+        const QStringList items = OptionItems(option.id);
         {
             const QSignalBlocker quiet(list);
-            list->addItems(OptionItems(option.id));
+            list->addItems(items);
             if (option.id == OptionId::Quality)
                 for (int position = 0; position < list->count(); ++position)
                     if (QualityAt(position)->compactPages)
@@ -97,7 +109,7 @@ void Main::ReloadForm() {
             // The open list is as wide as its longest item ("Manual Duplex (turn the stack)").
             list->view()->setMinimumWidth(list->view()->sizeHintForColumn(0) + 2 * list->view()->frameWidth() + 8);
         }
-        SetControlValue(option.id, LoadOption(option, list->count()));
+        SetControlValue(option.id, LoadOption(option, items));
         ShowSelectedItem(list);  // typed text is gone, even where the selection stayed
     }
 
@@ -105,9 +117,12 @@ void Main::ReloadForm() {
     UpdateOptionAvailability();
     // Said, not hidden: what the window shows is not what was stored, or the
     // store had to start afresh.
-    if (!unreadOptions_.isEmpty()) SetStatusText(kStoreUnreadNotice);
-    if (const QString notice = store_.TakeNotice(); !notice.isEmpty()) SetStatusText(notice);
+    QStringList said = unusableValues_;
+    if (!unreadOptions_.isEmpty()) said.append(StoreUnreadNotice(store_.Trouble()));
+    if (const QString notice = store_.TakeNotice(); !notice.isEmpty()) said.append(notice);
+    if (!said.isEmpty()) SetStatusText(said.join(QLatin1Char(' ')));
     unreadOptions_.clear();  // from now on every change is the user's, and stored
+    unusableValues_.clear();
 }
 
 void Main::OnDefaultsClicked() {

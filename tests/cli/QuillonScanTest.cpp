@@ -4,6 +4,8 @@
 #include "settings/RegistryStore.h"
 #include "settings/SqliteRegistryBackend.h"
 
+#include "../common/HeldStoreLock.h"
+#include "../common/NamedCases.h"
 #include "../common/TempDir.h"
 #include "../sane/EsclSimulator.h"
 #include "../sane/SidesShown.h"
@@ -19,11 +21,11 @@
 #include <tiffio.h>
 
 #include <cmath>
-#include <sqlite3.h>
 #include <csignal>
 #include <memory>
 
 #include <arpa/inet.h>
+#include <grp.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -502,15 +504,63 @@ TEST_F(QuillonScanTest, LongPathsAreTakenAsFarAsTheSystemTakesThem) {
 // Another program holds the store: quillon-scan waits for it a while, and
 // then scans nothing rather than scan with options the user did not store.
 TEST_F(QuillonScanTest, AStoreThatStaysLockedScansNothingAndSaysWhy) {
-    sqlite3* db = nullptr;
-    ASSERT_EQ(sqlite3_open(QFile::encodeName(temp.File("config/Quillon/registry.sqlite3")).constData(), &db), SQLITE_OK);
-    ASSERT_EQ(sqlite3_exec(db, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+    const testing::HeldStoreLock lock(temp.File("config/Quillon/registry.sqlite3"));
     EXPECT_EQ(Run({"--single", "locked.png"}), 1) << errors.toStdString();
     EXPECT_TRUE(errors.contains("The stored options could not be read")) << errors.toStdString();
     EXPECT_FALSE(QFile::exists(temp.File("locked.png")));
-    sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
-    sqlite3_close(db);
 }
+
+// A settings file another user made (a run under sudo, say) is said as such,
+// not guessed at; nothing is scanned.
+TEST_F(QuillonScanTest, AStoreOfAnotherUserIsSaidToBeOne) {
+    if (::geteuid() != 0) GTEST_SKIP() << "only root can run quillon-scan as a user the settings file is not of";
+    // The file stays root's and private; the program runs as nobody, who may
+    // look into the test's folders.
+    for (const char* folder : {"config/Quillon", "sane"}) testing::LetOthersReach(temp.File(folder));
+    program.setChildProcessModifier([] {
+        if (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0) _exit(99);
+    });
+    EXPECT_EQ(Run({"--single", "other.png"}), 1) << errors.toStdString();
+    EXPECT_TRUE(errors.contains("The stored options could not be read: " + temp.File("config/Quillon/registry.sqlite3") +
+                                " belongs to another user. Nothing was scanned."))
+        << errors.toStdString();
+    EXPECT_EQ(StoreBytes(), storeBefore);
+}
+
+// Stored values that cannot be used are said, one line each with the default
+// used instead, and the scan goes on with it.
+struct UnusableStored {
+    const char* name;
+    const char* valueName;
+    QString stored;
+    const char* said;
+    friend void PrintTo(const UnusableStored& u, std::ostream* out) { *out << u.name; }
+};
+
+class UnusableStoredValueTest : public QuillonScanTest, public ::testing::WithParamInterface<UnusableStored> {};
+
+TEST_P(UnusableStoredValueTest, IsSaidAndTheDefaultIsUsed) {
+    {
+        SqliteRegistryBackend backend(temp.File("config/Quillon/registry.sqlite3"));
+        RegistryStore(backend).Set(GetParam().valueName, GetParam().stored);
+    }
+    EXPECT_EQ(Run({"--single", "--blank-threshold", "0", "one.png"}), 0) << errors.toStdString();
+    EXPECT_TRUE(errors.split('\n').contains(QString::fromUtf8(GetParam().said))) << errors.toStdString();
+    EXPECT_TRUE(QFile::exists(temp.File("one.png")));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, UnusableStoredValueTest,
+    ::testing::Values(
+        UnusableStored{"APositionPastTheList", "DPI", " 9",
+                       "The stored value of DPI, \" 9\", cannot be used; its default (200) is used instead."},
+        UnusableStored{"NotANumber", "AutoDeskew", "nan",
+                       "The stored value of AutoDeskew, \"nan\", cannot be used; its default (unchecked) is used instead."},
+        // 50 MB and its closing NUL.
+        UnusableStored{"ATextOfFiftyMegabytes", "Quality", QString(50 << 20, QLatin1Char('x')),
+                       "The stored value of Quality, 52428801 bytes long, cannot be used; its default (Good - Default) "
+                       "is used instead."}),
+    testing::NameOfCase());
 
 }  // namespace
 }  // namespace quillon

@@ -4,7 +4,11 @@
 #include "QtPrinters.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
+
+#include <sys/stat.h>
 
 #include <gtest/gtest.h>
 
@@ -20,5 +24,19 @@ public:
 private:
     QTemporaryDir dir_;
 };
+
+// Lets another user reach what lies in a folder, for a test that runs a
+// program as that user: the folder and every folder above it that others may
+// not pass get others' search permission. No permission is taken away (/tmp
+// keeps its sticky bit), and no folder becomes writable.
+inline void LetOthersReach(const QString& folder) {
+    for (QString path = QFileInfo(folder).absoluteFilePath(); path != QLatin1String("/");
+         path = QFileInfo(path).absolutePath()) {
+        struct stat status {};
+        const QByteArray name = QFile::encodeName(path);
+        if (::stat(name.constData(), &status) == 0 && (status.st_mode & S_IXOTH) == 0)
+            EXPECT_EQ(::chmod(name.constData(), (status.st_mode & 07777) | S_IXGRP | S_IXOTH), 0) << name.constData();
+    }
+}
 
 }  // namespace quillon::testing

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "settings/PendingRegistryBackend.h"
 #include "settings/SqliteRegistryBackend.h"
 #include "settings/RegistryStore.h"
 #include "ui/Main.h"
+#include "ui/PendingChangesRetry.h"
 
+#include "../common/HeldStoreLock.h"
 #include "../common/NamedCases.h"
 #include "../common/ScriptedUserInterface.h"
 #include "../common/TempDir.h"
@@ -111,6 +114,14 @@ TEST_F(MainBindingTest, HandEditedValuesLoadTheDefaultWhichIsStored) {
     EXPECT_EQ(StoredValue(OptionId::AutoCrop), " 0");
     EXPECT_TRUE(IsChecked(OptionId::TryADFFirst));
     EXPECT_TRUE(ui.messages.empty());
+    // Said, in the order the window loads them.
+    EXPECT_EQ(window->StatusLabel()->text(),
+              QStringList({"The stored value of TryADFFirst, \"maybe\", cannot be used; its default (checked) is used instead.",
+                           "The stored value of AutoCrop, \" 5\", cannot be used; its default (unchecked) is used instead.",
+                           "The stored value of DPI, \" 17\", cannot be used; its default (200) is used instead.",
+                           "The stored value of Format, \"-3\", cannot be used; its default (PDF) is used instead.",
+                           "The stored value of Quality, \"abc\", cannot be used; its default (Good - Default) is used instead."})
+                  .join(' '));
 }
 
 // A stored value that makes the output a single image.
@@ -386,11 +397,11 @@ TEST_F(MainBindingTest, TheTextLanguagesAreOfferedForASearchablePdfAndStoredAtOn
     EXPECT_FALSE(languages->isVisible());
 }
 
-// A store that cannot be read at the moment (busy, no descriptor left):
-// writes pass through to the real one.
+// A store that cannot be read at the moment (busy, no descriptor left, or
+// for the reason given): writes pass through to the real one.
 class UnreadableBackend : public RegistryBackend {
 public:
-    explicit UnreadableBackend(RegistryBackend& real) : real_(real) {}
+    explicit UnreadableBackend(RegistryBackend& real, StoreTrouble trouble = {}) : real_(real), trouble_(trouble) {}
     std::unique_ptr<RegistryKey> OpenKey(std::uint32_t, const QString&, LookupResult& result) override {
         result = LookupResult::Failed;
         return nullptr;
@@ -398,9 +409,11 @@ public:
     std::unique_ptr<RegistryKey> CreateKey(std::uint32_t hive, const QString& path) override {
         return real_.CreateKey(hive, path);
     }
+    StoreTrouble Trouble() override { return trouble_; }
 
 private:
     RegistryBackend& real_;
+    StoreTrouble trouble_;
 };
 
 TEST_F(MainBindingTest, LoadingAStoreThatCannotBeReadShowsDefaultsAndOverwritesNothing) {
@@ -423,6 +436,66 @@ TEST_F(MainBindingTest, LoadingAStoreThatCannotBeReadShowsDefaultsAndOverwritesN
     shown.List(OptionId::DPI)->setCurrentIndex(4);
     EXPECT_EQ(StoredValue(OptionId::DPI), " 4");
 }
+
+// A file another user made (a run under sudo) is said as such, not guessed at.
+TEST_F(MainBindingTest, AStoreOfAnotherUserIsSaidToBeOne) {
+    UnreadableBackend unreadable(
+        backend, {StoreTrouble::Kind::AnotherUsersFile, QStringLiteral("/home/ann/.config/Quillon/registry.sqlite3")});
+    const RegistryStore unreadableStore(unreadable);
+    Main shown(unreadableStore, ui);
+    shown.Load();
+    EXPECT_EQ(shown.StatusLabel()->text(),
+              "The stored options could not be read: /home/ann/.config/Quillon/registry.sqlite3 belongs to another "
+              "user. The defaults are shown, and the stored options are kept as they are.");
+}
+
+// Another program holds the settings file while Auto Deskew is checked: the
+// change is kept and said, and stored once the lock goes; a lock held past
+// the close loses it, and that is said.
+struct LockedChange {
+    const char* name;
+    bool releasedBeforeClose;
+    const char* saidAtClose;  // the start of it
+    const char* storedAfter;
+    friend void PrintTo(const LockedChange& c, std::ostream* out) { *out << c.name; }
+};
+
+class LockedChangeTest : public MainBindingTest, public ::testing::WithParamInterface<LockedChange> {};
+
+TEST_P(LockedChangeTest, IsKeptAndStoredWhenTheLockGoesOrSaidAtTheClose) {
+    PendingRegistryBackend pending(backend);
+    const RegistryStore keeping(pending);
+    Main shown(keeping, ui);
+    PendingChangesRetry retry(pending, shown);
+    shown.Load();
+    testing::HeldStoreLock lock(temp.File("registry.sqlite3"));
+    shown.Check(OptionId::AutoDeskew)->setChecked(true);
+    EXPECT_TRUE(shown.StatusLabel()->text().startsWith(
+        "Your change is not stored yet: another program holds the settings file " + temp.File("registry.sqlite3")))
+        << shown.StatusLabel()->text().toStdString();
+
+    if (GetParam().releasedBeforeClose) {
+        lock.Release();
+        // The window's own timer stores it; nothing here writes.
+        EXPECT_TRUE(QTest::qWaitFor([&] { return StoredValue(OptionId::AutoDeskew) == " 1"; }, 5000));
+        EXPECT_EQ(shown.StatusLabel()->text(), "Your changes are stored now.");
+    }
+    retry.StoreNow();
+    const QString said = retry.Unstored();
+    EXPECT_TRUE(GetParam().saidAtClose[0] ? said.startsWith(GetParam().saidAtClose) : said.isEmpty())
+        << said.toStdString();
+    lock.Release();
+    EXPECT_EQ(StoredValue(OptionId::AutoDeskew), GetParam().storedAfter);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Locks, LockedChangeTest,
+    ::testing::Values(LockedChange{"ReleasedWhileTheWindowIsOpen", true, "", " 1"},
+                      LockedChange{"HeldPastTheClose", false,
+                                   "Your last changes to the options could not be stored: another program holds the "
+                                   "settings file",
+                                   " 0"}),
+    testing::NameOfCase());
 
 TEST_F(MainBindingTest, ASettingsFileThatCouldNotBeUsedIsKeptAsideAndTheWindowSaysWhere) {
     QFile garbage(temp.File("registry.sqlite3"));
