@@ -67,10 +67,10 @@ public:
         const std::lock_guard lock(mutex_);
         action_ = std::move(action);
     }
-    void Begin(TransferTask* task, int pageNumber) {
+    void Begin(TransferTask* task, QByteArray page) {
         const std::lock_guard lock(mutex_);
         task_ = task;
-        page_ = pageNumber;
+        page_ = std::move(page);
         if (Interrupted()) task_->Cancel();
     }
     void End() {
@@ -118,8 +118,8 @@ private:
             }
             if (!task_) continue;
             const double progress = task_->Progress();
-            if (showProgress && page_ > 0 && progress >= 0)
-                std::fprintf(stderr, "\rScanning page %d: %3d %%", page_, int(progress * 100));
+            if (showProgress && !page_.isEmpty() && progress >= 0)
+                std::fprintf(stderr, "\rScanning page %s: %3d %%", page_.constData(), int(progress * 100));
         }
     }
 
@@ -129,11 +129,12 @@ private:
     bool jobEnded_ = false;
     bool nothingToKeep_ = false;
     TransferTask* task_ = nullptr;
-    int page_ = 0;
+    QByteArray page_;  // the page's number as shown; empty for other steps
 };
 
-void RunWatched(TransferTask& task, int pageNumber) {
-    StepWatcher::Instance().Begin(&task, pageNumber);
+// A page's progress is shown against its number ("3", "7 (document 2)"); other steps show none.
+void RunWatched(TransferTask& task, QByteArray page) {
+    StepWatcher::Instance().Begin(&task, std::move(page));
     task.Run();
     StepWatcher::Instance().End();
 }
@@ -228,16 +229,20 @@ int TerminalScannerDialogs::ChooseScanner(const QList<ScannerChoice>& scanners, 
 
 void TerminalScannerDialogs::RunTransfer(int pageNumber, TransferTask& task) {
     const bool showBytes = !quiet_ && ::isatty(STDERR_FILENO);
-    if (!quiet_) std::fprintf(stderr, "Scanning page %d%s", pageNumber, showBytes ? "" : "\n");
-    RunWatched(task, showBytes ? pageNumber : 0);
+    // In a batch split into documents, the page says which document it begins or goes on.
+    const QByteArray page = task.DocumentNumber() > 1
+                                ? QStringLiteral("%1 (document %2)").arg(pageNumber).arg(task.DocumentNumber()).toUtf8()
+                                : QByteArray::number(pageNumber);
+    if (!quiet_) std::fprintf(stderr, "Scanning page %s%s", page.constData(), showBytes ? "" : "\n");
+    RunWatched(task, showBytes ? page : QByteArray());
     // The line ends with where the page ended, not with the last refresh.
     if (showBytes) {
         const double progress = task.Progress();
-        if (progress >= 0) std::fprintf(stderr, "\rScanning page %d: %3d %%", pageNumber, int(progress * 100));
+        if (progress >= 0) std::fprintf(stderr, "\rScanning page %s: %3d %%", page.constData(), int(progress * 100));
         std::fprintf(stderr, "\n");
     }
 }
 
-void TerminalScannerDialogs::RunStep(const QString&, TransferTask& task) { RunWatched(task, 0); }
+void TerminalScannerDialogs::RunStep(const QString&, TransferTask& task) { RunWatched(task, {}); }
 
 }  // namespace quillon

@@ -8,7 +8,9 @@
 #include <cstdlib>
 
 #include <fcntl.h>
+#include <linux/magic.h>
 #include <sys/stat.h>
+#include <sys/vfs.h>
 #include <unistd.h>
 
 namespace quillon {
@@ -32,11 +34,23 @@ bool HeldBySticky(const QByteArray& folder, const struct stat& file) {
     return user != 0 && file.st_uid != user && status.st_uid != user;
 }
 
+// The kernel's own folders (/proc, /sys) show the system's state: nothing
+// can be saved in them, whatever the permissions say.
+bool IsSystemFolder(const QByteArray& folder) {
+    struct statfs status {};
+    if (::statfs(folder.constData(), &status) != 0) return false;
+    const auto type = static_cast<unsigned long>(status.f_type);
+    return type == PROC_SUPER_MAGIC || type == SYSFS_MAGIC || type == DEBUGFS_MAGIC || type == CGROUP2_SUPER_MAGIC;
+}
+
 }  // namespace
 
 QString OutputPathRefusal(const QString& path) {
     const QString name = QFileInfo(path).fileName();
     const QByteArray encoded = QFile::encodeName(path);
+    const QString folder = QFileInfo(path).absolutePath();
+    if (IsSystemFolder(QFile::encodeName(folder)))
+        return folder + QStringLiteral(" is one of the system's own folders, where no file can be saved.") + kChooseAnother;
     struct stat status {};
     if (::lstat(encoded.constData(), &status) != 0) {
         if (errno == ENAMETOOLONG) return name + QStringLiteral(" is too long a name for its folder.") + kChooseAnother;

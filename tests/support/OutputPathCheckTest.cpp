@@ -78,6 +78,8 @@ TEST(OutputPathCheckTest, OnlyAFileThisUserMayReplaceIsAccepted) {
          },
          true, "theirs.pdf belongs to another user, in a folder where only its owner may replace it."},
     };
+    EXPECT_EQ(OutputPathRefusal("/proc/scan.pdf"),
+              "/proc is one of the system's own folders, where no file can be saved. Please choose another file.");
     for (const Row& row : kRows) {
         SCOPED_TRACE(QByteArray(row.name).left(40).toStdString());
         if (row.asAnotherUser && ::geteuid() != 0) continue;  // no other user to become

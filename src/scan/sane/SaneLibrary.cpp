@@ -214,8 +214,10 @@ constexpr std::chrono::milliseconds kLeaveAfterCancel{700};
 // cancel is left to do so behind, with the read's own state.
 class PageTransfer : public TransferTask {
 public:
-    PageTransfer(std::shared_ptr<SaneDevice> device, ImagingSession& session, std::chrono::milliseconds silenceLimit)
-        : device_(std::move(device)),
+    PageTransfer(std::shared_ptr<SaneDevice> device, ImagingSession& session, std::chrono::milliseconds silenceLimit,
+                 int document)
+        : document_(document),
+          device_(std::move(device)),
           session_(session),
           read_(std::make_shared<Read>()),
           silence_(silenceLimit),
@@ -247,6 +249,7 @@ public:
         call_.LeaveAfter(kLeaveAfterCancel);
     }
     DocumentSoFar SoFar() const override { return session_.SoFar(); }
+    int DocumentNumber() const override { return document_; }
     // Waiting for room for the page is no silence of the scanner's.
     QString Caption() const override { return reading_ ? silence_.Text(read_->progress.bytesRead) : QString(); }
     long long BytesRead() const { return read_->progress.bytesRead; }
@@ -260,6 +263,7 @@ public:
     }
 
 private:
+    int document_;
     struct Read {
         PageProgress progress;
         PageResult result;
@@ -378,7 +382,9 @@ bool SaneLibrary::EnsureInitialised() {
     givingUp_ = false;
     request_ = {};
     paperCode_ = -1;
-    pagesThisDocument_ = 0;
+    pagesThisJob_ = 0;
+    documentOfJob_ = 1;
+    separatorPassed_ = false;
     sourceWanted_.clear();
     lastOpened_.clear();
     duplexWanted_ = false;
@@ -943,7 +949,7 @@ ImageHandle SaneLibrary::TWAIN_Acquire(WindowHandle) {
     if (!pendingPage_) {
         state_ = kStateEnabled;
         deliveredDpi_ = DeviceResolution();
-        const auto status = static_cast<SANE_Status>(StartPage(pagesThisDocument_ + 1));
+        const auto status = static_cast<SANE_Status>(StartPage(pagesThisJob_ + 1));
         if (status != SANE_STATUS_GOOD) {
             CancelDevice();
             state_ = device_ ? kStateSourceOpen : kStateManagerOpen;
@@ -957,8 +963,8 @@ ImageHandle SaneLibrary::TWAIN_Acquire(WindowHandle) {
     }
     pendingPage_ = false;
     state_ = kStateTransferring;
-    PageTransfer transfer(device_, session_, silenceLimit_);
-    dialogs_.RunTransfer(pagesThisDocument_ + 1, transfer);
+    PageTransfer transfer(device_, session_, silenceLimit_, documentOfJob_ + (separatorPassed_ ? 1 : 0));
+    dialogs_.RunTransfer(pagesThisJob_ + 1, transfer);
     PageResult result = transfer.TakeResult();
     // A network scanner's backend decodes the page it fetched as its lines
     // are read: a failure then is a damaged image, or one cut off (the
@@ -977,7 +983,7 @@ ImageHandle SaneLibrary::TWAIN_Acquire(WindowHandle) {
         return {};
     }
     ++pagesThisBatch_;
-    ++pagesThisDocument_;
+    ++pagesThisJob_;
     // What the device could not do as asked (a mode, a resolution, the paper's
     // length on this source) is done here, so the page is what the window says.
     QImage page = ConformPage(std::move(result.image), deliveredDpi_, request_);
@@ -987,7 +993,7 @@ ImageHandle SaneLibrary::TWAIN_Acquire(WindowHandle) {
 
     if (IsFeederSource(CurrentSource()) && transferCount_ != 1) {
         // Look ahead: a started page is one waiting in the feeder.
-        const auto status = static_cast<SANE_Status>(StartPage(pagesThisDocument_ + 1));
+        const auto status = static_cast<SANE_Status>(StartPage(pagesThisJob_ + 1));
         if (status == SANE_STATUS_GOOD) {
             pendingPage_ = true;
             state_ = kStateTransferReady;
@@ -1022,12 +1028,15 @@ int SaneLibrary::TWAIN_AcquireToFilename(WindowHandle owner, const QString& path
 }
 
 int SaneLibrary::TWAIN_BeginMultipageFile(const QString& path) {
-    pagesThisDocument_ = 0;
+    pagesThisJob_ = 0;
+    documentOfJob_ = 1;
+    separatorPassed_ = false;
     return Log("TWAIN_BeginMultipageFile(" + path + ")", session_.BeginDocument(path));
 }
 
 int SaneLibrary::TWAIN_BeginNumberedFile(const QString& firstPath, int number) {
-    pagesThisDocument_ = 0;
+    ++documentOfJob_;  // its pages are counted on from the document before
+    separatorPassed_ = false;
     return Log(QStringLiteral("TWAIN_BeginNumberedFile(%1, %2)").arg(firstPath).arg(number), session_.BeginDocument(firstPath, number));
 }
 
@@ -1052,7 +1061,9 @@ int SaneLibrary::TWAIN_SetSeparatorDetection(int on) {
 }
 
 int SaneLibrary::DIB_IsSeparator(ImageHandle image) {
-    return Log(QStringLiteral("DIB_IsSeparator(%1)").arg(image.value), session_.IsSeparator(image) ? 1 : 0);
+    const bool separator = session_.IsSeparator(image);
+    if (separator) separatorPassed_ = true;  // the pages from now on are the next document's
+    return Log(QStringLiteral("DIB_IsSeparator(%1)").arg(image.value), separator ? 1 : 0);
 }
 
 int SaneLibrary::DIB_IsBlank(ImageHandle image, double threshold) {
