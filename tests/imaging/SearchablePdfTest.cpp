@@ -5,6 +5,7 @@
 #include "scan/imaging/ImagingSession.h"
 #include "scan/imaging/PageEncoders.h"
 #include "scan/imaging/PageImage.h"
+#include "scan/imaging/GlyphlessFont.h"
 #include "scan/imaging/PdfTextLayer.h"
 #include "scan/imaging/PdfWriter.h"
 #include "scan/imaging/TextLanguages.h"
@@ -15,8 +16,11 @@
 #include "../common/TestPages.h"
 
 #include <QFile>
+#include <QtEndian>
 #include <QRandomGenerator>
 #include <QRegularExpression>
+
+#include <map>
 
 #include <gtest/gtest.h>
 
@@ -124,6 +128,26 @@ TEST(TextLayerTest, WordsReadBackWithTheirCharactersAndBoxes) {
         if (word.rightToLeft || word.text.contains('(')) continue;  // written out otherwise by -bbox
         EXPECT_GT(IoU(BoxOf(boxes, word.text, dpi), QRectF(word.box)), 0.85) << word.text.toStdString();
     }
+}
+
+// The font program is whole: every table a reader requires is there, and
+// the glyph locations end where the glyph data does.
+TEST(GlyphlessFontTest, TheProgramHasEveryRequiredTableAndItsGlyphsWhereLocaSays) {
+    const QByteArray font = GlyphlessFontProgram();
+    const auto u16 = [&](qsizetype at) { return qFromBigEndian<quint16>(font.constData() + at); };
+    const auto u32 = [&](qsizetype at) { return qFromBigEndian<quint32>(font.constData() + at); };
+    std::map<QByteArray, std::pair<quint32, quint32>> tables;  // offset, length
+    for (int i = 0; i < u16(4); ++i)
+        tables[font.mid(12 + 16 * i, 4)] = {u32(12 + 16 * i + 8), u32(12 + 16 * i + 12)};
+    for (const char* tag : {"cmap", "glyf", "head", "hhea", "hmtx", "loca", "maxp", "name", "post"})
+        EXPECT_TRUE(tables.count(tag)) << tag;
+    const auto [glyf, glyfLength] = tables["glyf"];
+    const auto [loca, locaLength] = tables["loca"];
+    ASSERT_EQ(locaLength, 2u * (kGlyphlessGlyphs + 1));
+    EXPECT_GT(glyfLength, 0u);
+    EXPECT_EQ(2u * u16(loca + 2 * kGlyphlessGlyphs), glyfLength);
+    EXPECT_EQ(u16(loca + 2), u16(loca + 4)) << "the blank glyph is empty";
+    EXPECT_EQ(static_cast<qint16>(u16(glyf)), 1) << "the missing glyph has one outline";
 }
 
 // The engine itself, on pages drawn here: a page of text, the same upside
