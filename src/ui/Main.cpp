@@ -104,6 +104,8 @@ void Main::CreateControls() {
                 QObject::disconnect(combo->lineEdit(), &QLineEdit::returnPressed, combo, nullptr);
                 QObject::disconnect(combo->lineEdit(), &QLineEdit::editingFinished, combo, nullptr);
                 connect(combo->lineEdit(), &QLineEdit::editingFinished, combo, [combo] { ShowSelectedItem(combo); });
+                // After the list's own text for the item: the shown text fits.
+                connect(combo, &QComboBox::currentIndexChanged, combo, [combo] { ShowSelectedItem(combo); });
                 control = combo;
                 break;
             }
@@ -159,6 +161,7 @@ void Main::CreateControls() {
     defaultsButton_ = findChild<QPushButton*>(QStringLiteral("btnDefaults"));
     statusLabel_ = findChild<QLabel*>(QStringLiteral("LblText"));
     statusLabel_->setFont(TahomaFont(6.75));
+    statusLabel_->setAccessibleName(QStringLiteral("Status"));
     noticeLabel_ = findChild<QLabel*>(QStringLiteral("LblCopyright"));
     QPalette palette = noticeLabel_->palette();
     palette.setColor(QPalette::WindowText, QColor(224, 224, 224));
@@ -181,8 +184,10 @@ void Main::Load() {
 void Main::SetStatusText(const QString& text) {
     statusLabel_->setText(text);
     statusLabel_->repaint();
-    // Said by a screen reader as it changes, as a sighted user sees it.
-    QAccessibleEvent changed(statusLabel_, QAccessible::NameChanged);
+    // Said by a screen reader as it changes, as a sighted user sees it: the
+    // line is named "Status", and what it says is its description.
+    statusLabel_->setAccessibleDescription(text);
+    QAccessibleEvent changed(statusLabel_, QAccessible::DescriptionChanged);
     QAccessible::updateAccessibility(&changed);
 }
 
@@ -198,8 +203,46 @@ int Main::SelectedIndex(OptionId id) const { return List(id)->currentIndex(); }
 
 QString Main::EditText(OptionId id) const { return List(id)->currentText(); }
 
+namespace {
+
+// The room a list's field gives its text.
+int TextRoom(const QComboBox* list) {
+    const QLineEdit* edit = list->lineEdit();
+    const QMargins margins = edit->textMargins();
+    return edit->contentsRect().width() - margins.left() - margins.right() - 4;
+}
+
+}  // namespace
+
+// An item's words in brackets explain it in the open list ("Manual Duplex
+// (turn the stack)"); the closed list leaves them out where the whole would
+// not fit, so what it shows is never cut.
 void Main::ShowSelectedItem(QComboBox* list) {
-    list->setEditText(list->currentIndex() >= 0 ? list->itemText(list->currentIndex()) : QString());
+    QString text = list->currentIndex() >= 0 ? list->itemText(list->currentIndex()) : QString();
+    const qsizetype explanation = text.indexOf(QStringLiteral(" ("));
+    if (explanation > 0 && list->lineEdit()->fontMetrics().horizontalAdvance(text) > TextRoom(list))
+        text.truncate(explanation);
+    list->setEditText(text);
+}
+
+// A list grows to the right, as far as the next control along, until its
+// longest item fits: its place stays, and nothing is covered.
+void Main::WidenForLongestItem(QComboBox* list) {
+    int longest = 0;
+    for (int item = 0; item < list->count(); ++item)
+        longest = std::max(longest, list->lineEdit()->fontMetrics().horizontalAdvance(list->itemText(item)));
+    const int wanted = list->width() + longest - TextRoom(list);
+    if (wanted <= list->width()) return;
+    int limit = width() - 4;
+    const QRect place = list->geometry();
+    for (const QWidget* other : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        const QRect there = other->geometry();
+        if (other == list || !other->isVisibleTo(this) || there.left() < place.right() || there.bottom() < place.top() ||
+            there.top() > place.bottom())
+            continue;
+        limit = std::min(limit, there.left() - 4);
+    }
+    list->resize(std::clamp(wanted, place.width(), limit - place.left()), place.height());
 }
 
 void Main::SetTextLanguages(const QStringList& installed) { textLanguages_->SetInstalled(installed); }

@@ -80,6 +80,7 @@ private:
     void OnDefaultsClicked();
     // The edit field shows the chosen item's text, whatever was typed into it.
     static void ShowSelectedItem(QComboBox* list);
+    void WidenForLongestItem(QComboBox* list);
     void UpdateOptionAvailability();
     void RestoreKeptValue(OptionId id);
     int ControlValue(OptionId id) const;

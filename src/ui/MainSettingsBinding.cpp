@@ -108,6 +108,7 @@ void Main::ReloadForm() {
             list->setCurrentIndex(-1);
             // The open list is as wide as its longest item ("Manual Duplex (turn the stack)").
             list->view()->setMinimumWidth(list->view()->sizeHintForColumn(0) + 2 * list->view()->frameWidth() + 8);
+            WidenForLongestItem(list);
         }
         SetControlValue(option.id, LoadOption(option, items));
         ShowSelectedItem(list);  // typed text is gone, even where the selection stayed

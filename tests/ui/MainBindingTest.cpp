@@ -266,7 +266,7 @@ TEST_F(MainBindingTest, PassingASingleImageFormatOrWiaLosesNoChoice) {
         SCOPED_TRACE(when);
         EXPECT_TRUE(IsChecked(OptionId::AllowMultiplePages));
         EXPECT_TRUE(IsChecked(OptionId::SplitDocuments));
-        EXPECT_EQ(ShownText(OptionId::DuplexSetting), "Manual Duplex (turn the stack)");
+        EXPECT_EQ(ShownText(OptionId::DuplexSetting), "Manual Duplex");  // its explanation is in the open list
         EXPECT_EQ(StoredValue(OptionId::AllowMultiplePages), " 1");
         EXPECT_EQ(StoredValue(OptionId::SplitDocuments), " 1");
         EXPECT_EQ(StoredValue(OptionId::DuplexSetting), " 2");
