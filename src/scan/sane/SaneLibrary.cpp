@@ -215,12 +215,13 @@ constexpr std::chrono::milliseconds kLeaveAfterCancel{700};
 class PageTransfer : public TransferTask {
 public:
     PageTransfer(std::shared_ptr<SaneDevice> device, ImagingSession& session, std::chrono::milliseconds silenceLimit,
-                 int document)
+                 int document, bool callOnOwnThread)
         : document_(document),
           device_(std::move(device)),
           session_(session),
           read_(std::make_shared<Read>()),
           silence_(silenceLimit),
+          call_(callOnOwnThread),
           watch_(*device_, silenceLimit, &read_->progress.bytesRead) {}
     void Run() override {
         roomKept_ = session_.WaitForRoom([this] { return read_->progress.stopRequested.load(); });
@@ -963,7 +964,8 @@ ImageHandle SaneLibrary::TWAIN_Acquire(WindowHandle) {
     }
     pendingPage_ = false;
     state_ = kStateTransferring;
-    PageTransfer transfer(device_, session_, silenceLimit_, documentOfJob_ + (separatorPassed_ ? 1 : 0));
+    PageTransfer transfer(device_, session_, silenceLimit_, documentOfJob_ + (separatorPassed_ ? 1 : 0),
+                          IsNetworkScanner(openDevice_));
     dialogs_.RunTransfer(pagesThisJob_ + 1, transfer);
     PageResult result = transfer.TakeResult();
     // A network scanner's backend decodes the page it fetched as its lines
@@ -1108,7 +1110,7 @@ int SaneLibrary::StartPage(int pageNumber) {
     const std::shared_ptr<SaneDevice> device = device_;
     DeviceWatch watch(*device, silenceLimit_, nullptr);
     const SilenceNotice silence(silenceLimit_);
-    DeviceCall call;
+    DeviceCall call(IsNetworkScanner(openDevice_));
     auto status = std::make_shared<std::atomic<int>>(SANE_STATUS_GOOD);
     bool ended = true;
     LibraryStep starting(
