@@ -158,8 +158,8 @@ INSTANTIATE_TEST_SUITE_P(Bounds, PagePipelineBoundTest,
 TEST(PagePipelineTest, APageThatFailsIsReportedAtTheNextWriteAndAtTheEndAndNothingAfterItIsPlaced) {
     const std::pair<GatedWriter::Failure, const char*> kFailures[] = {
         {GatedWriter::Failure::Said, "This page cannot be encoded."},
-        {GatedWriter::Failure::Encoding, "There is not enough memory for a page this large."},
-        {GatedWriter::Failure::Placing, "There is not enough memory for a page this large."},
+        {GatedWriter::Failure::Encoding, "There is not enough memory for a page this large:"},
+        {GatedWriter::Failure::Placing, "There is not enough memory for a page this large:"},
     };
     for (const auto& [failure, said] : kFailures) {
         SCOPED_TRACE(said);

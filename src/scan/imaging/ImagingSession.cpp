@@ -114,7 +114,8 @@ int ImagingSession::WriteSingleFile(const QString& path, ImageHandle image) {
     if (!page) return RecordError(kScannerErrorInternal, QStringLiteral("no such image")), 1;
     if (!CanWriteSingleFile(path)) return 1;
     SafeOutputFile output;
-    if (!output.Open(path)) return RecordError(kScannerErrorWriteFailed, output.error()), 1;
+    if (!output.Open(path, SafeOutputFile::LinkAtTarget::WrittenThrough))
+        return RecordError(kScannerErrorWriteFailed, output.error()), 1;
     const std::unique_ptr<DocumentWriter> writer = CreateDocumentWriter(FormatOfPath(path), output.fd(), jpegQuality_, text_, compactPages_);
     EncodedPage encoded = writer->Encode(*page);
     if (!encoded.note.isEmpty()) singleFileNotes_.append(QStringLiteral("page 1: ") + encoded.note);
@@ -136,7 +137,7 @@ int ImagingSession::BeginDocument(const QString& path, int number) {
     // Whether a file is there now decides what a cancel does with this document.
     struct stat status {};
     replacing_ = number == 0 && ::lstat(QFile::encodeName(path).constData(), &status) == 0;
-    if (!(number == 0 ? output_.Open(path) : output_.OpenNumbered(path, number)))
+    if (!(number == 0 ? output_.Open(path, SafeOutputFile::LinkAtTarget::WrittenThrough) : output_.OpenNumbered(path, number)))
         return RecordError(kScannerErrorWriteFailed, output_.error()), 1;
     writer_ = CreateDocumentWriter(format, output_.fd(), jpegQuality_, text_, compactPages_);
     pipeline_->SetWriter(writer_.get());

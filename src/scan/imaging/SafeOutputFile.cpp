@@ -55,18 +55,18 @@ void SafeOutputFile::Name(const QString& temporary) {
     DocumentGate::Track(QFile::encodeName(temporary));
 }
 
-bool SafeOutputFile::Open(const QString& targetPath) {
+bool SafeOutputFile::Open(const QString& targetPath, LinkAtTarget link) {
     Reset(targetPath);
-    // A link is written through: the file it names is replaced, in its own folder.
     const QByteArray target = QFile::encodeName(targetPath);
     struct stat status {};
-    if (::lstat(target.constData(), &status) == 0 && S_ISLNK(status.st_mode)) {
+    if (link == LinkAtTarget::WrittenThrough && ::lstat(target.constData(), &status) == 0 && S_ISLNK(status.st_mode)) {
         char* resolved = ::realpath(target.constData(), nullptr);
         if (!resolved) return Fail(QStringLiteral("%1 is a link to a file that cannot be reached: %2.").arg(targetPath, SystemErrorText(errno)));
         place_ = QFile::decodeName(resolved);
         std::free(resolved);
     }
-    if (::stat(QFile::encodeName(place_).constData(), &status) == 0 && !S_ISREG(status.st_mode) && !S_ISDIR(status.st_mode))
+    if (::lstat(QFile::encodeName(place_).constData(), &status) == 0 && !S_ISREG(status.st_mode) &&
+        !S_ISDIR(status.st_mode) && !S_ISLNK(status.st_mode))
         return Fail(QStringLiteral("%1 is a device, a pipe or a socket, not a file.").arg(targetPath));
     return CreateBeside(place_);
 }
