@@ -21,10 +21,12 @@ namespace {
 constexpr const char* kOrientationData = "osd";
 
 // The engine would start threads of its own for parts of a page, which
-// fight the page workers for the same cores and spin while they wait: each
-// page is read on one worker. Set before the first engine starts.
-void PrepareEngines() {
-    static const bool once = (omp_set_max_active_levels(0), true);
+// fight the page workers for the same cores and spin while they wait (a
+// dense page read so cost about twice its processor time): each page is
+// read on one thread. The limit is kept by each thread, not by the process,
+// so every thread that reads sets it for itself.
+void OneThreadForTheEngine() {
+    thread_local const bool once = (omp_set_max_active_levels(0), true);
     (void)once;
 }
 
@@ -50,7 +52,6 @@ public:
                 return engine;
             }
         }
-        PrepareEngines();
         auto engine = std::make_unique<Engine>(Engine{codes, directory, std::make_unique<tesseract::TessBaseAPI>()});
         const bool orientation = codes == kOrientationData;
         if (engine->api->Init(directory.constData(), codes.constData(),
@@ -127,6 +128,7 @@ void SetPage(tesseract::TessBaseAPI& api, const EnginePage& page) {
 RecognizedText Recognize(const EnginePage& page, const QByteArray& codes, const QByteArray& dataDirectory,
                          const std::atomic<bool>* stop) {
     RecognizedText result;
+    OneThreadForTheEngine();
     BorrowedEngine engine(codes, dataDirectory);
     if (!engine) {
         result.error = QStringLiteral("The text-recognition languages \"%1\" could not be loaded.")
@@ -186,6 +188,7 @@ RecognizedText Recognize(const EnginePage& page, const QByteArray& codes, const 
 }
 
 bool DetectOrientation(const EnginePage& page, const QByteArray& dataDirectory, int* degrees, float* confidence) {
+    OneThreadForTheEngine();
     BorrowedEngine engine(kOrientationData, dataDirectory);
     if (!engine) return false;
     SetPage(*engine.operator->(), page);
