@@ -53,9 +53,9 @@ QString OutputPathRefusal(const QString& path) {
         return folder + QStringLiteral(" is one of the system's own folders, where no file can be saved.") + kChooseAnother;
     struct stat status {};
     if (::lstat(encoded.constData(), &status) != 0) {
-        if (errno == ENAMETOOLONG) return name + QStringLiteral(" is too long a name for its folder.") + kChooseAnother;
-        const long longest = ::pathconf(QFile::encodeName(QFileInfo(path).absolutePath()).constData(), _PC_NAME_MAX);
-        if (longest > 0 && QFile::encodeName(name).size() > longest)
+        const bool tooLong = errno == ENAMETOOLONG;
+        const long longest = ::pathconf(QFile::encodeName(folder).constData(), _PC_NAME_MAX);
+        if (tooLong || (longest > 0 && QFile::encodeName(name).size() > longest))
             return name + QStringLiteral(" is too long a name for its folder.") + kChooseAnother;
         return {};  // a new file: whether the folder takes it is learnt when it is made
     }
