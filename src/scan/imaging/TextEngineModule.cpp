@@ -148,7 +148,7 @@ RecognizedText Recognize(const EnginePage& page, const QByteArray& codes, const 
     if (!words) return result;
 
     std::size_t paragraphStart = 0;
-    int paragraphSize = 1, lineTop = 0, line = -1;
+    int paragraphSize = 1, line = -1;
     const auto endParagraph = [&] {
         for (std::size_t i = paragraphStart; i < result.words.size(); ++i) result.words[i].size = paragraphSize;
         paragraphStart = result.words.size();
@@ -157,10 +157,7 @@ RecognizedText Recognize(const EnginePage& page, const QByteArray& codes, const 
     do {
         if (words->IsAtBeginningOf(tesseract::RIL_PARA)) endParagraph();
         int left = 0, top = 0, right = 0, bottom = 0;
-        if (words->IsAtBeginningOf(tesseract::RIL_TEXTLINE)) {
-            ++line;
-            if (words->BoundingBox(tesseract::RIL_TEXTLINE, &left, &top, &right, &bottom)) lineTop = top;
-        }
+        if (words->IsAtBeginningOf(tesseract::RIL_TEXTLINE)) ++line;
         const std::unique_ptr<const char[]> text(words->GetUTF8Text(tesseract::RIL_WORD));
         if (!text) continue;
         RecognizedWord word;
@@ -174,7 +171,10 @@ RecognizedText Recognize(const EnginePage& page, const QByteArray& codes, const 
             word.slope = x2 == x1 ? 0.0 : double(y2 - y1) / (x2 - x1);
             word.baseline = static_cast<int>(std::lround(y1 + word.slope * (left - x1)));
         }
-        paragraphSize = std::max(paragraphSize, word.baseline - std::min(lineTop, top));
+        // How far the word reaches above its baseline, taken at its middle: the
+        // box of a whole line scanned askew is far taller than its letters.
+        const double middle = word.baseline + word.slope * (right - left) / 2.0;
+        paragraphSize = std::max(paragraphSize, static_cast<int>(std::lround(middle)) - top);
         word.rightToLeft = words->WordDirection() == tesseract::DIR_RIGHT_TO_LEFT;
         // A word of a few letters is wider than tall, unless its line runs up or down the page.
         if (word.text.size() >= 3) {
