@@ -381,19 +381,21 @@ Exit status: 0 the file was written; 1 a usage error, or the stored options coul
 then the scan failed; 128+N ended by signal N (130 after Ctrl-C), no partial file left.
 </source>
         <translation>Aufruf: quillon-scan [OPTIONEN] AUSGABE
-Scannt in AUSGABE (%1) mit den in Quillon gespeicherten Einstellungen,
-nur für diesen Lauf geändert durch die angegebenen Optionen. Die gespeicherten Einstellungen
-werden nie verändert.
+Scannt in AUSGABE (%1) mit den in Quillon
+gespeicherten Einstellungen, nur für diesen Lauf geändert durch die angegebenen Optionen.
+Die gespeicherten Einstellungen werden nie verändert.
 
   -d, --device NAME         das SANE-Gerät, wie SANE es nennt; der Name eines Backends allein
-                            (&quot;test&quot;) öffnet dessen erstes Gerät (Standard: der zuletzt gewählte Scanner)
-  -L, --list-devices        die Scanner auflisten, einer je Zeile: SANE-Name, dann Hersteller und Modell
+                            (&quot;test&quot;) öffnet dessen erstes Gerät
+                            (Standard: der zuletzt gewählte Scanner)
+  -L, --list-devices        die Scanner auflisten, einer je Zeile: SANE-Name, dann Hersteller
+                            und Modell
       --source auto|feeder|flatbed
                             auto: der Einzug, oder das Flachbett, wenn der Einzug leer ist
       --duplex, --no-duplex beide Seiten, oder nur die Vorderseite
-      --duplex manual       beide Seiten aus einem Einzug, der nur eine scannt: erst die Vorderseiten,
-                            dann den umgedrehten Stapel für die Rückseiten; die Seiten kommen
-                            abwechselnd in der richtigen Reihenfolge heraus
+      --duplex manual       beide Seiten aus einem Einzug, der nur eine scannt: erst die
+                            Vorderseiten, dann der umgedrehte Stapel für die Rückseiten;
+                            die Seiten kommen abwechselnd heraus, wie die Blätter lagen
       --mode bw|grey|colour Schwarzweiß, Graustufen (auch gray) oder Farbe (auch color)
       --dpi N               %2
       --paper %3
@@ -407,9 +409,11 @@ werden nie verändert.
                             Seiten in eine Datei, wie mit Haken
       --split, --no-split   eine Datei je Dokument, an Trennblättern (Patch T oder das Blatt von
                             --print-separator): AUSGABE, dann AUSGABE-2, AUSGABE-3, …
-      --print-separator DATEI.pdf  schreibt ein Trennblatt zum Drucken (eine Letter- und eine A4-Seite)
+      --print-separator DATEI.pdf  schreibt ein Trennblatt zum Drucken
+                            (eine Letter- und eine A4-Seite)
       --searchable          ein durchsuchbares PDF: der Text der Seiten unter dem Bild, Seiten
-                            aufgerichtet; gelesen in den in Quillon gewählten Sprachen, sonst in Ihrer
+                            aufgerichtet; gelesen in den in Quillon gewählten Sprachen,
+                            sonst in Ihrer
       --languages CODES     mit --searchable: in diesen Sprachen lesen, verbunden durch + (deu+eng)
       --timeout SEKUNDEN    wie lange der Scanner nichts senden darf, bevor das Scannen endet (60)
   -q, --quiet               kein Fortschritt und keine Meldung bei Erfolg

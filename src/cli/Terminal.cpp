@@ -217,7 +217,8 @@ MessageAnswer TerminalUserInterface::Answer(std::optional<Question> kind, const 
     }
     char line[64];
     while (std::fgets(line, sizeof line, stdin)) {
-        const QChar answer = QString::fromLocal8Bit(line).left(1).toLower().value(0);
+        const QString typed = QString::fromLocal8Bit(line).left(1).toLower();
+        const QChar answer = typed.isEmpty() ? QChar() : typed.front();
         if (answer == u'y' || answer == YesKey()) return MessageAnswer::Yes;
         if (answer == u'n' || answer == NoKey()) return MessageAnswer::No;
         if ((answer == u'c' || answer == CancelKey()) && withCancel) return MessageAnswer::Cancel;

@@ -21,6 +21,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStyle>
+#include <QStyleOptionComboBox>
 
 namespace quillon {
 
@@ -254,19 +255,29 @@ int Main::NeededWidth(QWidget* control) const {
         const std::optional<OptionId> option = OptionOfControl(list->objectName().toLatin1().constData());
         QStringList items = option ? OptionItems(*option) : QStringList{};
         for (int item = 0; item < list->count(); ++item) items.append(list->itemText(item));
+        const QLineEdit* edit = list->lineEdit();  // none: a list to pick from only
         int longest = 0;
         for (const QString& item : items)
-            longest = std::max(longest, list->lineEdit()->fontMetrics().horizontalAdvance(item.section(QStringLiteral(" ("), 0, 0)));
-        return longest + list->width() - TextRoom(list);
+            longest = std::max(longest, list->fontMetrics().horizontalAdvance(item.section(QStringLiteral(" ("), 0, 0)));
+        // The field's room as the style gives it (the window is not laid out yet), as TextRoom counts it.
+        QStyleOptionComboBox look;
+        look.initFrom(list);
+        look.rect = QRect(QPoint(), list->size());
+        look.editable = edit != nullptr;
+        look.frame = list->hasFrame();
+        const QRect field = list->style()->subControlRect(QStyle::CC_ComboBox, &look, QStyle::SC_ComboBoxEditField, list);
+        const QMargins margins = edit ? edit->textMargins() : QMargins();
+        const int room = field.width() - margins.left() - margins.right() - 4;
+        return list->width() + longest - room;
     }
     const QFontMetrics metrics = control->fontMetrics();
     if (auto* box = qobject_cast<QCheckBox*>(control))
         return style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, box) +
                style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, box) +
-               metrics.horizontalAdvance(box->text()) + 2;
+               metrics.horizontalAdvance(box->text());
     if (auto* button = qobject_cast<QPushButton*>(control))
         return metrics.horizontalAdvance(button->text()) + 2 * style()->pixelMetric(QStyle::PM_ButtonMargin) + 4;
-    if (auto* label = qobject_cast<QLabel*>(control)) return metrics.horizontalAdvance(label->text()) + 2;
+    if (auto* label = qobject_cast<QLabel*>(control)) return metrics.horizontalAdvance(label->text());
     return control->width();
 }
 
@@ -277,12 +288,25 @@ void Main::FitToTexts() {
     std::stable_sort(controls.begin(), controls.end(), [](QWidget* a, QWidget* b) { return a->x() < b->x(); });
     const int margin = width() - std::max(scanButton_->geometry().right(), statusLabel_->geometry().right());
     for (QWidget* control : controls) {
-        const int grow = NeededWidth(control) - control->width();
-        if (grow <= 0) continue;
-        const int right = control->geometry().right();
-        control->resize(control->width() + grow, control->height());
+        const int needed = NeededWidth(control);
+        // The room up to the next control along its row, or to the window's edge:
+        // a caption's box may reach under the list beside it.
+        const QRect place = control->geometry();
+        int room = width() - margin - place.left();
+        for (const QWidget* other : controls) {
+            const QRect there = other->geometry();
+            if (there.left() > place.left() && there.top() <= place.bottom() && there.bottom() >= place.top())
+                room = std::min(room, there.left() - 4 - place.left());
+        }
+        if (needed <= std::min(place.width(), room)) continue;
+        // A list takes the room itself (WidenForLongestItem); a caption grows into it.
+        if (!qobject_cast<QComboBox*>(control) && needed > place.width()) control->resize(needed, control->height());
+        // Room is made where the next control along the row begins, in every row.
+        const int shift = needed - room;
+        if (shift <= 0) continue;
+        const int from = place.left() + room + 4;
         for (QWidget* other : controls)
-            if (other->x() > right) other->move(other->x() + grow, other->y());
+            if (other != control && other->x() >= from) other->move(other->x() + shift, other->y());
     }
     int rightmost = 0;
     for (QWidget* control : controls) rightmost = std::max(rightmost, control->geometry().right());

@@ -85,8 +85,9 @@ private:
     static void ShowSelectedItem(QComboBox* list);
     void WidenForLongestItem(QComboBox* list);
     // Where a caption or a list's item is longer than its place (the window
-    // in another language), the control grows to the right and every control
-    // beyond it moves along, so columns stay aligned; the window grows with them.
+    // in another language), the control grows to the right, into the room
+    // before the next control; where that is not enough, every control beyond
+    // it moves along, so columns stay aligned, and the window grows with them.
     void FitToTexts();
     int NeededWidth(QWidget* control) const;
     void UpdateOptionAvailability();

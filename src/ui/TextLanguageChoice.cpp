@@ -26,7 +26,8 @@ QString LanguageName(const QString& code) {
         QLocale::codeToLanguage(code.section(QLatin1Char('_'), 0, 0), QLocale::ISO639Part2);
     if (language == QLocale::AnyLanguage) return code;
     if (TranslatedLanguage().isEmpty()) return QLocale::languageToString(language);
-    const QString native = QLocale(language).nativeLanguageName();
+    // As spoken anywhere: "English", not "American English".
+    const QString native = QLocale(language, QLocale::World).nativeLanguageName();
     return native.isEmpty() ? QLocale::languageToString(language) : native;
 }
 

@@ -11,7 +11,8 @@ namespace quillon::testing {
 // The English words in a text that should be in another language: words
 // common in the program's English and never German (so not "will", "was",
 // "die", "Status", "Format", "Scanner"). Option names (--no-duplex) and the
-// words a command line takes (feeder, grey) are no sentence, and left out.
+// words a command line takes (feeder, grey, color, compact) are no sentence,
+// and left out.
 inline QStringList EnglishWordsIn(const QString& text) {
     static const QSet<QString> english{
         "the", "and", "of", "to", "is", "are", "with", "for", "from", "your", "you", "this", "that", "not", "only",
@@ -22,8 +23,8 @@ inline QStringList EnglishWordsIn(const QString& text) {
         "allow", "multiple", "crop", "deskew", "type", "sets", "rejection", "paper", "choose", "found", "saved",
         "stored", "options", "error", "warning", "question", "successful", "cancel", "cancelled", "canceled", "left",
         "blank", "another", "again", "split", "separator", "choices", "progress", "last", "stopping", "waiting",
-        "looking", "opening", "saving", "reading", "searchable", "compact", "poor", "low", "moderate", "good",
-        "high", "highest", "smallest", "largest", "grayscale", "color", "yes", "usage", "questions", "exit"};
+        "looking", "opening", "saving", "reading", "searchable", "poor", "low", "moderate", "good",
+        "high", "highest", "smallest", "largest", "grayscale", "yes", "usage", "questions"};
     // Option names and the values a command line takes stay as they are.
     static const QRegularExpression options(QStringLiteral("--?[a-z][a-z-]*( [a-z0-9.|]+)?"));
     static const QRegularExpression words(QStringLiteral("[A-Za-z]+"));

@@ -23,6 +23,7 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
+#include <QStyleOptionComboBox>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -117,7 +118,8 @@ TEST_F(GermanWindowTest, NoEnglishIsLeftAndEveryTextFitsInPlace) {
     EXPECT_EQ(window.ScanButton()->text(), "SCANNEN");
 
     // Each caption on one line, each list's chosen item whole (or without
-    // its words in brackets), nothing over another control.
+    // its words in brackets), nothing over another control that it is not
+    // over in English (the rows of check boxes touch there).
     const QList<QWidget*> controls = window.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
     for (QWidget* control : controls) {
         SCOPED_TRACE(control->objectName().toStdString());
@@ -131,18 +133,36 @@ TEST_F(GermanWindowTest, NoEnglishIsLeftAndEveryTextFitsInPlace) {
         if (auto* button = qobject_cast<QPushButton*>(control))
             EXPECT_LE(metrics.horizontalAdvance(button->text()), button->width());
         if (auto* list = qobject_cast<QComboBox*>(control)) {
+            QStyleOptionComboBox look;
+            look.initFrom(list);
+            const int room = list->lineEdit() ? list->lineEdit()->contentsRect().width()
+                                              : list->style()->subControlRect(QStyle::CC_ComboBox, &look,
+                                                                              QStyle::SC_ComboBoxEditField, list).width();
             for (int item = 0; item < list->count(); ++item) {
                 list->setCurrentIndex(item);
-                const QString whole = list->itemText(item), shown = list->lineEdit()->text();
-                if (list != window.TextLanguageList())
-                    EXPECT_TRUE(shown == whole || shown == whole.section(" (", 0, 0)) << shown.toStdString();
-                EXPECT_LE(list->lineEdit()->fontMetrics().horizontalAdvance(shown),
-                          list->lineEdit()->contentsRect().width());
+                const QString whole = list->itemText(item);
+                const QString shown = list->lineEdit() ? list->lineEdit()->text() : list->currentText();
+                EXPECT_TRUE(shown == whole || shown == whole.section(" (", 0, 0)) << shown.toStdString();
+                EXPECT_LE(list->fontMetrics().horizontalAdvance(shown), room) << shown.toStdString();
             }
         }
         EXPECT_LE(control->geometry().right(), window.width()) << "outside the window";
+        // A caption ends before the next control along its row begins.
+        int captionEnd = control->x();
+        if (auto* box = qobject_cast<QCheckBox*>(control))
+            captionEnd += box->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, box) + metrics.horizontalAdvance(box->text());
+        if (auto* label = qobject_cast<QLabel*>(control)) captionEnd += metrics.horizontalAdvance(label->text());
+        for (QWidget* other : controls) {
+            const int sharedHeight = std::min(control->geometry().bottom(), other->geometry().bottom()) -
+                                     std::max(control->y(), other->y());
+            if (other->isVisible() && other->x() > control->x() && sharedHeight > 2)
+                EXPECT_LE(captionEnd, other->x()) << other->objectName().toStdString();
+        }
         for (QWidget* other : controls)
-            if (other != control && other->isVisible() && control->isVisible())
+            if (other != control && other->isVisible() && control->isVisible() &&
+                !english.findChild<QWidget*>(control->objectName())
+                     ->geometry()
+                     .intersects(english.findChild<QWidget*>(other->objectName())->geometry()))
                 EXPECT_FALSE(control->geometry().intersects(other->geometry())) << other->objectName().toStdString();
     }
 
@@ -188,7 +208,8 @@ TEST_F(GermanWindowTest, DialogsAndTheirButtonsAreGerman) {
     QtUserInterface boxes;
     boxes.SetOwnerWindow(&owner);
     lookThenClose();
-    boxes.ShowMessage("ERROR", QCoreApplication::translate("RunScan", "Quillon Question"), MessageIcon::Question,
+    boxes.ShowMessage(QCoreApplication::translate("RunScan", "Scan Another Page?"),
+                      QCoreApplication::translate("RunScan", "Quillon Question"), MessageIcon::Question,
                       MessageButtons::YesNoCancel);
     QtScannerDialogs scanners;
     scanners.SetOwnerWindow(&owner);

@@ -40,7 +40,7 @@ QString PackageOf(const QString& code) {
 QString Described(const QString& code) {
     const QLocale::Language language = QLocale::codeToLanguage(code.section(QLatin1Char('_'), 0, 0), QLocale::ISO639Part2);
     if (language == QLocale::AnyLanguage) return QStringLiteral("\"%1\"").arg(code);
-    const QString native = TranslatedLanguage().isEmpty() ? QString() : QLocale(language).nativeLanguageName();
+    const QString native = TranslatedLanguage().isEmpty() ? QString() : QLocale(language, QLocale::World).nativeLanguageName();
     return QStringLiteral("%1 (%2)").arg(native.isEmpty() ? QLocale::languageToString(language) : native, code);
 }
 
