@@ -122,7 +122,7 @@ void ScanProgress::OnCancel() {
     }
     // The dialog stays until the scan has ended, which it does at once
     // (a backend still letting go of its scanner does so behind).
-    if (dialog_) dialog_->SetCaption(QStringLiteral("Stopping the scanner..."));
+    if (dialog_) dialog_->SetCaption(tr("Stopping the scanner..."));
 }
 
 void ScanProgress::Refresh() {

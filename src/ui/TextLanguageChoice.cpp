@@ -3,6 +3,7 @@
 
 #include "settings/RegistryStore.h"
 #include "settings/SettingsCatalogue.h"
+#include "support/Translations.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -16,11 +17,18 @@ namespace quillon {
 
 namespace {
 
-// "German"; a code the locale data does not know stays a code.
+// "German"; a code the locale data does not know stays a code. Where the
+// window speaks another language than English, each language is named in
+// its own ("Deutsch", "English", "français"), as language lists do: the
+// locale data has no other names for them.
 QString LanguageName(const QString& code) {
     const QLocale::Language language =
         QLocale::codeToLanguage(code.section(QLatin1Char('_'), 0, 0), QLocale::ISO639Part2);
-    return language == QLocale::AnyLanguage ? code : QLocale::languageToString(language);
+    if (language == QLocale::AnyLanguage) return code;
+    if (TranslatedLanguage().isEmpty()) return QLocale::languageToString(language);
+    // As spoken anywhere: "English", not "American English".
+    const QString native = QLocale(language, QLocale::World).nativeLanguageName();
+    return native.isEmpty() ? QLocale::languageToString(language) : native;
 }
 
 // "German (deu)", as one language is listed and shown.
@@ -32,16 +40,16 @@ QString LanguageLabel(const QString& code) {
 }  // namespace
 
 TextLanguageChoice::TextLanguageChoice(QWidget* window, const RegistryStore& store)
-    : QObject(window), store_(store), label_(new QLabel(QStringLiteral("Text Language"), window)),
+    : QObject(window), store_(store), label_(new QLabel(tr("Text Language"), window)),
       list_(new QComboBox(window)) {
     label_->setObjectName(QStringLiteral("Label8"));
-    label_->setToolTip(QStringLiteral("The languages the text of a Searchable PDF is read in. "
-                                      "Check several for pages in more than one."));
+    label_->setToolTip(tr("The languages the text of a Searchable PDF is read in. "
+                          "Check several for pages in more than one."));
     label_->setBuddy(list_);
     list_->setObjectName(QStringLiteral("TxtOcrLanguage"));
     list_->setAccessibleName(label_->text());
     list_->setAccessibleDescription(label_->toolTip());
-    list_->view()->setAccessibleName(label_->text() + QStringLiteral(" choices"));
+    list_->view()->setAccessibleName(tr("%1 choices", "a list's open items, named by its label").arg(label_->text()));
     list_->view()->viewport()->installEventFilter(this);
     connect(list_, &QComboBox::activated, this, &TextLanguageChoice::OnActivated);
 }
@@ -49,7 +57,7 @@ TextLanguageChoice::TextLanguageChoice(QWidget* window, const RegistryStore& sto
 void TextLanguageChoice::Load() {
     const QSignalBlocker quiet(list_);
     list_->clear();
-    list_->addItem(QStringLiteral("Automatic"), QString());
+    list_->addItem(tr("Automatic"), QString());
     for (const QString& code : installed_) list_->addItem(LanguageLabel(code), code);
     QString stored = store_.Get(kOcrLanguageValueName).trimmed();
     if (stored == kNotFound) stored.clear();

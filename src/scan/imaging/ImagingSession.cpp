@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scan/imaging/ImagingSession.h"
 
+#include <QCoreApplication>
+
 #include "scan/ScannerErrors.h"
 #include "scan/imaging/PageImage.h"
 #include "scan/imaging/PageMemory.h"
@@ -46,7 +48,7 @@ void ImagingSession::WakeRoomWaiters() { pipeline_->WakeWaiters(); }
 QString ImagingSession::EndingCaption() const {
     const auto [placed, written] = pipeline_->DocumentProgress();
     if (text_.codes.isEmpty() || placed >= written) return {};
-    return QStringLiteral("Reading the text of page %1 of %2").arg(placed + 1).arg(written);
+    return QCoreApplication::translate("Imaging", "Reading the text of page %1 of %2").arg(placed + 1).arg(written);
 }
 
 void ImagingSession::SkipText() { pipeline_->SkipText(); }
@@ -197,8 +199,8 @@ void ImagingSession::Completed(const QString& path, const DocumentWriter& writer
     lastCompleted_ = path;
     const int unread = writer.pagesWithoutText(), pages = writer.pageCount();
     lastCompletedNote_ = unread == 0  ? QString()
-                         : pages == 1 ? QStringLiteral("The page was saved without searchable text.")
-                                      : QStringLiteral("%1 of %2 pages were saved without searchable text.")
+                         : pages == 1 ? QCoreApplication::translate("Imaging", "The page was saved without searchable text.")
+                                      : QCoreApplication::translate("Imaging", "%1 of %2 pages were saved without searchable text.")
                                             .arg(unread)
                                             .arg(pages);
 }

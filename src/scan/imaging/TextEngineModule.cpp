@@ -3,6 +3,8 @@
 // programs load the first time they read a page's text.
 #include "scan/imaging/TextEngine.h"
 
+#include <QCoreApplication>
+
 #include <tesseract/baseapi.h>
 #include <tesseract/ocrclass.h>
 #include <tesseract/resultiterator.h>
@@ -131,7 +133,7 @@ RecognizedText Recognize(const EnginePage& page, const QByteArray& codes, const 
     OneThreadForTheEngine();
     BorrowedEngine engine(codes, dataDirectory);
     if (!engine) {
-        result.error = QStringLiteral("The text-recognition languages \"%1\" could not be loaded.")
+        result.error = QCoreApplication::translate("Imaging", "The text-recognition languages \"%1\" could not be loaded.")
                            .arg(QString::fromUtf8(codes));
         return result;
     }
@@ -140,7 +142,7 @@ RecognizedText Recognize(const EnginePage& page, const QByteArray& codes, const 
     monitor.cancel = [](void* flag, int) { return flag && static_cast<const std::atomic<bool>*>(flag)->load(); };
     monitor.cancel_this = const_cast<std::atomic<bool>*>(stop);
     if (engine->Recognize(&monitor) != 0 || (stop && stop->load())) {
-        result.error = QStringLiteral("The text of a page could not be recognised.");
+        result.error = QCoreApplication::translate("Imaging", "The text of a page could not be recognised.");
         return result;
     }
     result.confidence = engine->MeanTextConf();

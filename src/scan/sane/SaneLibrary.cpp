@@ -17,6 +17,7 @@
 #include "scan/sane/ScannerLog.h"
 #include "support/XdgFolders.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -192,7 +193,8 @@ public:
         }
         const auto silent = duration_cast<seconds>(now - *since_);
         if (silent < kSilenceShownAfter) return {};
-        return QStringLiteral("The scanner has sent nothing for %1 s. The scan ends by itself after %2 s; Cancel ends it now.")
+        return QCoreApplication::translate("SaneLibrary", "The scanner has sent nothing for %1 s. The scan ends by itself "
+                                                          "after %2 s; Cancel ends it now.")
             .arg(silent.count())
             .arg(duration_cast<seconds>(limit_).count());
     }
@@ -362,7 +364,7 @@ int SaneLibrary::Log(const QString& operation, int result) {
 }
 
 void SaneLibrary::Fail(int code, const QString& detail) {
-    log_->Write(QStringLiteral("error %1: %2 %3").arg(code).arg(ScannerErrorText(code), detail));
+    log_->Write(QStringLiteral("error %1: %2 %3").arg(code).arg(QString::fromUtf8(ScannerErrorSourceText(code)), detail));
     session_.RecordError(code, detail);
 }
 
@@ -419,7 +421,7 @@ bool SaneLibrary::RefreshDevices() {
         bool ended = false;
         search_->ResetWait();
         LibraryStep waiting([&] { ended = search_->Wait(); }, [this] { search_->GiveUpWaiting(); });
-        dialogs_.RunStep(QStringLiteral("Looking for scanners..."), waiting);
+        dialogs_.RunStep(QCoreApplication::translate("SaneLibrary", "Looking for scanners..."), waiting);
         if (!ended || waiting.cancelled()) {
             Fail(kScannerErrorCancelled, QStringLiteral("while looking for scanners"));
             return false;
@@ -521,7 +523,7 @@ int SaneLibrary::OpenDevice(const QString& deviceName) {
         open_->ResetWait();
         bool none = false;
         LibraryStep waiting([&] { none = open_->WaitUntilNone(); }, [this] { open_->GiveUpWaiting(); });
-        dialogs_.RunStep(QStringLiteral("Waiting for the scanner to be let go..."), waiting);
+        dialogs_.RunStep(QCoreApplication::translate("SaneLibrary", "Waiting for the scanner to be let go..."), waiting);
         if (!none || waiting.cancelled()) {
             Fail(kScannerErrorCancelled, QStringLiteral("while the last scanner was let go"));
             return 0;
@@ -531,7 +533,7 @@ int SaneLibrary::OpenDevice(const QString& deviceName) {
     std::unique_ptr<SaneDevice> device;
     // SANE cannot stop an open under way: a cancel takes effect when it returns.
     LibraryStep opening([&] { device = opener_(deviceName, &openStatus); });
-    dialogs_.RunStep(QStringLiteral("Opening the scanner..."), opening);
+    dialogs_.RunStep(QCoreApplication::translate("SaneLibrary", "Opening the scanner..."), opening);
     if (opening.cancelled()) {
         device.reset();
         Fail(kScannerErrorCancelled, QStringLiteral("while the scanner was opened"));
@@ -1097,7 +1099,7 @@ int SaneLibrary::TWAIN_EndMultipageFile() {
     LibraryStep ending([&] { result = session_.EndDocument(); },
                        [this] { session_.replacesAFile() ? session_.GiveUp() : session_.SkipText(); },
                        [this] { return session_.EndingCaption(); }, &session_);
-    dialogs_.RunStep(QStringLiteral("Saving the document..."), ending);
+    dialogs_.RunStep(QCoreApplication::translate("SaneLibrary", "Saving the document..."), ending);
     if (ending.cancelled()) Fail(kScannerErrorCancelled, QStringLiteral("while the document was saved"));
     LogPageNotes();
     return Log("TWAIN_EndMultipageFile", result);
@@ -1125,7 +1127,7 @@ int SaneLibrary::StartPage(int pageNumber) {
             call.LeaveAfter(kLeaveAfterCancel);
         },
         [&silence] { return silence.Text(0); }, &session_);
-    dialogs_.RunStep(QStringLiteral("Waiting for page %1...").arg(pageNumber), starting);
+    dialogs_.RunStep(QCoreApplication::translate("SaneLibrary", "Waiting for page %1...").arg(pageNumber), starting);
     if (!ended) {
         // The device did not let go: it does so behind, and is no longer the job's.
         AbandonDevice();
