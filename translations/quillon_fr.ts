@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>Quillon scans from the document feeder or the flatbed into one PDF or multi-page TIFF, or a single JPEG or PNG image, leaving out blank pages. A searchable PDF carries the text read from its pages, with pages scanned sideways or upside down turned upright.</source>
-        <translation>Quillon numérise depuis le chargeur de documents ou la vitre d’exposition dans un seul PDF ou TIFF multipage, ou dans une seule image JPEG ou PNG, en omettant les pages blanches. Un PDF interrogeable contient le texte lu sur ses pages&#xa0;; les pages numérisées de travers ou à l’envers sont redressées.</translation>
+        <translation>Quillon numérise depuis le chargeur de documents ou la vitre d’exposition dans un seul PDF ou TIFF multipage, ou dans une seule image JPEG ou PNG, en omettant les pages blanches. Un PDF interrogeable contient le texte lu sur ses pages&#xa0;; les pages numérisées sur le côté ou à l’envers sont remises à l’endroit.</translation>
     </message>
 </context>
 <context>
@@ -198,7 +198,7 @@ Imprimez-la en taille réelle (100&#xa0;%).</translation>
     </message>
     <message>
         <source>Turning pages upright needs the data for finding which way up a page is, which is not installed. Install the package tesseract-ocr-osd. (Looked in %1.)</source>
-        <translation>Le redressement des pages nécessite les données qui indiquent le sens d’une page, et elles ne sont pas installées. Installez le paquet tesseract-ocr-osd. (Recherchées dans %1.)</translation>
+        <translation>La remise à l’endroit des pages nécessite les données qui indiquent le sens d’une page, et elles ne sont pas installées. Installez le paquet tesseract-ocr-osd. (Recherchées dans %1.)</translation>
     </message>
     <message>
         <source>The TIFF file&apos;s header could not be read.</source>
@@ -410,7 +410,8 @@ ne sont jamais modifiées.
       --print-separator FICHIER.pdf  écrit une feuille de séparation à imprimer (une page Letter
                             et une page A4)
       --searchable          un PDF interrogeable&#xa0;: le texte des pages sous l’image, les pages
-                            redressées&#xa0;; lu dans les langues choisies dans Quillon, sinon la vôtre
+                            remises à l’endroit&#xa0;; lu dans les langues choisies dans Quillon,
+                            sinon la vôtre
       --languages CODES     avec --searchable&#xa0;: lire dans ces langues, jointes par + (deu+eng)
       --timeout SECONDES    combien de temps le scanner peut ne rien envoyer avant que la
                             numérisation ne s’arrête (60)
