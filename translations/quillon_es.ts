@@ -1145,7 +1145,7 @@ ningún archivo parcial.
     </message>
     <message>
         <source>Paper Size</source>
-        <translation>Tamaño del papel</translation>
+        <translation>Papel</translation>
     </message>
     <message>
         <source>Split at Separator Sheets</source>

@@ -381,9 +381,9 @@ Exit status: 0 the file was written; 1 a usage error, or the stored options coul
 then the scan failed; 128+N ended by signal N (130 after Ctrl-C), no partial file left.
 </source>
         <translation>Utilisation&#xa0;: quillon-scan [OPTIONS] SORTIE
-Numérise dans SORTIE (%1) avec les options enregistrées par Quillon,
-modifiées pour cette exécution seulement par les options données. Les options enregistrées
-ne sont jamais modifiées.
+Numérise dans SORTIE (%1) avec les options
+enregistrées par Quillon, modifiées pour cette exécution seulement par les options données.
+Les options enregistrées ne sont jamais modifiées.
 
   -d, --device NOM          le périphérique SANE à utiliser, tel que SANE le nomme&#xa0;; le nom d’un
                             backend seul («&#xa0;test&#xa0;») ouvre son premier périphérique (par défaut&#xa0;:
@@ -1146,7 +1146,7 @@ Ctrl+C), aucun fichier partiel ne reste.
     </message>
     <message>
         <source>Paper Size</source>
-        <translation>Format du papier</translation>
+        <translation>Papier</translation>
     </message>
     <message>
         <source>Split at Separator Sheets</source>

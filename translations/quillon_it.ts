@@ -381,9 +381,9 @@ Exit status: 0 the file was written; 1 a usage error, or the stored options coul
 then the scan failed; 128+N ended by signal N (130 after Ctrl-C), no partial file left.
 </source>
         <translation>Uso: quillon-scan [OPZIONI] DESTINAZIONE
-Scansiona in DESTINAZIONE (%1) con le opzioni memorizzate da Quillon,
-modificate solo per questa esecuzione dalle opzioni indicate. Le opzioni memorizzate non
-vengono mai modificate.
+Scansiona in DESTINAZIONE (%1) con le opzioni
+memorizzate da Quillon, modificate solo per questa esecuzione dalle opzioni indicate. Le
+opzioni memorizzate non vengono mai modificate.
 
   -d, --device NOME         il dispositivo SANE da usare, come lo chiama SANE; il solo nome di un
                             backend («test») apre il suo primo dispositivo (predefinito: l&apos;ultimo
@@ -1148,7 +1148,7 @@ leggere le opzioni memorizzate; 2 nessuno scanner, oppure non è stato possibile
     </message>
     <message>
         <source>Paper Size</source>
-        <translation>Formato carta</translation>
+        <translation>Carta</translation>
     </message>
     <message>
         <source>Split at Separator Sheets</source>
