@@ -247,7 +247,7 @@ TEST(QuillonScanLanguageTest, HelpAndUsageErrorsAreInTheUsersLanguageOrEnglish) 
     ASSERT_TRUE(englishHelp.startsWith("Usage: quillon-scan [OPTIONS] OUTPUT\n"));
     for (const QStringList& variables : {QStringList{"LANGUAGE=de"}, QStringList{"LANG=de_DE.UTF-8"},
                                          QStringList{"LC_MESSAGES=de_AT.UTF-8", "LANG=C.UTF-8"},
-                                         QStringList{"LANGUAGE=fr:de", "LANG=fr_FR.UTF-8"}}) {
+                                         QStringList{"LANGUAGE=nl:de", "LANG=nl_NL.UTF-8"}}) {
         SCOPED_TRACE(variables.join(' ').toStdString());
         for (const QStringList& arguments : {help, wrongMode, unknown}) {
             const QString said = Said(arguments, variables);
@@ -258,7 +258,7 @@ TEST(QuillonScanLanguageTest, HelpAndUsageErrorsAreInTheUsersLanguageOrEnglish) 
     }
     EXPECT_TRUE(Said(help, {"LANGUAGE=de"}).startsWith("Aufruf: quillon-scan [OPTIONEN] AUSGABE\n"));
     EXPECT_TRUE(Said(wrongMode, {"LANGUAGE=de"}).contains("--mode nimmt bw, grey oder colour."));
-    for (const QStringList& variables : {QStringList{"LANGUAGE=fr", "LANG=fr_FR.UTF-8"}, QStringList{"LANGUAGE=en:de"},
+    for (const QStringList& variables : {QStringList{"LANGUAGE=nl", "LANG=nl_NL.UTF-8"}, QStringList{"LANGUAGE=en:de"},
                                          QStringList{"LANG=en_GB.UTF-8"}, QStringList{}}) {
         SCOPED_TRACE(variables.join(' ').toStdString());
         EXPECT_EQ(Said(help, variables), englishHelp);
