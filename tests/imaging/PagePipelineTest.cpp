@@ -166,14 +166,15 @@ TEST(PagePipelineTest, APageThatFailsIsReportedAtTheNextWriteAndAtTheEndAndNothi
         GatedWriter writer;
         writer.failOn_ = 1;
         writer.failure_ = failure;
-        writer.Open(10);
         PagePipeline pipeline(2);
         pipeline.SetWriter(&writer);
         std::vector<std::uint64_t> ids;
+        // Nothing is encoded before all three are written, so none fails yet.
         for (int number = 0; number < 3; ++number) {
             ids.push_back(pipeline.Adopt(NumberedPage(number), {}));
             EXPECT_TRUE(pipeline.Write(ids.back()));
         }
+        writer.Open(10);
         EXPECT_FALSE(pipeline.Drain());
         EXPECT_TRUE(pipeline.error().startsWith(said)) << pipeline.error().toStdString();
         const std::uint64_t late = pipeline.Adopt(NumberedPage(3), {});

@@ -62,13 +62,6 @@ public:
             --lent_;
             return nullptr;
         }
-        {
-            // A setting of the whole library, not of this engine: two page
-            // workers setting it at once would write one string together.
-            static std::mutex globalSettings;
-            const std::lock_guard lock(globalSettings);
-            engine->api->SetVariable("debug_file", "/dev/null");  // no warnings on the terminal
-        }
         // Columns, headings and captions: the layout is found, as the engine's own program does.
         if (!orientation) engine->api->SetPageSegMode(tesseract::PSM_AUTO);
         return engine;
@@ -99,6 +92,11 @@ EnginePool& Pool() {
     // The engines' cache is made first, so that at exit it outlives the pool.
     static const bool cacheFirst = (tesseract::TessBaseAPI::ClearPersistentCache(), true);
     (void)cacheFirst;
+    // No warnings on the terminal. A setting of the whole library, which
+    // every engine reads as it prints, on any page worker: it is set once,
+    // before the first engine is made, and never again.
+    static const bool quiet = tesseract::TessBaseAPI().SetVariable("debug_file", "/dev/null");
+    (void)quiet;
     static EnginePool pool;
     return pool;
 }

@@ -88,15 +88,13 @@ public:
         : device_(device), silenceLimit_(silenceLimit), progress_(progress) {
         try {
             thread_ = std::thread([this] { Watch(); });
+            watching_ = true;
         } catch (const std::system_error&) {
             // No thread to spare (memory is short): no silence is timed, and a
             // stop cancels the device at once.
         }
     }
-    ~DeviceWatch() {
-        Ended();
-        if (thread_.joinable()) thread_.join();
-    }
+    ~DeviceWatch() { Ended(); }
     // The device's part of the step starts: from now on its silence counts.
     void Begin() {
         {
@@ -108,7 +106,7 @@ public:
     // Asked to stop, from any thread: the device is cancelled, on the watch's
     // own thread, unless the step ends within the grace.
     void Arm(std::chrono::milliseconds grace = kCancelGrace) {
-        if (!thread_.joinable()) return device_.Cancel();
+        if (!watching_) return device_.Cancel();
         {
             const std::lock_guard lock(mutex_);
             const auto deadline = std::chrono::steady_clock::now() + grace;
@@ -117,13 +115,15 @@ public:
         }
         changed_.notify_all();
     }
-    // The step has ended: no cancel comes after this.
+    // The step has ended, on the step's own thread: no cancel comes after
+    // this, and one under way has returned.
     void Ended() {
         {
             const std::lock_guard lock(mutex_);
             ended_ = true;
         }
         changed_.notify_all();
+        if (thread_.joinable()) thread_.join();
     }
     // The device was cancelled because it stayed silent.
     bool silent() const { return silent_; }
@@ -161,6 +161,12 @@ private:
         }
         lock.unlock();
         device_.Cancel();
+        // The thread ends with the step, never before: the terminal program
+        // may end its process in the middle of a step (after an interrupt),
+        // and a thread that had ended and was not yet joined then is a leak
+        // to ThreadSanitizer.
+        lock.lock();
+        changed_.wait(lock, [this] { return ended_; });
     }
 
     SaneDevice& device_;
@@ -171,7 +177,8 @@ private:
     std::optional<std::chrono::steady_clock::time_point> armedAt_, begunAt_;  // armedAt_: when the grace ends
     bool ended_ = false;
     std::atomic<bool> silent_{false};
-    std::thread thread_;  // started once the rest is made
+    bool watching_ = false;  // whether the thread started; set before the watch is shared
+    std::thread thread_;     // started once the rest is made
 };
 
 // How long a scanner may send nothing before the progress dialog says so:
