@@ -216,6 +216,10 @@ private:
 // How long after a cancel a step still waits for a device call that does not
 // end: the job then goes on without it, and the call ends behind.
 constexpr std::chrono::milliseconds kLeaveAfterCancel{700};
+// How long closing a network scanner may hold the job before it is left to
+// close behind: a backend tidying a dead connection can take many seconds,
+// and one whose event loop never wakes never ends.
+constexpr std::chrono::milliseconds kLeaveClosingAfter{2000};
 
 // One page read on a worker thread; Cancel comes from the dialog's thread.
 // The read waits first until the pages under way leave room for one more.
@@ -577,6 +581,15 @@ void SaneLibrary::CloseDevice() {
     DropPendingPage();
     source_.clear();
     options_.reset();
+    if (device_ && IsNetworkScanner(openDevice_)) {
+        // Closed on a thread of its own, which holds the last reference: the
+        // job waits a bounded time for it, then goes on while it ends behind
+        // (the next open and SANE's end wait for it, as for a cancelled read).
+        DeviceCall closing(true);
+        closing.Run([device = std::move(device_)]() mutable { device.reset(); });
+        closing.LeaveAfter(kLeaveClosingAfter);
+        if (!closing.Wait()) log_->Write(QStringLiteral("the scanner did not close in time: it is closed behind"));
+    }
     device_.reset();  // cancels and closes
     openDevice_.clear();
     if (initialised_) state_ = kStateManagerOpen;
