@@ -17,11 +17,10 @@
 #include <QTemporaryDir>
 
 #include <chrono>
+#include <future>
 #include <map>
 
 #include <gtest/gtest.h>
-
-#include <future>
 
 #include <sys/stat.h>
 
@@ -312,6 +311,45 @@ TEST_F(SaneScanTest, AScannerThatFallsSilentEndsTheScanWithThePagesBefore) {
     Scan(pdf);
     EXPECT_EQ(LastMessage(), ScanError(kScannerErrorNoAnswer, 2, pdf));
     EXPECT_EQ(PdfPages(pdf), 2);
+}
+
+// A network scanner whose close never ends (a backend still tidying a dead
+// connection): the scan ends with its file all the same, the next waits for
+// the scanner to be let go as a step Cancel ends, and once the close has
+// ended the next scan opens it again.
+TEST_F(SaneScanTest, ANetworkScannerThatNeverClosesHoldsNoScan) {
+    struct NeverClosesDevice : testing::PassThroughDevice {
+        NeverClosesDevice(std::unique_ptr<SaneDevice> real, std::shared_future<void> closes)
+            : PassThroughDevice(std::move(real)), closes_(std::move(closes)) {}
+        ~NeverClosesDevice() override { closes_.wait(); }
+        std::shared_future<void> closes_;
+    };
+    std::promise<void> close;
+    std::shared_future<void> closes = close.get_future().share();
+    library.UseDevice("airscan:e0:Stuck");
+    library.SetDeviceOpener([closes](const QString&, int* result) -> std::unique_ptr<SaneDevice> {
+        std::unique_ptr<SaneDevice> real = SaneHandleDevice::Open("test", result);
+        return real ? std::make_unique<NeverClosesDevice>(std::move(real), closes) : nullptr;
+    });
+    controls.states[OptionId::AllowMultiplePages] = 0;
+    const QString first = temp.File("first.pdf");
+    Scan(first);
+    EXPECT_EQ(LastMessage(), Success(first));
+
+    QStringList steps;
+    dialogs.duringStep = [&](const QString& caption, TransferTask& task) {
+        steps.append(caption);
+        task.Cancel();
+    };
+    Scan(temp.File("waited.pdf"));
+    EXPECT_EQ(steps.value(0), "Waiting for the scanner to be let go...");
+    EXPECT_FALSE(QFile::exists(temp.File("waited.pdf")));
+
+    close.set_value();
+    dialogs.duringStep = nullptr;
+    const QString last = temp.File("last.pdf");
+    Scan(last);
+    EXPECT_EQ(LastMessage(), Success(last));
 }
 
 TEST_F(SaneScanTest, CancelDuringAPage) {
