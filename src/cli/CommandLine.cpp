@@ -112,7 +112,12 @@ QString UsageText() {
         "then the scan failed; 128+N ended by signal N (130 after Ctrl-C), no partial file left.\n")
         .arg(ExtensionList(), OptionItems(OptionId::DPI).join(", "), PaperWords().join('|'))
         .arg(lastQuality)
-        .arg(Option(OptionId::Quality).defaultValue);
+        .arg(Option(OptionId::Quality).defaultValue) +
+           Text::tr("\n"
+                    "Image files in place of a scanner:\n"
+                    "      --from PATH           JPEG, PNG and TIFF files (every page of a TIFF), or a folder's images\n"
+                    "                            in the order of their names, as the pages of a feeder; give it again\n"
+                    "                            for more. The stored options apply as to a scan.\n");
 }
 
 ParsedCommand ParseCommandLine(const QStringList& given) {
@@ -135,9 +140,9 @@ ParsedCommand ParseCommandLine(const QStringList& given) {
         blank("blank-threshold", "", "X"), contrast("contrast", ""), noContrast("no-contrast", ""), crop("crop", ""),
         noCrop("no-crop", ""), deskew("deskew", ""), noDeskew("no-deskew", ""), single("single", ""), multiple("multiple", ""), searchable("searchable", ""),
         languages("languages", "", "CODES"), split("split", ""), noSplit("no-split", ""),
-        printSeparator("print-separator", "", "FILE"), quiet({"q", "quiet"}, ""), help("help", ""), version("version", ""), timeout("timeout", "", "SECONDS");
+        printSeparator("print-separator", "", "FILE"), from("from", "", "PATH"), quiet({"q", "quiet"}, ""), help("help", ""), version("version", ""), timeout("timeout", "", "SECONDS");
     parser.addOptions({device, list, source, duplex, noDuplex, manualDuplex, mode, dpi, paper, quality, blank, contrast, noContrast,
-                       crop, noCrop, deskew, noDeskew, single, multiple, searchable, languages, split, noSplit, printSeparator, quiet, help, version, timeout});
+                       crop, noCrop, deskew, noDeskew, single, multiple, searchable, languages, split, noSplit, printSeparator, from, quiet, help, version, timeout});
 
     ParsedCommand parsed;
     ScanCommand& command = parsed.command;
@@ -204,7 +209,20 @@ ParsedCommand ParseCommandLine(const QStringList& given) {
     if (parser.isSet(single)) command.overrides[OptionId::AllowMultiplePages] = 0;
     if (parser.isSet(multiple)) command.overrides[OptionId::AllowMultiplePages] = 1;
 
-    if (parser.isSet(source)) {
+    command.from = parser.values(from);
+    if (!command.from.isEmpty()) {
+        // Files come as from a feeder that scans one side.
+        if (!command.device.isEmpty()) return fail(Text::tr("Give one of --from and --device."));
+        if (parser.isSet(duplex) || parser.isSet(manualDuplex))
+            return fail(Text::tr("--from takes each image as a page of its own: --duplex is for a scanner."));
+        if (parser.isSet(source) && ValueOf(parser.value(source), {{"flatbed", 1}}) == 1)
+            return fail(Text::tr("--from takes the images as a feeder's pages: --source flatbed is for a scanner."));
+        command.source = SourceChoice::Feeder;
+        command.overrides[OptionId::TryADFFirst] = 1;
+        command.overrides[OptionId::DuplexSetting] = 0;
+        if (!parser.isSet(single)) command.overrides[OptionId::AllowMultiplePages] = 1;
+    }
+    if (parser.isSet(source) && command.from.isEmpty()) {
         const int value = ValueOf(parser.value(source), {{"auto", 1}, {"feeder", 2}, {"flatbed", 3}});
         if (value < 0) return fail(Text::tr("--source takes auto, feeder or flatbed."));
         command.source = static_cast<SourceChoice>(value);

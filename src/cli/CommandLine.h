@@ -17,6 +17,7 @@ enum class SourceChoice { Stored, Auto, Feeder, Flatbed };
 struct ScanCommand {
     QString output;
     QString device;         // a SANE device name; empty: the scanner chosen last
+    QStringList from;       // image files or folders scanned in place of a scanner
     QString languages;      // a searchable PDF's text languages ("deu+eng"); empty: the stored ones
     QString printSeparator;  // a PDF to write a separator sheet into, in place of a scan
     SourceChoice source = SourceChoice::Stored;

@@ -11,6 +11,8 @@
 #include "scan/imaging/ImagingSession.h"
 #include "scan/imaging/SeparatorSheet.h"
 #include "scan/imaging/TextLanguages.h"
+#include "scan/SourceLibrary.h"
+#include "scan/files/ImageFileSource.h"
 #include "scan/sane/SaneLibrary.h"
 #include "settings/OverlayRegistryBackend.h"
 #include "settings/RegistryStore.h"
@@ -109,21 +111,25 @@ int RunCommand(int argc, char** argv) {
 
     quillon::InstallInterruptHandler();
     quillon::TerminalScannerDialogs dialogs(command.quiet);
-    quillon::SaneLibrary library(dialogs);
+    quillon::SaneLibrary scanners(dialogs);
     if (command.listDevices) {
         quillon::EndAtOnceOnInterrupt();  // a search may block for minutes on a network backend
-        return ListDevices(library);
+        return ListDevices(scanners);
     }
     // A scanner named, or else the one chosen last in the window, is opened by
     // that name, as SANE takes it, without a search for scanners: a search
     // asks every backend and may take seconds. Nothing chosen here is remembered.
-    const QString remembered = library.RememberedDevice();
+    const QString remembered = scanners.RememberedDevice();
     const QString device = command.device.isEmpty() ? remembered : command.device;
-    if (!device.isEmpty()) library.UseDevice(device);
-    library.ForgetChoices();
-    library.SetSilenceLimit(std::chrono::seconds(command.silenceSeconds));
+    if (!device.isEmpty()) scanners.UseDevice(device);
+    scanners.ForgetChoices();
+    scanners.SetSilenceLimit(std::chrono::seconds(command.silenceSeconds));
+    // Image files in place of the scanner: the same job over another source.
+    quillon::ImageFileSource files(command.from);
+    quillon::SourceLibrary fromFiles(dialogs, files);
+    quillon::ScannerLibrary& library = command.from.isEmpty() ? static_cast<quillon::ScannerLibrary&>(scanners) : fromFiles;
     // Told to end, the program gives up the document: an older file at OUTPUT stays.
-    quillon::SetInterruptAction([&library] { library.GiveUpDocument(); });
+    quillon::SetInterruptAction([&] { command.from.isEmpty() ? scanners.GiveUpDocument() : fromFiles.GiveUpDocument(); });
 
     // The user's settings, read but never changed: the job's own writes stay in memory.
     // No window to keep answering: the store may be waited for longer, up to 10 s.
@@ -178,7 +184,7 @@ int RunCommand(int argc, char** argv) {
         std::fprintf(stderr, "%s\n",
                      qPrintable(Text::tr("No scanner is named %1. quillon-scan --list-devices lists them.")
                                     .arg(command.device)));
-    else if (outcome.kind == quillon::ScanOutcome::Kind::NoScanner && !device.isEmpty())
+    else if (outcome.kind == quillon::ScanOutcome::Kind::NoScanner && !device.isEmpty() && command.from.isEmpty())
         std::fprintf(stderr, "%s\n",
                      qPrintable(Text::tr("The scanner used last, %1, could not be opened. quillon-scan --list-devices "
                                          "lists the scanners; -d NAME chooses one.")

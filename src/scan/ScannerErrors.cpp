@@ -42,6 +42,7 @@ const char* ScannerErrorSourceText(int code) {
             return QT_TRANSLATE_NOOP("ScannerErrors",
                                      "The scanner sent a page that could not be read: its image was damaged, "
                                      "or the connection broke off.");
+        case kScannerErrorImageFile: return QT_TRANSLATE_NOOP("ScannerErrors", "An image file could not be used:");
         default: return QT_TRANSLATE_NOOP("ScannerErrors", "The scanner library failed unexpectedly.");
     }
 }

@@ -30,6 +30,7 @@ enum ScannerError : int {
     kScannerErrorNoAnswer = 20,        // the scanner sent nothing for too long
     kScannerErrorSystem = 21,          // the system refused (too many open files, say); its reason follows
     kScannerErrorUnreadablePage = 22,  // a network scanner's page could not be decoded (or came cut off)
+    kScannerErrorImageFile = 23,       // an image file given as pages could not be used; which and why follows
 };
 
 // The plain sentence for a code, in the user's language; and in English, as

@@ -7,6 +7,7 @@
 #include "../common/HeldStoreLock.h"
 #include "../common/NamedCases.h"
 #include "../common/TempDir.h"
+#include "../common/TestPages.h"
 #include "../sane/EsclSimulator.h"
 #include "../sane/SidesShown.h"
 
@@ -15,6 +16,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -253,6 +255,8 @@ INSTANTIATE_TEST_SUITE_P(
             "Give one of --single and --multiple."},
         CommandRun{"AnExtensionOfNoFormatIsAUsageError", {"scan.doc"}, 1, nullptr, "names no format Quillon writes"},
         CommandRun{"ASearchablePdf", {"--searchable", "--single", "found.pdf"}, 0, "found.pdf", "Scanned Successfully to:"},
+        CommandRun{"ImageFilesOrAScanner", {"--from", "sane", "-d", "test", "scan.pdf"}, 1, nullptr,
+            "Give one of --from and --device."},
         CommandRun{"SearchableIsForPdfOnly", {"--searchable", "scan.tiff"}, 1, nullptr, "--searchable needs a .pdf OUTPUT."},
         CommandRun{"LanguagesAreForASearchablePdf", {"--languages", "eng", "scan.pdf"}, 1, nullptr,
             "--languages is for --searchable."},
@@ -285,6 +289,45 @@ TEST_F(QuillonScanTest, ASplitBatchCountsItsPagesOnAndNamesEachDocument) {
         EXPECT_TRUE(lines.contains(line)) << line << "\n" << errors.toStdString();
     const QString said = errors + output;
     EXPECT_TRUE(said.contains("batch.pdf (2 pages)") && said.contains("batch-2.pdf (2 pages)")) << said.toStdString();
+}
+
+// Image files in place of a scanner, through the same job: real scans in a
+// folder become a compact searchable PDF without the blank one; a TIFF's
+// every page is read; a file that is not an image is named, and nothing is
+// written over the older file.
+TEST_F(QuillonScanTest, ImageFilesAreScannedAsAFeedersPages) {
+    const QString scans = testing::ScansFolder();
+    if (scans.isEmpty()) GTEST_SKIP() << "the real scans are not here";
+    ASSERT_TRUE(QDir(temp.path()).mkpath("pages"));
+    const char* pages[][2] = {{"lept_feyn.png", "page 1.png"}, {"naps2_blank2.png", "page 2.png"},
+                              {"ocrmypdf_epson.png", "page 10.png"}};
+    for (const auto& [from, to] : pages) ASSERT_TRUE(QFile::copy(scans + "/" + from, temp.File("pages/") + to));
+
+    ASSERT_EQ(Run({"--from", "pages", "--searchable", "--quality", "compact", "--mode", "grey", "--dpi", "200",
+                   "--blank-threshold", "0.001", "-q", "pages.pdf"}),
+              0)
+        << errors.toStdString();
+    EXPECT_EQ(testing::RunTool("qpdf", {"--check", temp.File("pages.pdf")}).contains("No syntax or stream encoding errors"),
+              true);
+    EXPECT_TRUE(testing::RunTool("pdfinfo", {temp.File("pages.pdf")}).contains(QRegularExpression("Pages: +2\n")));
+    const QString text = testing::RunTool("pdftotext", {temp.File("pages.pdf"), "-"});
+    EXPECT_TRUE(text.contains("FEYNMAN") && text.contains("Wikipedia")) << text.left(400).toStdString();
+
+    ASSERT_EQ(Run({"--from", "pages", "--mode", "bw", "--dpi", "150", "--blank-threshold", "0", "-q", "pages.tiff"}), 0)
+        << errors.toStdString();
+    ASSERT_EQ(Run({"--from", "pages.tiff", "--mode", "bw", "--dpi", "150", "--blank-threshold", "0", "-q", "again.pdf"}), 0)
+        << errors.toStdString();
+    EXPECT_TRUE(testing::RunTool("pdfinfo", {temp.File("again.pdf")}).contains(QRegularExpression("Pages: +3\n")));
+
+    QFile notAnImage(temp.File("pages/page 3.png"));
+    ASSERT_TRUE(notAnImage.open(QIODevice::WriteOnly) && notAnImage.write("not a picture") > 0);
+    notAnImage.close();
+    const QByteArray before = testing::RunTool("md5sum", {temp.File("pages.pdf")}).toUtf8();
+    EXPECT_EQ(Run({"--from", "pages", "pages.pdf"}), 3);
+    EXPECT_TRUE(errors.contains("page 3.png is not a JPEG, PNG or TIFF image.")) << errors.toStdString();
+    EXPECT_EQ(testing::RunTool("md5sum", {temp.File("pages.pdf")}).toUtf8(), before);
+    EXPECT_EQ(QDir(temp.path()).entryList({".quillon-*"}, QDir::Files | QDir::Hidden), QStringList{});
+    EXPECT_EQ(StoreBytes(), storeBefore);
 }
 
 // A limit on open files too low for a scan is said before anything is

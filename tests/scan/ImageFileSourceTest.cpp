@@ -136,9 +136,9 @@ TEST(ImageFileSourceTest, AFileThatIsNotAnImageIsNamedAndNothingIsFed) {
         int error;
         QString named;
     } cases[] = {
-        {{page, text}, kScannerErrorBadFileType, text},
-        {{page, missing}, kScannerErrorNoSource, missing},
-        {{empty}, kScannerErrorNoSource, empty},  // a folder without images
+        {{page, text}, kScannerErrorImageFile, text},
+        {{page, missing}, kScannerErrorImageFile, missing},
+        {{empty}, kScannerErrorImageFile, empty},  // a folder without images
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.named.toStdString());

@@ -49,10 +49,15 @@ bool NaturallyBefore(const QString& a, const QString& b) {
 QStringList ImagesOfFolder(const QString& folder) {
     QStringList names = QDir(folder).entryList(QDir::Files | QDir::Readable, QDir::NoSort);
     std::sort(names.begin(), names.end(), NaturallyBefore);
+    // Other files are left aside, but not a picture that cannot be read: a
+    // page of the stack would be missing.
+    static const QStringList kImageSuffixes{"jpg", "jpeg", "png", "tif", "tiff"};
     QStringList images;
     for (const QString& name : names) {
         const QString path = QDir(folder).filePath(name);
-        if (KindOfImageFile(path) != ImageFileKind::NotAnImage) images.append(path);
+        if (KindOfImageFile(path) != ImageFileKind::NotAnImage ||
+            kImageSuffixes.contains(QFileInfo(name).suffix(), Qt::CaseInsensitive))
+            images.append(path);
     }
     return images;
 }
@@ -72,19 +77,19 @@ SourceFault ImageFileSource::Open(const QString&) {
     for (const QString& given : paths_) {
         const QFileInfo info(given);
         if (!info.exists())
-            return {kScannerErrorNoSource, Tr("%1 was not found.").arg(QDir::toNativeSeparators(given))};
+            return {kScannerErrorImageFile, Tr("%1 was not found.").arg(QDir::toNativeSeparators(given))};
         const QStringList files = info.isDir() ? ImagesOfFolder(given) : QStringList{given};
         if (info.isDir() && files.isEmpty())
-            return {kScannerErrorNoSource, Tr("%1 holds no JPEG, PNG or TIFF image.").arg(QDir::toNativeSeparators(given))};
+            return {kScannerErrorImageFile, Tr("%1 holds no JPEG, PNG or TIFF image.").arg(QDir::toNativeSeparators(given))};
         for (const QString& file : files) {
             const int count = PageCountOfImageFile(file);
             if (count == 0)
-                return {kScannerErrorBadFileType,
+                return {kScannerErrorImageFile,
                         Tr("%1 is not a JPEG, PNG or TIFF image.").arg(QDir::toNativeSeparators(file))};
             for (int index = 0; index < count; ++index) pages_.push_back({file, index});
         }
     }
-    if (pages_.empty()) return {kScannerErrorNoSource, Tr("No image file was given.")};
+    if (pages_.empty()) return {kScannerErrorImageFile, Tr("No image file was given.")};
     return {};
 }
 
@@ -95,7 +100,7 @@ SourceTook ImageFileSource::Apply(const SourceSettings& settings) {
 }
 
 SourcePage ImageFileSource::Next(SourceProgress& progress) {
-    if (cancelled_) return SourcePage::Ended(SourcePage::End::Cancelled);
+    if (cancelled_.exchange(false)) return SourcePage::Ended(SourcePage::End::Cancelled);
     if (next_ >= pages_.size()) return SourcePage::Ended(SourcePage::End::NoMorePaper);
     const Page& page = pages_[next_++];
     progress.expected = 1;
@@ -103,14 +108,14 @@ SourcePage ImageFileSource::Next(SourceProgress& progress) {
     QImage image = ReadImageFilePage(page.path, page.index, &dpi);
     if (image.isNull())
         return SourcePage::Ended(SourcePage::End::Fault,
-                                 {kScannerErrorUnreadablePage,
+                                 {kScannerErrorImageFile,
                                   Tr("Page %1 of %2 could not be read.").arg(page.index + 1).arg(QDir::toNativeSeparators(page.path))});
     if (dpi < kLeastDpi) {
         const double widthMm = paperWidthMm_ > 0 ? paperWidthMm_ : kPaperWidthMm;
         dpi = std::max(kLeastDpi, int(std::lround(image.width() * 25.4 / widthMm)));
     }
     progress.done = 1;
-    if (cancelled_) return SourcePage::Ended(SourcePage::End::Cancelled);
+    if (cancelled_.exchange(false)) return SourcePage::Ended(SourcePage::End::Cancelled);
     return SourcePage::Page(std::move(image), dpi);
 }
 

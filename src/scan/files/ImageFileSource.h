@@ -12,8 +12,9 @@ namespace quillon {
 
 // Image files as the pages of a feeder: JPEG, PNG and every page of a TIFF,
 // in the order given, a folder's images in the natural order of their names
-// ("page 2" before "page 10"). A named file that is not an image is a fault
-// at Open, so nothing is scanned from a list with a mistake in it.
+// ("page 2" before "page 10"). A file named, or named as an image in a
+// folder, that is not one is a fault at Open, so nothing is scanned from a
+// list with a mistake in it.
 class ImageFileSource : public PageSource {
 public:
     explicit ImageFileSource(QStringList paths) : paths_(std::move(paths)) {}

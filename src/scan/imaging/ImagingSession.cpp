@@ -240,7 +240,8 @@ int ImagingSession::PipelineErrorCode() const {
 
 QString ImagingSession::lastErrorText() const {
     const QString text = ScannerErrorText(lastErrorCode_);
-    if (lastErrorDetail_.isEmpty() || (lastErrorCode_ != kScannerErrorWriteFailed && lastErrorCode_ != kScannerErrorSystem))
+    if (lastErrorDetail_.isEmpty() || (lastErrorCode_ != kScannerErrorWriteFailed && lastErrorCode_ != kScannerErrorSystem &&
+                                      lastErrorCode_ != kScannerErrorImageFile))
         return text;
     return text + QLatin1Char(' ') + lastErrorDetail_;
 }

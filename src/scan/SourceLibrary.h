@@ -1,0 +1,74 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "scan/DocumentOperations.h"
+#include "scan/PageSource.h"
+#include "scan/imaging/ConformPage.h"
+
+#include <functional>
+#include <optional>
+
+namespace quillon {
+
+// The scanner library over any source of pages: the job's operations on the
+// scanner become settings applied whole and pages asked for one by one, and
+// what the source could not do as asked is done to each page here.
+class SourceLibrary : public DocumentOperations {
+public:
+    // Lines of the log go to the function given, where one is.
+    SourceLibrary(ScannerDialogs& dialogs, PageSource& source, std::function<void(const QString&)> log = {})
+        : DocumentOperations(dialogs), source_(source), log_(std::move(log)) {}
+    ~SourceLibrary() override;
+
+    int TWAIN_SelectImageSource(WindowHandle owner) override;
+    int TWAIN_OpenDefaultSource() override;
+    QString TWAIN_GetSourceName() override;
+    int TWAIN_OpenSource(const QString& name) override;
+    int TWAIN_CloseSource() override;
+    int TWAIN_DisableSource() override;
+    void TWAIN_UnloadSourceManager() override;
+    int TWAIN_State() override { return state_; }
+    int TWAIN_LogFile(int on) override;
+    int TWAIN_SetHideUI(int) override { return 1; }
+    int TWAIN_SetPixelType(int pixelType) override;
+    int TWAIN_SetResolution(double dpi) override;
+    int TWAIN_SetAutoDeskew(int on) override;
+    int TWAIN_SetAutoCrop(int on) override;
+    int TWAIN_SetAutoContrast(int on) override;
+    int TWAIN_SetPaperSize(int paperCode) override;
+    int TWAIN_GetDuplexSupport() override;
+    int TWAIN_EnableDuplex(int on) override;
+    int TWAIN_HasFeeder() override;
+    int TWAIN_SelectFeeder(int feeder) override;
+    int TWAIN_SetAutoScan(int) override { return 1; }
+    int TWAIN_IsFeederLoaded() override;
+    int TWAIN_IsFeederSelected() override;
+    int TWAIN_SetXferCount(int count) override;
+    int TWAIN_SetMultiTransfer(int) override { return 1; }
+    ImageHandle TWAIN_Acquire(WindowHandle owner) override;
+
+private:
+    void Note(const QString& line) override;
+    void DropPendingPage() override;
+    bool EnsureInitialised();
+    void Apply();
+    void ApplyEnhancements();
+    // Takes a page ended without one as the scan's end, or its failure.
+    void Ended(const SourcePage& page);
+
+    PageSource& source_;
+    std::function<void(const QString&)> log_;
+    bool logging_ = false;
+    bool initialised_ = false;
+    int state_ = kStateNothing;
+    QList<ScannerChoice> sources_;
+    QString chosen_, open_;
+    SourceSettings settings_;
+    SourceTook took_;
+    PageRequest request_;
+    int transferCount_ = -1;
+    bool contrast_ = false, crop_ = false, deskew_ = false;
+    std::optional<SourcePage> pending_;  // the feeder's first page, taken to see it is loaded
+};
+
+}  // namespace quillon
