@@ -57,6 +57,33 @@
     </message>
 </context>
 <context>
+    <name>ImageFileSource</name>
+    <message>
+        <source>Image files</source>
+        <translation>Bilddateien</translation>
+    </message>
+    <message>
+        <source>%1 was not found.</source>
+        <translation>%1 wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>%1 holds no JPEG, PNG or TIFF image.</source>
+        <translation>%1 enthält kein JPEG-, PNG- oder TIFF-Bild.</translation>
+    </message>
+    <message>
+        <source>%1 is not a JPEG, PNG or TIFF image.</source>
+        <translation>%1 ist kein JPEG-, PNG- oder TIFF-Bild.</translation>
+    </message>
+    <message>
+        <source>No image file was given.</source>
+        <translation>Es wurde keine Bilddatei angegeben.</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2 could not be read.</source>
+        <translation>Seite %1 von %2 konnte nicht gelesen werden.</translation>
+    </message>
+</context>
+<context>
     <name>Imaging</name>
     <message>
         <source>A JPEG or PNG file holds one page only.</source>
@@ -592,6 +619,32 @@ Einstellungen konnten nicht gelesen werden; 2 kein Scanner, oder er ließ sich n
         <source>Scanning page %1</source>
         <translation>Seite %1 wird gescannt</translation>
     </message>
+    <message>
+        <source>
+Image files in place of a scanner:
+      --from PATH           JPEG, PNG and TIFF files (every page of a TIFF), or a folder&apos;s images
+                            in the order of their names, as the pages of a feeder; give it again
+                            for more. The stored options apply as to a scan.
+</source>
+        <translation>
+Bilddateien statt eines Scanners:
+      --from PFAD           JPEG-, PNG- und TIFF-Dateien (jede Seite einer TIFF-Datei) oder die Bilder
+                            eines Ordners in der Reihenfolge ihrer Namen, als Seiten eines Einzugs;
+                            für weitere erneut angeben. Die gespeicherten Optionen gelten wie beim Scannen.
+</translation>
+    </message>
+    <message>
+        <source>Give one of --from and --device.</source>
+        <translation>Geben Sie entweder --from oder --device an.</translation>
+    </message>
+    <message>
+        <source>--from takes each image as a page of its own: --duplex is for a scanner.</source>
+        <translation>--from nimmt jedes Bild als eigene Seite: --duplex gilt für einen Scanner.</translation>
+    </message>
+    <message>
+        <source>--from takes the images as a feeder&apos;s pages: --source flatbed is for a scanner.</source>
+        <translation>--from nimmt die Bilder als Seiten eines Einzugs: --source flatbed gilt für einen Scanner.</translation>
+    </message>
 </context>
 <context>
     <name>RunScan</name>
@@ -888,6 +941,10 @@ Einstellungen konnten nicht gelesen werden; 2 kein Scanner, oder er ließ sich n
     <message>
         <source>The scanner library failed unexpectedly.</source>
         <translation>In der Scanner-Bibliothek ist ein unerwarteter Fehler aufgetreten.</translation>
+    </message>
+    <message>
+        <source>An image file could not be used:</source>
+        <translation>Eine Bilddatei konnte nicht verwendet werden:</translation>
     </message>
 </context>
 <context>

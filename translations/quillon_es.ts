@@ -57,6 +57,33 @@
     </message>
 </context>
 <context>
+    <name>ImageFileSource</name>
+    <message>
+        <source>Image files</source>
+        <translation>Archivos de imagen</translation>
+    </message>
+    <message>
+        <source>%1 was not found.</source>
+        <translation>No se encontró %1.</translation>
+    </message>
+    <message>
+        <source>%1 holds no JPEG, PNG or TIFF image.</source>
+        <translation>%1 no contiene ninguna imagen JPEG, PNG o TIFF.</translation>
+    </message>
+    <message>
+        <source>%1 is not a JPEG, PNG or TIFF image.</source>
+        <translation>%1 no es una imagen JPEG, PNG o TIFF.</translation>
+    </message>
+    <message>
+        <source>No image file was given.</source>
+        <translation>No se indicó ningún archivo de imagen.</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2 could not be read.</source>
+        <translation>No se pudo leer la página %1 de %2.</translation>
+    </message>
+</context>
+<context>
     <name>Imaging</name>
     <message>
         <source>A JPEG or PNG file holds one page only.</source>
@@ -590,6 +617,32 @@ ningún archivo parcial.
         <source>Scanning page %1</source>
         <translation>Escaneando la página %1</translation>
     </message>
+    <message>
+        <source>
+Image files in place of a scanner:
+      --from PATH           JPEG, PNG and TIFF files (every page of a TIFF), or a folder&apos;s images
+                            in the order of their names, as the pages of a feeder; give it again
+                            for more. The stored options apply as to a scan.
+</source>
+        <translation>
+Archivos de imagen en lugar de un escáner:
+      --from RUTA           archivos JPEG, PNG y TIFF (cada página de un TIFF), o las imágenes de una
+                            carpeta en el orden de sus nombres, como las páginas de un alimentador;
+                            repítalo para añadir más. Las opciones guardadas se aplican como al escanear.
+</translation>
+    </message>
+    <message>
+        <source>Give one of --from and --device.</source>
+        <translation>Indique solo uno de --from y --device.</translation>
+    </message>
+    <message>
+        <source>--from takes each image as a page of its own: --duplex is for a scanner.</source>
+        <translation>--from toma cada imagen como una página propia: --duplex es para un escáner.</translation>
+    </message>
+    <message>
+        <source>--from takes the images as a feeder&apos;s pages: --source flatbed is for a scanner.</source>
+        <translation>--from toma las imágenes como páginas de un alimentador: --source flatbed es para un escáner.</translation>
+    </message>
 </context>
 <context>
     <name>RunScan</name>
@@ -886,6 +939,10 @@ ningún archivo parcial.
     <message>
         <source>The scanner library failed unexpectedly.</source>
         <translation>La biblioteca del escáner falló de forma inesperada.</translation>
+    </message>
+    <message>
+        <source>An image file could not be used:</source>
+        <translation>No se pudo usar un archivo de imagen:</translation>
     </message>
 </context>
 <context>

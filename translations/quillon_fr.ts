@@ -57,6 +57,33 @@
     </message>
 </context>
 <context>
+    <name>ImageFileSource</name>
+    <message>
+        <source>Image files</source>
+        <translation>Fichiers image</translation>
+    </message>
+    <message>
+        <source>%1 was not found.</source>
+        <translation>%1 est introuvable.</translation>
+    </message>
+    <message>
+        <source>%1 holds no JPEG, PNG or TIFF image.</source>
+        <translation>%1 ne contient aucune image JPEG, PNG ou TIFF.</translation>
+    </message>
+    <message>
+        <source>%1 is not a JPEG, PNG or TIFF image.</source>
+        <translation>%1 n&apos;est pas une image JPEG, PNG ou TIFF.</translation>
+    </message>
+    <message>
+        <source>No image file was given.</source>
+        <translation>Aucun fichier image n&apos;a été indiqué.</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2 could not be read.</source>
+        <translation>La page %1 de %2 n&apos;a pas pu être lue.</translation>
+    </message>
+</context>
+<context>
     <name>Imaging</name>
     <message>
         <source>A JPEG or PNG file holds one page only.</source>
@@ -591,6 +618,32 @@ Ctrl+C), aucun fichier partiel ne reste.
         <source>Scanning page %1</source>
         <translation>Numérisation de la page %1</translation>
     </message>
+    <message>
+        <source>
+Image files in place of a scanner:
+      --from PATH           JPEG, PNG and TIFF files (every page of a TIFF), or a folder&apos;s images
+                            in the order of their names, as the pages of a feeder; give it again
+                            for more. The stored options apply as to a scan.
+</source>
+        <translation>
+Des fichiers image à la place d&apos;un scanner :
+      --from CHEMIN         fichiers JPEG, PNG et TIFF (chaque page d&apos;un TIFF), ou les images d&apos;un dossier
+                            dans l&apos;ordre de leurs noms, comme les pages d&apos;un chargeur ; à répéter
+                            pour en ajouter. Les options enregistrées s&apos;appliquent comme à un scan.
+</translation>
+    </message>
+    <message>
+        <source>Give one of --from and --device.</source>
+        <translation>Indiquez soit --from, soit --device.</translation>
+    </message>
+    <message>
+        <source>--from takes each image as a page of its own: --duplex is for a scanner.</source>
+        <translation>--from prend chaque image comme une page à part : --duplex est pour un scanner.</translation>
+    </message>
+    <message>
+        <source>--from takes the images as a feeder&apos;s pages: --source flatbed is for a scanner.</source>
+        <translation>--from prend les images comme les pages d&apos;un chargeur : --source flatbed est pour un scanner.</translation>
+    </message>
 </context>
 <context>
     <name>RunScan</name>
@@ -887,6 +940,10 @@ Ctrl+C), aucun fichier partiel ne reste.
     <message>
         <source>The scanner library failed unexpectedly.</source>
         <translation>La bibliothèque du scanner a échoué de façon inattendue.</translation>
+    </message>
+    <message>
+        <source>An image file could not be used:</source>
+        <translation>Un fichier image n&apos;a pas pu être utilisé :</translation>
     </message>
 </context>
 <context>

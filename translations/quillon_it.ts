@@ -57,6 +57,33 @@
     </message>
 </context>
 <context>
+    <name>ImageFileSource</name>
+    <message>
+        <source>Image files</source>
+        <translation>File di immagine</translation>
+    </message>
+    <message>
+        <source>%1 was not found.</source>
+        <translation>%1 non è stato trovato.</translation>
+    </message>
+    <message>
+        <source>%1 holds no JPEG, PNG or TIFF image.</source>
+        <translation>%1 non contiene immagini JPEG, PNG o TIFF.</translation>
+    </message>
+    <message>
+        <source>%1 is not a JPEG, PNG or TIFF image.</source>
+        <translation>%1 non è un&apos;immagine JPEG, PNG o TIFF.</translation>
+    </message>
+    <message>
+        <source>No image file was given.</source>
+        <translation>Non è stato indicato alcun file di immagine.</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2 could not be read.</source>
+        <translation>Non è stato possibile leggere la pagina %1 di %2.</translation>
+    </message>
+</context>
+<context>
     <name>Imaging</name>
     <message>
         <source>A JPEG or PNG file holds one page only.</source>
@@ -593,6 +620,32 @@ leggere le opzioni memorizzate; 2 nessuno scanner, oppure non è stato possibile
         <source>Scanning page %1</source>
         <translation>Scansione della pagina %1</translation>
     </message>
+    <message>
+        <source>
+Image files in place of a scanner:
+      --from PATH           JPEG, PNG and TIFF files (every page of a TIFF), or a folder&apos;s images
+                            in the order of their names, as the pages of a feeder; give it again
+                            for more. The stored options apply as to a scan.
+</source>
+        <translation>
+File di immagine al posto di uno scanner:
+      --from PERCORSO       file JPEG, PNG e TIFF (ogni pagina di un TIFF), o le immagini di una cartella
+                            nell&apos;ordine dei loro nomi, come le pagine di un alimentatore; ripeterlo
+                            per aggiungerne altri. Le opzioni memorizzate valgono come per una scansione.
+</translation>
+    </message>
+    <message>
+        <source>Give one of --from and --device.</source>
+        <translation>Indicare solo uno tra --from e --device.</translation>
+    </message>
+    <message>
+        <source>--from takes each image as a page of its own: --duplex is for a scanner.</source>
+        <translation>--from prende ogni immagine come una pagina a sé: --duplex è per uno scanner.</translation>
+    </message>
+    <message>
+        <source>--from takes the images as a feeder&apos;s pages: --source flatbed is for a scanner.</source>
+        <translation>--from prende le immagini come pagine di un alimentatore: --source flatbed è per uno scanner.</translation>
+    </message>
 </context>
 <context>
     <name>RunScan</name>
@@ -889,6 +942,10 @@ leggere le opzioni memorizzate; 2 nessuno scanner, oppure non è stato possibile
     <message>
         <source>The scanner library failed unexpectedly.</source>
         <translation>La libreria dello scanner ha avuto un errore imprevisto.</translation>
+    </message>
+    <message>
+        <source>An image file could not be used:</source>
+        <translation>Non è stato possibile usare un file di immagine:</translation>
     </message>
 </context>
 <context>

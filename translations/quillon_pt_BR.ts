@@ -57,6 +57,33 @@
     </message>
 </context>
 <context>
+    <name>ImageFileSource</name>
+    <message>
+        <source>Image files</source>
+        <translation>Arquivos de imagem</translation>
+    </message>
+    <message>
+        <source>%1 was not found.</source>
+        <translation>%1 não foi encontrado.</translation>
+    </message>
+    <message>
+        <source>%1 holds no JPEG, PNG or TIFF image.</source>
+        <translation>%1 não contém nenhuma imagem JPEG, PNG ou TIFF.</translation>
+    </message>
+    <message>
+        <source>%1 is not a JPEG, PNG or TIFF image.</source>
+        <translation>%1 não é uma imagem JPEG, PNG ou TIFF.</translation>
+    </message>
+    <message>
+        <source>No image file was given.</source>
+        <translation>Nenhum arquivo de imagem foi indicado.</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2 could not be read.</source>
+        <translation>Não foi possível ler a página %1 de %2.</translation>
+    </message>
+</context>
+<context>
     <name>Imaging</name>
     <message>
         <source>A JPEG or PNG file holds one page only.</source>
@@ -591,6 +618,32 @@ sem deixar arquivo parcial.
         <source>Scanning page %1</source>
         <translation>Digitalizando página %1</translation>
     </message>
+    <message>
+        <source>
+Image files in place of a scanner:
+      --from PATH           JPEG, PNG and TIFF files (every page of a TIFF), or a folder&apos;s images
+                            in the order of their names, as the pages of a feeder; give it again
+                            for more. The stored options apply as to a scan.
+</source>
+        <translation>
+Arquivos de imagem no lugar de um scanner:
+      --from CAMINHO        arquivos JPEG, PNG e TIFF (cada página de um TIFF), ou as imagens de uma pasta
+                            na ordem de seus nomes, como as páginas de um alimentador; repita-o
+                            para mais. As opções salvas valem como para uma digitalização.
+</translation>
+    </message>
+    <message>
+        <source>Give one of --from and --device.</source>
+        <translation>Indique apenas um de --from e --device.</translation>
+    </message>
+    <message>
+        <source>--from takes each image as a page of its own: --duplex is for a scanner.</source>
+        <translation>--from toma cada imagem como uma página própria: --duplex é para um scanner.</translation>
+    </message>
+    <message>
+        <source>--from takes the images as a feeder&apos;s pages: --source flatbed is for a scanner.</source>
+        <translation>--from toma as imagens como páginas de um alimentador: --source flatbed é para um scanner.</translation>
+    </message>
 </context>
 <context>
     <name>RunScan</name>
@@ -887,6 +940,10 @@ sem deixar arquivo parcial.
     <message>
         <source>The scanner library failed unexpectedly.</source>
         <translation>A biblioteca do scanner falhou inesperadamente.</translation>
+    </message>
+    <message>
+        <source>An image file could not be used:</source>
+        <translation>Não foi possível usar um arquivo de imagem:</translation>
     </message>
 </context>
 <context>

@@ -57,6 +57,33 @@
     </message>
 </context>
 <context>
+    <name>ImageFileSource</name>
+    <message>
+        <source>Image files</source>
+        <translation>图像文件</translation>
+    </message>
+    <message>
+        <source>%1 was not found.</source>
+        <translation>找不到 %1。</translation>
+    </message>
+    <message>
+        <source>%1 holds no JPEG, PNG or TIFF image.</source>
+        <translation>%1 中没有 JPEG、PNG 或 TIFF 图像。</translation>
+    </message>
+    <message>
+        <source>%1 is not a JPEG, PNG or TIFF image.</source>
+        <translation>%1 不是 JPEG、PNG 或 TIFF 图像。</translation>
+    </message>
+    <message>
+        <source>No image file was given.</source>
+        <translation>未指定图像文件。</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2 could not be read.</source>
+        <translation>无法读取 %2 的第 %1 页。</translation>
+    </message>
+</context>
+<context>
     <name>Imaging</name>
     <message>
         <source>A JPEG or PNG file holds one page only.</source>
@@ -583,6 +610,31 @@ then the scan failed; 128+N ended by signal N (130 after Ctrl-C), no partial fil
         <source>Scanning page %1</source>
         <translation>正在扫描页面 %1</translation>
     </message>
+    <message>
+        <source>
+Image files in place of a scanner:
+      --from PATH           JPEG, PNG and TIFF files (every page of a TIFF), or a folder&apos;s images
+                            in the order of their names, as the pages of a feeder; give it again
+                            for more. The stored options apply as to a scan.
+</source>
+        <translation>
+用图像文件代替扫描仪：
+      --from 路径           JPEG、PNG 和 TIFF 文件（TIFF 的每一页），或文件夹中按名称顺序排列的图像，
+                            作为进纸器的页面；可多次指定。已保存的选项与扫描时一样适用。
+</translation>
+    </message>
+    <message>
+        <source>Give one of --from and --device.</source>
+        <translation>--from 和 --device 只能指定其一。</translation>
+    </message>
+    <message>
+        <source>--from takes each image as a page of its own: --duplex is for a scanner.</source>
+        <translation>--from 把每个图像当作单独的一页：--duplex 用于扫描仪。</translation>
+    </message>
+    <message>
+        <source>--from takes the images as a feeder&apos;s pages: --source flatbed is for a scanner.</source>
+        <translation>--from 把图像当作进纸器的页面：--source flatbed 用于扫描仪。</translation>
+    </message>
 </context>
 <context>
     <name>RunScan</name>
@@ -876,6 +928,10 @@ then the scan failed; 128+N ended by signal N (130 after Ctrl-C), no partial fil
     <message>
         <source>The scanner library failed unexpectedly.</source>
         <translation>扫描仪库意外出错。</translation>
+    </message>
+    <message>
+        <source>An image file could not be used:</source>
+        <translation>无法使用图像文件：</translation>
     </message>
 </context>
 <context>

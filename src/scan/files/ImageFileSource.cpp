@@ -62,12 +62,14 @@ QStringList ImagesOfFolder(const QString& folder) {
     return images;
 }
 
-QString Tr(const char* text) { return QCoreApplication::translate("ImageFileSource", text); }
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(ImageFileSource)
+};
 
 }  // namespace
 
 QList<ScannerChoice> ImageFileSource::Sources() {
-    return {{QString::fromLatin1(kName), Tr("Image files")}};
+    return {{QString::fromLatin1(kName), Text::tr("Image files")}};
 }
 
 SourceFault ImageFileSource::Open(const QString&) {
@@ -77,19 +79,19 @@ SourceFault ImageFileSource::Open(const QString&) {
     for (const QString& given : paths_) {
         const QFileInfo info(given);
         if (!info.exists())
-            return {kScannerErrorImageFile, Tr("%1 was not found.").arg(QDir::toNativeSeparators(given))};
+            return {kScannerErrorImageFile, Text::tr("%1 was not found.").arg(QDir::toNativeSeparators(given))};
         const QStringList files = info.isDir() ? ImagesOfFolder(given) : QStringList{given};
         if (info.isDir() && files.isEmpty())
-            return {kScannerErrorImageFile, Tr("%1 holds no JPEG, PNG or TIFF image.").arg(QDir::toNativeSeparators(given))};
+            return {kScannerErrorImageFile, Text::tr("%1 holds no JPEG, PNG or TIFF image.").arg(QDir::toNativeSeparators(given))};
         for (const QString& file : files) {
             const int count = PageCountOfImageFile(file);
             if (count == 0)
                 return {kScannerErrorImageFile,
-                        Tr("%1 is not a JPEG, PNG or TIFF image.").arg(QDir::toNativeSeparators(file))};
+                        Text::tr("%1 is not a JPEG, PNG or TIFF image.").arg(QDir::toNativeSeparators(file))};
             for (int index = 0; index < count; ++index) pages_.push_back({file, index});
         }
     }
-    if (pages_.empty()) return {kScannerErrorImageFile, Tr("No image file was given.")};
+    if (pages_.empty()) return {kScannerErrorImageFile, Text::tr("No image file was given.")};
     return {};
 }
 
@@ -109,7 +111,7 @@ SourcePage ImageFileSource::Next(SourceProgress& progress) {
     if (image.isNull())
         return SourcePage::Ended(SourcePage::End::Fault,
                                  {kScannerErrorImageFile,
-                                  Tr("Page %1 of %2 could not be read.").arg(page.index + 1).arg(QDir::toNativeSeparators(page.path))});
+                                  Text::tr("Page %1 of %2 could not be read.").arg(page.index + 1).arg(QDir::toNativeSeparators(page.path))});
     if (dpi < kLeastDpi) {
         const double widthMm = paperWidthMm_ > 0 ? paperWidthMm_ : kPaperWidthMm;
         dpi = std::max(kLeastDpi, int(std::lround(image.width() * 25.4 / widthMm)));
