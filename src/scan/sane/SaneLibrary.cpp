@@ -1,372 +1,75 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scan/sane/SaneLibrary.h"
 
-#include "scan/sane/DeviceCall.h"
-#include "scan/sane/DeviceSearch.h"
-
 #include "scan/ScannerErrors.h"
 #include "scan/imaging/ConformPage.h"
 #include "scan/imaging/DocumentGate.h"
-#include "scan/imaging/SafeOutputFile.h"
-#include "support/OpenFileRoom.h"
 #include "scan/imaging/TextLanguages.h"
-#include "scan/sane/FrameReader.h"
+#include "scan/sane/DeviceCall.h"
+#include "scan/sane/DeviceChoice.h"
+#include "scan/sane/DeviceWatch.h"
+#include "scan/sane/LibraryStep.h"
+#include "scan/sane/OptionNegotiation.h"
+#include "scan/sane/PageTransfer.h"
 #include "scan/sane/SaneDevice.h"
 #include "scan/sane/SaneOptions.h"
 #include "scan/sane/SaneStatus.h"
 #include "scan/sane/ScannerLog.h"
+#include "scan/sane/SilenceNotice.h"
+#include "support/OpenFileRoom.h"
 #include "support/XdgFolders.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 
 #include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cmath>
-#include <condition_variable>
-#include <mutex>
-#include <system_error>
-#include <thread>
 #include <utility>
-
-#include <cerrno>
-#include <cstring>
-
-#include <fcntl.h>
-#include <malloc.h>
-#include <pthread.h>
-#include <unistd.h>
 
 namespace quillon {
 
 namespace {
 
-constexpr int kMallocMappingThreshold = 128 * 1024;  // glibc's own starting value
 // Open files a network backend takes for a scan: sockets, its event loop's
 // wake-ups, its threads' pipes.
 constexpr int kRoomForABackend = 16;
 
-// The paper sizes the library knows, by their codes.
-struct PaperDimensions {
-    int code;
-    double widthMm, heightMm;
-};
-constexpr std::array<PaperDimensions, 4> kPaperDimensions{{
-    {kPaperA4, 210.0, 297.0},
-    {kPaperUsLetter, 215.9, 279.4},
-    {kPaperUsLegal, 215.9, 355.6},
-    {kPaperA5, 148.0, 210.0},
-}};
-
-// Options through which backends report paper in the feeder, and apply their
-// own cropping, deskewing and contrast.
+// Options through which backends report paper in the feeder.
 constexpr std::array<const char*, 6> kPaperSensors{"page-loaded", "adf-loaded", "doc-in-adf", "paper-in-adf",
                                                    "adf-paper", "paper-loaded"};
-constexpr std::array<const char*, 3> kDeviceCrop{"swcrop", "auto-crop", "autocrop"};
-constexpr std::array<const char*, 3> kDeviceDeskew{"swdeskew", "auto-deskew", "deskew"};
-constexpr std::array<const char*, 3> kDeviceContrast{"auto-contrast", "autocontrast", "auto-levels"};
 
-// How long a step that was asked to stop may go on before its device is
-// cancelled under it.
-constexpr std::chrono::milliseconds kCancelGrace{500};
-
-// Watches one step of the device (starting a page, reading it) from a thread
-// of its own, and cancels the device under it when the step has had nothing
-// from the device for the longest a scanner may stay silent (it stopped
-// answering), or when it was asked to stop and has not within the grace.
-// Some backends cancel by killing their reader thread at any instruction,
-// which is only safe once that thread is under way (its first calls made,
-// its first data sent): a step that ends by itself within the grace is never
-// cut short. Each wait ends on the step's end or at its deadline.
-class DeviceWatch {
-public:
-    // progress: what the step has had from the device so far; null: nothing counts.
-    DeviceWatch(SaneDevice& device, std::chrono::milliseconds silenceLimit, const std::atomic<long long>* progress)
-        : device_(device), silenceLimit_(silenceLimit), progress_(progress) {
-        try {
-            thread_ = std::thread([this] { Watch(); });
-            watching_ = true;
-        } catch (const std::system_error&) {
-            // No thread to spare (memory is short): no silence is timed, and a
-            // stop cancels the device at once.
-        }
-    }
-    ~DeviceWatch() { Ended(); }
-    // The device's part of the step starts: from now on its silence counts.
-    void Begin() {
-        {
-            const std::lock_guard lock(mutex_);
-            begunAt_ = std::chrono::steady_clock::now();
-        }
-        changed_.notify_all();
-    }
-    // Asked to stop, from any thread: the device is cancelled, on the watch's
-    // own thread, unless the step ends within the grace.
-    void Arm(std::chrono::milliseconds grace = kCancelGrace) {
-        if (!watching_) return device_.Cancel();
-        {
-            const std::lock_guard lock(mutex_);
-            const auto deadline = std::chrono::steady_clock::now() + grace;
-            if (armedAt_ && *armedAt_ <= deadline) return;
-            armedAt_ = deadline;
-        }
-        changed_.notify_all();
-    }
-    // The step has ended, on the step's own thread: no cancel comes after
-    // this, and one under way has returned.
-    void Ended() {
-        {
-            const std::lock_guard lock(mutex_);
-            ended_ = true;
-        }
-        changed_.notify_all();
-        if (thread_.joinable()) thread_.join();
-    }
-    // The device was cancelled because it stayed silent.
-    bool silent() const { return silent_; }
-
-private:
-    void Watch() {
-        using Clock = std::chrono::steady_clock;
-        std::unique_lock lock(mutex_);
-        long long seen = 0;
-        std::optional<Clock::time_point> silentFrom;
-        for (;;) {
-            if (!silentFrom && begunAt_) {
-                silentFrom = begunAt_;
-                seen = progress_ ? progress_->load() : 0;
-            }
-            const Clock::time_point never = Clock::time_point::max();
-            const Clock::time_point graceEnds = armedAt_ ? *armedAt_ : never;
-            const Clock::time_point silenceEnds = silentFrom ? *silentFrom + silenceLimit_ : never;
-            const auto armed = armedAt_, begun = begunAt_;
-            const auto changed = [&] { return ended_ || armedAt_ != armed || begunAt_ != begun; };
-            if (graceEnds == never && silenceEnds == never) changed_.wait(lock, changed);
-            else changed_.wait_until(lock, std::min(graceEnds, silenceEnds), changed);
-            if (ended_) return;
-            const Clock::time_point now = Clock::now();
-            if (now >= graceEnds) break;
-            if (now < silenceEnds) continue;  // armed or begun meanwhile: deadlines anew
-            const long long progress = progress_ ? progress_->load() : 0;
-            if (progress != seen) {
-                seen = progress;  // data came: the silence starts again
-                silentFrom = now;
-                continue;
-            }
-            silent_ = true;
-            break;
-        }
-        lock.unlock();
-        device_.Cancel();
-        // The thread ends with the step, never before: the terminal program
-        // may end its process in the middle of a step (after an interrupt),
-        // and a thread that had ended and was not yet joined then is a leak
-        // to ThreadSanitizer.
-        lock.lock();
-        changed_.wait(lock, [this] { return ended_; });
-    }
-
-    SaneDevice& device_;
-    const std::chrono::milliseconds silenceLimit_;
-    const std::atomic<long long>* progress_;
-    std::mutex mutex_;
-    std::condition_variable changed_;
-    std::optional<std::chrono::steady_clock::time_point> armedAt_, begunAt_;  // armedAt_: when the grace ends
-    bool ended_ = false;
-    std::atomic<bool> silent_{false};
-    bool watching_ = false;  // whether the thread started; set before the watch is shared
-    std::thread thread_;     // started once the rest is made
-};
-
-// How long a scanner may send nothing before the progress dialog says so:
-// the user learns why nothing moves long before the silence limit ends the scan.
-constexpr std::chrono::seconds kSilenceShownAfter{10};
-
-// Says, for the progress dialog, when the scanner has sent nothing for a
-// while. Asked from the dialog's thread with what the step has had so far.
-class SilenceNotice {
-public:
-    explicit SilenceNotice(std::chrono::milliseconds limit) : limit_(limit) {}
-    QString Text(long long received) const {
-        using namespace std::chrono;
-        const std::lock_guard lock(mutex_);
-        const auto now = steady_clock::now();
-        if (!since_ || received != received_) {
-            since_ = now;
-            received_ = received;
-        }
-        const auto silent = duration_cast<seconds>(now - *since_);
-        if (silent < kSilenceShownAfter) return {};
-        return QCoreApplication::translate("SaneLibrary", "The scanner has sent nothing for %1 s. The scan ends by itself "
-                                                          "after %2 s; Cancel ends it now.")
-            .arg(silent.count())
-            .arg(duration_cast<seconds>(limit_).count());
-    }
-
-private:
-    const std::chrono::milliseconds limit_;
-    mutable std::mutex mutex_;
-    mutable std::optional<std::chrono::steady_clock::time_point> since_;
-    mutable long long received_ = 0;
-};
-
-// How long after a cancel a step still waits for a device call that does not
-// end: the job then goes on without it, and the call ends behind.
-constexpr std::chrono::milliseconds kLeaveAfterCancel{700};
 // How long closing a network scanner may hold the job before it is left to
 // close behind: a backend tidying a dead connection can take many seconds,
 // and one whose event loop never wakes never ends.
 constexpr std::chrono::milliseconds kLeaveClosingAfter{2000};
 
-// One page read on a worker thread; Cancel comes from the dialog's thread.
-// The read waits first until the pages under way leave room for one more.
-// The reading itself is a DeviceCall: a device that does not let go after a
-// cancel is left to do so behind, with the read's own state.
-class PageTransfer : public TransferTask {
-public:
-    PageTransfer(std::shared_ptr<SaneDevice> device, ImagingSession& session, std::chrono::milliseconds silenceLimit,
-                 int document, bool callOnOwnThread)
-        : document_(document),
-          device_(std::move(device)),
-          session_(session),
-          read_(std::make_shared<Read>()),
-          silence_(silenceLimit),
-          call_(callOnOwnThread),
-          watch_(*device_, silenceLimit, &read_->progress.bytesRead) {}
-    void Run() override {
-        roomKept_ = session_.WaitForRoom([this] { return read_->progress.stopRequested.load(); });
-        reading_ = roomKept_;
-        if (roomKept_) {
-            watch_.Begin();  // waiting for room is no silence of the device's
-            call_.Run([device = device_, read = read_] { read->result = ReadStartedPage(*device, read->progress); });
-            abandoned_ = !call_.Wait();
-        }
-        watch_.Ended();
-    }
-    double Progress() const override {
-        const long long expected = read_->progress.bytesExpected;
-        return expected > 0 ? std::min(1.0, double(read_->progress.bytesRead) / double(expected)) : -1.0;
-    }
-    void Cancel() override {
-        cancelled_ = true;
-        read_->progress.stopRequested = true;
-        session_.WakeRoomWaiters();
-        // Once data flows the device is cancelled at once, which also ends a
-        // read that blocks. Before that the reader stops at its first data, and
-        // a device that sends none is cancelled after the grace. Either way
-        // the watch cancels it: no device call is made on the caller's thread
-        // (the window's).
-        watch_.Arm(read_->progress.bytesRead > 0 ? std::chrono::milliseconds(0) : kCancelGrace);
-        call_.LeaveAfter(kLeaveAfterCancel);
-    }
-    DocumentSoFar SoFar() const override { return session_.SoFar(); }
-    int DocumentNumber() const override { return document_; }
-    // Waiting for room for the page is no silence of the scanner's.
-    QString Caption() const override { return reading_ ? silence_.Text(read_->progress.bytesRead) : QString(); }
-    long long BytesRead() const { return read_->progress.bytesRead; }
-    // The read did not end after a cancel: the device is its until it does.
-    bool abandoned() const { return abandoned_; }
-    // The page, once: its room is now the caller's to fill or give back.
-    PageResult TakeResult() {
-        if (watch_.silent()) return {kScannerErrorNoAnswer, {}, QStringLiteral("no data while the page was read")};
-        if (!roomKept_ || cancelled_ || abandoned_) return {kScannerErrorCancelled, {}, QStringLiteral("cancelled by the user")};
-        return std::move(read_->result);
-    }
-
-private:
-    int document_;
-    struct Read {
-        PageProgress progress;
-        PageResult result;
-    };
-    std::shared_ptr<SaneDevice> device_;
-    ImagingSession& session_;
-    std::shared_ptr<Read> read_;
-    bool roomKept_ = false;
-    bool abandoned_ = false;
-    std::atomic<bool> cancelled_{false};
-    std::atomic<bool> reading_{false};
-    SilenceNotice silence_;
-    DeviceCall call_;
-    DeviceWatch watch_;  // last: it may still cancel the device while it goes
-};
-
-// A step of the library's own that may take long (opening the scanner,
-// starting a page, ending the document), run through the dialogs so that it
-// is shown and can be cancelled. Whether it was cancelled is read once the
-// dialogs have returned: no cancel reaches a step after that.
-class LibraryStep : public TransferTask {
-public:
-    explicit LibraryStep(std::function<void()> run, std::function<void()> cancel = {},
-                         std::function<QString()> caption = {}, const ImagingSession* document = nullptr)
-        : run_(std::move(run)), cancel_(std::move(cancel)), caption_(std::move(caption)), document_(document) {}
-    void Run() override { run_(); }
-    double Progress() const override { return -1; }
-    void Cancel() override {
-        cancelled_ = true;
-        if (cancel_) cancel_();
-    }
-    QString Caption() const override { return caption_ ? caption_() : QString(); }
-    DocumentSoFar SoFar() const override { return document_ ? document_->SoFar() : DocumentSoFar{}; }
-    bool cancelled() const { return cancelled_; }
-
-private:
-    std::function<void()> run_, cancel_;
-    std::function<QString()> caption_;
-    const ImagingSession* document_;  // a step between pages tells the document so far
-    std::atomic<bool> cancelled_{false};
-};
-
-// Why the system refuses to open files, when it does (too many open, say):
-// SANE's answers do not carry it, and "no scanner" would be the wrong reason.
 // The backends that fetch each page whole over the network (eSCL) before
 // handing its lines out.
 bool IsNetworkScanner(const QString& deviceName) {
     return deviceName.startsWith(QLatin1String("airscan:")) || deviceName.startsWith(QLatin1String("escl:"));
 }
 
+// Why the system refuses to open files, when it does (too many open, say):
+// SANE's answers do not carry it, and "no scanner" would be the wrong reason.
 // A backend that failed for want of open files has closed what it had by
 // the time it answers: the room left is what tells.
 QString SystemRefusal() { return OpenFileShortage(kRoomForABackend); }
-
-template <std::size_t N>
-const char* FirstSettable(const SaneOptions& options, const std::array<const char*, N>& names) {
-    for (const char* name : names)
-        if (options.IsSettable(name)) return name;
-    return nullptr;
-}
 
 }  // namespace
 
 SaneLibrary::SaneLibrary(ScannerDialogs& dialogs, QString settingsFolder, QString logPath)
     : dialogs_(dialogs),
       opener_([](const QString& name, int* status) { return SaneHandleDevice::Open(name.toUtf8().constData(), status); }),
-      settingsFolder_(settingsFolder.isEmpty() ? QuillonFolder(XdgBase::Config) : std::move(settingsFolder)),
       log_(std::make_unique<ScannerLog>(logPath.isEmpty() ? ScannerLog::DefaultPath() : std::move(logPath))),
+      choice_(std::make_unique<DeviceChoice>(
+          dialogs, settingsFolder.isEmpty() ? QuillonFolder(XdgBase::Config) : std::move(settingsFolder), *log_)),
+      negotiation_(std::make_unique<OptionNegotiation>(*log_, session_)),
       open_(std::make_shared<OpenDevices>()) {}
 
 SaneLibrary::~SaneLibrary() {
     CloseDevice();
     ExitSane();
-}
-
-void PrepareScannerBackends() {
-    // Some backends end their reader thread with an asynchronous cancel, which
-    // can strike while that thread frees its buffer. A buffer taken from a
-    // malloc arena leaves the arena's lock held and the thread hangs on its
-    // way out; a buffer of its own mapping is freed without a lock. glibc
-    // raises its mapping threshold as large pages are freed, which would put
-    // those buffers in the arenas: it is fixed instead.
-    mallopt(M_MMAP_THRESHOLD, kMallocMappingThreshold);
-    // The same cancel, the first in the process, has glibc load its unwinder
-    // under the dynamic loader's lock, which a cancelled thread can take with
-    // it. A thread that ends by unwinding once loads it beforehand.
-    pthread_t thread{};
-    if (pthread_create(&thread, nullptr, [](void*) -> void* { pthread_exit(nullptr); }, nullptr) == 0)
-        pthread_join(thread, nullptr);
 }
 
 int SaneLibrary::Log(const QString& operation, int result) {
@@ -394,8 +97,7 @@ bool SaneLibrary::EnsureInitialised() {
     state_ = kStateManagerOpen;
     session_.Reset();  // a fresh source manager: no error, no completed file yet
     givingUp_ = false;
-    request_ = {};
-    paperCode_ = -1;
+    negotiation_->Forget();
     pagesThisJob_ = 0;
     documentOfJob_ = 1;
     separatorPassed_ = false;
@@ -405,48 +107,15 @@ bool SaneLibrary::EnsureInitialised() {
     return true;
 }
 
-QList<ScannerChoice> SaneLibrary::SearchDevices() const { return FindDevices(lister_); }
-
-// Runs on the search's own thread when started ahead, with its own copy of
-// the lister: a search left to end on its own needs nothing of the library.
-QList<ScannerChoice> SaneLibrary::FindDevices(const DeviceLister& lister) {
-    if (lister) return lister();
-    QList<ScannerChoice> devices;
-    const SANE_Device** list = nullptr;
-    if (sane_get_devices(&list, SANE_FALSE) != SANE_STATUS_GOOD || !list) return devices;
-    for (; *list; ++list) {
-        const SANE_Device& d = **list;
-        const QString label = (QString::fromUtf8(d.vendor) + QLatin1Char(' ') + QString::fromUtf8(d.model)).simplified();
-        devices.append({QString::fromUtf8(d.name), label.isEmpty() ? QString::fromUtf8(d.name) : label});
-    }
-    return devices;
-}
-
 bool SaneLibrary::RefreshDevices() {
-    devices_.clear();
-    if (!search_) {
-        devices_ = SearchDevices();
-        return true;
-    }
-    if (!search_->Ended()) {
-        bool ended = false;
-        search_->ResetWait();
-        LibraryStep waiting([&] { ended = search_->Wait(); }, [this] { search_->GiveUpWaiting(); });
-        dialogs_.RunStep(QCoreApplication::translate("SaneLibrary", "Looking for scanners..."), waiting);
-        if (!ended || waiting.cancelled()) {
-            Fail(kScannerErrorCancelled, QStringLiteral("while looking for scanners"));
-            return false;
-        }
-    }
-    devices_ = search_->Result();
-    search_.reset();
-    return true;
+    if (choice_->Refresh()) return true;
+    Fail(kScannerErrorCancelled, QStringLiteral("while looking for scanners"));
+    return false;
 }
 
 void SaneLibrary::SearchAhead() {
-    if (!namedDevice_.isEmpty() || search_ || !EnsureInitialised()) return;
-    log_->Write(QStringLiteral("looking for scanners ahead"));
-    search_ = std::make_unique<DeviceSearch>([lister = lister_] { return FindDevices(lister); });
+    if (!choice_->named().isEmpty() || choice_->SearchStarted() || !EnsureInitialised()) return;
+    choice_->SearchAhead();
 }
 
 // SANE takes no other call while it searches, and cannot end under a
@@ -454,7 +123,7 @@ void SaneLibrary::SearchAhead() {
 // it, and the next choice of a scanner waits for it as a step that can be
 // cancelled. Nothing else waits for it: a network backend may never answer.
 void SaneLibrary::ExitSane() {
-    if (search_ && !search_->Ended()) {
+    if (choice_->Searching()) {
         log_->Write(QStringLiteral("a search for scanners is still under way: it is left to end on its own"));
         return;
     }
@@ -462,7 +131,7 @@ void SaneLibrary::ExitSane() {
         log_->Write(QStringLiteral("a scanner is still being let go: SANE stays up under it"));
         return;
     }
-    search_.reset();
+    choice_->DropSearch();
     if (saneUp_) sane_exit();
     saneUp_ = false;
 }
@@ -473,52 +142,34 @@ void SaneLibrary::JobEnded() {
     if (initialised_) TWAIN_UnloadSourceManager();
 }
 
-QString SaneLibrary::RememberedDevice() const {
-    QFile file(settingsFolder_ + QStringLiteral("/scanner.conf"));
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) return {};
-    for (const QByteArray& line : file.readAll().split('\n'))
-        if (line.startsWith("device=")) return QString::fromUtf8(line.mid(7)).trimmed();
-    return {};
-}
+void SaneLibrary::SetDeviceLister(DeviceLister lister) { choice_->SetLister(std::move(lister)); }
 
-void SaneLibrary::RememberDevice(const QString& deviceName) const {
-    QDir().mkpath(settingsFolder_);
-    // Replaced whole, never written through: a link in its place is replaced
-    // by the file, and the file it pointed to stays as it was.
-    SafeOutputFile file;
-    const QByteArray text = "# The scanner chosen last in Quillon\ndevice=" + deviceName.toUtf8() + "\n";
-    if (!file.Open(settingsFolder_ + QStringLiteral("/scanner.conf")) ||
-        ::write(file.fd(), text.constData(), static_cast<size_t>(text.size())) != text.size() || !file.Commit())
-        log_->Write(QStringLiteral("the chosen scanner could not be remembered: ") + file.error());
-}
+void SaneLibrary::UseDevice(const QString& name) { choice_->UseDevice(name); }
+
+QString SaneLibrary::RememberedDevice() const { return choice_->Remembered(); }
+
+void SaneLibrary::ForgetChoices() { choice_->ForgetChoices(); }
 
 int SaneLibrary::TWAIN_SelectImageSource(WindowHandle) {
     if (!EnsureInitialised()) return Log("TWAIN_SelectImageSource", 0);
-    if (!namedDevice_.isEmpty()) {
-        chosenDevice_ = namedDevice_;
-        return Log("TWAIN_SelectImageSource(" + namedDevice_ + ")", 1);
+    if (!choice_->named().isEmpty()) {
+        choice_->ChooseNamed();
+        return Log("TWAIN_SelectImageSource(" + choice_->named() + ")", 1);
     }
     if (!RefreshDevices()) return Log("TWAIN_SelectImageSource (cancelled)", 0);
-    if (devices_.isEmpty()) {
+    const bool none = choice_->devices().isEmpty();
+    if (none) {
         const QString refusal = SystemRefusal();
         if (!refusal.isEmpty()) {
             Fail(kScannerErrorSystem, refusal);
             return Log("TWAIN_SelectImageSource", 0);
         }
     }
-    const QString remembered = chosenDevice_.isEmpty() ? RememberedDevice() : chosenDevice_;
-    int preselected = devices_.isEmpty() ? -1 : 0;
-    for (int i = 0; i < devices_.size(); ++i)
-        if (devices_[i].deviceName == remembered) preselected = i;
-    const int choice = dialogs_.ChooseScanner(devices_, preselected);
-    if (choice < 0 || choice >= devices_.size()) {
+    if (!choice_->Choose()) {
         // No scanner at all is no cancel: the caller can tell the two apart.
-        if (devices_.isEmpty()) Fail(kScannerErrorNoSource, QStringLiteral("no scanner found"));
+        if (none) Fail(kScannerErrorNoSource, QStringLiteral("no scanner found"));
         return Log("TWAIN_SelectImageSource", 0);
     }
-    chosenDevice_ = devices_[choice].deviceName;
-    if (remembersChoice_) RememberDevice(chosenDevice_);
-    log_->Write(QStringLiteral("chose ") + chosenDevice_);
     return Log("TWAIN_SelectImageSource", 1);
 }
 
@@ -620,29 +271,16 @@ void SaneLibrary::DropPendingPage() {
 
 int SaneLibrary::TWAIN_OpenDefaultSource() {
     if (!EnsureInitialised()) return Log("TWAIN_OpenDefaultSource", 0);
-    const QString name = chosenDevice_.isEmpty() ? RememberedDevice() : chosenDevice_;
+    const QString name = choice_->chosen();
     return Log("TWAIN_OpenDefaultSource(" + name + ")", OpenDevice(name));
 }
 
-QString SaneLibrary::TWAIN_GetSourceName() {
-    for (const ScannerChoice& device : devices_)
-        if (device.deviceName == openDevice_) return device.label;
-    return openDevice_;
-}
+QString SaneLibrary::TWAIN_GetSourceName() { return choice_->LabelOf(openDevice_); }
 
 int SaneLibrary::TWAIN_OpenSource(const QString& name) {
     if (!EnsureInitialised()) return Log("TWAIN_OpenSource", 0);
-    if (devices_.isEmpty() && name != namedDevice_) RefreshDevices();
-    // By SANE's device name first; a label names the chosen device when it is
-    // that device's, and otherwise the first device with it: two scanners of
-    // the same model have the same label and stay two.
-    QString deviceName = name == namedDevice_ ? name : QString();
-    for (const ScannerChoice& device : devices_)
-        if (device.deviceName == name) deviceName = device.deviceName;
-    for (const ScannerChoice& device : devices_)
-        if (deviceName.isEmpty() && device.label == name && device.deviceName == chosenDevice_) deviceName = device.deviceName;
-    for (const ScannerChoice& device : devices_)
-        if (deviceName.isEmpty() && device.label == name) deviceName = device.deviceName;
+    if (choice_->devices().isEmpty() && name != choice_->named()) RefreshDevices();
+    const QString deviceName = choice_->DeviceNamed(name);
     if (deviceName.isEmpty()) {
         CloseDevice();
         Fail(kScannerErrorDeviceGone, QStringLiteral("no device named %1").arg(name));
@@ -704,130 +342,43 @@ int SaneLibrary::TWAIN_SetCompactPages(int on) {
     return Log(QStringLiteral("TWAIN_SetCompactPages(%1)").arg(on != 0), 1);
 }
 
-// What the job asked is kept and applied again after every change of source,
-// since many backends reset it then (airscan the scan area, pixma and HPLIP
-// mode and resolution). Descriptors are looked up afresh on every call, so a
-// set that answers SANE_INFO_RELOAD_OPTIONS is always followed by new ones.
 void SaneLibrary::ApplyRequest() {
-    if (!options_) return;
-    if (request_.pixelType >= 0) ApplyMode();
-    if (request_.dpi > 0) ApplyResolution();
-    if (paperCode_ >= 0) ApplyPaper();
-    ApplyEnhancements();
-}
-
-bool SaneLibrary::ApplyMode() {
-    const int pixelType = request_.pixelType;
-    const QStringList modes = options_->Choices("mode");
-    QString mode = MatchMode(modes, pixelType);
-    // Without the mode asked, the nearest richer one; the page is converted here.
-    for (int richer = pixelType + 1; mode.isEmpty() && richer <= 2; ++richer) mode = MatchMode(modes, richer);
-    const bool done = mode.isEmpty() ? !options_->Exists("mode") : options_->SetString("mode", mode);
-    const bool lineart = !mode.isEmpty() && MatchMode({mode}, 0) == mode;
-    if (options_->IsSettable("depth")) {
-        // Black and white from a device without a lineart mode: its grey at
-        // one bit, where it offers that, rather than grey thresholded here.
-        const std::optional<double> depth = options_->SetNumber("depth", lineart || pixelType == 0 ? 1 : 8);
-        if (!lineart && pixelType == 0 && (!depth || *depth != 1)) options_->SetNumber("depth", 8);
-    }
-    log_->Write(QStringLiteral("mode %1 for %2%3").arg(mode).arg(pixelType).arg(done ? "" : " refused"));
-    return done;
-}
-
-std::optional<double> SaneLibrary::ApplyResolution() {
-    const double dpi = request_.dpi;
-    std::optional<double> actual = options_->SetNumber("resolution", dpi);
-    if (!actual) {
-        actual = options_->SetNumber("x-resolution", dpi);
-        options_->SetNumber("y-resolution", dpi);
-    }
-    if (!actual) actual = options_->GetNumber("resolution");
-    if (actual && std::lround(*actual) != std::lround(dpi))
-        log_->Write(QStringLiteral("resolution %1 asked, %2 given: resampled here").arg(dpi).arg(*actual));
-    return actual;
-}
-
-// The device's resolution now, which is what its next page will have.
-int SaneLibrary::DeviceResolution() const {
-    std::optional<double> dpi = options_ ? options_->GetNumber("resolution") : std::nullopt;
-    if (!dpi && options_) dpi = options_->GetNumber("x-resolution");
-    return dpi ? static_cast<int>(std::lround(*dpi)) : request_.dpi;
-}
-
-bool SaneLibrary::ApplyPaper() {
-    const double heightMm = request_.heightMm, widthMm = request_.widthMm;
-    const int dpi = DeviceResolution() > 0 ? DeviceResolution() : 300;
-    // Geometry in the option's own unit (millimetres, or pixels at the
-    // resolution), within the range the current source reports.
-    const auto inUnit = [&](const char* name, double mm) {
-        return options_->Unit(name) == SANE_UNIT_PIXEL ? mm / 25.4 * dpi : mm;
-    };
-    if (options_->IsSettable("page-width")) options_->SetNumber("page-width", inUnit("page-width", widthMm));
-    if (options_->IsSettable("page-height")) options_->SetNumber("page-height", inUnit("page-height", heightMm));
-    options_->SetNumber("tl-x", 0);
-    options_->SetNumber("tl-y", 0);
-    const std::optional<double> width = options_->SetNumber("br-x", inUnit("br-x", widthMm));
-    const std::optional<double> height = options_->SetNumber("br-y", inUnit("br-y", heightMm));
-    const bool exact = width && height && std::fabs(*width - inUnit("br-x", widthMm)) < 1.0 &&
-                       std::fabs(*height - inUnit("br-y", heightMm)) < 1.0;
-    if (!exact) log_->Write(QStringLiteral("paper size %1 only in part: the page is completed here").arg(paperCode_));
-    return width && height;
-}
-
-void SaneLibrary::ApplyEnhancements() {
-    const auto apply = [&](const auto& deviceOptions, bool wanted, bool& byDevice) {
-        const char* option = options_ ? FirstSettable(*options_, deviceOptions) : nullptr;
-        byDevice = option && options_->SetBool(option, wanted) && wanted;
-    };
-    apply(kDeviceContrast, wantContrast_, deviceContrast_);
-    apply(kDeviceCrop, wantCrop_, deviceCrop_);
-    apply(kDeviceDeskew, wantDeskew_, deviceDeskew_);
-    session_.SetEnhancements(wantContrast_ && !deviceContrast_, wantCrop_ && !deviceCrop_, wantDeskew_ && !deviceDeskew_);
+    if (options_) negotiation_->ApplyAll(*options_);
 }
 
 int SaneLibrary::TWAIN_SetPixelType(int pixelType) {
     if (!options_) return Log("TWAIN_SetPixelType", 0);
-    request_.pixelType = pixelType;
-    // A mode the device lacks is no failure: the page is converted here.
-    ApplyMode();
+    negotiation_->SetPixelType(*options_, pixelType);
     return Log(QStringLiteral("TWAIN_SetPixelType(%1)").arg(pixelType), 1);
 }
 
 int SaneLibrary::TWAIN_SetResolution(double dpi) {
     if (!options_) return Log("TWAIN_SetResolution", 0);
-    request_.dpi = static_cast<int>(std::lround(dpi));
-    const std::optional<double> actual = ApplyResolution();
+    const std::optional<double> actual = negotiation_->SetResolution(*options_, dpi);
     dpi_ = actual ? static_cast<int>(std::lround(*actual)) : 0;
     return Log(QStringLiteral("TWAIN_SetResolution(%1) = %2").arg(dpi).arg(dpi_), actual ? 1 : 0);
 }
 
 int SaneLibrary::TWAIN_SetAutoDeskew(int on) {
-    wantDeskew_ = on != 0;
-    ApplyEnhancements();
-    return Log(QStringLiteral("TWAIN_SetAutoDeskew(%1)%2").arg(on).arg(deviceDeskew_ ? " by the device" : ""), 1);
+    negotiation_->SetDeskew(options_.get(), on != 0);
+    return Log(QStringLiteral("TWAIN_SetAutoDeskew(%1)%2").arg(on).arg(negotiation_->deviceDeskew() ? " by the device" : ""), 1);
 }
 
 int SaneLibrary::TWAIN_SetAutoCrop(int on) {
-    wantCrop_ = on != 0;
-    ApplyEnhancements();
-    return Log(QStringLiteral("TWAIN_SetAutoCrop(%1)%2").arg(on).arg(deviceCrop_ ? " by the device" : ""), 1);
+    negotiation_->SetCrop(options_.get(), on != 0);
+    return Log(QStringLiteral("TWAIN_SetAutoCrop(%1)%2").arg(on).arg(negotiation_->deviceCrop() ? " by the device" : ""), 1);
 }
 
 int SaneLibrary::TWAIN_SetAutoContrast(int on) {
-    wantContrast_ = on != 0;
-    ApplyEnhancements();
-    return Log(QStringLiteral("TWAIN_SetAutoContrast(%1)%2").arg(on).arg(deviceContrast_ ? " by the device" : ""), 1);
+    negotiation_->SetContrast(options_.get(), on != 0);
+    return Log(QStringLiteral("TWAIN_SetAutoContrast(%1)%2").arg(on).arg(negotiation_->deviceContrast() ? " by the device" : ""), 1);
 }
 
 int SaneLibrary::TWAIN_SetPaperSize(int paperCode) {
     if (!options_) return Log("TWAIN_SetPaperSize", 0);
-    const auto known = std::find_if(kPaperDimensions.begin(), kPaperDimensions.end(),
-                                    [&](const PaperDimensions& paper) { return paper.code == paperCode; });
-    if (known == kPaperDimensions.end()) return Log(QStringLiteral("TWAIN_SetPaperSize(%1)").arg(paperCode), 0);
-    paperCode_ = paperCode;
-    request_.widthMm = known->widthMm;
-    request_.heightMm = known->heightMm;
-    return Log(QStringLiteral("TWAIN_SetPaperSize(%1)").arg(paperCode), ApplyPaper() ? 1 : 0);
+    const std::optional<PaperDimensions> paper = PaperDimensionsOf(paperCode);
+    if (!paper) return Log(QStringLiteral("TWAIN_SetPaperSize(%1)").arg(paperCode), 0);
+    return Log(QStringLiteral("TWAIN_SetPaperSize(%1)").arg(paperCode), negotiation_->SetPaper(*options_, *paper) ? 1 : 0);
 }
 
 QString SaneLibrary::TWAIN_SetTextRecognition(int on, const QString& languages) {
@@ -927,7 +478,7 @@ int SaneLibrary::TWAIN_IsFeederLoaded() {
     }
     if (pendingPage_) return Log("TWAIN_IsFeederLoaded", 1);
     // Start the first page; if it starts, it waits for the transfer.
-    deliveredDpi_ = DeviceResolution();
+    deliveredDpi_ = negotiation_->DeviceResolution(options_.get());
     const auto status = static_cast<SANE_Status>(StartPage(1));
     if (status == SANE_STATUS_GOOD) {
         pendingPage_ = true;
@@ -971,7 +522,7 @@ ImageHandle SaneLibrary::TWAIN_Acquire(WindowHandle) {
     }
     if (!pendingPage_) {
         state_ = kStateEnabled;
-        deliveredDpi_ = DeviceResolution();
+        deliveredDpi_ = negotiation_->DeviceResolution(options_.get());
         const auto status = static_cast<SANE_Status>(StartPage(pagesThisJob_ + 1));
         if (status != SANE_STATUS_GOOD) {
             CancelDevice();
@@ -1010,7 +561,7 @@ ImageHandle SaneLibrary::TWAIN_Acquire(WindowHandle) {
     ++pagesThisJob_;
     // What the device could not do as asked (a mode, a resolution, the paper's
     // length on this source) is done here, so the page is what the window says.
-    QImage page = ConformPage(std::move(result.image), deliveredDpi_, request_);
+    QImage page = ConformPage(std::move(result.image), deliveredDpi_, negotiation_->page());
     const QSize size = page.size();
     const int dpi = static_cast<int>(std::lround(page.dotsPerMeterX() * 0.0254));
     const ImageHandle image = session_.Adopt(std::move(page), dpi);
@@ -1189,7 +740,7 @@ QString SaneLibrary::TWAIN_LastCompletedFileNote() { return session_.lastComplet
 QList<ScannerChoice> SaneLibrary::Devices() {
     if (!EnsureInitialised()) return {};
     RefreshDevices();
-    return devices_;
+    return choice_->devices();
 }
 
 bool SaneLibrary::SetDeviceOption(const QString& name, const QString& value) {

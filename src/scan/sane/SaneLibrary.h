@@ -3,7 +3,6 @@
 
 #include "scan/ScannerDialogs.h"
 #include "scan/ScannerLibrary.h"
-#include "scan/imaging/ConformPage.h"
 #include "scan/imaging/ImagingSession.h"
 
 #include <atomic>
@@ -14,13 +13,10 @@
 
 namespace quillon {
 
-// The process-wide settings SANE's backends need, made once before the first
-// backend is loaded (see PrepareProcess).
-void PrepareScannerBackends();
-
 // Kept inside the library: SANE's own types stay behind these.
-class DeviceSearch;
+class DeviceChoice;
 class OpenDevices;
+class OptionNegotiation;
 class SaneDevice;
 class SaneOptions;
 class ScannerLog;
@@ -86,7 +82,7 @@ public:
     void SetDeviceOpener(DeviceOpener opener) { opener_ = std::move(opener); }
     // Which devices there are, in place of SANE's list; a test may name its own.
     using DeviceLister = std::function<QList<ScannerChoice>()>;
-    void SetDeviceLister(DeviceLister lister) { lister_ = std::move(lister); }
+    void SetDeviceLister(DeviceLister lister);
 
     // The scanners there are, by SANE name with vendor and model.
     QList<ScannerChoice> Devices();
@@ -98,12 +94,12 @@ public:
     // The scanner to use from now on, by any name SANE opens (a backend's name
     // alone opens its first device): no search for scanners, no dialog, and
     // the scanner chosen last stays as it was.
-    void UseDevice(const QString& name) { namedDevice_ = name; }
+    void UseDevice(const QString& name);
     // The scanner chosen last in the window (empty: none yet).
     QString RememberedDevice() const;
     // A scanner chosen from the list is used for this run only: the one
     // remembered stays as it was.
-    void ForgetChoices() { remembersChoice_ = false; }
+    void ForgetChoices();
     // The document under way is given up, not saved with the pages so far:
     // what a program that is told to end wants. Safe from any thread; holds
     // until the source manager is loaded again.
@@ -120,8 +116,6 @@ public:
 private:
     bool EnsureInitialised();
     bool RefreshDevices();  // false: the wait for the search was cancelled
-    QList<ScannerChoice> SearchDevices() const;
-    static QList<ScannerChoice> FindDevices(const DeviceLister& lister);
     void ExitSane();
     int OpenDevice(const QString& deviceName);
     void CloseDevice();
@@ -132,30 +126,21 @@ private:
     void EndStartedPage(bool dataFlowed);
     void AbandonDevice();
     void CancelDevice();
-    void ApplyRequest();
-    bool ApplyMode();
-    std::optional<double> ApplyResolution();
-    bool ApplyPaper();
-    void ApplyEnhancements();
-    int DeviceResolution() const;
+    void ApplyRequest();  // what the job asked, again, after a change of source
     void Fail(int code, const QString& detail = QString());
     QString CurrentSource() const;
     bool SetSource(const QString& value);
-    void RememberDevice(const QString& deviceName) const;
     int Log(const QString& operation, int result);
 
     ScannerDialogs& dialogs_;
     DeviceOpener opener_;
-    DeviceLister lister_;
-    QString settingsFolder_;
     std::unique_ptr<ScannerLog> log_;
+    std::unique_ptr<DeviceChoice> choice_;
     ImagingSession session_;
+    std::unique_ptr<OptionNegotiation> negotiation_;  // what the job asked, kept for every change of source
     int state_ = kStateNothing;
     bool initialised_ = false;  // the source manager is loaded (for a job)
     bool saneUp_ = false;       // sane_init done; kept under a search still under way
-    QList<ScannerChoice> devices_;
-    QString chosenDevice_;
-    QString namedDevice_;
     std::atomic<bool> givingUp_{false};
     std::chrono::milliseconds silenceLimit_{60000};
     QString openDevice_;
@@ -165,21 +150,15 @@ private:
     std::unique_ptr<SaneOptions> options_;
     bool pendingPage_ = false;
     int pagesThisBatch_ = 0;
-    int pagesThisJob_ = 0;     // counted on through a batch split into documents
+    int pagesThisJob_ = 0;     // as the user counts them: across flatbed pages, on through a batch split into documents
     int documentOfJob_ = 1;    // the document of such a batch under way, from 1
     bool separatorPassed_ = false;  // a separator came since: the next page is the next document's
-    bool remembersChoice_ = true;
-    std::unique_ptr<DeviceSearch> search_;  // under way, started ahead  // numbers the pages as the user counts them, across flatbed pages too
-    PageRequest request_;      // what the job asked, applied again after every source change
-    int paperCode_ = -1;
     QString sourceWanted_;     // the source the job chose last
     QString lastOpened_;       // to tell a reopen within one job
     int dpi_ = 0;
     int deliveredDpi_ = 0;     // the device's resolution when its page started
     bool duplexWanted_ = false;
     int transferCount_ = -1;
-    bool wantContrast_ = false, wantCrop_ = false, wantDeskew_ = false;
-    bool deviceContrast_ = false, deviceCrop_ = false, deviceDeskew_ = false;
 };
 
 }  // namespace quillon
