@@ -4,6 +4,7 @@
 #include "cli/CommandLine.h"
 #include "cli/StoredOptionControls.h"
 #include "cli/Terminal.h"
+#include "scan/PaperDimensions.h"
 #include "scan/RunScan.h"
 #include "support/EndProcess.h"
 #include "support/Translations.h"
@@ -23,6 +24,7 @@
 #include <QtGlobal>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -59,13 +61,18 @@ int ListDevices(quillon::SaneLibrary& library) {
     return devices.isEmpty() ? kNoScanner : kWritten;
 }
 
+// A paper size in inches to the hundredth, as printers take it (A4: 8.27 by 11.69).
+double Inches(double mm) { return std::round(mm / 25.4 * 100) / 100; }
+
 // A separator sheet to print: a Letter page and an A4 page, 300 dpi black and white.
 int PrintSeparator(const QString& path) {
     quillon::ImagingSession session;
     int failed = session.BeginDocument(path);
-    for (const auto& [width, height] : {std::pair{8.5, 11.0}, std::pair{8.27, 11.69}}) {
+    for (const int code : {quillon::kPaperUsLetter, quillon::kPaperA4}) {
         if (failed) break;
-        const quillon::ImageHandle page = session.Adopt(quillon::DrawSeparatorSheet(width, height, 300), 300);
+        const quillon::PaperDimensions paper = *quillon::PaperDimensionsOf(code);
+        const quillon::ImageHandle page =
+            session.Adopt(quillon::DrawSeparatorSheet(Inches(paper.widthMm), Inches(paper.heightMm), 300), 300);
         failed = session.WritePage(page);
         session.Free(page);
     }

@@ -2,6 +2,7 @@
 #include "scan/sane/PageTransfer.h"
 
 #include "scan/ScannerErrors.h"
+#include "scan/sane/PageStart.h"
 #include "scan/sane/SaneDevice.h"
 
 #include <algorithm>
@@ -46,6 +47,22 @@ void PageTransfer::Cancel() {
     // (the window's).
     watch_.Arm(read_->progress.bytesRead > 0 ? std::chrono::milliseconds(0) : kCancelGrace);
     call_.LeaveAfter(kLeaveAfterCancel);
+}
+
+TransferredPage TransferPage(std::shared_ptr<SaneDevice> device, ImagingSession& session, ScannerDialogs& dialogs,
+                             std::chrono::milliseconds silenceLimit, int document, bool network, int pageNumber) {
+    PageTransfer transfer(device, session, silenceLimit, document, network);
+    dialogs.RunTransfer(pageNumber, transfer);
+    PageResult result = transfer.TakeResult();
+    // A network scanner's backend decodes the page it fetched as its lines
+    // are read: a failure then is a damaged image, or one cut off (the
+    // backend cannot tell the two apart), never the cable or the power.
+    if (result.error == kScannerErrorIo && result.whileReading && network) result.error = kScannerErrorUnreadablePage;
+    if (result.error != 0) {
+        session.GiveBackRoom();
+        if (!transfer.abandoned()) EndStartedPage(*device, silenceLimit, transfer.BytesRead() > 0);
+    }
+    return {std::move(result), transfer.abandoned()};
 }
 
 PageResult PageTransfer::TakeResult() {

@@ -55,4 +55,14 @@ private:
     DeviceWatch watch_;  // last: it may still cancel the device while it goes
 };
 
+// A started page read as a step the user sees, counted as pageNumber. A page
+// that failed gives its room back and is ended as a started page is, unless
+// its device did not let go (abandoned): that device is no longer the job's.
+struct TransferredPage {
+    PageResult result;
+    bool abandoned = false;
+};
+TransferredPage TransferPage(std::shared_ptr<SaneDevice> device, ImagingSession& session, ScannerDialogs& dialogs,
+                             std::chrono::milliseconds silenceLimit, int document, bool network, int pageNumber);
+
 }  // namespace quillon

@@ -5,18 +5,18 @@
 #include "scan/imaging/ConformPage.h"
 #include "scan/imaging/DocumentGate.h"
 #include "scan/imaging/TextLanguages.h"
-#include "scan/sane/DeviceCall.h"
 #include "scan/sane/DeviceChoice.h"
-#include "scan/sane/DeviceWatch.h"
+#include "scan/sane/FeederOptions.h"
 #include "scan/sane/LibraryStep.h"
+#include "scan/sane/OpenScanner.h"
 #include "scan/sane/OptionNegotiation.h"
+#include "scan/sane/PageStart.h"
 #include "scan/sane/PageTransfer.h"
 #include "scan/sane/SaneDevice.h"
 #include "scan/sane/SaneOptions.h"
 #include "scan/sane/SaneStatus.h"
 #include "scan/sane/ScannerLog.h"
-#include "scan/sane/SilenceNotice.h"
-#include "support/OpenFileRoom.h"
+#include "scan/sane/SystemRefusal.h"
 #include "support/XdgFolders.h"
 
 #include <QCoreApplication>
@@ -31,30 +31,11 @@ namespace quillon {
 
 namespace {
 
-// Open files a network backend takes for a scan: sockets, its event loop's
-// wake-ups, its threads' pipes.
-constexpr int kRoomForABackend = 16;
-
-// Options through which backends report paper in the feeder.
-constexpr std::array<const char*, 6> kPaperSensors{"page-loaded", "adf-loaded", "doc-in-adf", "paper-in-adf",
-                                                   "adf-paper", "paper-loaded"};
-
-// How long closing a network scanner may hold the job before it is left to
-// close behind: a backend tidying a dead connection can take many seconds,
-// and one whose event loop never wakes never ends.
-constexpr std::chrono::milliseconds kLeaveClosingAfter{2000};
-
 // The backends that fetch each page whole over the network (eSCL) before
 // handing its lines out.
 bool IsNetworkScanner(const QString& deviceName) {
     return deviceName.startsWith(QLatin1String("airscan:")) || deviceName.startsWith(QLatin1String("escl:"));
 }
-
-// Why the system refuses to open files, when it does (too many open, say):
-// SANE's answers do not carry it, and "no scanner" would be the wrong reason.
-// A backend that failed for want of open files has closed what it had by
-// the time it answers: the room left is what tells.
-QString SystemRefusal() { return OpenFileShortage(kRoomForABackend); }
 
 }  // namespace
 
@@ -179,46 +160,12 @@ int SaneLibrary::OpenDevice(const QString& deviceName) {
         Fail(kScannerErrorNoSource, QStringLiteral("no scanner chosen"));
         return 0;
     }
-    if (open_->any()) {
-        // The last scan's scanner is still being let go, behind: SANE opens
-        // nothing meanwhile. The wait can be cancelled.
-        open_->ResetWait();
-        bool none = false;
-        LibraryStep waiting([&] { none = open_->WaitUntilNone(); }, [this] { open_->GiveUpWaiting(); });
-        dialogs_.RunStep(QCoreApplication::translate("SaneLibrary", "Waiting for the scanner to be let go..."), waiting);
-        if (!none || waiting.cancelled()) {
-            Fail(kScannerErrorCancelled, QStringLiteral("while the last scanner was let go"));
-            return 0;
-        }
-    }
-    int openStatus = SANE_STATUS_GOOD;
-    std::unique_ptr<SaneDevice> device;
-    // SANE cannot stop an open under way: a cancel takes effect when it returns.
-    LibraryStep opening([&] { device = opener_(deviceName, &openStatus); });
-    dialogs_.RunStep(QCoreApplication::translate("SaneLibrary", "Opening the scanner..."), opening);
-    if (opening.cancelled()) {
-        device.reset();
-        Fail(kScannerErrorCancelled, QStringLiteral("while the scanner was opened"));
+    OpenedScanner opened = OpenScanner(deviceName, open_, dialogs_, opener_);
+    if (!opened.device) {
+        Fail(opened.error, opened.detail);
         return 0;
     }
-    const auto status = static_cast<SANE_Status>(openStatus);
-    if (!device) {
-        if (const QString refusal = SystemRefusal(); !refusal.isEmpty()) {
-            Fail(kScannerErrorSystem, refusal);
-            return 0;
-        }
-        // A device that vanished since it was listed reads as "invalid"; the
-        // airscan backend answers a name it cannot find with "out of memory".
-        const bool gone = status == SANE_STATUS_INVAL || status == SANE_STATUS_IO_ERROR || status == SANE_STATUS_NO_MEM;
-        Fail(gone ? kScannerErrorDeviceGone : ScannerErrorOfStatus(status),
-             QStringLiteral("sane_open(%1): %2").arg(deviceName, sane_strstatus(status)));
-        return 0;
-    }
-    open_->Opened();
-    device_ = std::shared_ptr<SaneDevice>(device.release(), [open = open_](SaneDevice* closing) {
-        delete closing;  // cancels and closes, on whichever thread lets it go last
-        open->Closed();
-    });
+    device_ = std::move(opened.device);
     options_ = std::make_unique<SaneOptions>(*device_);
     lastOpened_ = deviceName;
     source_ = options_->GetString("source").value_or(QString());
@@ -232,38 +179,15 @@ void SaneLibrary::CloseDevice() {
     DropPendingPage();
     source_.clear();
     options_.reset();
-    if (device_ && IsNetworkScanner(openDevice_)) {
-        // Closed on a thread of its own, which holds the last reference: the
-        // job waits a bounded time for it, then goes on while it ends behind
-        // (the next open and SANE's end wait for it, as for a cancelled read).
-        DeviceCall closing(true);
-        closing.Run([device = std::move(device_)]() mutable { device.reset(); });
-        closing.LeaveAfter(kLeaveClosingAfter);
-        if (!closing.Wait()) log_->Write(QStringLiteral("the scanner did not close in time: it is closed behind"));
-    }
+    if (device_ && !CloseScanner(std::move(device_), IsNetworkScanner(openDevice_)))
+        log_->Write(QStringLiteral("the scanner did not close in time: it is closed behind"));
     device_.reset();  // cancels and closes
     openDevice_.clear();
     if (initialised_) state_ = kStateManagerOpen;
 }
 
-// Ends a started page. A page that has sent nothing is read from first: some
-// backends kill their reader thread on cancel, which is only safe once it has
-// started sending (see PageTransfer::Cancel).
-void SaneLibrary::EndStartedPage(bool dataFlowed) {
-    if (!device_) return;
-    if (!dataFlowed) {
-        // A device that sends nothing is cancelled under the read after the grace.
-        DeviceWatch watch(*device_, silenceLimit_, nullptr);
-        watch.Arm();
-        SANE_Byte chunk[4096];
-        SANE_Int length = 0;
-        device_->Read(chunk, sizeof chunk, &length);
-    }
-    device_->Cancel();
-}
-
 void SaneLibrary::DropPendingPage() {
-    if (pendingPage_) EndStartedPage(false);
+    if (pendingPage_ && device_) EndStartedPage(*device_, silenceLimit_, false);
     pendingPage_ = false;
     pagesThisBatch_ = 0;
     if (device_) state_ = kStateSourceOpen;
@@ -406,37 +330,22 @@ bool SaneLibrary::SetSource(const QString& value) {
 
 int SaneLibrary::TWAIN_GetDuplexSupport() {
     if (!options_) return Log("TWAIN_GetDuplexSupport", 0);
-    const QStringList sources = options_->Choices("source");
-    int support = 0;
-    if (!MatchFeederSource(sources, true).isEmpty())
-        support = 2;
-    else if (options_->Choices("adf-mode").filter("duplex", Qt::CaseInsensitive).size() > 0 || options_->IsSettable("duplex"))
-        support = 1;
-    return Log("TWAIN_GetDuplexSupport", support);
+    return Log("TWAIN_GetDuplexSupport", DuplexSupport(*options_));
 }
 
 int SaneLibrary::TWAIN_EnableDuplex(int on) {
     if (!options_) return Log("TWAIN_EnableDuplex", 0);
     const QStringList sources = options_->Choices("source");
     const QStringList adfModes = options_->Choices("adf-mode");
-    bool done = false;
+    bool done = true;
     if (on) {
         const QString duplexSource = MatchFeederSource(sources, true);
-        const QStringList duplexModes = adfModes.filter("duplex", Qt::CaseInsensitive);
-        if (!duplexSource.isEmpty())
-            done = SetSource(duplexSource);
-        else if (!duplexModes.isEmpty())
-            done = options_->SetString("adf-mode", duplexModes.first());
-        else
-            done = options_->SetBool("duplex", true);
+        done = duplexSource.isEmpty() ? SetFeederDuplex(*options_, adfModes, true) : SetSource(duplexSource);
         duplexWanted_ = done;
     } else {
         duplexWanted_ = false;
-        done = true;
         if (IsDuplexSource(CurrentSource())) done = SetSource(MatchFeederSource(sources, false));
-        const QStringList simplex = adfModes.filter("simplex", Qt::CaseInsensitive);
-        if (!simplex.isEmpty()) options_->SetString("adf-mode", simplex.first());
-        if (options_->IsSettable("duplex")) options_->SetBool("duplex", false);
+        SetFeederDuplex(*options_, adfModes, false);
     }
     return Log(QStringLiteral("TWAIN_EnableDuplex(%1)").arg(on), done ? 1 : 0);
 }
@@ -449,15 +358,8 @@ int SaneLibrary::TWAIN_HasFeeder() {
 
 int SaneLibrary::TWAIN_SelectFeeder(int feeder) {
     if (!options_) return Log("TWAIN_SelectFeeder", 0);
-    const QStringList sources = options_->Choices("source");
-    QString value;
-    if (feeder) {
-        // Keep duplex when it was chosen before the feeder.
-        if (duplexWanted_) value = MatchFeederSource(sources, true);
-        if (value.isEmpty()) value = MatchFeederSource(sources, false);
-    } else {
-        value = MatchFlatbedSource(sources);
-    }
+    // Duplex is kept when it was chosen before the feeder.
+    const QString value = SourceFor(options_->Choices("source"), feeder != 0, duplexWanted_);
     const bool done = value == CurrentSource() ? (DropPendingPage(), true) : SetSource(value);
     return Log(QStringLiteral("TWAIN_SelectFeeder(%1) %2").arg(feeder).arg(value), done ? 1 : 0);
 }
@@ -468,14 +370,8 @@ int SaneLibrary::TWAIN_IsFeederSelected() { return Log("TWAIN_IsFeederSelected",
 
 int SaneLibrary::TWAIN_IsFeederLoaded() {
     if (!device_ || !IsFeederSource(CurrentSource())) return Log("TWAIN_IsFeederLoaded", 0);
-    // A sensor that finds no paper is believed; one that finds paper is not
-    // enough, since some devices report it wrongly: the first page must start.
-    for (const char* sensor : kPaperSensors) {
-        const std::optional<bool> loaded = options_->GetBool(sensor);
-        if (!loaded) continue;
-        if (!*loaded) return Log("TWAIN_IsFeederLoaded (sensor)", 0);
-        break;
-    }
+    // Paper that a sensor finds is not enough: the first page must start.
+    if (SensedEmpty(*options_)) return Log("TWAIN_IsFeederLoaded (sensor)", 0);
     if (pendingPage_) return Log("TWAIN_IsFeederLoaded", 1);
     // Start the first page; if it starts, it waits for the transfer.
     deliveredDpi_ = negotiation_->DeviceResolution(options_.get());
@@ -537,19 +433,12 @@ ImageHandle SaneLibrary::TWAIN_Acquire(WindowHandle) {
     }
     pendingPage_ = false;
     state_ = kStateTransferring;
-    PageTransfer transfer(device_, session_, silenceLimit_, documentOfJob_ + (separatorPassed_ ? 1 : 0),
-                          IsNetworkScanner(openDevice_));
-    dialogs_.RunTransfer(pagesThisJob_ + 1, transfer);
-    PageResult result = transfer.TakeResult();
-    // A network scanner's backend decodes the page it fetched as its lines
-    // are read: a failure then is a damaged image, or one cut off (the
-    // backend cannot tell the two apart), never the cable or the power.
-    if (result.error == kScannerErrorIo && result.whileReading && IsNetworkScanner(openDevice_))
-        result.error = kScannerErrorUnreadablePage;
+    TransferredPage transferred = TransferPage(device_, session_, dialogs_, silenceLimit_,
+                                               documentOfJob_ + (separatorPassed_ ? 1 : 0), IsNetworkScanner(openDevice_),
+                                               pagesThisJob_ + 1);
+    PageResult& result = transferred.result;
     if (result.error != 0) {
-        session_.GiveBackRoom();
-        if (transfer.abandoned()) AbandonDevice();
-        else EndStartedPage(transfer.BytesRead() > 0);
+        if (transferred.abandoned) AbandonDevice();
         state_ = kStateSourceOpen;
         // A feeder that runs out while a page is announced ends the batch too.
         if (!(result.error == kScannerErrorFeederEmpty && pagesThisBatch_ > 0)) Fail(result.error, result.detail);
@@ -676,41 +565,13 @@ int SaneLibrary::TWAIN_EndMultipageFile() {
     return Log("TWAIN_EndMultipageFile", result);
 }
 
-// Starts the device's next page as a step the user sees and can cancel: a
-// scanner that stops answering must not hold the scan for good. SANE allows
-// the cancel from another thread while sane_start waits.
 int SaneLibrary::StartPage(int pageNumber) {
-    const std::shared_ptr<SaneDevice> device = device_;
-    DeviceWatch watch(*device, silenceLimit_, nullptr);
-    const SilenceNotice silence(silenceLimit_);
-    DeviceCall call(IsNetworkScanner(openDevice_));
-    auto status = std::make_shared<std::atomic<int>>(SANE_STATUS_GOOD);
-    bool ended = true;
-    LibraryStep starting(
-        [&] {
-            watch.Begin();
-            call.Run([device, status] { *status = device->Start(); });
-            ended = call.Wait();
-            watch.Ended();
-        },
-        [&] {
-            watch.Arm();
-            call.LeaveAfter(kLeaveAfterCancel);
-        },
-        [&silence] { return silence.Text(0); }, &session_);
-    dialogs_.RunStep(QCoreApplication::translate("SaneLibrary", "Waiting for page %1...").arg(pageNumber), starting);
-    if (!ended) {
-        // The device did not let go: it does so behind, and is no longer the job's.
-        AbandonDevice();
-        return SANE_STATUS_CANCELLED;
-    }
-    if (watch.silent()) {
-        Fail(kScannerErrorNoAnswer, QStringLiteral("sane_start sent nothing"));
-        return SANE_STATUS_CANCELLED;
-    }
-    if (!starting.cancelled()) return *status;
-    if (*status == SANE_STATUS_GOOD) EndStartedPage(false);  // started all the same: ended as a started page is
-    return SANE_STATUS_CANCELLED;
+    const PageStart start =
+        quillon::StartPage(device_, dialogs_, session_, silenceLimit_, IsNetworkScanner(openDevice_), pageNumber);
+    // The device did not let go: it does so behind, and is no longer the job's.
+    if (start.abandoned) AbandonDevice();
+    if (start.silent) Fail(kScannerErrorNoAnswer, QStringLiteral("sane_start sent nothing"));
+    return start.status;
 }
 
 // A device whose call was left running after a cancel: the job lets it go,

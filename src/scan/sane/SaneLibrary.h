@@ -123,7 +123,6 @@ private:
     // Writes to the log how the pages just written were stored.
     void LogPageNotes();
     int StartPage(int pageNumber);  // SANE's status
-    void EndStartedPage(bool dataFlowed);
     void AbandonDevice();
     void CancelDevice();
     void ApplyRequest();  // what the job asked, again, after a change of source
