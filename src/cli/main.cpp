@@ -12,7 +12,7 @@
 #include "scan/imaging/ImagingSession.h"
 #include "scan/imaging/SeparatorSheet.h"
 #include "scan/imaging/TextLanguages.h"
-#include "scan/sane/SaneLibrary.h"
+#include "scan/sane/CreateScannerLibrary.h"
 #include "settings/OverlayRegistryBackend.h"
 #include "settings/RegistryStore.h"
 #include "settings/SqliteRegistryBackend.h"
@@ -52,7 +52,7 @@ int ExitStatusOf(const quillon::ScanOutcome& outcome) {
     return kFailed;
 }
 
-int ListDevices(quillon::SaneLibrary& library) {
+int ListDevices(quillon::ScannerLibrary& library) {
     const QList<quillon::ScannerChoice> devices = library.Devices();
     for (const quillon::ScannerChoice& device : devices)
         std::printf("%s\t%s\n", qPrintable(device.deviceName), qPrintable(device.label));
@@ -116,7 +116,8 @@ int RunCommand(int argc, char** argv) {
 
     quillon::InstallInterruptHandler();
     quillon::TerminalScannerDialogs dialogs(command.quiet);
-    quillon::SaneLibrary library(dialogs);
+    const std::unique_ptr<quillon::ScannerLibrary> scanner = quillon::CreateScannerLibrary(dialogs);
+    quillon::ScannerLibrary& library = *scanner;
     if (command.listDevices) {
         quillon::EndAtOnceOnInterrupt();  // a search may block for minutes on a network backend
         return ListDevices(library);

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scan/sane/DeviceChoice.h"
 
+#include "scan/ScannerErrors.h"
 #include "scan/imaging/SafeOutputFile.h"
 #include "scan/sane/DeviceSearch.h"
 #include "scan/sane/LibraryStep.h"
 #include "scan/sane/ScannerLog.h"
+#include "scan/sane/SystemRefusal.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -63,13 +65,24 @@ bool DeviceChoice::Refresh() {
     return true;
 }
 
-bool DeviceChoice::Choose() {
+bool DeviceChoice::Choose(int* error, QString* detail) {
+    if (devices_.isEmpty()) {
+        if (QString refusal = SystemRefusal(); !refusal.isEmpty()) {
+            *error = kScannerErrorSystem;
+            *detail = std::move(refusal);
+            return false;
+        }
+    }
     const QString remembered = chosen();
     int preselected = devices_.isEmpty() ? -1 : 0;
     for (int i = 0; i < devices_.size(); ++i)
         if (devices_[i].deviceName == remembered) preselected = i;
     const int choice = dialogs_.ChooseScanner(devices_, preselected);
-    if (choice < 0 || choice >= devices_.size()) return false;
+    if (choice < 0 || choice >= devices_.size()) {
+        // No scanner at all is no cancel: the caller can tell the two apart.
+        if (devices_.isEmpty()) *error = kScannerErrorNoSource, *detail = QStringLiteral("no scanner found");
+        return false;
+    }
     chosen_ = devices_[choice].deviceName;
     if (remembers_) Remember(chosen_);
     log_.Write(QStringLiteral("chose ") + chosen_);

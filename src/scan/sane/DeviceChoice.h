@@ -45,8 +45,10 @@ public:
 
     // The named scanner is the one chosen.
     void ChooseNamed() { chosen_ = named_; }
-    // The user chooses among the scanners found (false: cancelled, or none).
-    bool Choose();
+    // The user chooses among the scanners found: true when one is chosen.
+    // With none found, why in *error and *detail (the system refusing to
+    // open files, or no scanner at all); a cancelled choice is no error.
+    bool Choose(int* error, QString* detail);
     // The scanner chosen in this run, or else the one chosen last in the window.
     QString chosen() const { return chosen_.isEmpty() ? Remembered() : chosen_; }
     // The scanner chosen last in the window (empty: none yet).

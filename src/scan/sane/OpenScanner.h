@@ -11,6 +11,13 @@ namespace quillon {
 class OpenDevices;
 class SaneDevice;
 
+// The backends that fetch each page whole over the network (eSCL) before
+// handing its lines out: their calls may outlast a cancel, and their
+// closing may hold the job.
+inline bool IsNetworkScanner(const QString& deviceName) {
+    return deviceName.startsWith(QLatin1String("airscan:")) || deviceName.startsWith(QLatin1String("escl:"));
+}
+
 // The device opened, or the scanner-library error that kept it closed.
 struct OpenedScanner {
     std::shared_ptr<SaneDevice> device;  // counted among the open devices until the last holder lets it go

@@ -16,7 +16,6 @@
 #include "scan/sane/SaneOptions.h"
 #include "scan/sane/SaneStatus.h"
 #include "scan/sane/ScannerLog.h"
-#include "scan/sane/SystemRefusal.h"
 #include "support/XdgFolders.h"
 
 #include <QCoreApplication>
@@ -28,16 +27,6 @@
 #include <utility>
 
 namespace quillon {
-
-namespace {
-
-// The backends that fetch each page whole over the network (eSCL) before
-// handing its lines out.
-bool IsNetworkScanner(const QString& deviceName) {
-    return deviceName.startsWith(QLatin1String("airscan:")) || deviceName.startsWith(QLatin1String("escl:"));
-}
-
-}  // namespace
 
 SaneLibrary::SaneLibrary(ScannerDialogs& dialogs, QString settingsFolder, QString logPath)
     : dialogs_(dialogs),
@@ -138,20 +127,11 @@ int SaneLibrary::TWAIN_SelectImageSource(WindowHandle) {
         return Log("TWAIN_SelectImageSource(" + choice_->named() + ")", 1);
     }
     if (!RefreshDevices()) return Log("TWAIN_SelectImageSource (cancelled)", 0);
-    const bool none = choice_->devices().isEmpty();
-    if (none) {
-        const QString refusal = SystemRefusal();
-        if (!refusal.isEmpty()) {
-            Fail(kScannerErrorSystem, refusal);
-            return Log("TWAIN_SelectImageSource", 0);
-        }
-    }
-    if (!choice_->Choose()) {
-        // No scanner at all is no cancel: the caller can tell the two apart.
-        if (none) Fail(kScannerErrorNoSource, QStringLiteral("no scanner found"));
-        return Log("TWAIN_SelectImageSource", 0);
-    }
-    return Log("TWAIN_SelectImageSource", 1);
+    int error = kScannerErrorNone;
+    QString detail;
+    const bool chosen = choice_->Choose(&error, &detail);
+    if (error != kScannerErrorNone) Fail(error, detail);
+    return Log("TWAIN_SelectImageSource", chosen ? 1 : 0);
 }
 
 int SaneLibrary::OpenDevice(const QString& deviceName) {

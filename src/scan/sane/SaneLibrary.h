@@ -85,7 +85,7 @@ public:
     void SetDeviceLister(DeviceLister lister);
 
     // The scanners there are, by SANE name with vendor and model.
-    QList<ScannerChoice> Devices();
+    QList<ScannerChoice> Devices() override;
     // Starts the search for scanners now, unless a scanner is named; the
     // next choice of a scanner takes its result, and waits for it if need be
     // as a step that can be cancelled.
@@ -94,19 +94,19 @@ public:
     // The scanner to use from now on, by any name SANE opens (a backend's name
     // alone opens its first device): no search for scanners, no dialog, and
     // the scanner chosen last stays as it was.
-    void UseDevice(const QString& name);
+    void UseDevice(const QString& name) override;
     // The scanner chosen last in the window (empty: none yet).
-    QString RememberedDevice() const;
+    QString RememberedDevice() const override;
     // A scanner chosen from the list is used for this run only: the one
     // remembered stays as it was.
-    void ForgetChoices();
+    void ForgetChoices() override;
     // The document under way is given up, not saved with the pages so far:
     // what a program that is told to end wants. Safe from any thread; holds
     // until the source manager is loaded again.
-    void GiveUpDocument() { givingUp_ = true; }
+    void GiveUpDocument() override { givingUp_ = true; }
     // The longest a scanner may send nothing, while a page starts or is read,
     // before the scan ends with "The scanner stopped answering." (60 s).
-    void SetSilenceLimit(std::chrono::milliseconds limit) { silenceLimit_ = limit; }
+    void SetSilenceLimit(std::chrono::milliseconds limit) override { silenceLimit_ = limit; }
 
     // Sets any option of the open device by its SANE name, from text.
     bool SetDeviceOption(const QString& name, const QString& value);
