@@ -6,8 +6,8 @@
 #include "scan/imaging/DocumentGate.h"
 #include "scan/imaging/TextLanguages.h"
 #include "scan/sane/DeviceChoice.h"
+#include "scan/sane/EndDocument.h"
 #include "scan/sane/FeederOptions.h"
-#include "scan/sane/LibraryStep.h"
 #include "scan/sane/OpenScanner.h"
 #include "scan/sane/OptionNegotiation.h"
 #include "scan/sane/PageStart.h"
@@ -18,11 +18,7 @@
 #include "scan/sane/ScannerLog.h"
 #include "support/XdgFolders.h"
 
-#include <QCoreApplication>
-
 #include <algorithm>
-#include <atomic>
-#include <chrono>
 #include <cmath>
 #include <utility>
 
@@ -532,15 +528,9 @@ int SaneLibrary::TWAIN_EndMultipageFile() {
         Fail(kScannerErrorCancelled, QStringLiteral("the document was given up"));
         return Log("TWAIN_EndMultipageFile given up", 1);
     }
-    // Pages may still be on their way into the file (their text being read):
-    // a cancel then keeps them without their text, or, where the document
-    // would replace a file, gives it up.
-    int result = 1;
-    LibraryStep ending([&] { result = session_.EndDocument(); },
-                       [this] { session_.replacesAFile() ? session_.GiveUp() : session_.SkipText(); },
-                       [this] { return session_.EndingCaption(); }, &session_);
-    dialogs_.RunStep(QCoreApplication::translate("SaneLibrary", "Saving the document..."), ending);
-    if (ending.cancelled()) Fail(kScannerErrorCancelled, QStringLiteral("while the document was saved"));
+    bool cancelled = false;
+    const int result = EndDocument(session_, dialogs_, &cancelled);
+    if (cancelled) Fail(kScannerErrorCancelled, QStringLiteral("while the document was saved"));
     LogPageNotes();
     return Log("TWAIN_EndMultipageFile", result);
 }
