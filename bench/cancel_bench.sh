@@ -12,7 +12,6 @@ set -eu
 cd "$(dirname "$0")/.."
 runs=${1:-5}
 work=$(mktemp -d)
-display=:$((50 + $$ % 15))
 window="" server="" simulator=""
 cleanup() {
   for process in "$window" "$simulator" "$server"; do [ -z "$process" ] || kill "$process" 2>/dev/null || true; done
@@ -22,7 +21,7 @@ trap cleanup EXIT INT TERM
 mkdir -p "$work/sane" "$work/out"
 echo airscan > "$work/sane/dll.conf"
 export HOME="$work" XDG_CONFIG_HOME="$work/config" XDG_STATE_HOME="$work/state" XDG_RUNTIME_DIR="$work"
-export SANE_CONFIG_DIR="$work/sane" DISPLAY="$display"
+export SANE_CONFIG_DIR="$work/sane"
 . bench/xvfb_window.sh
 now() { date +%s%N; }
 device='airscan:e0:Quillon Simulator'

@@ -11,7 +11,6 @@ set -eu
 cd "$(dirname "$0")/.."
 pause=${1:-4}
 work=$(mktemp -d)
-display=:$((90 + $$ % 9))
 window=0 server=0
 cleanup() {
   kill "$window" "$server" 2>/dev/null || true
@@ -22,7 +21,7 @@ mkdir -p "$work/sane"
 cp tests/sane/test.conf "$work/sane/"
 { grep -v -E '^[[:space:]]*(#|$)' /etc/sane.d/dll.conf; echo test; } > "$work/sane/dll.conf"
 export HOME="$work" XDG_CONFIG_HOME="$work/config" XDG_STATE_HOME="$work/state" XDG_RUNTIME_DIR="$work"
-export SANE_CONFIG_DIR="$work/sane:/etc/sane.d" DISPLAY="$display"
+export SANE_CONFIG_DIR="$work/sane:/etc/sane.d"
 . bench/xvfb_window.sh
 now() { date +%s.%N; }
 

@@ -2,7 +2,7 @@
 #include "app/PrepareProcess.h"
 
 #include "scan/imaging/ImagingLibraries.h"
-#include "scan/sane/SaneLibrary.h"
+#include "scan/sane/PrepareScannerBackends.h"
 #include "support/OpenFileRoom.h"
 
 #include <cstdio>

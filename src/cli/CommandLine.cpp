@@ -32,9 +32,6 @@ int ValueOf(const QString& word, std::initializer_list<Word> words) {
     return -1;
 }
 
-// The other spellings of the catalogue's file extensions that files carry.
-constexpr std::pair<const char*, const char*> kExtensionSpellings[] = {{"jpeg", "jpg"}, {"tif", "tiff"}};
-
 // The paper sizes as typed: their labels in small letters.
 QStringList PaperWords() {
     QStringList words;
@@ -46,9 +43,7 @@ QStringList PaperWords() {
 QString ExtensionList() {
     QStringList shown;
     for (const FormatItem& format : FormatItems()) {
-        QString name = QString::fromLatin1(format.extension);
-        for (const auto& [other, usual] : kExtensionSpellings)
-            if (name.mid(1) == QLatin1String(usual)) name = name + "/." + QLatin1String(other);
+        const QString name = ExtensionSpellings(QString::fromLatin1(format.extension)).join(QLatin1Char('/'));
         if (!shown.contains(name)) shown.append(name);
     }
     const QString last = shown.takeLast();
@@ -58,12 +53,10 @@ QString ExtensionList() {
 }  // namespace
 
 int FormatOfOutput(const QString& path) {
-    QString suffix = QFileInfo(path).suffix().toLower();
-    for (const auto& [other, usual] : kExtensionSpellings)
-        if (suffix == QLatin1String(other)) suffix = QLatin1String(usual);
+    const QString extension = CatalogueExtension(QLatin1Char('.') + QFileInfo(path).suffix());
     const auto formats = FormatItems();
     for (std::size_t i = 0; i < formats.size(); ++i)
-        if (!formats[i].searchable && QLatin1String(formats[i].extension).mid(1) == suffix) return static_cast<int>(i);
+        if (!formats[i].searchable && QLatin1String(formats[i].extension) == extension) return static_cast<int>(i);
     return -1;
 }
 

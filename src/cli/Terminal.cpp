@@ -6,6 +6,7 @@
 #include <QFileInfo>
 
 #include "app/ProcessSignals.h"
+#include "scan/BeginStep.h"
 #include "scan/RunScan.h"
 #include "scan/imaging/DocumentGate.h"
 #include "support/EndProcess.h"
@@ -90,9 +91,8 @@ public:
     }
     void Begin(TransferTask* task, QByteArray page) {
         const std::lock_guard lock(mutex_);
-        task_ = task;
         page_ = std::move(page);
-        if (Interrupted()) task_->Cancel();
+        BeginStep(task_, *task, Interrupted());
     }
     void End() {
         const std::lock_guard lock(mutex_);

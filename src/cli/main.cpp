@@ -4,6 +4,7 @@
 #include "cli/CommandLine.h"
 #include "cli/StoredOptionControls.h"
 #include "cli/Terminal.h"
+#include "scan/PaperDimensions.h"
 #include "scan/RunScan.h"
 #include "support/EndProcess.h"
 #include "support/Translations.h"
@@ -13,7 +14,7 @@
 #include "scan/imaging/TextLanguages.h"
 #include "scan/SourceLibrary.h"
 #include "scan/files/ImageFileSource.h"
-#include "scan/sane/SaneLibrary.h"
+#include "scan/sane/CreateScannerLibrary.h"
 #include "settings/OverlayRegistryBackend.h"
 #include "settings/RegistryStore.h"
 #include "settings/SqliteRegistryBackend.h"
@@ -25,6 +26,7 @@
 #include <QtGlobal>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -52,7 +54,7 @@ int ExitStatusOf(const quillon::ScanOutcome& outcome) {
     return kFailed;
 }
 
-int ListDevices(quillon::SaneLibrary& library) {
+int ListDevices(quillon::ScannerLibrary& library) {
     const QList<quillon::ScannerChoice> devices = library.Devices();
     for (const quillon::ScannerChoice& device : devices)
         std::printf("%s\t%s\n", qPrintable(device.deviceName), qPrintable(device.label));
@@ -61,13 +63,18 @@ int ListDevices(quillon::SaneLibrary& library) {
     return devices.isEmpty() ? kNoScanner : kWritten;
 }
 
+// A paper size in inches to the hundredth, as printers take it (A4: 8.27 by 11.69).
+double Inches(double mm) { return std::round(mm / 25.4 * 100) / 100; }
+
 // A separator sheet to print: a Letter page and an A4 page, 300 dpi black and white.
 int PrintSeparator(const QString& path) {
     quillon::ImagingSession session;
     int failed = session.BeginDocument(path);
-    for (const auto& [width, height] : {std::pair{8.5, 11.0}, std::pair{8.27, 11.69}}) {
+    for (const int code : {quillon::kPaperUsLetter, quillon::kPaperA4}) {
         if (failed) break;
-        const quillon::ImageHandle page = session.Adopt(quillon::DrawSeparatorSheet(width, height, 300), 300);
+        const quillon::PaperDimensions paper = *quillon::PaperDimensionsOf(code);
+        const quillon::ImageHandle page =
+            session.Adopt(quillon::DrawSeparatorSheet(Inches(paper.widthMm), Inches(paper.heightMm), 300), 300);
         failed = session.WritePage(page);
         session.Free(page);
     }
@@ -111,25 +118,26 @@ int RunCommand(int argc, char** argv) {
 
     quillon::InstallInterruptHandler();
     quillon::TerminalScannerDialogs dialogs(command.quiet);
-    quillon::SaneLibrary scanners(dialogs);
+    // Image files in place of a scanner: the same job over another source.
+    quillon::ImageFileSource files(command.from);
+    const std::unique_ptr<quillon::ScannerLibrary> scanner =
+        command.from.isEmpty() ? quillon::CreateScannerLibrary(dialogs)
+                               : std::make_unique<quillon::SourceLibrary>(dialogs, files);
+    quillon::ScannerLibrary& library = *scanner;
     if (command.listDevices) {
         quillon::EndAtOnceOnInterrupt();  // a search may block for minutes on a network backend
-        return ListDevices(scanners);
+        return ListDevices(library);
     }
     // A scanner named, or else the one chosen last in the window, is opened by
     // that name, as SANE takes it, without a search for scanners: a search
     // asks every backend and may take seconds. Nothing chosen here is remembered.
-    const QString remembered = scanners.RememberedDevice();
+    const QString remembered = library.RememberedDevice();
     const QString device = command.device.isEmpty() ? remembered : command.device;
-    if (!device.isEmpty()) scanners.UseDevice(device);
-    scanners.ForgetChoices();
-    scanners.SetSilenceLimit(std::chrono::seconds(command.silenceSeconds));
-    // Image files in place of the scanner: the same job over another source.
-    quillon::ImageFileSource files(command.from);
-    quillon::SourceLibrary fromFiles(dialogs, files);
-    quillon::ScannerLibrary& library = command.from.isEmpty() ? static_cast<quillon::ScannerLibrary&>(scanners) : fromFiles;
+    if (!device.isEmpty()) library.UseDevice(device);
+    library.ForgetChoices();
+    library.SetSilenceLimit(std::chrono::seconds(command.silenceSeconds));
     // Told to end, the program gives up the document: an older file at OUTPUT stays.
-    quillon::SetInterruptAction([&] { command.from.isEmpty() ? scanners.GiveUpDocument() : fromFiles.GiveUpDocument(); });
+    quillon::SetInterruptAction([&library] { library.GiveUpDocument(); });
 
     // The user's settings, read but never changed: the job's own writes stay in memory.
     // No window to keep answering: the store may be waited for longer, up to 10 s.

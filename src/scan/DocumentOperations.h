@@ -35,10 +35,8 @@ public:
     QString TWAIN_LastCompletedFile() override;
     QString TWAIN_LastCompletedFileNote() override;
 
-    // The document under way is given up, not saved with the pages so far:
-    // what a program that is told to end wants. Safe from any thread; holds
-    // until the source manager is loaded again.
-    void GiveUpDocument() { givingUp_ = true; }
+    // Holds until the source manager is loaded again.
+    void GiveUpDocument() override { givingUp_ = true; }
 
 protected:
     // A line for the log, and an operation's result written to it.

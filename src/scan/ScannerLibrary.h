@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "scan/ScannerDialogs.h"
+
 #include <QString>
 
+#include <chrono>
 #include <cstdint>
 
 namespace quillon {
@@ -50,6 +53,22 @@ public:
     // began is ended with it).
     virtual void SearchAhead() {}
     virtual void JobEnded() {}
+
+    // What a program without a window asks besides the job: the scanners
+    // there are (by the library's own name, with vendor and model), and the
+    // one chosen last in the window (empty: none yet).
+    virtual QList<ScannerChoice> Devices() { return {}; }
+    virtual QString RememberedDevice() const { return {}; }
+    // The scanner to use from now on, by the library's own name: no search
+    // for scanners, no dialog. Choices made from the list from now on are
+    // for this run only: the one remembered stays as it was.
+    virtual void UseDevice(const QString&) {}
+    virtual void ForgetChoices() {}
+    // The longest a scanner may send nothing before the scan ends.
+    virtual void SetSilenceLimit(std::chrono::milliseconds) {}
+    // The document under way is given up, not saved with the pages so far:
+    // what a program that is told to end wants. Safe from any thread.
+    virtual void GiveUpDocument() {}
 
     virtual int TWAIN_SelectImageSource(WindowHandle owner) = 0;  // 0: cancelled
     virtual int TWAIN_OpenDefaultSource() = 0;                    // non-zero: the chosen source is open

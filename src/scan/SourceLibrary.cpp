@@ -2,7 +2,7 @@
 #include "scan/SourceLibrary.h"
 
 #include "scan/LibraryStep.h"
-#include "scan/PaperSizes.h"
+#include "scan/PaperDimensions.h"
 #include "scan/ScannerErrors.h"
 
 #include <QCoreApplication>
@@ -200,7 +200,7 @@ int SourceLibrary::TWAIN_SetAutoContrast(int on) {
 }
 
 int SourceLibrary::TWAIN_SetPaperSize(int paperCode) {
-    const std::optional<PaperSize> paper = PaperOfCode(paperCode);
+    const std::optional<PaperDimensions> paper = PaperDimensionsOf(paperCode);
     if (!paper) return Log(QStringLiteral("TWAIN_SetPaperSize(%1)").arg(paperCode), 0);
     settings_.widthMm = request_.widthMm = paper->widthMm;
     settings_.heightMm = request_.heightMm = paper->heightMm;

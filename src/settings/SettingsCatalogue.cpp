@@ -44,6 +44,9 @@ constexpr std::array<FormatItem, 5> kFormats{{
     {QT_TRANSLATE_NOOP("Settings", "Searchable PDF"), ".pdf", true, true},
 }};
 
+// The other spellings of the catalogue's file extensions that files carry.
+constexpr std::pair<const char*, const char*> kOtherSpellings[] = {{".jpeg", ".jpg"}, {".tif", ".tiff"}};
+
 // New qualities go at the end: stored positions keep their meaning.
 constexpr std::array<QualityItem, 7> kQualities{{
     {QT_TRANSLATE_NOOP("Settings", "Poor - Smallest Size"), 1},
@@ -87,6 +90,20 @@ std::span<const FormatItem> FormatItems() { return kFormats; }
 std::span<const QualityItem> QualityItems() { return kQualities; }
 std::span<const PaperSizeItem> PaperSizeItems() { return kPaperSizes; }
 const FormatItem* FormatAt(int position) { return RowAt(kFormats, position); }
+
+QString CatalogueExtension(const QString& extension) {
+    const QString lower = extension.toLower();
+    for (const auto& [other, usual] : kOtherSpellings)
+        if (lower == QLatin1String(other)) return QString::fromLatin1(usual);
+    return lower;
+}
+
+QStringList ExtensionSpellings(const QString& catalogueExtension) {
+    QStringList spellings{catalogueExtension};
+    for (const auto& [other, usual] : kOtherSpellings)
+        if (catalogueExtension == QLatin1String(usual)) spellings.append(QString::fromLatin1(other));
+    return spellings;
+}
 const QualityItem* QualityAt(int position) { return RowAt(kQualities, position); }
 const PaperSizeItem* PaperSizeAt(int position) { return RowAt(kPaperSizes, position); }
 

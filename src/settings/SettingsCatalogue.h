@@ -70,6 +70,12 @@ struct PaperSizeItem {
     int paperCode;  // the scanner's paper-size code; -1: none is sent
 };
 std::span<const FormatItem> FormatItems();
+
+// An output file's extension as the catalogue spells it (".jpg" for ".JPEG",
+// ".tiff" for ".tif"), or in small letters when it names no format.
+QString CatalogueExtension(const QString& extension);
+// The spellings files carry of a catalogue extension: the catalogue's first.
+QStringList ExtensionSpellings(const QString& catalogueExtension);
 std::span<const QualityItem> QualityItems();
 std::span<const PaperSizeItem> PaperSizeItems();
 

@@ -12,6 +12,8 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace quillon {
 
 namespace {
@@ -32,26 +34,27 @@ QString InitialFolder(const RegistryStore& store, UserInterface& ui) {
 // The dialog's one filter entry: what the file is, in words, and the names
 // its kind goes by ("TIFF image (*.tif *.tiff)").
 struct FileKind {
-    const char* extension;
+    const char* extension;  // as the catalogue spells it
     const char* description;
-    const char* patterns;  // separated by ';'
 };
 constexpr FileKind kFileKinds[] = {
-    {".pdf", QT_TRANSLATE_NOOP("OutputFileChooser", "PDF document"), "*.pdf"},
-    {".tiff", QT_TRANSLATE_NOOP("OutputFileChooser", "TIFF image"), "*.tif;*.tiff"},
-    {".tif", QT_TRANSLATE_NOOP("OutputFileChooser", "TIFF image"), "*.tif;*.tiff"},
-    {".jpg", QT_TRANSLATE_NOOP("OutputFileChooser", "JPEG image"), "*.jpg;*.jpeg"},
-    {".jpeg", QT_TRANSLATE_NOOP("OutputFileChooser", "JPEG image"), "*.jpg;*.jpeg"},
-    {".png", QT_TRANSLATE_NOOP("OutputFileChooser", "PNG image"), "*.png"},
+    {".pdf", QT_TRANSLATE_NOOP("OutputFileChooser", "PDF document")},
+    {".tiff", QT_TRANSLATE_NOOP("OutputFileChooser", "TIFF image")},
+    {".jpg", QT_TRANSLATE_NOOP("OutputFileChooser", "JPEG image")},
+    {".png", QT_TRANSLATE_NOOP("OutputFileChooser", "PNG image")},
 };
 
 QString FilterFor(const QString& extension) {
     QString description = Text::tr("%1 file", "a file format's name").arg(extension.mid(1).toUpper());
     QString patterns = QLatin1Char('*') + extension;
+    const QString catalogueExtension = CatalogueExtension(extension);
     for (const FileKind& kind : kFileKinds) {
-        if (extension.compare(QLatin1String(kind.extension), Qt::CaseInsensitive) != 0) continue;
+        if (catalogueExtension != QLatin1String(kind.extension)) continue;
         description = Text::tr(kind.description);
-        patterns = QString::fromLatin1(kind.patterns);
+        // The shortest spelling first: "*.tif;*.tiff".
+        QStringList spellings = ExtensionSpellings(catalogueExtension);
+        std::stable_sort(spellings.begin(), spellings.end(), [](const QString& a, const QString& b) { return a.size() < b.size(); });
+        patterns = QLatin1Char('*') + spellings.join(QStringLiteral(";*"));
     }
     QString shown = patterns;
     shown.replace(QLatin1Char(';'), QLatin1Char(' '));

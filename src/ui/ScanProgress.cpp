@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/ScanProgress.h"
 
-#include "scan/ScannerDialogs.h"
+#include "scan/BeginStep.h"
 #include "ui/OnWindowThread.h"
 #include "ui/ProgressWindow.h"
 
@@ -37,10 +37,9 @@ ScanProgress::~ScanProgress() {
 void ScanProgress::Begin(const QString& caption, TransferTask* task, bool page) {
     {
         const std::lock_guard lock(mutex_);
-        task_ = task;
         caption_ = caption;
-        // Cancel was pressed between two steps: it is meant for this one.
-        if (cancelAsked_ || cancelAll_) return task_->Cancel();
+        // Cancel was pressed between two steps: the step is not shown.
+        if (BeginStep(task_, *task, cancelAsked_ || cancelAll_)) return;
     }
     PostToWindowThread(this, [this, page] { StepBegun(page); });
 }

@@ -9,7 +9,6 @@ set -eu
 program=$1
 source=$2
 work=$(mktemp -d)
-display=:$((70 + $$ % 19))
 window="" server=""
 # Only a process still ours is killed: a number already waited for may be
 # another program's by now, and an empty one would mean the whole group.
@@ -25,7 +24,7 @@ echo test > "$work/sane/dll.conf"
 { cat "$source/tests/sane/test.conf"; printf 'read-delay true\nread-delay-duration 20000\nread-limit true\nread-limit-size 65536\n'; } \
   > "$work/sane/test.conf"
 export HOME="$work" XDG_CONFIG_HOME="$work/config" XDG_STATE_HOME="$work/state" XDG_RUNTIME_DIR="$work"
-export SANE_CONFIG_DIR="$work/sane" DISPLAY="$display"
+export SANE_CONFIG_DIR="$work/sane"
 cd "$source"
 . bench/xvfb_window.sh
 now() { date +%s%N; }

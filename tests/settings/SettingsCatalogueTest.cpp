@@ -102,5 +102,17 @@ TEST(SettingsCatalogueTest, DefaultsButtonEmptiesEveryOptionButPaperSize) {
     EXPECT_EQ(reset.back(), OptionId::SplitDocuments);
 }
 
+// Files carry other spellings of the catalogue's extensions, in any letter case.
+TEST(SettingsCatalogueTest, EverySpellingOfAnExtensionNamesTheCataloguesOwn) {
+    const std::pair<const char*, const char*> spellings[] = {
+        {".pdf", ".pdf"},   {".PDF", ".pdf"}, {".tif", ".tiff"}, {".TIFF", ".tiff"},
+        {".jpeg", ".jpg"}, {".JPG", ".jpg"}, {".png", ".png"},  {".bmp", ".bmp"},
+    };
+    for (const auto& [spelling, catalogue] : spellings) EXPECT_EQ(CatalogueExtension(spelling), catalogue) << spelling;
+    EXPECT_EQ(ExtensionSpellings(".tiff"), (QStringList{".tiff", ".tif"}));
+    EXPECT_EQ(ExtensionSpellings(".jpg"), (QStringList{".jpg", ".jpeg"}));
+    EXPECT_EQ(ExtensionSpellings(".pdf"), QStringList{".pdf"});
+}
+
 }  // namespace
 }  // namespace quillon

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scan/imaging/CompactPage.h"
 
+#include "scan/imaging/GreyLevels.h"
 #include "scan/imaging/LetterHeight.h"
 #include "scan/imaging/PageEncoders.h"
 #include "scan/imaging/PageImage.h"
@@ -63,7 +64,7 @@ LumaPage LumaOf(const QImage& page) {
         if (page.format() == QImage::Format_Grayscale8) {
             std::copy(in, in + luma.width, out);
         } else {
-            for (int x = 0; x < luma.width; ++x, in += 3) out[x] = static_cast<uchar>((in[0] * 77 + in[1] * 150 + in[2] * 29) >> 8);
+            for (int x = 0; x < luma.width; ++x, in += 3) out[x] = static_cast<uchar>(Luminance(in));
         }
     }
     return luma;
@@ -362,7 +363,8 @@ CompactChoice MakeCompactPage(const QImage& input, int dpi) {
     if (inkPixels > 0) {
         // The ink's hue from all of it, its darkness from the strokes' cores
         // (the darkest third): the mean would grey the letters by their edges.
-        const double mean = (inkSum[0] * 77 + inkSum[1] * 150 + inkSum[2] * 29) / 256.0 / double(inkPixels);
+        const double mean =
+            (inkSum[0] * kRedWeight + inkSum[1] * kGreenWeight + inkSum[2] * kBlueWeight) / 256.0 / double(inkPixels);
         const double scale = mean > 0 ? std::min(1.0, (core + 0.5) / mean) : 0;
         const auto channel = [&](int c) { return int(std::lround(inkSum[static_cast<std::size_t>(c)] / double(inkPixels) * scale)); };
         choice.page.ink = qRgb(channel(0), channel(1), channel(2));

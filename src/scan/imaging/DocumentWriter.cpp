@@ -8,6 +8,7 @@
 #include "scan/imaging/PdfWriter.h"
 #include "scan/imaging/SafeOutputFile.h"
 #include "scan/imaging/TiffWriter.h"
+#include "settings/SettingsCatalogue.h"
 
 #include <QBuffer>
 #include <QImageWriter>
@@ -96,11 +97,12 @@ EncodedPage DocumentWriter::EncodeDocumentPage(const QImage& input, int jpegQual
 }
 
 DocumentFormat FormatOfPath(const QString& path) {
-    const QString lower = path.toLower();
-    if (lower.endsWith(QLatin1String(".pdf"))) return DocumentFormat::Pdf;
-    if (lower.endsWith(QLatin1String(".tif")) || lower.endsWith(QLatin1String(".tiff"))) return DocumentFormat::Tiff;
-    if (lower.endsWith(QLatin1String(".jpg")) || lower.endsWith(QLatin1String(".jpeg"))) return DocumentFormat::Jpeg;
-    if (lower.endsWith(QLatin1String(".png"))) return DocumentFormat::Png;
+    const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
+    const QString extension = dot < 0 ? QString() : CatalogueExtension(path.mid(dot));
+    if (extension == QLatin1String(".pdf")) return DocumentFormat::Pdf;
+    if (extension == QLatin1String(".tiff")) return DocumentFormat::Tiff;
+    if (extension == QLatin1String(".jpg")) return DocumentFormat::Jpeg;
+    if (extension == QLatin1String(".png")) return DocumentFormat::Png;
     return DocumentFormat::Unknown;
 }
 

@@ -46,9 +46,9 @@ __attribute__((target("ssse3"))) __m128i EvenLuminance(const std::uint8_t* rgb) 
     const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(rgb + 16));
     const __m128i c = _mm_loadu_si128(reinterpret_cast<const __m128i*>(rgb + 32));
     const __m128i sum = _mm_add_epi16(
-        _mm_add_epi16(_mm_mullo_epi16(Channel(a, b, c, kEvenRed), _mm_set1_epi16(77)),
-                      _mm_mullo_epi16(Channel(a, b, c, kEvenGreen), _mm_set1_epi16(150))),
-        _mm_mullo_epi16(Channel(a, b, c, kEvenBlue), _mm_set1_epi16(29)));
+        _mm_add_epi16(_mm_mullo_epi16(Channel(a, b, c, kEvenRed), _mm_set1_epi16(kRedWeight)),
+                      _mm_mullo_epi16(Channel(a, b, c, kEvenGreen), _mm_set1_epi16(kGreenWeight))),
+        _mm_mullo_epi16(Channel(a, b, c, kEvenBlue), _mm_set1_epi16(kBlueWeight)));
     return _mm_srli_epi16(sum, 8);  // at most 255 * 256 - 1: no lane overflows
 }
 

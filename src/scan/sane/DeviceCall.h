@@ -11,6 +11,10 @@
 
 namespace quillon {
 
+// How long after a cancel a step still waits for a device call that does not
+// end: the job then goes on without it, and the call ends behind.
+constexpr std::chrono::milliseconds kLeaveAfterCancel{700};
+
 // A call into a device that may block for long (starting a page, reading
 // it). Made on a thread of its own, whoever waits for it can leave once it
 // was cancelled and has not ended within a bound, the call ending behind

@@ -1,0 +1,68 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "scan/PaperDimensions.h"
+#include "scan/imaging/ConformPage.h"
+
+#include <optional>
+
+namespace quillon {
+
+class ImagingSession;
+class SaneOptions;
+class ScannerLog;
+
+// What the job asked of the scanner (mode, resolution, paper, the automatic
+// functions), set through the device's options. It is kept and applied
+// again after every change of source, since many backends reset it then
+// (airscan the scan area, pixma and HPLIP mode and resolution). Descriptors
+// are looked up afresh on every call, so a set that answers
+// SANE_INFO_RELOAD_OPTIONS is always followed by new ones. What the device
+// cannot do is left to the page's own processing.
+class OptionNegotiation {
+public:
+    OptionNegotiation(ScannerLog& log, ImagingSession& session) : log_(log), session_(session) {}
+
+    // A new job: nothing asked yet.
+    void Forget() {
+        request_ = {};
+        paperCode_ = -1;
+    }
+    // Everything asked so far, again.
+    void ApplyAll(SaneOptions& options);
+
+    // A mode the device lacks is no failure: the page is converted here.
+    void SetPixelType(SaneOptions& options, int pixelType);
+    // The resolution the device took, if it tells.
+    std::optional<double> SetResolution(SaneOptions& options, double dpi);
+    // Whether the device took the scan area, wholly or in part.
+    bool SetPaper(SaneOptions& options, const PaperDimensions& paper);
+    // The automatic functions: by the device where it offers them, else by
+    // the page's processing. options null: none is the device's.
+    void SetContrast(SaneOptions* options, bool on) { wantContrast_ = on, ApplyEnhancements(options); }
+    void SetCrop(SaneOptions* options, bool on) { wantCrop_ = on, ApplyEnhancements(options); }
+    void SetDeskew(SaneOptions* options, bool on) { wantDeskew_ = on, ApplyEnhancements(options); }
+    bool deviceContrast() const { return deviceContrast_; }
+    bool deviceCrop() const { return deviceCrop_; }
+    bool deviceDeskew() const { return deviceDeskew_; }
+
+    // The device's resolution now, which is what its next page will have.
+    int DeviceResolution(const SaneOptions* options) const;
+    // What the page must be, where the device could not make it so.
+    const PageRequest& page() const { return request_; }
+
+private:
+    bool ApplyMode(SaneOptions& options);
+    std::optional<double> ApplyResolution(SaneOptions& options);
+    bool ApplyPaper(SaneOptions& options);
+    void ApplyEnhancements(SaneOptions* options);
+
+    ScannerLog& log_;
+    ImagingSession& session_;
+    PageRequest request_;
+    int paperCode_ = -1;
+    bool wantContrast_ = false, wantCrop_ = false, wantDeskew_ = false;
+    bool deviceContrast_ = false, deviceCrop_ = false, deviceDeskew_ = false;
+};
+
+}  // namespace quillon
