@@ -4,6 +4,7 @@
 #include "scan/LibraryStep.h"
 #include "scan/PaperDimensions.h"
 #include "scan/ScannerErrors.h"
+#include "scan/ScannerLog.h"
 
 #include <QCoreApplication>
 
@@ -70,11 +71,14 @@ private:
 
 }  // namespace
 
+SourceLibrary::SourceLibrary(ScannerDialogs& dialogs, PageSource& source, QString logPath)
+    : DocumentOperations(dialogs),
+      source_(source),
+      log_(std::make_unique<ScannerLog>(logPath.isEmpty() ? ScannerLog::DefaultPath() : std::move(logPath))) {}
+
 SourceLibrary::~SourceLibrary() { session_.Discard(); }
 
-void SourceLibrary::Note(const QString& line) {
-    if (logging_ && log_) log_(line);
-}
+void SourceLibrary::Note(const QString& line) { log_->Write(line); }
 
 bool SourceLibrary::EnsureInitialised() {
     if (initialised_) return true;
@@ -159,8 +163,8 @@ int SourceLibrary::TWAIN_SetXferCount(int count) {
 }
 
 int SourceLibrary::TWAIN_LogFile(int on) {
-    logging_ = on != 0;
-    return Log("TWAIN_LogFile", 1);
+    log_->SetEnabled(on != 0);
+    return Log("TWAIN_LogFile(" + log_->path() + ")", 1);
 }
 
 void SourceLibrary::Apply() {

@@ -5,19 +5,20 @@
 #include "scan/PageSource.h"
 #include "scan/imaging/ConformPage.h"
 
-#include <functional>
+#include <memory>
 #include <optional>
 
 namespace quillon {
+
+class ScannerLog;
 
 // The scanner library over any source of pages: the job's operations on the
 // scanner become settings applied whole and pages asked for one by one, and
 // what the source could not do as asked is done to each page here.
 class SourceLibrary : public DocumentOperations {
 public:
-    // Lines of the log go to the function given, where one is.
-    SourceLibrary(ScannerDialogs& dialogs, PageSource& source, std::function<void(const QString&)> log = {})
-        : DocumentOperations(dialogs), source_(source), log_(std::move(log)) {}
+    // The log is kept at the path given; empty: the program's own folder.
+    SourceLibrary(ScannerDialogs& dialogs, PageSource& source, QString logPath = {});
     ~SourceLibrary() override;
 
     int TWAIN_SelectImageSource(WindowHandle owner) override;
@@ -57,8 +58,7 @@ private:
     void Ended(const SourcePage& page);
 
     PageSource& source_;
-    std::function<void(const QString&)> log_;
-    bool logging_ = false;
+    std::unique_ptr<ScannerLog> log_;
     bool initialised_ = false;
     int state_ = kStateNothing;
     QList<ScannerChoice> sources_;

@@ -5,7 +5,7 @@
 #include "scan/RunScan.h"
 #include "scan/sane/SaneDevice.h"
 #include "scan/sane/SaneOptions.h"
-#include "scan/sane/ScannerLog.h"
+#include "scan/ScannerLog.h"
 
 #include "../common/TestPages.h"
 #include "PassThroughDevice.h"

@@ -78,7 +78,7 @@ TEST_P(SourceLibraryTest, TheJobEndsAsTheSourceDoes) {
         if (page == run.cancelAtPage) task.Cancel();
     };
     ScriptedSource source(run.pages, run.end);
-    SourceLibrary library(dialogs, source);
+    SourceLibrary library(dialogs, source, temp.File("scanner.log"));
 
     const QString pdf = temp.File("scan.pdf");
     if (run.olderFile) {

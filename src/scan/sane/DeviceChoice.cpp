@@ -5,7 +5,7 @@
 #include "scan/imaging/SafeOutputFile.h"
 #include "scan/sane/DeviceSearch.h"
 #include "scan/LibraryStep.h"
-#include "scan/sane/ScannerLog.h"
+#include "scan/ScannerLog.h"
 #include "scan/sane/SystemRefusal.h"
 
 #include <QCoreApplication>

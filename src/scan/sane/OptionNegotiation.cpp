@@ -3,7 +3,7 @@
 
 #include "scan/imaging/ImagingSession.h"
 #include "scan/sane/SaneOptions.h"
-#include "scan/sane/ScannerLog.h"
+#include "scan/ScannerLog.h"
 
 #include <array>
 #include <cmath>

@@ -14,7 +14,7 @@
 #include "scan/sane/SaneDevice.h"
 #include "scan/sane/SaneOptions.h"
 #include "scan/sane/SaneStatus.h"
-#include "scan/sane/ScannerLog.h"
+#include "scan/ScannerLog.h"
 #include "support/XdgFolders.h"
 
 #include <algorithm>

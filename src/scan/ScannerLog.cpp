@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "scan/sane/ScannerLog.h"
+#include "scan/ScannerLog.h"
 
 #include "support/XdgFolders.h"
 
