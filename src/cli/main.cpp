@@ -16,6 +16,7 @@
 #include "scan/files/ImageFileSource.h"
 #include "scan/sane/CreateScannerLibrary.h"
 #include "settings/OverlayRegistryBackend.h"
+#include "settings/SettingsCatalogue.h"
 #include "settings/RegistryStore.h"
 #include "settings/SqliteRegistryBackend.h"
 
@@ -120,6 +121,15 @@ int RunCommand(int argc, char** argv) {
     quillon::TerminalScannerDialogs dialogs(command.quiet);
     // Image files in place of a scanner: the same job over another source.
     quillon::ImageFileSource files(command.from);
+    if (!command.from.isEmpty() && !quillon::FormatItems()[command.overrides.value(quillon::OptionId::Format)].multiPage &&
+        !files.Open(QString()).failed() && files.pages().size() > 1) {
+        // A JPEG or PNG holds one image: the others would be left out unsaid.
+        std::fprintf(stderr, "quillon-scan: %s\n",
+                     qPrintable(Text::tr("%1 holds one image, and %2 were given: write them to a .pdf or .tiff file.")
+                                    .arg(command.output)
+                                    .arg(files.pages().size())));
+        return kUsage;
+    }
     const std::unique_ptr<quillon::ScannerLibrary> scanner =
         command.from.isEmpty() ? quillon::CreateScannerLibrary(dialogs)
                                : std::make_unique<quillon::SourceLibrary>(dialogs, files);

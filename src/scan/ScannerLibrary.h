@@ -41,8 +41,10 @@ constexpr int kPaperUsLegal = 4;
 constexpr int kPaperA5 = 5;
 
 // The scanner library: source selection and negotiation, transfers, the blank
-// test and the output files. The scan job calls it synchronously on the UI
-// thread; results not used by the job are still returned.
+// test and the output files. The scan job calls it from its own thread (the
+// window's program) or the main thread (the terminal's), one call at a time;
+// only GiveUpDocument comes from elsewhere. Results not used by the job are
+// still returned.
 class ScannerLibrary {
 public:
     virtual ~ScannerLibrary() = default;

@@ -319,6 +319,11 @@ TEST_F(QuillonScanTest, ImageFilesAreScannedAsAFeedersPages) {
         << errors.toStdString();
     EXPECT_TRUE(testing::RunTool("pdfinfo", {temp.File("again.pdf")}).contains(QRegularExpression("Pages: +3\n")));
 
+    // A JPEG holds one image: three are not squeezed into it, nor two left out.
+    EXPECT_EQ(Run({"--from", "pages", "-q", "pages.jpg"}), 1);
+    EXPECT_TRUE(errors.contains("holds one image, and 3 were given")) << errors.toStdString();
+    EXPECT_FALSE(QFile::exists(temp.File("pages.jpg")));
+
     QFile notAnImage(temp.File("pages/page 3.png"));
     ASSERT_TRUE(notAnImage.open(QIODevice::WriteOnly) && notAnImage.write("not a picture") > 0);
     notAnImage.close();
