@@ -6,15 +6,25 @@
 //     engine's own program reads from the same image;
 //   - the placement: pdftotext's word boxes against the engine's own boxes;
 //   - the size: what the text layer adds, and Quillon's file against ocrmypdf's;
-//   - orientation: every page turned by 90, 180 and 270 degrees.
+//   - orientation: every page turned by 90, 180 and 270 degrees;
+//   - with --phases, where each page's processor time goes instead: the
+//     engine's layout analysis, its recognition, its second look at doubtful
+//     lines with the shades swapped, its orientation check, and Quillon's own
+//     work around it, looking for light text everywhere (as the engine does by
+//     itself) and only where the page shows a dark block, against the
+//     engine's own program on the same page.
 //
-// ocr_bench [--pages a.png,b.png] [--no-peer] [--no-orientation] [--keep]
+// ocr_bench [--pages a.png,b.png] [--no-peer] [--no-orientation] [--keep] [--phases]
 #include "app/PrepareProcess.h"
 #include "ChildProcess.h"
 #include "scan/imaging/DocumentWriter.h"
 #include "scan/imaging/Enhancements.h"
 #include "scan/imaging/ImagingSession.h"
+#include "scan/imaging/PageEncoders.h"
 #include "scan/imaging/PageImage.h"
+#include "scan/imaging/PdfTextLayer.h"
+#include "scan/imaging/PdfWriter.h"
+#include "scan/imaging/ReverseText.h"
 #include "scan/imaging/TextLanguages.h"
 #include "scan/imaging/TextRecognizer.h"
 
@@ -27,7 +37,12 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <tesseract/baseapi.h>
+#include <omp.h>
+
 #include <algorithm>
+#include <ctime>
+#include <memory>
 #include <cstdio>
 #include <map>
 #include <thread>
@@ -181,6 +196,162 @@ struct PageCheck {
     bool turned = false;
 };
 
+
+// The whole process's: a reading may take a second core for part of its page.
+double ProcessSeconds() {
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) / 1e9;
+}
+
+template <typename Work>
+double Timed(Work work) {
+    const double start = ProcessSeconds();
+    work();
+    return ProcessSeconds() - start;
+}
+
+// The engine set up as the text-engine module sets it up: one thread, the
+// layout found, warnings off.
+std::unique_ptr<tesseract::TessBaseAPI> Engine(const TextLanguages& languages, const char* codes, bool orientation) {
+    auto api = std::make_unique<tesseract::TessBaseAPI>();
+    if (api->Init(languages.dataDirectory.toUtf8().constData(), codes,
+                  orientation ? tesseract::OEM_TESSERACT_ONLY : tesseract::OEM_LSTM_ONLY) != 0)
+        return nullptr;
+    api->SetVariable("debug_file", "/dev/null");
+    if (!orientation) api->SetPageSegMode(tesseract::PSM_AUTO);
+    return api;
+}
+
+void SetEnginePage(tesseract::TessBaseAPI& api, const QImage& page) {
+    api.SetImage(page.constBits(), page.width(), page.height(), page.format() == QImage::Format_RGB888 ? 3 : 1,
+                 static_cast<int>(page.bytesPerLine()));
+    api.SetSourceResolution(std::max(PageDpi(page), 70));
+}
+
+// Quillon's work for one page of a searchable PDF, as its writer does it:
+// the page read upright, its image encoded, the text layer made.
+struct QuillonReading {
+    double seconds = 0;
+    UprightText read;
+};
+QuillonReading QuillonPage(const QImage& page, const TextLanguages& languages, PdfWriter& plain) {
+    QuillonReading result;
+    result.seconds = Timed([&] {
+        result.read = ReadUpright(page, languages);
+        const EncodedPage encoded = plain.Encode(TurnPage(page, result.read.quarterTurns));
+        const TextLayer layer = MakeTextLayer(result.read.text.words, encoded.height, encoded.dpi);
+        (void)EncodeFlate(layer.content);
+    });
+    return result;
+}
+
+// Of the words the engine's own program reads: the share Quillon found too,
+// and the share it placed where the program does (IoU >= 0.8; a page written
+// turned is left out of the boxes).
+std::pair<double, double> Agreement(const std::vector<Box>& reference, const UprightText& read) {
+    std::map<QString, int> left;
+    for (const RecognizedWord& word : read.text.words) ++left[word.text];
+    int found = 0, placed = 0;
+    for (const Box& word : reference) {
+        if (left[word.text]-- > 0) ++found;
+        if (read.quarterTurns != 0) continue;
+        for (const RecognizedWord& candidate : read.text.words) {
+            const QRectF box(candidate.box);
+            if (candidate.text == word.text && IoU(word, {candidate.text, box.left(), box.top(), box.right() + 1,
+                                                          box.bottom() + 1}) >= 0.8) {
+                ++placed;
+                break;
+            }
+        }
+    }
+    const double whole = std::max<std::size_t>(1, reference.size());
+    return {100.0 * found / whole, read.quarterTurns != 0 ? -1.0 : 100.0 * placed / whole};
+}
+
+// Where each page's processor time goes, in seconds of one thread.
+void PrintPhases(const std::vector<Page>& pages, const TextLanguages& english) {
+    QTemporaryDir work;
+    omp_set_max_active_levels(0);  // one thread for the engine, as in the module
+    const auto reader = Engine(english, "eng", false), detector = Engine(english, "osd", true);
+    if (!reader || !detector) return void(std::fprintf(stderr, "the engine could not start\n"));
+    const int fd = ::open("/dev/null", O_WRONLY);
+    PdfWriter plain(fd, 75);
+    TextLanguages everywhere = english;
+    everywhere.asTheEngineAlone = true;
+    (void)ReadUpright(pages.front().image, english);  // the module and its engines loaded
+    std::printf("processor seconds a page, user+system; the peer: OMP_THREAD_LIMIT=1 tesseract PAGE BASE --dpi DPI tsv\n"
+                "engine: layout = layout analysis alone; recognition = the reading less its layout; inverted = the\n"
+                "second look at doubtful lines with the shades swapped; orientation = the orientation check\n"
+                "Quillon: the page as its writer makes it (read upright, image, text layer); beyond = that less\n"
+                "the engine's one reading (extra readings, orientation check, image, text layer);\n"
+                "before: as the engine alone (light text looked for on every page, the page read whole on one core);\n"
+                "after: light text only on a page with a dark block (dark?; check = the time to tell), the page read\n"
+                "in two parts at once where a core is free (here always: one page at a time)\n\n");
+    std::printf("%-26s %9s %7s %8s %8s %8s | %8s %7s %6s | %5s %6s %8s %7s %6s\n", "page", "tesseract", "layout",
+                "recogn.", "inverted", "orient.", "before", "beyond", "x tess", "dark?", "check", "after", "beyond",
+                "x tess");
+    double sumPeer = 0, sumBefore = 0, sumAfter = 0;
+    struct PageAgreement {
+        QString name;
+        std::pair<double, double> before, after;
+        int words;
+    };
+    std::vector<PageAgreement> agreements;
+    for (const Page& page : pages) {
+        const std::string base = work.filePath(page.name).toStdString();
+        const bench::ChildUsage peer =
+            bench::RunProgram({"env", "OMP_THREAD_LIMIT=1", "tesseract", page.path.toStdString(), base, "--dpi",
+                               std::to_string(page.dpi), "tsv"});
+        QFile tsv(QString::fromStdString(base) + ".tsv");
+        const std::vector<Box> reference = EngineBoxes(tsv.open(QIODevice::ReadOnly) ? tsv.readAll() : QByteArray());
+        const QImage image = page.image.format() == QImage::Format_Mono
+                                 ? page.image.convertToFormat(QImage::Format_Grayscale8)
+                                 : page.image;
+        reader->SetVariable("tessedit_do_invert", "0");
+        SetEnginePage(*reader, image);
+        const double layout = Timed([&] { delete reader->AnalyseLayout(); });
+        SetEnginePage(*reader, image);
+        const double once = Timed([&] { reader->Recognize(nullptr); });
+        reader->SetVariable("tessedit_do_invert", "1");
+        SetEnginePage(*reader, image);
+        const double withInverted = Timed([&] { reader->Recognize(nullptr); });
+        reader->Clear();
+        SetEnginePage(*detector, image);
+        const double orientation = Timed([&] {
+            int degrees = 0;
+            float confidence = 0, scriptConfidence = 0;
+            const char* script = nullptr;
+            detector->DetectOrientationScript(&degrees, &confidence, &script, &scriptConfidence);
+        });
+        detector->Clear();
+        bool dark = false;
+        const double darkCheck = Timed([&] { dark = MayHoldReverseText(page.image); });
+        const QuillonReading beforeRead = QuillonPage(page.image, everywhere, plain);
+        const QuillonReading afterRead = QuillonPage(page.image, english, plain);
+        const double before = beforeRead.seconds, after = afterRead.seconds;
+        agreements.push_back({page.name, Agreement(reference, beforeRead.read), Agreement(reference, afterRead.read),
+                              static_cast<int>(reference.size())});
+        std::printf("%-26s %9.2f %7.2f %8.2f %8.2f %8.2f | %8.2f %7.2f %6.2f | %5s %6.2f %8.2f %7.2f %6.2f\n",
+                    qPrintable(page.name), peer.cpuSeconds, layout, once - layout, withInverted - once, orientation,
+                    before, before - withInverted, before / peer.cpuSeconds, dark ? "yes" : "no", darkCheck, after,
+                    after - (dark ? withInverted : once), after / peer.cpuSeconds);
+        std::fflush(stdout);
+        sumPeer += peer.cpuSeconds, sumBefore += before, sumAfter += after;
+    }
+    std::printf("%-26s %9.2f %7s %8s %8s %8s | %8.2f %7s %6.2f | %5s %6s %8.2f %7s %6.2f\n", "all", sumPeer, "", "",
+                "", "", sumBefore, "", sumBefore / sumPeer, "", "", sumAfter, "", sumAfter / sumPeer);
+    ::close(fd);
+    std::printf("\nof the words the engine's own program reads (OMP_THREAD_LIMIT=1 tesseract PAGE BASE --dpi DPI tsv):\n"
+                "found = the share Quillon reads too; placed = the share with a box of IoU >= 0.8 (- : page turned)\n");
+    std::printf("%-26s %6s | %8s %8s | %8s %8s | %7s\n", "page", "words", "found", "placed", "found", "placed", "change");
+    const auto shown = [](double share) { return share < 0 ? QByteArray("-") : QByteArray::number(share, 'f', 1); };
+    for (const PageAgreement& a : agreements)
+        std::printf("%-26s %6d | %8s %8s | %8s %8s | %+7.1f\n", qPrintable(a.name), a.words,
+                    shown(a.before.first).constData(), shown(a.before.second).constData(),
+                    shown(a.after.first).constData(), shown(a.after.second).constData(), a.after.first - a.before.first);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -188,13 +359,14 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     QStringList names = kTextPages;
-    bool peer = true, orientation = true, keep = false;
+    bool peer = true, orientation = true, keep = false, phases = false;
     for (int i = 1; i < argc; ++i) {
         const QString argument = QString::fromLocal8Bit(argv[i]);
         if (argument == "--pages" && i + 1 < argc) names = QString::fromLocal8Bit(argv[++i]).split(',');
         else if (argument == "--no-peer") peer = false;
         else if (argument == "--no-orientation") orientation = false;
         else if (argument == "--keep") keep = true;
+        else if (argument == "--phases") phases = true;
     }
     const QString folder = QStringLiteral(QUILLON_SCANS_DIR);
     const std::map<QString, int> dpis = DpiLabels(folder);
@@ -210,6 +382,7 @@ int main(int argc, char** argv) {
     }
     const TextLanguages english = ChooseTextLanguages("eng", QLocale::c(), TextDataDirectory());
     if (!english.problem.isEmpty()) return std::fprintf(stderr, "%s\n", qPrintable(english.problem)), 1;
+    if (phases) return PrintPhases(pages, english), 0;
     QTemporaryDir work;
     work.setAutoRemove(!keep);
     if (keep) std::printf("files kept in %s\n", qPrintable(work.path()));

@@ -21,10 +21,12 @@ namespace {
 constexpr const char* kOrientationData = "osd";
 
 // The engine would start threads of its own for parts of a page, which
-// fight the page workers for the same cores and spin while they wait: each
-// page is read on one worker. Set before the first engine starts.
-void PrepareEngines() {
-    static const bool once = (omp_set_max_active_levels(0), true);
+// fight the page workers for the same cores and spin while they wait (a
+// dense page read so cost about twice its processor time): each page, or
+// part of a page, is read on one thread. The limit is kept by each thread,
+// not by the process, so every thread that reads sets it for itself.
+void OneThreadForTheEngine() {
+    thread_local const bool once = (omp_set_max_active_levels(0), true);
     (void)once;
 }
 
@@ -50,7 +52,6 @@ public:
                 return engine;
             }
         }
-        PrepareEngines();
         auto engine = std::make_unique<Engine>(Engine{codes, directory, std::make_unique<tesseract::TessBaseAPI>()});
         const bool orientation = codes == kOrientationData;
         if (engine->api->Init(directory.constData(), codes.constData(),
@@ -125,8 +126,9 @@ void SetPage(tesseract::TessBaseAPI& api, const EnginePage& page) {
 }
 
 RecognizedText Recognize(const EnginePage& page, const QByteArray& codes, const QByteArray& dataDirectory,
-                         const std::atomic<bool>* stop) {
+                         bool lightOnDark, const std::atomic<bool>* stop) {
     RecognizedText result;
+    OneThreadForTheEngine();
     BorrowedEngine engine(codes, dataDirectory);
     if (!engine) {
         result.error = QStringLiteral("The text-recognition languages \"%1\" could not be loaded.")
@@ -134,6 +136,9 @@ RecognizedText Recognize(const EnginePage& page, const QByteArray& codes, const 
         return result;
     }
     SetPage(*engine.operator->(), page);
+    // The engine's own setting, kept by each engine: a second reading, with
+    // the shades swapped, of every line it read with doubt.
+    engine->SetVariable("tessedit_do_invert", lightOnDark ? "1" : "0");
     tesseract::ETEXT_DESC monitor;
     monitor.cancel = [](void* flag, int) { return flag && static_cast<const std::atomic<bool>*>(flag)->load(); };
     monitor.cancel_this = const_cast<std::atomic<bool>*>(stop);
@@ -186,6 +191,7 @@ RecognizedText Recognize(const EnginePage& page, const QByteArray& codes, const 
 }
 
 bool DetectOrientation(const EnginePage& page, const QByteArray& dataDirectory, int* degrees, float* confidence) {
+    OneThreadForTheEngine();
     BorrowedEngine engine(kOrientationData, dataDirectory);
     if (!engine) return false;
     SetPage(*engine.operator->(), page);

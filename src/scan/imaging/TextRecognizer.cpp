@@ -3,10 +3,15 @@
 
 #include "scan/imaging/Enhancements.h"
 #include "scan/imaging/PageEncoders.h"
+#include "scan/imaging/PageBands.h"
 #include "scan/imaging/PageImage.h"
+#include "scan/imaging/ReverseText.h"
 #include "scan/imaging/TextEngine.h"
 
+#include <algorithm>
+#include <atomic>
 #include <optional>
+#include <thread>
 #include <vector>
 
 namespace quillon {
@@ -46,6 +51,60 @@ EnginePage ForEngine(const QImage& page, std::vector<uchar>* rows) {
     return engine;
 }
 
+// Pages being read now, and the cores they may share: a reading that finds a
+// core left over takes it for half of its page.
+std::atomic<int> readings{0};
+
+int Cores() {
+    static const int cores = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+    return cores;
+}
+
+// A place among the readings, given back when the reading ends.
+class ReadingPlace {
+public:
+    // A place for this reading; with spare, a second one, while a core is left.
+    explicit ReadingPlace(bool spare) {
+        const int now = readings.fetch_add(1) + 1;
+        if (spare && now < Cores()) {
+            if (readings.fetch_add(1) + 1 <= Cores()) places_ = 2;
+            else readings.fetch_sub(1);
+        }
+    }
+    ~ReadingPlace() { readings.fetch_sub(places_); }
+    // The second place given back, for a page read whole after all.
+    void KeepOne() {
+        if (places_ == 2) readings.fetch_sub(1), places_ = 1;
+    }
+    ReadingPlace(const ReadingPlace&) = delete;
+    ReadingPlace& operator=(const ReadingPlace&) = delete;
+    bool twoCores() const { return places_ == 2; }
+
+private:
+    int places_ = 1;
+};
+
+// The second part's words after the first's, in page pixels, its lines
+// counted on from the first's.
+RecognizedText Joined(RecognizedText first, RecognizedText second, QPoint secondAt) {
+    if (!first.error.isEmpty()) return first;
+    if (!second.error.isEmpty()) return second;
+    int lines = 0;
+    for (const RecognizedWord& word : first.words) lines = std::max(lines, word.line + 1);
+    const double firstWords = static_cast<double>(first.words.size()), secondWords = static_cast<double>(second.words.size());
+    if (firstWords + secondWords > 0)
+        first.confidence = (first.confidence * firstWords + second.confidence * secondWords) / (firstWords + secondWords);
+    for (RecognizedWord& word : second.words) {
+        word.box.translate(secondAt);
+        word.baseline += secondAt.y();
+        word.line += lines;
+        first.words.push_back(std::move(word));
+    }
+    first.longerWords += second.longerWords;
+    first.sidewaysWords += second.sidewaysWords;
+    return first;
+}
+
 }  // namespace
 
 RecognizedText RecognizeText(const QImage& page, const TextLanguages& languages, const std::atomic<bool>* stop) {
@@ -53,8 +112,24 @@ RecognizedText RecognizeText(const QImage& page, const TextLanguages& languages,
     if (!Readable(page)) return result;
     const TextEngine* engine = LoadTextEngine(&result.error);
     if (!engine) return result;
-    std::vector<uchar> rows;
-    return engine->recognize(ForEngine(page, &rows), languages.codes.toUtf8(), languages.dataDirectory.toUtf8(), stop);
+    const bool lightOnDark = languages.asTheEngineAlone || MayHoldReverseText(page);
+    const QByteArray codes = languages.codes.toUtf8(), directory = languages.dataDirectory.toUtf8();
+    const auto read = [&](const QImage& part) {
+        std::vector<uchar> rows;
+        return engine->recognize(ForEngine(part, &rows), codes, directory, lightOnDark, stop);
+    };
+    ReadingPlace place(!languages.asTheEngineAlone);
+    const std::vector<QRect> bands = place.twoCores() ? TextBands(page) : std::vector<QRect>{};
+    if (bands.size() != 2) {
+        place.KeepOne();
+        return read(page);
+    }
+    // The second part on a thread of its own, which owns its copy and its words until joined.
+    RecognizedText second;
+    std::thread helper([&, part = page.copy(bands[1])] { second = read(part); });
+    RecognizedText first = read(page.copy(bands[0]));
+    helper.join();
+    return Joined(std::move(first), std::move(second), bands[1].topLeft());
 }
 
 PageOrientation DetectOrientation(const QImage& page, const TextLanguages& languages) {

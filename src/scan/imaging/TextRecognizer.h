@@ -33,6 +33,10 @@ struct RecognizedText {
 };
 
 // Reads the text of a page (Mono, Grayscale8 or RGB888, with its resolution).
+// Light text on a dark ground is looked for only on a page that may carry it
+// (MayHoldReverseText). While a core is left over by the other readings, the
+// page is read in two parts at once (TextBands), its words then in the order
+// of the parts.
 // Safe on any thread: engines are loaded once and lent to one thread at a time.
 // Ends early, with an error, once *stop is true.
 RecognizedText RecognizeText(const QImage& page, const TextLanguages& languages,
