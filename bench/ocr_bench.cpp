@@ -7,6 +7,9 @@
 //   - the placement: pdftotext's word boxes against the engine's own boxes;
 //   - the size: what the text layer adds, and Quillon's file against ocrmypdf's;
 //   - orientation: every page turned by 90, 180 and 270 degrees;
+//   - first, the headline: processor time of a one-page searchable scan of
+//     each 300 dpi page, quillon-scan run as a process against a simulated
+//     network scanner, against the engine's own program on the same page;
 //   - with --phases, where each page's processor time goes instead: the
 //     engine's layout analysis, its recognition, its second look at doubtful
 //     lines with the shades swapped, its orientation check, and Quillon's own
@@ -14,9 +17,10 @@
 //     itself) and only where the page shows a dark block, against the
 //     engine's own program on the same page.
 //
-// ocr_bench [--pages a.png,b.png] [--no-peer] [--no-orientation] [--keep] [--phases]
+// ocr_bench [--pages a.png,b.png] [--no-peer] [--no-orientation] [--no-processes] [--keep] [--phases]
 #include "app/PrepareProcess.h"
 #include "ChildProcess.h"
+#include "EsclSimulator.h"
 #include "scan/imaging/DocumentWriter.h"
 #include "scan/imaging/Enhancements.h"
 #include "scan/imaging/ImagingSession.h"
@@ -352,6 +356,42 @@ void PrintPhases(const std::vector<Page>& pages, const TextLanguages& english) {
                     shown(a.after.first).constData(), shown(a.after.second).constData(), a.after.first - a.before.first);
 }
 
+// quillon-scan, one page from the simulated scanner, against the engine's own
+// program on the same page: processor time of each whole process.
+void PrintProcessHeadline(const std::vector<Page>& pages) {
+    QTemporaryDir work;
+    const QString folder = work.path();
+    // quillon-scan with the stored options of nobody: those on its command line decide.
+    qputenv("SANE_CONFIG_DIR", (folder + "/sane").toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", (folder + "/config").toLocal8Bit());
+    qputenv("XDG_STATE_HOME", (folder + "/state").toLocal8Bit());
+    std::printf("headline: processor seconds (user+system) of one process a page, each 300 dpi page alone:\n"
+                "  %s\n  (one sheet from the simulated network scanner, sent as scanned)\n"
+                "  peer: OMP_THREAD_LIMIT=1 tesseract PAGE - --dpi 300\n\n",
+                bench::kBenchScanCommandText);
+    std::printf("%-26s %10s %12s %10s %9s %8s\n", "page", "plain PDF", "searchable", "tesseract", "x tess", "seconds");
+    double searchable = 0, engine = 0;
+    int count = 0;
+    for (const Page& page : pages) {
+        if (page.dpi != 300) continue;
+        bench::ChildUsage usage[2];
+        for (const bool text : {false, true}) {
+            bench::EsclSimulator simulator(folder, page.path, 1, 0);
+            if (!simulator.started()) return void(std::fprintf(stderr, "the simulator did not start\n"));
+            usage[text] = bench::RunProgram(bench::BenchScanCommand(QUILLON_SCAN_PROGRAM, folder + "/page.pdf", text));
+        }
+        const bench::ChildUsage peer = bench::RunProgram(
+            {"env", "OMP_THREAD_LIMIT=1", "tesseract", page.path.toStdString(), "-", "--dpi", "300"});
+        std::printf("%-26s %10.2f %12.2f %10.2f %9.2f %8.2f%s\n", qPrintable(page.name), usage[0].cpuSeconds,
+                    usage[1].cpuSeconds, peer.cpuSeconds, usage[1].cpuSeconds / peer.cpuSeconds, usage[1].seconds,
+                    usage[0].ok && usage[1].ok && peer.ok ? "" : "  (failed)");
+        std::fflush(stdout);
+        searchable += usage[1].cpuSeconds, engine += peer.cpuSeconds, ++count;
+    }
+    std::printf("%-26s %10s %12.2f %10.2f %9.2f   (%d pages; target 0.70x, stretch 0.45x)\n\n", "mean", "",
+                searchable / std::max(1, count), engine / std::max(1, count), searchable / std::max(0.01, engine), count);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -359,7 +399,7 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     QStringList names = kTextPages;
-    bool peer = true, orientation = true, keep = false, phases = false;
+    bool peer = true, orientation = true, keep = false, phases = false, processes = true;
     for (int i = 1; i < argc; ++i) {
         const QString argument = QString::fromLocal8Bit(argv[i]);
         if (argument == "--pages" && i + 1 < argc) names = QString::fromLocal8Bit(argv[++i]).split(',');
@@ -367,6 +407,7 @@ int main(int argc, char** argv) {
         else if (argument == "--no-orientation") orientation = false;
         else if (argument == "--keep") keep = true;
         else if (argument == "--phases") phases = true;
+        else if (argument == "--no-processes") processes = false;
     }
     const QString folder = QStringLiteral(QUILLON_SCANS_DIR);
     const std::map<QString, int> dpis = DpiLabels(folder);
@@ -383,6 +424,7 @@ int main(int argc, char** argv) {
     const TextLanguages english = ChooseTextLanguages("eng", QLocale::c(), TextDataDirectory());
     if (!english.problem.isEmpty()) return std::fprintf(stderr, "%s\n", qPrintable(english.problem)), 1;
     if (phases) return PrintPhases(pages, english), 0;
+    if (processes) PrintProcessHeadline(pages);
     QTemporaryDir work;
     work.setAutoRemove(!keep);
     if (keep) std::printf("files kept in %s\n", qPrintable(work.path()));
@@ -497,7 +539,7 @@ int main(int argc, char** argv) {
                 100.0 * total.placedWords / std::max(1, total.engineWords), total.engineWords);
     std::printf("turned: %d page(s) written upright that were scanned sideways or upside down\n\n", turnedPages);
     std::printf("%-36s %6s %8s %8s %9s %8s %9s\n", "who", "pages", "seconds", "pages/s", "CPU s/p", "peak MB", "file KB");
-    std::printf("%-36s %6d %8.2f %8.3f %9.2f %8.1f %9.1f\n", "Quillon Searchable PDF", count, ours.seconds,
+    std::printf("%-36s %6d %8.2f %8.3f %9.2f %8.1f %9.1f\n", "Quillon in-process driver, the pipeline", count, ours.seconds,
                 count / ours.seconds, ours.cpuSeconds / count, ours.peakKb / 1024.0, quillonKb);
     if (peer)
         std::printf("%-36s %6d %8.2f %8.3f %9.2f %8.1f %9.1f%s\n", "ocrmypdf -O0 --jobs 2", count, theirs.seconds,

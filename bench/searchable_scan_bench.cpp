@@ -17,6 +17,7 @@
 // timed in the same run.
 #include "app/PrepareProcess.h"
 #include "ChildProcess.h"
+#include "EsclSimulator.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -32,46 +33,6 @@
 using namespace quillon;
 
 namespace {
-
-const std::string kDevice = "airscan:e0:Bench Scanner";
-
-// The simulated scanner, started afresh for each side with a full feeder.
-class Simulator {
-public:
-    Simulator(const QString& folder, const QString& page, int sheets, double pace) {
-        process_.setProgram("python3");
-        process_.setArguments({QStringLiteral(QUILLON_SOURCE_DIR "/tests/sane/escl_simulator.py"), "--sheets",
-                               QString::number(sheets), "--page", page, "--pace", QString::number(pace)});
-        process_.start();
-        if (!process_.waitForReadyRead(10000)) return;
-        port_ = QString::fromLatin1(process_.readLine()).trimmed();
-        QDir().mkpath(folder + "/sane");
-        QFile dll(folder + "/sane/dll.conf"), airscan(folder + "/sane/airscan.conf");
-        if (!dll.open(QIODevice::WriteOnly) || !airscan.open(QIODevice::WriteOnly)) port_.clear();
-        dll.write("airscan\n");
-        airscan.write(QStringLiteral("[devices]\n\"Bench Scanner\" = http://127.0.0.1:%1/eSCL\n[options]\ndiscovery = disable\n")
-                          .arg(port_)
-                          .toUtf8());
-    }
-    ~Simulator() {
-        process_.kill();
-        process_.waitForFinished();
-    }
-    bool started() const { return !port_.isEmpty(); }
-
-private:
-    QProcess process_;
-    QString port_;
-};
-
-std::vector<std::string> ScanCommand(const std::string& program, const QString& output, bool searchable) {
-    std::vector<std::string> command{program, "-q", "-d", kDevice, "--source", "feeder", "--mode", "grey",
-                                     "--dpi", "300", "--paper", "letter", "--quality", "3", "--no-contrast",
-                                     "--no-duplex", "--no-crop", "--no-deskew", "--multiple"};
-    if (searchable) command.insert(command.end(), {"--searchable", "--languages", "eng"});
-    command.push_back(output.toStdString());
-    return command;
-}
 
 void Row(const char* who, int pages, const bench::ChildUsage& usage, const QString& file, double scannerSeconds) {
     std::printf("%-50s %6d %9.2f %9.2f %9.2f %9.2f %9.1f %9.1f%s\n", who, pages, usage.seconds,
@@ -110,15 +71,13 @@ int main(int argc, char** argv) {
                 "(%.0f pages a minute); grey, 300 dpi, Letter, JPEG quality 75; timed from the start of each program\n"
                 "to the finished file, processor time user+system of the whole process, 2 cores.\n",
                 sheets, qPrintable(QFileInfo(page).fileName()), pace, 60.0 / pace);
-    std::printf("quillon-scan -q -d '%s' --source feeder --mode grey --dpi 300 --paper letter --quality 3 "
-                "--no-contrast --no-duplex --no-crop --no-deskew --multiple [--searchable --languages eng] OUT.pdf\n",
-                kDevice.c_str());
+    std::printf("%s\n", bench::kBenchScanCommandText);
     std::printf("peer:  scanimage -d '%s' --source ADF --mode Gray --resolution 300 -x 215.9 -y 279.4 "
                 "--format=jpeg --batch=p%%04d.jpg\n"
                 "       img2pdf p*.jpg -o plain.pdf\n"
                 "       ocrmypdf -O0 --output-type pdf --jobs 2 plain.pdf out.pdf\n"
                 "peer:  OMP_THREAD_LIMIT=1 tesseract PAGE - --dpi 300   (the page's reading alone, no scanner)\n\n",
-                kDevice.c_str());
+                bench::kBenchDevice);
     std::printf("%-50s %6s %9s %9s %9s %9s %9s %9s\n", "who", "pages", "seconds", "beyond", "CPU s", "CPU s/p",
                 "peak MB", "file KB");
 
@@ -133,22 +92,22 @@ int main(int argc, char** argv) {
                                 {QUILLON_SCAN_PROGRAM, true, "quillon-scan --searchable"}};
         if (!also.empty()) sides.push_back({also, true, "quillon-scan --searchable, the --also build"});
         for (const Side& side : sides) {
-            Simulator simulator(folder, page, count, pace);
+            bench::EsclSimulator simulator(folder, page, count, pace);
             if (!simulator.started()) return std::fprintf(stderr, "the simulator did not start\n"), 1;
             const QString output = folder + (side.searchable ? "/searchable.pdf" : "/plain.pdf");
             QFile::remove(output);
-            const bench::ChildUsage usage = bench::RunProgram(ScanCommand(side.program, output, side.searchable));
+            const bench::ChildUsage usage = bench::RunProgram(bench::BenchScanCommand(side.program, output, side.searchable));
             if (!side.searchable) scannerSeconds = usage.seconds;
             Row(side.who, count, usage, output, scannerSeconds);
         }
         if (count == 1) break;
-        Simulator simulator(folder, page, count, pace);
+        bench::EsclSimulator simulator(folder, page, count, pace);
         if (!simulator.started()) return std::fprintf(stderr, "the simulator did not start\n"), 1;
         const std::string peer = (folder + "/peer").toStdString();
         QDir(QString::fromStdString(peer)).removeRecursively();
         QDir().mkpath(QString::fromStdString(peer));
         const std::string script =
-            "cd '" + peer + "' && scanimage -d '" + kDevice + "' --source ADF --mode Gray --resolution 300 "
+            "cd '" + peer + "' && scanimage -d '" + std::string(bench::kBenchDevice) + "' --source ADF --mode Gray --resolution 300 "
             "-x 215.9 -y 279.4 --format=jpeg --batch=p%04d.jpg >/dev/null 2>&1; "
             "img2pdf p*.jpg -o plain.pdf && ocrmypdf -O0 --output-type pdf --jobs 2 plain.pdf out.pdf";
         const bench::ChildUsage usage = bench::RunProgram({"sh", "-c", script});

@@ -8,12 +8,14 @@
 
 namespace quillon {
 
-// Where a page's text can be cut in two and each part read on its own, the
-// parts in reading order: the columns of a page of two at their gutter, else
-// the top and the bottom at a blank stretch between lines near the middle
-// where the text runs across the page in one column. Empty when no such cut
-// is found (a page of columns under a headline, a picture across the middle,
-// a page too small to be worth it). No mark of ink is cut.
+// Where a page's text can be cut so that its parts are read on their own, at
+// once, the parts in reading order: a page of two columns at their gutter,
+// what runs across the page above and below them (a headline, a footer) a
+// part of its own; else a page of one column into its top and its bottom at a
+// blank stretch between lines near the middle. Empty when no such cut is
+// found (columns across the middle with no gutter that runs through them, a
+// picture across the middle, little text, a page too small to be worth it).
+// Cuts run only through blank rows and columns: no mark of ink is cut.
 std::vector<QRect> TextBands(const QImage& page);
 
 }  // namespace quillon

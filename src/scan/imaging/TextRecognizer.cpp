@@ -10,6 +10,8 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cmath>
+#include <numeric>
 #include <optional>
 #include <thread>
 #include <vector>
@@ -51,58 +53,73 @@ EnginePage ForEngine(const QImage& page, std::vector<uchar>* rows) {
     return engine;
 }
 
-// Pages being read now, and the cores they may share: a reading that finds a
-// core left over takes it for half of its page.
-std::atomic<int> readings{0};
+// Threads reading text now. A page that can be cut takes a second thread for
+// part of it, up to two for each core: when pages overlap, each still
+// finishes sooner once the others are done, the last one of a scan too.
+std::atomic<int> readers{0};
 
-int Cores() {
-    static const int cores = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
-    return cores;
+int MostReaders() {
+    static const int most = 2 * static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+    return most;
 }
 
-// A place among the readings, given back when the reading ends.
-class ReadingPlace {
+// A place among the readers, given back when the reading ends.
+class ReaderPlaces {
 public:
-    // A place for this reading; with spare, a second one, while a core is left.
-    explicit ReadingPlace(bool spare) {
-        const int now = readings.fetch_add(1) + 1;
-        if (spare && now < Cores()) {
-            if (readings.fetch_add(1) + 1 <= Cores()) places_ = 2;
-            else readings.fetch_sub(1);
-        }
+    ReaderPlaces() { readers.fetch_add(1); }
+    ~ReaderPlaces() { readers.fetch_sub(places_); }
+    ReaderPlaces(const ReaderPlaces&) = delete;
+    ReaderPlaces& operator=(const ReaderPlaces&) = delete;
+    // A second place, for a helper thread, while there is room.
+    bool TakeSecond() {
+        if (readers.fetch_add(1) + 1 <= MostReaders()) return ++places_, true;
+        readers.fetch_sub(1);
+        return false;
     }
-    ~ReadingPlace() { readings.fetch_sub(places_); }
-    // The second place given back, for a page read whole after all.
-    void KeepOne() {
-        if (places_ == 2) readings.fetch_sub(1), places_ = 1;
-    }
-    ReadingPlace(const ReadingPlace&) = delete;
-    ReadingPlace& operator=(const ReadingPlace&) = delete;
-    bool twoCores() const { return places_ == 2; }
 
 private:
     int places_ = 1;
 };
 
-// The second part's words after the first's, in page pixels, its lines
-// counted on from the first's.
-RecognizedText Joined(RecognizedText first, RecognizedText second, QPoint secondAt) {
-    if (!first.error.isEmpty()) return first;
-    if (!second.error.isEmpty()) return second;
+// The parts' words one after the other, in page pixels, the lines of each
+// counted on from those before it.
+RecognizedText Joined(std::vector<RecognizedText> parts, const std::vector<QRect>& bands) {
+    RecognizedText whole;
+    double confidence = 0;
     int lines = 0;
-    for (const RecognizedWord& word : first.words) lines = std::max(lines, word.line + 1);
-    const double firstWords = static_cast<double>(first.words.size()), secondWords = static_cast<double>(second.words.size());
-    if (firstWords + secondWords > 0)
-        first.confidence = (first.confidence * firstWords + second.confidence * secondWords) / (firstWords + secondWords);
-    for (RecognizedWord& word : second.words) {
-        word.box.translate(secondAt);
-        word.baseline += secondAt.y();
-        word.line += lines;
-        first.words.push_back(std::move(word));
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        RecognizedText& part = parts[i];
+        if (!part.error.isEmpty()) return std::move(part);
+        confidence += part.confidence * static_cast<double>(part.words.size());
+        int partLines = 0;
+        for (RecognizedWord& word : part.words) {
+            word.box.translate(bands[i].topLeft());
+            word.baseline += bands[i].top();
+            partLines = std::max(partLines, word.line + 1);
+            word.line += lines;
+            whole.words.push_back(std::move(word));
+        }
+        lines += partLines;
+        whole.longerWords += part.longerWords;
+        whole.sidewaysWords += part.sidewaysWords;
     }
-    first.longerWords += second.longerWords;
-    first.sidewaysWords += second.sidewaysWords;
-    return first;
+    if (!whole.words.empty()) whole.confidence = confidence / static_cast<double>(whole.words.size());
+    return whole;
+}
+
+// Where the parts are shared between two threads: the first k parts to one,
+// the rest to the other, as even by area as their order allows.
+std::size_t EvenShare(const std::vector<QRect>& bands) {
+    std::vector<double> areas;
+    for (const QRect& band : bands) areas.push_back(double(band.width()) * band.height());
+    const double total = std::accumulate(areas.begin(), areas.end(), 0.0);
+    std::size_t best = 1;
+    double before = 0, bestGap = total;
+    for (std::size_t k = 1; k < bands.size(); ++k) {
+        before += areas[k - 1];
+        if (std::abs(total - 2 * before) < bestGap) bestGap = std::abs(total - 2 * before), best = k;
+    }
+    return best;
 }
 
 }  // namespace
@@ -118,18 +135,20 @@ RecognizedText RecognizeText(const QImage& page, const TextLanguages& languages,
         std::vector<uchar> rows;
         return engine->recognize(ForEngine(part, &rows), codes, directory, lightOnDark, stop);
     };
-    ReadingPlace place(!languages.asTheEngineAlone);
-    const std::vector<QRect> bands = place.twoCores() ? TextBands(page) : std::vector<QRect>{};
-    if (bands.size() != 2) {
-        place.KeepOne();
-        return read(page);
-    }
-    // The second part on a thread of its own, which owns its copy and its words until joined.
-    RecognizedText second;
-    std::thread helper([&, part = page.copy(bands[1])] { second = read(part); });
-    RecognizedText first = read(page.copy(bands[0]));
+    ReaderPlaces places;
+    const std::vector<QRect> bands = languages.asTheEngineAlone ? std::vector<QRect>{} : TextBands(page);
+    if (bands.size() < 2 || !places.TakeSecond()) return read(page);
+    // The later parts on a thread of its own, which owns their copies and words until joined.
+    const std::size_t share = EvenShare(bands);
+    std::vector<RecognizedText> parts(bands.size());
+    std::vector<QImage> later;
+    for (std::size_t i = share; i < bands.size(); ++i) later.push_back(page.copy(bands[i]));
+    std::thread helper([&parts, &read, share, later = std::move(later)] {
+        for (std::size_t i = 0; i < later.size(); ++i) parts[share + i] = read(later[i]);
+    });
+    for (std::size_t i = 0; i < share; ++i) parts[i] = read(page.copy(bands[i]));
     helper.join();
-    return Joined(std::move(first), std::move(second), bands[1].topLeft());
+    return Joined(std::move(parts), bands);
 }
 
 PageOrientation DetectOrientation(const QImage& page, const TextLanguages& languages) {
