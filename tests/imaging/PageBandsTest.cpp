@@ -42,6 +42,11 @@ QImage Lines(std::vector<std::pair<int, int>> columns, bool headline, int lines 
     return page;
 }
 
+QImage At(QImage page, int dpi) {
+    SetPageDpi(page, dpi);
+    return page;
+}
+
 QImage FigureAcross(QImage page) {
     QPainter(&page).fillRect(200, 1500, 2150, 300, QColor(90, 90, 90));
     return page;
@@ -85,7 +90,8 @@ INSTANTIATE_TEST_SUITE_P(
                  {QRect(0, 0, 2550, 350), QRect(0, 350, 1275, 2950), QRect(1275, 350, 1275, 2950)}},
         BandCase{"AFigureAcrossTwoColumnsIsReadWhole", FigureAcross(Lines({{200, 1000}, {1350, 1000}}, false)), {}},
         BandCase{"TextOnlyAtTheTopIsReadWhole", Lines({{200, 2150}}, false, 5), {}},
-        BandCase{"ASmallPageIsReadWhole", Lines({{200, 2150}}, false).copy(0, 0, 500, 500), {}}),
+        BandCase{"ASmallPageIsReadWhole", Lines({{200, 2150}}, false).copy(0, 0, 2550, 1100), {}},
+        BandCase{"ALowResolutionPageIsReadWhole", At(Lines({{200, 1000}, {1350, 1000}}, false), 100), {}}),
     testing::NameOfCase());
 
 TEST(PageBandsReadingTest, APageReadInTwoPartsGivesTheWordsAndBoxesOfThePageReadWhole) {

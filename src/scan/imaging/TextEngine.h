@@ -28,11 +28,9 @@ struct EnginePage {
 // What the module offers. Every call is safe on any thread.
 struct TextEngine {
     // The words of the page in reading order; error set when the languages
-    // could not be loaded or the reading failed or was stopped. With
-    // lightOnDark, lines read with doubt are read again with their shades
-    // swapped, for light text on a dark ground.
+    // could not be loaded or the reading failed or was stopped.
     RecognizedText (*recognize)(const EnginePage& page, const QByteArray& codes, const QByteArray& dataDirectory,
-                                bool lightOnDark, const std::atomic<bool>* stop);
+                                const std::atomic<bool>* stop);
     // The turn the page was scanned with, in degrees clockwise; false when
     // there is too little text to tell.
     bool (*detectOrientation)(const EnginePage& page, const QByteArray& dataDirectory, int* degrees,

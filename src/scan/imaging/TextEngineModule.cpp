@@ -126,7 +126,7 @@ void SetPage(tesseract::TessBaseAPI& api, const EnginePage& page) {
 }
 
 RecognizedText Recognize(const EnginePage& page, const QByteArray& codes, const QByteArray& dataDirectory,
-                         bool lightOnDark, const std::atomic<bool>* stop) {
+                         const std::atomic<bool>* stop) {
     RecognizedText result;
     OneThreadForTheEngine();
     BorrowedEngine engine(codes, dataDirectory);
@@ -136,9 +136,6 @@ RecognizedText Recognize(const EnginePage& page, const QByteArray& codes, const 
         return result;
     }
     SetPage(*engine.operator->(), page);
-    // The engine's own setting, kept by each engine: a second reading, with
-    // the shades swapped, of every line it read with doubt.
-    engine->SetVariable("tessedit_do_invert", lightOnDark ? "1" : "0");
     tesseract::ETEXT_DESC monitor;
     monitor.cancel = [](void* flag, int) { return flag && static_cast<const std::atomic<bool>*>(flag)->load(); };
     monitor.cancel_this = const_cast<std::atomic<bool>*>(stop);

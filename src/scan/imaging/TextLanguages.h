@@ -13,9 +13,8 @@ struct TextLanguages {
     QString codes;
     QString dataDirectory;
     QString problem;  // a plain sentence when recognition cannot run; codes are then empty
-    // Read as the engine's own program reads: light text on a dark ground
-    // looked for on every page (not only where the page shows a dark block),
-    // and every page read whole on one core. Benchmarks compare the two.
+    // Read as the engine's own program reads: every page whole, on one
+    // thread, never in parts. Benchmarks compare the two.
     bool asTheEngineAlone = false;
 };
 

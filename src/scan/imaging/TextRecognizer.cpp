@@ -5,7 +5,6 @@
 #include "scan/imaging/PageEncoders.h"
 #include "scan/imaging/PageBands.h"
 #include "scan/imaging/PageImage.h"
-#include "scan/imaging/ReverseText.h"
 #include "scan/imaging/TextEngine.h"
 
 #include <algorithm>
@@ -129,11 +128,10 @@ RecognizedText RecognizeText(const QImage& page, const TextLanguages& languages,
     if (!Readable(page)) return result;
     const TextEngine* engine = LoadTextEngine(&result.error);
     if (!engine) return result;
-    const bool lightOnDark = languages.asTheEngineAlone || MayHoldReverseText(page);
     const QByteArray codes = languages.codes.toUtf8(), directory = languages.dataDirectory.toUtf8();
     const auto read = [&](const QImage& part) {
         std::vector<uchar> rows;
-        return engine->recognize(ForEngine(part, &rows), codes, directory, lightOnDark, stop);
+        return engine->recognize(ForEngine(part, &rows), codes, directory, stop);
     };
     ReaderPlaces places;
     const std::vector<QRect> bands = languages.asTheEngineAlone ? std::vector<QRect>{} : TextBands(page);
