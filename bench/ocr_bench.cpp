@@ -17,7 +17,11 @@
 //     against the engine's own program on the same page, and the words found
 //     and placed either way.
 //
-// ocr_bench [--pages a.png,b.png] [--no-peer] [--no-orientation] [--no-processes] [--keep] [--phases]
+//   - with --askew, every page turned by that many degrees first, as a sheet
+//     fed slightly askew comes in (the engine's program reads the same turned page).
+//
+// ocr_bench [--pages a.png,b.png,/my/page.png] [--askew DEGREES] [--no-peer] [--no-orientation]
+//           [--no-processes] [--keep] [--phases]
 #include "app/PrepareProcess.h"
 #include "ChildProcess.h"
 #include "EsclSimulator.h"
@@ -37,6 +41,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
+#include <QPainter>
 #include <QRegularExpression>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -45,6 +50,7 @@
 #include <omp.h>
 
 #include <algorithm>
+#include <cmath>
 #include <ctime>
 #include <memory>
 #include <cstdio>
@@ -121,8 +127,9 @@ bool WriteDocument(const std::vector<Page>& pages, const QString& path, const Te
 
 QString Collapsed(const QString& text) { return text.simplified(); }
 
-// Edit distance between two texts, two rows at a time.
-int EditDistance(const QString& a, const QString& b) {
+// Edit distance between two sequences (of characters or of words), two rows at a time.
+template <typename Sequence>
+int EditDistance(const Sequence& a, const Sequence& b) {
     std::vector<int> previous(static_cast<std::size_t>(b.size()) + 1), current(previous.size());
     for (std::size_t j = 0; j < previous.size(); ++j) previous[j] = static_cast<int>(j);
     for (qsizetype i = 1; i <= a.size(); ++i) {
@@ -196,6 +203,7 @@ int NonBlank(const QString& text) {
 struct PageCheck {
     int referenceChars = 0, differingChars = 0, differingRaw = 0, differingPeer = 0;
     int nonBlankChars = 0, foundChars = 0;
+    int referenceWords = 0, differingWords = 0, differingRawWords = 0;
     int engineWords = 0, placedWords = 0;
     bool turned = false;
 };
@@ -396,6 +404,8 @@ int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     QStringList names = kTextPages;
     bool peer = true, orientation = true, keep = false, phases = false, processes = true;
+    double askew = 0;
+    QString writeOnly;  // the measured process: writes the searchable PDF of the pages there, and ends
     for (int i = 1; i < argc; ++i) {
         const QString argument = QString::fromLocal8Bit(argv[i]);
         if (argument == "--pages" && i + 1 < argc) names = QString::fromLocal8Bit(argv[++i]).split(',');
@@ -404,25 +414,47 @@ int main(int argc, char** argv) {
         else if (argument == "--keep") keep = true;
         else if (argument == "--phases") phases = true;
         else if (argument == "--no-processes") processes = false;
+        else if (argument == "--askew" && i + 1 < argc) askew = QString::fromLocal8Bit(argv[++i]).toDouble();
+        else if (argument == "--write" && i + 1 < argc) writeOnly = QString::fromLocal8Bit(argv[++i]);
     }
     const QString folder = QStringLiteral(QUILLON_SCANS_DIR);
     const std::map<QString, int> dpis = DpiLabels(folder);
     std::vector<Page> pages;
     for (const QString& name : names) {
-        Page page{name, folder + "/" + name, kUnknownDpi, QImage()};
-        const auto dpi = dpis.find(name);
+        // A name with a folder is a page of one's own, outside the real scans.
+        const QFileInfo file(name.contains('/') ? name : folder + "/" + name);
+        Page page{file.fileName(), file.filePath(), kUnknownDpi, QImage()};
+        const auto dpi = dpis.find(page.name);
         if (dpi != dpis.end() && dpi->second > 0) page.dpi = dpi->second;
-        page.image = AsPageFormat(QImage(page.path));
+        const QImage read(page.path);
+        // A page of one's own says its resolution in the file.
+        if (dpi == dpis.end() && read.dotsPerMeterX() > 0) page.dpi = static_cast<int>(std::lround(read.dotsPerMeterX() * 0.0254));
+        page.image = AsPageFormat(read);
         if (page.image.isNull()) return std::fprintf(stderr, "cannot read %s\n", qPrintable(page.path)), 1;
         SetPageDpi(page.image, page.dpi);
         pages.push_back(page);
     }
-    const TextLanguages english = ChooseTextLanguages("eng", QLocale::c(), TextDataDirectory());
-    if (!english.problem.isEmpty()) return std::fprintf(stderr, "%s\n", qPrintable(english.problem)), 1;
-    if (phases) return PrintPhases(pages, english), 0;
-    if (processes) PrintProcessHeadline(pages);
     QTemporaryDir work;
     work.setAutoRemove(!keep);
+    if (askew != 0) {
+        // Turned about the middle on white paper, as the scanner sees a sheet fed askew.
+        for (Page& page : pages) {
+            QImage turned = page.image.convertToFormat(QImage::Format_RGB32)
+                                .transformed(QTransform().rotate(askew), Qt::SmoothTransformation);
+            QImage paper(page.image.size(), QImage::Format_RGB32);
+            paper.fill(Qt::white);
+            QPainter(&paper).drawImage((paper.width() - turned.width()) / 2, (paper.height() - turned.height()) / 2, turned);
+            page.image = AsPageFormat(page.image.format() == QImage::Format_RGB888 ? paper : paper.convertToFormat(QImage::Format_Grayscale8));
+            SetPageDpi(page.image, page.dpi);
+            page.path = work.filePath(QString("askew-%1").arg(page.name));
+            if (!page.image.save(page.path)) return std::fprintf(stderr, "cannot write %s\n", qPrintable(page.path)), 1;
+        }
+    }
+    const TextLanguages english = ChooseTextLanguages("eng", QLocale::c(), TextDataDirectory());
+    if (!english.problem.isEmpty()) return std::fprintf(stderr, "%s\n", qPrintable(english.problem)), 1;
+    if (!writeOnly.isEmpty()) return WriteDocument(pages, writeOnly, english) ? 0 : 1;
+    if (phases) return PrintPhases(pages, english), 0;
+    if (processes) PrintProcessHeadline(pages);
     if (keep) std::printf("files kept in %s\n", qPrintable(work.path()));
     const QString plain = work.filePath("plain.pdf"), quillon = work.filePath("quillon.pdf"),
                   peerFile = work.filePath("ocrmypdf.pdf");
@@ -436,9 +468,15 @@ int main(int argc, char** argv) {
                 "text:  tesseract PAGE.png - --dpi DPI   against   pdftotext -f N -l N quillon.pdf -\n"
                 "boxes: tesseract PAGE.png - --dpi DPI tsv   against   pdftotext -bbox -f N -l N quillon.pdf -\n\n");
 
-    ChildUsage ours, theirs;
-    const bool written = RunInChild<bool>([&] { return WriteDocument(pages, quillon, english); }, &ours);
-    if (!written || !ours.ok) return std::fprintf(stderr, "the searchable PDF failed\n"), 1;
+    ChildUsage theirs;
+    // Written by a process of its own, so its time, processor time and memory are the writing's
+    // alone: this program started again on the same pages (as files, already turned when askew).
+    // Not a fork: Qt's image threads, started here while loading the pages, would not be there.
+    QStringList files;
+    for (const Page& page : pages) files << page.path;
+    ChildUsage ours = RunProgram({QCoreApplication::applicationFilePath().toStdString(), "--write", quillon.toStdString(),
+                                  "--pages", files.join(',').toStdString()});
+    if (!ours.ok) return std::fprintf(stderr, "the searchable PDF failed\n"), 1;
     if (peer) theirs = RunProgram({"ocrmypdf", "-O0", "--output-type", "pdf", "--jobs", "2", plain.toStdString(),
                                    peerFile.toStdString()});
 
@@ -464,8 +502,8 @@ int main(int argc, char** argv) {
     std::printf("text in order: 1 - edit distance / characters, blanks collapsed; -raw keeps the file's own order,\n"
                 "the default lets pdftotext find columns and lines itself (the ocrmypdf column: its file, the same way);\n"
                 "any order: the characters found at all, blanks aside\n\n");
-    std::printf("%-26s %5s %7s %9s %9s %9s %9s %7s %8s\n", "page", "dpi", "chars", "-raw", "default", "ocrmypdf",
-                "any order", "words", "IoU>=0.8");
+    std::printf("%-26s %5s %7s %9s %9s %9s %9s %7s %8s %9s %9s\n", "page", "dpi", "chars", "-raw", "default",
+                "ocrmypdf", "any order", "words", "IoU>=0.8", "WER -raw", "WER dflt");
     PageCheck total;
     int turnedPages = 0;
     for (int i = 0; i < count; ++i) {
@@ -493,6 +531,10 @@ int main(int argc, char** argv) {
         check.differingChars = EditDistance(reference, ours);
         check.differingRaw = EditDistance(reference, raw);
         check.differingPeer = peer ? EditDistance(reference, theirs) : check.referenceChars;
+        const QStringList referenceWords = reference.split(' ', Qt::SkipEmptyParts);
+        check.referenceWords = static_cast<int>(referenceWords.size());
+        check.differingWords = EditDistance(referenceWords, ours.split(' ', Qt::SkipEmptyParts));
+        check.differingRawWords = EditDistance(referenceWords, raw.split(' ', Qt::SkipEmptyParts));
         check.nonBlankChars = NonBlank(reference);
         check.foundChars = CharactersFound(reference, ours);
         const std::vector<Box> engine = EngineBoxes(referenceTsv[i]);
@@ -506,13 +548,14 @@ int main(int argc, char** argv) {
             if (best >= 0.8) ++check.placedWords;
         }
         const auto share = [](int part, int whole) { return whole ? 100.0 * part / whole : 100.0; };
-        std::printf("%-26s %5d %7d %8.2f%% %8.2f%% %8.2f%% %8.2f%% %7d %7.2f%%\n", qPrintable(pages[i].name),
+        std::printf("%-26s %5d %7d %8.2f%% %8.2f%% %8.2f%% %8.2f%% %7d %7.2f%% %8.2f%% %8.2f%%\n", qPrintable(pages[i].name),
                     pages[i].dpi, check.referenceChars,
                     share(check.referenceChars - check.differingRaw, check.referenceChars),
                     share(check.referenceChars - check.differingChars, check.referenceChars),
                     share(check.referenceChars - check.differingPeer, check.referenceChars),
                     share(check.foundChars, check.nonBlankChars), check.engineWords,
-                    share(check.placedWords, check.engineWords));
+                    share(check.placedWords, check.engineWords), share(check.differingRawWords, check.referenceWords),
+                    share(check.differingWords, check.referenceWords));
         total.referenceChars += check.referenceChars;
         total.differingChars += check.differingChars;
         total.differingRaw += check.differingRaw;
@@ -521,6 +564,9 @@ int main(int argc, char** argv) {
         total.foundChars += check.foundChars;
         total.engineWords += check.engineWords;
         total.placedWords += check.placedWords;
+        total.referenceWords += check.referenceWords;
+        total.differingWords += check.differingWords;
+        total.differingRawWords += check.differingRawWords;
     }
     const double plainKb = QFileInfo(plain).size() / 1024.0, quillonKb = QFileInfo(quillon).size() / 1024.0,
                  peerKb = peer ? QFileInfo(peerFile).size() / 1024.0 : 0;
@@ -531,6 +577,9 @@ int main(int argc, char** argv) {
                 percent(total.referenceChars - total.differingChars, total.referenceChars),
                 percent(total.referenceChars - total.differingPeer, total.referenceChars),
                 percent(total.foundChars, total.nonBlankChars));
+    std::printf("words:  word error (word edit distance / the engine's words) %.2f%% in the file's order, %.2f%% in "
+                "pdftotext's own order\n",
+                percent(total.differingRawWords, total.referenceWords), percent(total.differingWords, total.referenceWords));
     std::printf("boxes:  %.2f%% of %d words placed with IoU >= 0.8 (target 95%%)\n",
                 100.0 * total.placedWords / std::max(1, total.engineWords), total.engineWords);
     std::printf("turned: %d page(s) written upright that were scanned sideways or upside down\n\n", turnedPages);

@@ -81,9 +81,10 @@ soak() {
 }
 
 printf '%-28s %5s %5s %5s %5s %5s %5s %5s\n' "" runs kept whole lost broken left hung
-status=0
-soak "unnamed temporary files" "INT TERM HUP KILL" "" || status=1
-soak "named temporary files" "INT TERM HUP" "$work/no_tmpfile.so" || status=1
+# Not "status": each run's exit status is kept in that name.
+failed=0
+soak "unnamed temporary files" "INT TERM HUP KILL" "" || failed=1
+soak "named temporary files" "INT TERM HUP" "$work/no_tmpfile.so" || failed=1
 echo "kept: the older file as it was; whole: a new file saved before the signal (exit 0) or before SIGKILL;"
 echo "lost: the older file gone or replaced after the program was told to end"
-exit "$status"
+exit "$failed"

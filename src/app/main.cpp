@@ -10,6 +10,7 @@
 #include "settings/RegistryStore.h"
 #include "support/EndProcess.h"
 #include "support/ErrorReport.h"
+#include "support/Translations.h"
 #include "ui/Main.h"
 #include "ui/PendingChangesRetry.h"
 #include "ui/QtScannerDialogs.h"
@@ -35,9 +36,12 @@ constexpr std::chrono::milliseconds kCloseWait{1500};
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillon"));
     QApplication::setApplicationVersion(QStringLiteral(QUILLON_VERSION));
+    // In the user's language, where Quillon has a translation for it.
+    quillon::InstallTranslations();
     // The window takes no arguments; --version and --help answer and end.
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Scans paper documents into one PDF, TIFF, JPEG or PNG file."));
+    parser.setApplicationDescription(
+        QCoreApplication::translate("quillon", "Scans paper documents into one PDF, TIFF, JPEG or PNG file."));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.process(app);

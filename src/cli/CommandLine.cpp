@@ -2,6 +2,7 @@
 #include "cli/CommandLine.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -14,6 +15,10 @@
 namespace quillon {
 
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(QuillonScan)
+};
 
 struct Word {
     const char* text;
@@ -47,7 +52,7 @@ QString ExtensionList() {
         if (!shown.contains(name)) shown.append(name);
     }
     const QString last = shown.takeLast();
-    return shown.join(", ") + " or " + last;
+    return Text::tr("%1 or %2", "the last of a list of choices").arg(shown.join(", "), last);
 }
 
 }  // namespace
@@ -65,7 +70,7 @@ int FormatOfOutput(const QString& path) {
 QString UsageText() {
     // The last quality is "Compact - Text Pages", named rather than numbered.
     const int lastQuality = static_cast<int>(QualityItems().size()) - 2;
-    return QStringLiteral(
+    return Text::tr(
         "Usage: quillon-scan [OPTIONS] OUTPUT\n"
         "Scans into OUTPUT (%1) with the options stored by Quillon,\n"
         "changed for this run only by the options given. The stored options are never changed.\n"
@@ -150,12 +155,12 @@ ParsedCommand ParseCommandLine(const QStringList& given) {
     if (command.help || command.version || command.listDevices) return parsed;
     if (!command.printSeparator.isEmpty()) {
         if (!command.printSeparator.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
-            return fail(QStringLiteral("--print-separator writes a .pdf file."));
+            return fail(Text::tr("--print-separator writes a .pdf file."));
         return parsed;
     }
 
     const QStringList positional = parser.positionalArguments();
-    if (positional.size() != 1) return fail(QStringLiteral("Give one OUTPUT file."));
+    if (positional.size() != 1) return fail(Text::tr("Give one OUTPUT file."));
     command.output = positional.first();
     // A path the system would refuse is refused here, with the system's reason.
     if (QFile::encodeName(QFileInfo(command.output).absoluteFilePath()).size() >= PATH_MAX)
@@ -163,21 +168,21 @@ ParsedCommand ParseCommandLine(const QStringList& given) {
                                                  QString::fromLocal8Bit(std::strerror(ENAMETOOLONG))));
     const int format = FormatOfOutput(command.output);
     if (format < 0)
-        return fail(QStringLiteral("%1 names no format Quillon writes: use %2.").arg(command.output, ExtensionList()));
+        return fail(Text::tr("%1 names no format Quillon writes: use %2.").arg(command.output, ExtensionList()));
     command.overrides[OptionId::Format] = format;
     if (parser.isSet(searchable)) {
         const auto formats = FormatItems();
         const auto item = std::find_if(formats.begin(), formats.end(), [](const FormatItem& f) { return f.searchable; });
         if (QString::fromLatin1(formats[format].extension) != QString::fromLatin1(item->extension))
-            return fail(QStringLiteral("--searchable needs a .pdf OUTPUT."));
+            return fail(Text::tr("--searchable needs a .pdf OUTPUT."));
         command.overrides[OptionId::Format] = static_cast<int>(item - formats.begin());
     }
 
     if (parser.isSet(languages)) {
-        if (!parser.isSet(searchable)) return fail(QStringLiteral("--languages is for --searchable."));
+        if (!parser.isSet(searchable)) return fail(Text::tr("--languages is for --searchable."));
         // Checked as the scan starts, with the package to install for a missing one.
         command.languages = parser.value(languages).trimmed();
-        if (command.languages.isEmpty()) return fail(QStringLiteral("--languages takes codes joined by +, such as deu+eng."));
+        if (command.languages.isEmpty()) return fail(Text::tr("--languages takes codes joined by +, such as deu+eng."));
     }
 
     const auto both = [&](const QCommandLineOption& on, const QCommandLineOption& off, OptionId id) -> bool {
@@ -189,35 +194,35 @@ ParsedCommand ParseCommandLine(const QStringList& given) {
     if (!both(duplex, noDuplex, OptionId::DuplexSetting) || !both(contrast, noContrast, OptionId::AutoContrast) ||
         !both(crop, noCrop, OptionId::AutoCrop) || !both(deskew, noDeskew, OptionId::AutoDeskew) ||
         !both(split, noSplit, OptionId::SplitDocuments))
-        return fail(QStringLiteral("An option and its --no- form cannot both be given."));
+        return fail(Text::tr("An option and its --no- form cannot both be given."));
     if (parser.isSet(manualDuplex)) {
         if (parser.isSet(duplex) || parser.isSet(noDuplex))
-            return fail(QStringLiteral("Give one of --duplex, --duplex manual and --no-duplex."));
+            return fail(Text::tr("Give one of --duplex, --duplex manual and --no-duplex."));
         command.overrides[OptionId::DuplexSetting] = kDuplexManual;
     }
-    if (parser.isSet(single) && parser.isSet(multiple)) return fail(QStringLiteral("Give one of --single and --multiple."));
+    if (parser.isSet(single) && parser.isSet(multiple)) return fail(Text::tr("Give one of --single and --multiple."));
     if (parser.isSet(single)) command.overrides[OptionId::AllowMultiplePages] = 0;
     if (parser.isSet(multiple)) command.overrides[OptionId::AllowMultiplePages] = 1;
 
     if (parser.isSet(source)) {
         const int value = ValueOf(parser.value(source), {{"auto", 1}, {"feeder", 2}, {"flatbed", 3}});
-        if (value < 0) return fail(QStringLiteral("--source takes auto, feeder or flatbed."));
+        if (value < 0) return fail(Text::tr("--source takes auto, feeder or flatbed."));
         command.source = static_cast<SourceChoice>(value);
         command.overrides[OptionId::TryADFFirst] = command.source == SourceChoice::Flatbed ? 0 : 1;
     }
     if (parser.isSet(mode)) {
         const int value = ValueOf(parser.value(mode), {{"bw", 0}, {"grey", 1}, {"gray", 1}, {"colour", 2}, {"color", 2}});
-        if (value < 0) return fail(QStringLiteral("--mode takes bw, grey or colour."));
+        if (value < 0) return fail(Text::tr("--mode takes bw, grey or colour."));
         command.overrides[OptionId::ScanType] = value;
     }
     if (parser.isSet(dpi)) {
         const int position = OptionItems(OptionId::DPI).indexOf(parser.value(dpi));
-        if (position < 0) return fail(QStringLiteral("--dpi takes one of %1.").arg(OptionItems(OptionId::DPI).join(", ")));
+        if (position < 0) return fail(Text::tr("--dpi takes one of %1.").arg(OptionItems(OptionId::DPI).join(", ")));
         command.overrides[OptionId::DPI] = position;
     }
     if (parser.isSet(paper)) {
         const int value = PaperWords().indexOf(parser.value(paper).toLower());
-        if (value < 0) return fail(QStringLiteral("--paper takes %1.").arg(PaperWords().join(", ")));
+        if (value < 0) return fail(Text::tr("--paper takes %1.").arg(PaperWords().join(", ")));
         command.overrides[OptionId::PaperSize] = value;
     }
     if (parser.isSet(quality)) {
@@ -226,13 +231,13 @@ ParsedCommand ParseCommandLine(const QStringList& given) {
         int value = parser.value(quality).toInt(&ok);
         if (parser.value(quality).compare(QLatin1String("compact"), Qt::CaseInsensitive) == 0) value = compact, ok = true;
         if (!ok || value < 0 || value > compact)
-            return fail(QStringLiteral("--quality takes 0 to %1, or compact.").arg(compact - 1));
+            return fail(Text::tr("--quality takes 0 to %1, or compact.").arg(compact - 1));
         command.overrides[OptionId::Quality] = value;
     }
     if (parser.isSet(timeout)) {
         bool ok = false;
         command.silenceSeconds = parser.value(timeout).toInt(&ok);
-        if (!ok || command.silenceSeconds < 1) return fail(QStringLiteral("--timeout takes a number of seconds, 1 or more."));
+        if (!ok || command.silenceSeconds < 1) return fail(Text::tr("--timeout takes a number of seconds, 1 or more."));
     }
     if (parser.isSet(blank)) {
         const QString text = parser.value(blank);
@@ -242,7 +247,7 @@ ParsedCommand ParseCommandLine(const QStringList& given) {
         } else if (text == QLatin1String("0")) {
             command.texts[OptionId::PageRejectionCoverage] = text;  // no page is blank below nothing
         } else {
-            return fail(QStringLiteral("--blank-threshold takes 0, or 0.001 to 0.05 in steps of 0.001."));
+            return fail(Text::tr("--blank-threshold takes 0, or 0.001 to 0.05 in steps of 0.001."));
         }
     }
     return parsed;

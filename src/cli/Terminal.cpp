@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/Terminal.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -26,28 +27,48 @@ namespace quillon {
 
 namespace {
 
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(QuillonScan)
+};
+
 bool OnTerminal() { return ::isatty(STDIN_FILENO) && ::isatty(STDERR_FILENO); }
 
 // Message texts break lines with CR.
 QString Lines(const QString& text) { return QString(text).replace(QLatin1Char('\r'), QLatin1Char('\n')).replace("\n\n", "\n"); }
 
+// The keys that answer, as the questions name them: the user's language's
+// and, always, y, n and c.
+QChar YesKey() { return Text::tr("y", "the key that answers Yes").at(0); }
+QChar NoKey() { return Text::tr("n", "the key that answers No").at(0); }
+QChar CancelKey() { return Text::tr("c", "the key that answers Cancel").at(0); }
+
+QString Keys(bool withCancel) {
+    return withCancel ? Text::tr("[y/n/c]", "the keys that answer Yes, No and Cancel")
+                      : Text::tr("[y/n]", "the keys that answer Yes and No");
+}
+
 // The job's questions in a terminal's words: what each key does.
 QString TerminalQuestion(std::optional<Question> kind, const QString& text, bool withCancel) {
-    if (!kind) return Lines(text) + (withCancel ? QStringLiteral(" [y/n/c]") : QStringLiteral(" [y/n]"));
+    if (!kind) return Lines(text) + QLatin1Char(' ') + Keys(withCancel);
     switch (*kind) {
         case Question::LoadTheFeeder:
-            return QStringLiteral("Load the documents into the feeder. Retry? [y] yes, [n] use the flatbed, [c] cancel");
+            return Text::tr("Load the documents into the feeder. Retry? [y] yes, [n] use the flatbed, [c] cancel");
         case Question::AnotherPage:
-            return QStringLiteral("Put the next page on the flatbed. Scan it? [y] yes, [n] no, save the file");
+            return Text::tr("Put the next page on the flatbed. Scan it? [y] yes, [n] no, save the file");
         case Question::TurnTheStack:
-            return QStringLiteral("Turn the stack over, without changing its order, and load it into the feeder again. "
-                                  "Scan the back sides? [y] yes, [n] keep the front sides only");
+            return Text::tr("Turn the stack over, without changing its order, and load it into the feeder again. "
+                            "Scan the back sides? [y] yes, [n] keep the front sides only");
         case Question::UnmatchedSides:
             // What was found comes first; the job's own wording of the choice is replaced.
-            return Lines(text.left(text.indexOf(QLatin1Char('\r')))).trimmed() +
-                   QStringLiteral(" Save every page, the unmatched ones at the end? [y] yes, [n] keep the front sides only");
+            return Lines(text.left(text.indexOf(QLatin1Char('\r')))).trimmed() + QLatin1Char(' ') +
+                   Text::tr("Save every page, the unmatched ones at the end? [y] yes, [n] keep the front sides only");
     }
     return Lines(text);
+}
+
+// The progress line of a page: "Scanning page 3:  42 %".
+QString PageProgress(const QByteArray& page, double progress) {
+    return Text::tr("Scanning page %1: %2 %").arg(QString::fromUtf8(page)).arg(int(progress * 100), 3);
 }
 
 // How long a cancelled scan may take to end before the process leaves
@@ -67,10 +88,10 @@ public:
         const std::lock_guard lock(mutex_);
         action_ = std::move(action);
     }
-    void Begin(TransferTask* task, int pageNumber) {
+    void Begin(TransferTask* task, QByteArray page) {
         const std::lock_guard lock(mutex_);
         task_ = task;
-        page_ = pageNumber;
+        page_ = std::move(page);
         if (Interrupted()) task_->Cancel();
     }
     void End() {
@@ -111,15 +132,16 @@ private:
                 // (a list of scanners) there is nothing to wait for.
                 if (nothingToKeep_ || !ended_.wait_for(lock, kEndAfterInterrupt, [this] { return jobEnded_; })) {
                     DocumentGate::Abandon();  // waits for a file being put in place, removes those being written
-                    if (!nothingToKeep_) std::fprintf(stderr, "%sCancelled.\n", showProgress ? "\n" : "");
+                    if (!nothingToKeep_)
+                        std::fprintf(stderr, "%s%s\n", showProgress ? "\n" : "", qPrintable(Text::tr("Cancelled.")));
                     EndProcess(InterruptStatus());
                 }
                 continue;
             }
             if (!task_) continue;
             const double progress = task_->Progress();
-            if (showProgress && page_ > 0 && progress >= 0)
-                std::fprintf(stderr, "\rScanning page %d: %3d %%", page_, int(progress * 100));
+            if (showProgress && !page_.isEmpty() && progress >= 0)
+                std::fprintf(stderr, "\r%s", qPrintable(PageProgress(page_, progress)));
         }
     }
 
@@ -129,11 +151,12 @@ private:
     bool jobEnded_ = false;
     bool nothingToKeep_ = false;
     TransferTask* task_ = nullptr;
-    int page_ = 0;
+    QByteArray page_;  // the page's number as shown; empty for other steps
 };
 
-void RunWatched(TransferTask& task, int pageNumber) {
-    StepWatcher::Instance().Begin(&task, pageNumber);
+// A page's progress is shown against its number ("3", "7 (document 2)"); other steps show none.
+void RunWatched(TransferTask& task, QByteArray page) {
+    StepWatcher::Instance().Begin(&task, std::move(page));
     task.Run();
     StepWatcher::Instance().End();
 }
@@ -186,17 +209,20 @@ MessageAnswer TerminalUserInterface::Answer(std::optional<Question> kind, const 
     const MessageAnswer byDefault = withCancel && feederOnly_ ? MessageAnswer::Cancel : MessageAnswer::No;
     std::fprintf(stderr, "%s ", qPrintable(TerminalQuestion(kind, text, withCancel)));
     if (!OnTerminal()) {
-        std::fprintf(stderr, "%s (no terminal to ask)\n", byDefault == MessageAnswer::Cancel ? "c" : "n");
+        std::fprintf(stderr, "%s\n",
+                     qPrintable(Text::tr("%1 (no terminal to ask)", "the answer given")
+                                    .arg(byDefault == MessageAnswer::Cancel ? CancelKey() : NoKey())));
         if (kind == Question::TurnTheStack) frontsOnlyUnasked_ = true;
         return byDefault;
     }
     char line[64];
     while (std::fgets(line, sizeof line, stdin)) {
-        const char answer = static_cast<char>(std::tolower(static_cast<unsigned char>(line[0])));
-        if (answer == 'y') return MessageAnswer::Yes;
-        if (answer == 'n') return MessageAnswer::No;
-        if (answer == 'c' && withCancel) return MessageAnswer::Cancel;
-        std::fprintf(stderr, "%s ", withCancel ? "[y/n/c]?" : "[y/n]?");
+        const QString typed = QString::fromLocal8Bit(line).left(1).toLower();
+        const QChar answer = typed.isEmpty() ? QChar() : typed.front();
+        if (answer == u'y' || answer == YesKey()) return MessageAnswer::Yes;
+        if (answer == u'n' || answer == NoKey()) return MessageAnswer::No;
+        if ((answer == u'c' || answer == CancelKey()) && withCancel) return MessageAnswer::Cancel;
+        std::fprintf(stderr, "%s? ", qPrintable(Keys(withCancel)));
     }
     std::fprintf(stderr, "\n");
     return Interrupted() || withCancel ? MessageAnswer::Cancel : MessageAnswer::No;
@@ -220,7 +246,7 @@ QString TerminalUserInterface::DesktopFolder() { return QDir::homePath(); }
 
 int TerminalScannerDialogs::ChooseScanner(const QList<ScannerChoice>& scanners, int preselected) {
     if (scanners.isEmpty()) {
-        std::fprintf(stderr, "No scanner was found.\n");
+        std::fprintf(stderr, "%s\n", qPrintable(Text::tr("No scanner was found.")));
         return -1;
     }
     return preselected >= 0 ? preselected : 0;
@@ -228,16 +254,20 @@ int TerminalScannerDialogs::ChooseScanner(const QList<ScannerChoice>& scanners, 
 
 void TerminalScannerDialogs::RunTransfer(int pageNumber, TransferTask& task) {
     const bool showBytes = !quiet_ && ::isatty(STDERR_FILENO);
-    if (!quiet_) std::fprintf(stderr, "Scanning page %d%s", pageNumber, showBytes ? "" : "\n");
-    RunWatched(task, showBytes ? pageNumber : 0);
+    // In a batch split into documents, the page says which document it begins or goes on.
+    const QByteArray page = task.DocumentNumber() > 1
+                                ? Text::tr("%1 (document %2)").arg(pageNumber).arg(task.DocumentNumber()).toUtf8()
+                                : QByteArray::number(pageNumber);
+    if (!quiet_) std::fprintf(stderr, "%s%s", qPrintable(Text::tr("Scanning page %1").arg(QString::fromUtf8(page))), showBytes ? "" : "\n");
+    RunWatched(task, showBytes ? page : QByteArray());
     // The line ends with where the page ended, not with the last refresh.
     if (showBytes) {
         const double progress = task.Progress();
-        if (progress >= 0) std::fprintf(stderr, "\rScanning page %d: %3d %%", pageNumber, int(progress * 100));
+        if (progress >= 0) std::fprintf(stderr, "\r%s", qPrintable(PageProgress(page, progress)));
         std::fprintf(stderr, "\n");
     }
 }
 
-void TerminalScannerDialogs::RunStep(const QString&, TransferTask& task) { RunWatched(task, 0); }
+void TerminalScannerDialogs::RunStep(const QString&, TransferTask& task) { RunWatched(task, {}); }
 
 }  // namespace quillon

@@ -6,6 +6,7 @@
 #include "cli/Terminal.h"
 #include "scan/RunScan.h"
 #include "support/EndProcess.h"
+#include "support/Translations.h"
 #include "scan/ScannerErrors.h"
 #include "scan/imaging/ImagingSession.h"
 #include "scan/imaging/SeparatorSheet.h"
@@ -19,6 +20,7 @@
 #include <QGuiApplication>
 #include <QFileInfo>
 #include <QLocale>
+#include <QtGlobal>
 
 #include <algorithm>
 #include <cstdio>
@@ -26,6 +28,11 @@
 #include <memory>
 
 namespace {
+
+// The command's own messages, in the user's language.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(QuillonScan)
+};
 
 constexpr int kWritten = 0, kUsage = 1, kNoScanner = 2, kFailed = 3, kPartlySaved = 4;
 constexpr long long kStoreWaitMs = 10000;
@@ -48,7 +55,7 @@ int ListDevices(quillon::SaneLibrary& library) {
     for (const quillon::ScannerChoice& device : devices)
         std::printf("%s\t%s\n", qPrintable(device.deviceName), qPrintable(device.label));
     library.TWAIN_UnloadSourceManager();
-    if (devices.isEmpty()) std::fprintf(stderr, "No scanner was found.\n");
+    if (devices.isEmpty()) std::fprintf(stderr, "%s\n", qPrintable(Text::tr("No scanner was found.")));
     return devices.isEmpty() ? kNoScanner : kWritten;
 }
 
@@ -64,12 +71,14 @@ int PrintSeparator(const QString& path) {
     }
     if (!failed) failed = session.EndDocument();
     if (failed) {
-        std::fprintf(stderr, "The separator sheet could not be written: %s\n", qPrintable(session.lastErrorText()));
+        std::fprintf(stderr, "%s\n",
+                     qPrintable(Text::tr("The separator sheet could not be written: %1").arg(session.lastErrorText())));
         session.Discard();
         return kFailed;
     }
-    std::fprintf(stderr, "A separator sheet to print at full size (a Letter page and an A4 page): %s\n",
-                 qPrintable(QFileInfo(path).absoluteFilePath()));
+    std::fprintf(stderr, "%s\n",
+                 qPrintable(Text::tr("A separator sheet to print at full size (a Letter page and an A4 page): %1")
+                                .arg(QFileInfo(path).absoluteFilePath())));
     return kWritten;
 }
 
@@ -84,11 +93,13 @@ int RunCommand(int argc, char** argv) {
         drawing ? std::make_unique<QGuiApplication>(argc, argv) : std::make_unique<QCoreApplication>(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("quillon-scan"));
     QCoreApplication::setApplicationVersion(QStringLiteral(QUILLON_VERSION));
+    quillon::InstallTranslations();  // the user's language, where Quillon has a translation for it
 
     const quillon::ParsedCommand parsed = quillon::ParseCommandLine(QCoreApplication::arguments());
     const quillon::ScanCommand& command = parsed.command;
     if (!parsed.error.isEmpty()) {
-        std::fprintf(stderr, "quillon-scan: %s\nquillon-scan --help tells how to use it.\n", qPrintable(parsed.error));
+        std::fprintf(stderr, "quillon-scan: %s\n%s\n", qPrintable(parsed.error),
+                     qPrintable(Text::tr("quillon-scan --help tells how to use it.")));
         return kUsage;
     }
     if (command.help) return std::printf("%s", qPrintable(quillon::UsageText())), kWritten;
@@ -134,13 +145,16 @@ int RunCommand(int argc, char** argv) {
     if (controls.storeUnread()) {
         const quillon::StoreTrouble trouble = stored.Trouble();
         if (trouble.kind == quillon::StoreTrouble::Kind::AnotherUsersFile)
-            std::fprintf(stderr, "The stored options could not be read: %s belongs to another user. Nothing was scanned.\n",
-                         qPrintable(trouble.path));
+            std::fprintf(stderr, "%s\n",
+                         qPrintable(Text::tr("The stored options could not be read: %1 belongs to another user. "
+                                             "Nothing was scanned.")
+                                        .arg(trouble.path)));
         else
-            std::fprintf(stderr,
-                         "The stored options could not be read (%s is held by another program, or is a link to "
-                         "something that is not Quillon's settings): nothing was scanned.\n",
-                         qPrintable(stored.databasePath()));
+            std::fprintf(stderr, "%s\n",
+                         qPrintable(Text::tr("The stored options could not be read (%1 is held by another program, or "
+                                             "is a link to something that is not Quillon's settings): nothing was "
+                                             "scanned.")
+                                        .arg(stored.databasePath())));
         return kUsage;
     }
     // Said even with --quiet: the scan is not made with what the user stored.
@@ -153,7 +167,7 @@ int RunCommand(int argc, char** argv) {
         // The signal gave the document up; a document saved all the same was
         // put in place before the signal came, and is said as usual.
         if (outcome.kind != quillon::ScanOutcome::Kind::Written) {
-            std::fprintf(stderr, "Cancelled.\n");
+            std::fprintf(stderr, "%s\n", qPrintable(Text::tr("Cancelled.")));
             return quillon::InterruptStatus();
         }
         ui.SayMessagesAfterInterrupt();
@@ -161,17 +175,20 @@ int RunCommand(int argc, char** argv) {
     }
     if (outcome.kind != quillon::ScanOutcome::Kind::Written) ui.SayWithheldMessages();
     if (outcome.kind == quillon::ScanOutcome::Kind::NoScanner && !command.device.isEmpty())
-        std::fprintf(stderr, "No scanner is named %s. quillon-scan --list-devices lists them.\n",
-                     qPrintable(command.device));
+        std::fprintf(stderr, "%s\n",
+                     qPrintable(Text::tr("No scanner is named %1. quillon-scan --list-devices lists them.")
+                                    .arg(command.device)));
     else if (outcome.kind == quillon::ScanOutcome::Kind::NoScanner && !device.isEmpty())
-        std::fprintf(stderr,
-                     "The scanner used last, %s, could not be opened. quillon-scan --list-devices lists the "
-                     "scanners; -d NAME chooses one.\n",
-                     qPrintable(device));
+        std::fprintf(stderr, "%s\n",
+                     qPrintable(Text::tr("The scanner used last, %1, could not be opened. quillon-scan --list-devices "
+                                         "lists the scanners; -d NAME chooses one.")
+                                    .arg(device)));
     if (outcome.kind == quillon::ScanOutcome::Kind::Written && outcome.frontsOnly) {
         // Both sides were asked for: a script must learn it got one.
         if (ui.frontsOnlyUnasked())
-            std::fprintf(stderr, "Without a terminal, no one could be asked to turn the stack over for the back sides.\n");
+            std::fprintf(stderr, "%s\n",
+                         qPrintable(Text::tr("Without a terminal, no one could be asked to turn the stack over for "
+                                             "the back sides.")));
         return kPartlySaved;
     }
     return ExitStatusOf(outcome);

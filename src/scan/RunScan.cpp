@@ -13,6 +13,7 @@
 #include "support/OutputFileChooser.h"
 #include "support/UserInterface.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QRegularExpression>
 
@@ -26,12 +27,6 @@ namespace quillon {
 namespace {
 
 const QString kCr = QStringLiteral("\r");
-const QString kScanErrorPrefix = QStringLiteral("ERROR: An error occurred while scanning.") + kCr + kCr;
-const QString kDuplexWarning = QStringLiteral(
-    "Warning: An attempt was made to enable duplex scanning, however your scanner either does not support it, or "
-    "does not behave according to the TWAIN specifications.");
-const QString kWiaWarning = QStringLiteral(
-    "You have selected a WIA scanner, but did not check the WIA option. This may lead to unexpected problems.");
 
 // Name patterns of HP devices, matched against the upper-cased source name;
 // "*" stands for any run of characters.
@@ -45,6 +40,8 @@ bool MatchesPattern(const QString& text, const char* pattern) {
 }
 
 class ScanRun {
+    Q_DECLARE_TR_FUNCTIONS(RunScan)
+
 public:
     ScanRun(OptionControls& controls, ScannerLibrary& library, const RegistryStore& store, UserInterface& ui)
         : controls_(controls), library_(library), store_(store), ui_(ui) {}
@@ -73,7 +70,7 @@ private:
         olderFileThere_ = !job_.outputPath.isEmpty() && PathExists(job_.outputPath, false);
         if (job_.outputPath.isEmpty()) {
             // A path refused (and said) without another to choose is no cancel of the user's.
-            if (!refused) Inform(QStringLiteral("User Canceled Scan"));
+            if (!refused) Inform(tr("User Canceled Scan"));
             if (job_.searchable) Unload();  // the library was told to read text
             outcome_ = Outcome(refused ? ScanOutcome::Kind::Failed : ScanOutcome::Kind::Cancelled);
             return;  // nothing else of the library has been used yet
@@ -102,19 +99,21 @@ private:
     }
 
     bool Validate() {
+        // The value as it was read, whatever the user's language writes numbers like.
         QString message;
         if (job_.dpi < 75 || job_.dpi > 600)
-            message = QStringLiteral("ERROR: Invalid DPI Selected. (") + QString::number(job_.dpi);
+            message = tr("ERROR: Invalid DPI Selected. (%1) Please select a correct option.").arg(job_.dpi);
         else if (job_.pixelType < 0 || job_.pixelType > 2)
-            message = QStringLiteral("ERROR: Invalid Scan Color Option Selected. (") + QString::number(job_.pixelType);
+            message = tr("ERROR: Invalid Scan Color Option Selected. (%1) Please select a correct option.")
+                          .arg(job_.pixelType);
         else if (job_.allowMultiplePages && (job_.duplexIndex < kDuplexFrontOnly || job_.duplexIndex > kDuplexManual))
-            message = QStringLiteral("ERROR: Invalid Duplex Option Selected. (") + QString::number(job_.duplexIndex);
+            message = tr("ERROR: Invalid Duplex Option Selected. (%1) Please select a correct option.")
+                          .arg(job_.duplexIndex);
         else if (job_.allowMultiplePages && (job_.blankThreshold < 0 || job_.blankThreshold > 100))
-            message = QStringLiteral("ERROR: Invalid PageRejectionCoverage Selected. (") +
-                      QString::number(job_.blankThreshold, 'g', 15);
+            message = tr("ERROR: Invalid PageRejectionCoverage Selected. (%1) Please select a correct option.")
+                          .arg(QString::number(job_.blankThreshold, 'g', 15));
         if (message.isEmpty()) return true;
-        ui_.ShowMessage(message + QStringLiteral(") Please select a correct option."), kErrorMessageTitle,
-                        MessageIcon::Critical, MessageButtons::Ok);
+        ui_.ShowMessage(message, ErrorMessageTitle(), MessageIcon::Critical, MessageButtons::Ok);
         return false;
     }
 
@@ -124,8 +123,8 @@ private:
         const QString stored = store_.Get(kOcrLanguageValueName);
         const QString problem = library_.TWAIN_SetTextRecognition(1, stored == kNotFound ? QString() : stored);
         if (problem.isEmpty()) return true;
-        ui_.ShowMessage(QStringLiteral("ERROR: Searchable PDF cannot be made.") + kCr + kCr + problem,
-                        kErrorMessageTitle, MessageIcon::Critical, MessageButtons::Ok);
+        ui_.ShowMessage(tr("ERROR: Searchable PDF cannot be made.") + kCr + kCr + problem, ErrorMessageTitle(),
+                        MessageIcon::Critical, MessageButtons::Ok);
         return false;
     }
 
@@ -133,7 +132,9 @@ private:
         const bool due = job_.sourceName.toUpper().contains(QStringLiteral("WIA")) && !job_.wia &&
                          store_.Get(kWiaCheckValueName) != QStringLiteral("1");
         if (due)
-            ui_.ShowMessage(kWiaWarning, QStringLiteral("Quillon Warning"), MessageIcon::None, MessageButtons::Ok);
+            ui_.ShowMessage(tr("You have selected a WIA scanner, but did not check the WIA option. This may lead to "
+                               "unexpected problems."),
+                            tr("Quillon Warning"), MessageIcon::None, MessageButtons::Ok);
         // Stored either way, so the warning comes on every other scan with such a source.
         store_.Set(kWiaCheckValueName, due ? QStringLiteral("1") : QStringLiteral("0"));
     }
@@ -166,11 +167,11 @@ private:
         const int secondAnswer = library_.TWAIN_GetDuplexSupport();
         if (firstAnswer != 1 && secondAnswer != 2) {
             library_.TWAIN_EnableDuplex(0);
-            controls_.SetStatusText(kDuplexWarning);
+            controls_.SetStatusText(DuplexWarning());
             return;
         }
         if (library_.TWAIN_EnableDuplex(1) != 0) return;
-        controls_.SetStatusText(kDuplexWarning);
+        controls_.SetStatusText(DuplexWarning());
         library_.TWAIN_EnableDuplex(0);
     }
 
@@ -186,7 +187,10 @@ private:
         if (library_.TWAIN_IsFeederLoaded() != 0) return true;
         for (;;) {
             if (library_.TWAIN_IsFeederLoaded() != 0) return true;
-            const MessageAnswer answer = ui_.Ask(Question::LoadTheFeeder, kFeederQuestion, QStringLiteral("Quillon"),
+            const QString question = tr("Please load the documents into the Auto-Document Feeder.") + kCr + kCr +
+                                     tr("Click YES to retry or") + kCr +
+                                     tr("Click NO to use the flatbed or other scan head (if equipped).");
+            const MessageAnswer answer = ui_.Ask(Question::LoadTheFeeder, question, QStringLiteral("Quillon"),
                                                  MessageIcon::Information, MessageButtons::YesNoCancel);
             if (answer == MessageAnswer::Yes) continue;
             if (answer == MessageAnswer::No) {
@@ -274,7 +278,7 @@ private:
                 library_.DIB_Free(image);
             }
             if (flatbed) {
-                if (ui_.Ask(Question::AnotherPage, kAnotherPageQuestion, QStringLiteral("Quillon Question"),
+                if (ui_.Ask(Question::AnotherPage, tr("Scan Another Page?"), tr("Quillon Question"),
                             MessageIcon::Question, MessageButtons::YesNo) != MessageAnswer::Yes)
                     break;
                 PrepareNextFlatbedPage();
@@ -323,7 +327,7 @@ private:
     QString CompletedDocuments() const {
         QString lines;
         for (const auto& [path, pages] : completed_)
-            lines += kCr + path + (pages == 1 ? QStringLiteral(" (1 page)") : QStringLiteral(" (%1 pages)").arg(pages));
+            lines += kCr + WithPages(path, pages);
         return lines;
     }
 
@@ -345,10 +349,12 @@ private:
                 // k sheets'. Nothing more is guessed: the user is told which
                 // sheets that leaves without a back, or which backs are over,
                 // and decides.
-                const QString question = QStringLiteral("%1 front sides but %2 back sides were scanned.").arg(fronts).arg(backs) +
-                                         QLatin1Char(' ') + UnmatchedSides(fronts, backs) + kCr + kCr +
-                                         kUnmatchedSidesQuestion;
-                const bool keepAll = ui_.Ask(Question::UnmatchedSides, question, QStringLiteral("Quillon Question"),
+                const QString question =
+                    tr("%1 front sides but %2 back sides were scanned.").arg(fronts).arg(backs) + QLatin1Char(' ') +
+                    UnmatchedSides(fronts, backs) + kCr + kCr +
+                    tr("Click YES to save every page, the unmatched ones at the end, or NO to keep the front sides "
+                       "only.");
+                const bool keepAll = ui_.Ask(Question::UnmatchedSides, question, tr("Quillon Question"),
                                              MessageIcon::Question, MessageButtons::YesNo) == MessageAnswer::Yes;
                 library_.TWAIN_SetBackSides(keepAll ? kBackSidesFromLastSheet : kBackSidesLeftOut);
                 if (!keepAll) {
@@ -365,14 +371,14 @@ private:
     // "Sheets 1 and 2 have no back side.", or what becomes of backs over.
     static QString UnmatchedSides(int fronts, int backs) {
         if (backs > fronts)
-            return backs - fronts == 1 ? QStringLiteral("1 back side belongs to no front side; it goes at the end.")
-                                       : QStringLiteral("%1 back sides belong to no front side; they go at the end.")
-                                             .arg(backs - fronts);
+            return backs - fronts == 1
+                       ? tr("1 back side belongs to no front side; it goes at the end.")
+                       : tr("%n back sides belong to no front side; they go at the end.", nullptr, backs - fronts);
         const int without = fronts - backs;
-        if (without == 1) return QStringLiteral("Sheet 1 has no back side.");
+        if (without == 1) return tr("Sheet 1 has no back side.");
         QStringList sheets;
         for (int sheet = 1; sheet < without; ++sheet) sheets.append(QString::number(sheet));
-        return QStringLiteral("Sheets %1 and %2 have no back side.").arg(sheets.join(QStringLiteral(", "))).arg(without);
+        return tr("Sheets %1 and %2 have no back side.").arg(sheets.join(QStringLiteral(", "))).arg(without);
     }
 
     // True once the user has turned the stack and the feeder holds it; false
@@ -380,7 +386,7 @@ private:
     bool StackTurned() {
         bool begun = false;
         for (;;) {
-            if (ui_.Ask(Question::TurnTheStack, kTurnTheStackQuestion, QStringLiteral("Quillon Question"),
+            if (ui_.Ask(Question::TurnTheStack, tr(kTurnTheStackQuestionText), tr("Quillon Question"),
                         MessageIcon::Question, MessageButtons::YesNo) != MessageAnswer::Yes)
                 return false;
             if (!std::exchange(begun, true)) library_.TWAIN_BeginBackSides();
@@ -406,46 +412,42 @@ private:
             const QString saved = PagesSavedBeforeTheError();
             const QString where = stoppedAtBack_.first == 0
                                       ? QString()
-                                      : kCr + kCr + QStringLiteral("The scan stopped at back side %1 of %2 (the back of sheet %3).")
+                                      : kCr + kCr + tr("The scan stopped at back side %1 of %2 (the back of sheet %3).")
                                                         .arg(stoppedAtBack_.first)
                                                         .arg(stoppedAtBack_.second)
                                                         .arg(stoppedAtBack_.second - stoppedAtBack_.first + 1);
             const QString before = completed_.empty() ? QString()
-                                                      : kCr + kCr + QStringLiteral("Documents saved before:") + CompletedDocuments();
-            ScanningErrorEnd(QStringLiteral("TWAIN Error #") + QString::number(code) + QLatin1Char(' ') + text + where +
+                                                      : kCr + kCr + tr("Documents saved before:") + CompletedDocuments();
+            ScanningErrorEnd(tr("TWAIN Error #%1 %2", "the library's error number and its text").arg(code).arg(text) + where +
                              saved + (code == kScannerErrorCancelled || code == kScannerErrorNoMemory ? OlderFileKept(saved.isEmpty()) : QString()) +
                              before);
             outcome_ = OutcomeOfError(code, !saved.isEmpty());
             return;
         }
         if (!PathExists(job_.outputPath, false))
-            return ScanningErrorEnd(QStringLiteral("Could not locate file: ") + job_.outputPath);
+            return ScanningErrorEnd(tr("Could not locate file: %1").arg(job_.outputPath));
         // A file that was there before the scan is no proof of success.
         if (library_.TWAIN_LastCompletedFile() != job_.outputPath)
-            return ScanningErrorEnd(QStringLiteral("Nothing was saved to: ") + job_.outputPath + kCr +
-                                    QStringLiteral("The file that was already there has not been changed."));
+            return ScanningErrorEnd(tr("Nothing was saved to: %1").arg(job_.outputPath) + kCr +
+                                    tr("The file that was already there has not been changed."));
         const QString note = library_.TWAIN_LastCompletedFileNote();
         Unload();
         outcome_ = Outcome(ScanOutcome::Kind::Written, true);
         if (frontsOnly_) {
             // The user's choice, but not the document asked for: the outcome
             // says so (frontsOnly), and a script learns it from that.
-            const QString why = backsLeftOut_ ? QStringLiteral("The back sides did not match them and were left out.")
-                                              : QStringLiteral("The stack was not turned over for the back sides.");
-            ui_.ShowMessage(QStringLiteral("Only the front sides were saved to:") + kCr + kCr + job_.outputPath + kCr +
-                                kCr + why,
-                            QStringLiteral("Quillon Warning"), MessageIcon::Information, MessageButtons::Ok);
+            const QString why = backsLeftOut_ ? tr("The back sides did not match them and were left out.")
+                                              : tr("The stack was not turned over for the back sides.");
+            ui_.ShowMessage(tr("Only the front sides were saved to:") + kCr + kCr + job_.outputPath + kCr + kCr + why,
+                            tr("Quillon Warning"), MessageIcon::Information, MessageButtons::Ok);
             return;
         }
         // A batch split into documents lists each file with its pages.
         const QString written = completed_.empty() ? job_.outputPath
                                 : nextDocumentDue_ ? CompletedDocuments().mid(1)  // it ended on a separator
-                                                   : CompletedDocuments().mid(1) + kCr + job_.outputPath +
-                                                         (documentPages_ == 1 ? QStringLiteral(" (1 page)")
-                                                                              : QStringLiteral(" (%1 pages)").arg(documentPages_));
-        ui_.ShowMessage(QStringLiteral("Scanned Successfully to:") + kCr + kCr + written +
-                            (note.isEmpty() ? QString() : kCr + kCr + note),
-                        QStringLiteral("Quillon Successful"), MessageIcon::Information, MessageButtons::Ok);
+                                                   : CompletedDocuments().mid(1) + kCr + WithPages(job_.outputPath, documentPages_);
+        ui_.ShowMessage(tr("Scanned Successfully to:") + kCr + kCr + written + (note.isEmpty() ? QString() : kCr + kCr + note),
+                        tr("Quillon Successful"), MessageIcon::Information, MessageButtons::Ok);
     }
 
     // The outcome with every document written: those completed at separator
@@ -477,8 +479,8 @@ private:
     // file, replacing any older one: the user must learn that, and where.
     QString PagesSavedBeforeTheError() {
         if (documentPages_ == 0 || library_.TWAIN_LastCompletedFile() != job_.outputPath) return {};
-        const QString saved = documentPages_ == 1 ? QStringLiteral("1 page was saved to:")
-                                                  : QStringLiteral("%1 pages were saved to:").arg(documentPages_);
+        const QString saved = documentPages_ == 1 ? tr("1 page was saved to:")
+                                                  : tr("%n pages were saved to:", nullptr, documentPages_);
         return kCr + kCr + saved + kCr + job_.outputPath;
     }
 
@@ -486,26 +488,37 @@ private:
     // was: the user must not wonder whether it was lost.
     QString OlderFileKept(bool nothingSaved) {
         if (!nothingSaved || !olderFileThere_ || !PathExists(job_.outputPath, false)) return {};
-        return kCr + kCr + QStringLiteral("The file already at %1 was kept as it was.").arg(job_.outputPath);
+        return kCr + kCr + tr("The file already at %1 was kept as it was.").arg(job_.outputPath);
     }
 
     void ScanningErrorEnd(const QString& detail) {
-        ui_.ShowMessage(kScanErrorPrefix + detail, QStringLiteral("Quillon Scanning Error"), MessageIcon::Critical,
-                        MessageButtons::Ok);
+        ui_.ShowMessage(tr("ERROR: An error occurred while scanning.") + kCr + kCr + detail, tr("Quillon Scanning Error"),
+                        MessageIcon::Critical, MessageButtons::Ok);
         FailureEnd();
     }
 
     void Inform(const QString& text) {
-        ui_.ShowMessage(text, QStringLiteral("Quillon Information"), MessageIcon::Information, MessageButtons::Ok);
+        ui_.ShowMessage(text, tr("Quillon Information"), MessageIcon::Information, MessageButtons::Ok);
     }
 
     void CanceledEnd() {
-        Inform(QStringLiteral("Canceled Scan"));
+        Inform(tr("Canceled Scan"));
         FailureEnd();
         outcome_ = Outcome(ScanOutcome::Kind::Cancelled);
     }
 
     void FailureEnd() { Unload(); }
+
+    static QString DuplexWarning() {
+        return tr("Warning: An attempt was made to enable duplex scanning, however your scanner either does not support "
+                  "it, or does not behave according to the TWAIN specifications.");
+    }
+
+    // "letters.pdf (3 pages)".
+    static QString WithPages(const QString& path, int pages) {
+        return pages == 1 ? tr("%1 (1 page)", "a file and its pages").arg(path)
+                          : tr("%1 (%n pages)", "a file and its pages", pages).arg(path);
+    }
 
     void Unload() {
         if (unloaded_) return;

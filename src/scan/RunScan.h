@@ -4,6 +4,7 @@
 #include "scan/ScanOutcome.h"
 
 #include <QString>
+#include <QtGlobal>
 
 namespace quillon {
 
@@ -12,17 +13,14 @@ class RegistryStore;
 class ScannerLibrary;
 class UserInterface;
 
-// The job's two questions, which a user interface may word in its own way.
-inline const QString kFeederQuestion = QStringLiteral(
-    "Please load the documents into the Auto-Document Feeder.\r\rClick YES to retry or\rClick NO to use the flatbed "
-    "or other scan head (if equipped).");
-inline const QString kAnotherPageQuestion = QStringLiteral("Scan Another Page?");
-// Manual duplex: after the fronts, and when the backs were not as many.
-inline const QString kTurnTheStackQuestion = QStringLiteral(
+// Manual duplex: the question after the fronts, in English; the job asks it
+// in the user's language. A user interface may word it, as the job's other
+// questions, in its own way.
+inline constexpr const char* kTurnTheStackQuestionText = QT_TRANSLATE_NOOP(
+    "RunScan",
     "Turn the stack over, without changing its order, and load it into the feeder again. Click YES to scan the back "
     "sides or NO to keep the front sides only.");
-inline const QString kUnmatchedSidesQuestion = QStringLiteral(
-    "Click YES to save every page, the unmatched ones at the end, or NO to keep the front sides only.");
+inline const QString kTurnTheStackQuestion = QString::fromUtf8(kTurnTheStackQuestionText);
 
 // One scan job, from reading the options to the final message. Runs
 // synchronously on the calling thread; every way out but a cancelled save

@@ -5,6 +5,7 @@
 #include "settings/SettingsCatalogue.h"
 #include "support/ErrorReport.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 #include <cmath>
@@ -34,7 +35,8 @@ double TextToDouble(const QString& text) {
 int TextToInt32(const QString& text) {
     const double rounded = std::nearbyint(TextToDouble(text));
     if (rounded < std::numeric_limits<int>::min() || rounded > std::numeric_limits<int>::max())
-        throw Failure(kFailureOverflow, QStringLiteral("Overflow: \"%1\" is too large a number.").arg(text));
+        throw Failure(kFailureOverflow,
+                      QCoreApplication::translate("ErrorReport", "Overflow: \"%1\" is too large a number.").arg(text));
     return static_cast<int>(rounded);
 }
 

@@ -33,6 +33,9 @@ public:
     virtual void Cancel() = 0;
     // What is under way now, when the step says more than its caption.
     virtual QString Caption() const { return {}; }
+    // A page's transfer in a batch split into documents: which document the
+    // page goes into, from 1.
+    virtual int DocumentNumber() const { return 1; }
     // Any thread; a page's transfer tells what the document holds so far.
     virtual DocumentSoFar SoFar() const { return {}; }
 };
@@ -44,8 +47,9 @@ public:
     // The chosen scanner's index, or -1 when cancelled. With no scanner at all,
     // says so plainly and gives -1.
     virtual int ChooseScanner(const QList<ScannerChoice>& scanners, int preselected) = 0;
-    // Runs the task while a modal dialog shows the page number and progress
-    // with Cancel; returns when the task has ended.
+    // Runs the task while a modal dialog shows the page number (counted
+    // through the whole batch) and progress with Cancel; returns when the
+    // task has ended.
     virtual void RunTransfer(int pageNumber, TransferTask& task) = 0;
     // Any other step, shown the same way with its caption.
     virtual void RunStep(const QString& caption, TransferTask& task) = 0;

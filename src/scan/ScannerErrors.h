@@ -32,7 +32,9 @@ enum ScannerError : int {
     kScannerErrorUnreadablePage = 22,  // a network scanner's page could not be decoded (or came cut off)
 };
 
-// The plain sentence for a code.
+// The plain sentence for a code, in the user's language; and in English, as
+// the scanner log keeps it.
 QString ScannerErrorText(int code);
+const char* ScannerErrorSourceText(int code);
 
 }  // namespace quillon

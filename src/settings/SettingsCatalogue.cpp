@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/SettingsCatalogue.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QRegularExpression>
 
@@ -40,26 +41,26 @@ constexpr std::array<FormatItem, 5> kFormats{{
     {"PDF", ".pdf", true, false},
     {"PNG", ".png", false, false},
     {"TIFF", ".tiff", true, false},
-    {"Searchable PDF", ".pdf", true, true},
+    {QT_TRANSLATE_NOOP("Settings", "Searchable PDF"), ".pdf", true, true},
 }};
 
 // New qualities go at the end: stored positions keep their meaning.
 constexpr std::array<QualityItem, 7> kQualities{{
-    {"Poor - Smallest Size", 1},
-    {"Low", 25},
-    {"Moderate", 50},
-    {"Good - Default", 75},
-    {"High", 90},
-    {"Highest - Largest Size", 100},
-    {"Compact - Text Pages", 75, true},
+    {QT_TRANSLATE_NOOP("Settings", "Poor - Smallest Size"), 1},
+    {QT_TRANSLATE_NOOP("Settings", "Low"), 25},
+    {QT_TRANSLATE_NOOP("Settings", "Moderate"), 50},
+    {QT_TRANSLATE_NOOP("Settings", "Good - Default"), 75},
+    {QT_TRANSLATE_NOOP("Settings", "High"), 90},
+    {QT_TRANSLATE_NOOP("Settings", "Highest - Largest Size"), 100},
+    {QT_TRANSLATE_NOOP("Settings", "Compact - Text Pages"), 75, true},
 }};
 
 // Paper codes as scanners number them: 1 A4, 3 US Letter, 4 US Legal, 5 A5.
 // New sizes go at the end: stored positions keep their meaning.
 constexpr std::array<PaperSizeItem, 5> kPaperSizes{{
-    {"Default", -1},
-    {"Letter", 3},
-    {"Legal", 4},
+    {QT_TRANSLATE_NOOP("Settings", "Default"), -1},
+    {QT_TRANSLATE_NOOP("Settings", "Letter"), 3},
+    {QT_TRANSLATE_NOOP("Settings", "Legal"), 4},
     {"A4", 1},
     {"A5", 5},
 }};
@@ -69,10 +70,14 @@ const Item* RowAt(const std::array<Item, N>& rows, int position) {
     return position >= 0 && position < static_cast<int>(N) ? &rows[static_cast<std::size_t>(position)] : nullptr;
 }
 
+// The labels as the window shows them, in the user's language: a format's
+// or a paper's own name (PDF, A4) is the same in every language.
+QString Shown(const char* label) { return QCoreApplication::translate("Settings", label); }
+
 template <typename Item>
 QStringList Labels(std::span<const Item> rows) {
     QStringList labels;
-    for (const Item& row : rows) labels.append(QString::fromLatin1(row.label));
+    for (const Item& row : rows) labels.append(Shown(row.label));
     return labels;
 }
 
@@ -111,9 +116,13 @@ QStringList CoverageItems(QChar decimalSeparator) {
 
 QStringList OptionItems(OptionId id) {
     switch (id) {
-        case OptionId::ScanType: return {"Black & White", "Grayscale", "Color"};
+        case OptionId::ScanType:
+            return {Shown(QT_TRANSLATE_NOOP("Settings", "Black & White")), Shown(QT_TRANSLATE_NOOP("Settings", "Grayscale")),
+                    Shown(QT_TRANSLATE_NOOP("Settings", "Color"))};
         case OptionId::DPI: return {"75", "100", "150", "200", "300", "600"};
-        case OptionId::DuplexSetting: return {"Front Only", "Duplex", "Manual Duplex (turn the stack)"};
+        case OptionId::DuplexSetting:
+            return {Shown(QT_TRANSLATE_NOOP("Settings", "Front Only")), Shown(QT_TRANSLATE_NOOP("Settings", "Duplex")),
+                    Shown(QT_TRANSLATE_NOOP("Settings", "Manual Duplex (turn the stack)"))};
         case OptionId::PageRejectionCoverage: return CoverageItems(QLocale().decimalPoint().at(0));
         case OptionId::Format: return Labels(FormatItems());
         case OptionId::PaperSize: return Labels(PaperSizeItems());

@@ -52,7 +52,8 @@ const OptionSpec& Option(OptionId id);
 QString ValueName(OptionId id);
 
 // List items that carry a meaning for the scan, one row each: the label the
-// list shows and what choosing it means.
+// list shows (in English; OptionItems gives it in the user's language) and
+// what choosing it means.
 struct FormatItem {
     const char* label;
     const char* extension;  // of the output file
@@ -87,8 +88,8 @@ constexpr int kDuplexManual = 2;  // both sides from a one-sided feeder: the use
 // Where they cannot, multiple pages are off and duplex is front only.
 bool MultiPageOptionsApply(int formatPosition, int wiaState);
 
-// The items of a list option, in list order. The coverage items use the
-// user's decimal separator.
+// The items of a list option, in list order, as the window shows them: in the
+// user's language, the coverage items with the user's decimal separator.
 QStringList OptionItems(OptionId id);
 
 // The rejection-coverage items: 0.001 stepping by 0.001 while below 0.051,

@@ -3,6 +3,7 @@
 
 #include "support/XdgFolders.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -391,8 +392,9 @@ StoreTrouble SqliteRegistryBackend::Trouble() {
 
 void SqliteRegistryBackend::SayLinkNotUsed() {
     if (std::exchange(linkNoticed_, true)) return;
-    notice_ = QStringLiteral("The settings file %1 is a link to something that is not Quillon's settings; it is "
-                             "left as it is, and the options are not stored.")
+    notice_ = QCoreApplication::translate("Settings",
+                                          "The settings file %1 is a link to something that is not Quillon's "
+                                          "settings; it is left as it is, and the options are not stored.")
                   .arg(databasePath_);
 }
 
@@ -400,8 +402,9 @@ void SqliteRegistryBackend::SayLinkNotUsed() {
 bool SqliteRegistryBackend::KeepAside(const QString& store) {
     const QString kept = MoveAside(store);
     if (kept.isEmpty()) return false;
-    notice_ = QStringLiteral("The settings file %1 could not be used as Quillon's; it was kept as %2, and a fresh "
-                             "one was started.")
+    notice_ = QCoreApplication::translate("Settings",
+                                          "The settings file %1 could not be used as Quillon's; it was kept as %2, "
+                                          "and a fresh one was started.")
                   .arg(store, QFileInfo(kept).fileName());
     return true;
 }

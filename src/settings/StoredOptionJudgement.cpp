@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/StoredOptionJudgement.h"
 
+#include <QCoreApplication>
+
 namespace quillon {
 
 namespace {
@@ -20,7 +22,8 @@ QString Quoted(const QString& text) {
 
 QString DefaultShown(const OptionSpec& option, const QStringList& items) {
     if (option.kind == OptionKind::Check)
-        return option.defaultValue == 1 ? QStringLiteral("checked") : QStringLiteral("unchecked");
+        return option.defaultValue == 1 ? QCoreApplication::translate("Settings", "checked")
+                                        : QCoreApplication::translate("Settings", "unchecked");
     return items.value(option.defaultValue);
 }
 
@@ -31,7 +34,7 @@ StoredOptionJudgement JudgeStoredOption(const OptionSpec& option, const Registry
     if (stored.failed) return {option.defaultValue, true, {}};
     QString shown;
     if (stored.tooLongBytes > 0) {
-        shown = QStringLiteral("%1 bytes long").arg(stored.tooLongBytes);
+        shown = QCoreApplication::translate("Settings", "%n bytes long", nullptr, stored.tooLongBytes);
     } else {
         const int listItemCount = option.kind == OptionKind::List ? static_cast<int>(items.size()) : 0;
         if (const std::optional<int> value = UsableValue(option, stored.text, listItemCount)) return {*value, false, {}};
@@ -39,7 +42,8 @@ StoredOptionJudgement JudgeStoredOption(const OptionSpec& option, const Registry
         shown = Quoted(stored.text);
     }
     return {option.defaultValue, false,
-            QStringLiteral("The stored value of %1, %2, cannot be used; its default (%3) is used instead.")
+            QCoreApplication::translate("Settings",
+                                        "The stored value of %1, %2, cannot be used; its default (%3) is used instead.")
                 .arg(QString::fromLatin1(option.valueName), shown, DefaultShown(option, items))};
 }
 

@@ -9,7 +9,9 @@ namespace quillon {
 
 class UserInterface;
 
-inline const QString kErrorMessageTitle = QStringLiteral("Quillon Error Message");
+// "Quillon Error Message", in the user's language: the uniform report's title,
+// which the scan job's own validation messages share.
+QString ErrorMessageTitle();
 
 // A failure inside the program's own code: a number and a description, as the
 // uniform error report shows them.

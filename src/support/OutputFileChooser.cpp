@@ -9,11 +9,16 @@
 #include "support/UserInterface.h"
 #include "support/FileDialog.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace quillon {
 
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(OutputFileChooser)
+};
 
 // The remembered folder when it is usable, else the desktop (or the empty text,
 // which opens the dialog in its own default folder). The desktop is asked once,
@@ -32,20 +37,20 @@ struct FileKind {
     const char* patterns;  // separated by ';'
 };
 constexpr FileKind kFileKinds[] = {
-    {".pdf", "PDF document", "*.pdf"},
-    {".tiff", "TIFF image", "*.tif;*.tiff"},
-    {".tif", "TIFF image", "*.tif;*.tiff"},
-    {".jpg", "JPEG image", "*.jpg;*.jpeg"},
-    {".jpeg", "JPEG image", "*.jpg;*.jpeg"},
-    {".png", "PNG image", "*.png"},
+    {".pdf", QT_TRANSLATE_NOOP("OutputFileChooser", "PDF document"), "*.pdf"},
+    {".tiff", QT_TRANSLATE_NOOP("OutputFileChooser", "TIFF image"), "*.tif;*.tiff"},
+    {".tif", QT_TRANSLATE_NOOP("OutputFileChooser", "TIFF image"), "*.tif;*.tiff"},
+    {".jpg", QT_TRANSLATE_NOOP("OutputFileChooser", "JPEG image"), "*.jpg;*.jpeg"},
+    {".jpeg", QT_TRANSLATE_NOOP("OutputFileChooser", "JPEG image"), "*.jpg;*.jpeg"},
+    {".png", QT_TRANSLATE_NOOP("OutputFileChooser", "PNG image"), "*.png"},
 };
 
 QString FilterFor(const QString& extension) {
-    QString description = extension.mid(1).toUpper() + QStringLiteral(" file");
+    QString description = Text::tr("%1 file", "a file format's name").arg(extension.mid(1).toUpper());
     QString patterns = QLatin1Char('*') + extension;
     for (const FileKind& kind : kFileKinds) {
         if (extension.compare(QLatin1String(kind.extension), Qt::CaseInsensitive) != 0) continue;
-        description = QString::fromLatin1(kind.description);
+        description = Text::tr(kind.description);
         patterns = QString::fromLatin1(kind.patterns);
     }
     QString shown = patterns;
@@ -71,18 +76,18 @@ QString ChooseOutputFile(const QString& extension, const RegistryStore& store, U
             arguments.flags = &flags;
             arguments.initialFolder = InitialFolder(store, ui);
             arguments.filter = filter;
-            arguments.title = QStringLiteral("Save File");
+            arguments.title = Text::tr("Save File");
             arguments.open = false;
             const QString path = ShowFileDialog(ui, arguments);
             if (path.isEmpty()) return QString();  // cancelled: nothing is remembered
             if (!HasAcceptableExtension(path)) {
-                ui.ShowMessage(QStringLiteral("ERROR: Invalid File Selection. Please try again."),
-                               QStringLiteral("Quillon Error"), MessageIcon::Critical, MessageButtons::Ok);
+                ui.ShowMessage(Text::tr("ERROR: Invalid File Selection. Please try again."), Text::tr("Quillon Error"),
+                               MessageIcon::Critical, MessageButtons::Ok);
                 continue;
             }
             // A file that may not be replaced is said before any scan is made.
             if (const QString refusal = OutputPathRefusal(path); !refusal.isEmpty()) {
-                ui.ShowMessage(refusal, QStringLiteral("Quillon Error"), MessageIcon::Critical, MessageButtons::Ok);
+                ui.ShowMessage(refusal, Text::tr("Quillon Error"), MessageIcon::Critical, MessageButtons::Ok);
                 if (ui.CanChooseAgain()) continue;
                 if (refused) *refused = true;
                 return QString();

@@ -117,7 +117,7 @@ bool BackgroundScan::Start() {
         library_.SearchAhead();
         const ScanOutcome outcome = RunScan(*controls, library_, jobStore_, ui);
         library_.JobEnded();
-        QMetaObject::invokeMethod(this, [this, outcome] { Finished(outcome); }, Qt::QueuedConnection);
+        PostToWindowThread(this, [this, outcome] { Finished(outcome); });
     });
     return true;
 }

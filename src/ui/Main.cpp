@@ -20,6 +20,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 
 namespace quillon {
 
@@ -69,6 +71,7 @@ Main::Main(const RegistryStore& store, UserInterface& ui, QWidget* parent) : QWi
     const double dpi = logicalDpiX();
     setFixedSize(TwipsToPixels(kClientWidthTwips, dpi), TwipsToPixels(kClientHeightTwips, dpi));
     CreateControls();
+    FitToTexts();
     ConnectOptionHandlers();
 }
 
@@ -76,7 +79,7 @@ void Main::CreateControls() {
     const double dpi = logicalDpiX();
     QWidget* previous = nullptr;
     for (const ControlLayout& layout : MainControls()) {
-        const QString caption = QString::fromUtf8(layout.caption);
+        const QString caption = tr(layout.caption);
         QWidget* control = nullptr;
         switch (layout.kind) {
             case ControlKind::CommandButton: {
@@ -104,6 +107,8 @@ void Main::CreateControls() {
                 QObject::disconnect(combo->lineEdit(), &QLineEdit::returnPressed, combo, nullptr);
                 QObject::disconnect(combo->lineEdit(), &QLineEdit::editingFinished, combo, nullptr);
                 connect(combo->lineEdit(), &QLineEdit::editingFinished, combo, [combo] { ShowSelectedItem(combo); });
+                // After the list's own text for the item: the shown text fits.
+                connect(combo, &QComboBox::currentIndexChanged, combo, [combo] { ShowSelectedItem(combo); });
                 control = combo;
                 break;
             }
@@ -121,7 +126,7 @@ void Main::CreateControls() {
         control->setGeometry(TwipsToPixels(layout.left, dpi), TwipsToPixels(layout.top, dpi),
                              TwipsToPixels(layout.width, dpi), TwipsToPixels(layout.height, dpi));
         control->setFont(TahomaFont(8.25));
-        if (*layout.toolTip) control->setToolTip(QString::fromUtf8(layout.toolTip));
+        if (*layout.toolTip) control->setToolTip(tr(layout.toolTip));
         if (layout.kind != ControlKind::Label) {
             if (previous) QWidget::setTabOrder(previous, control);
             previous = control;
@@ -140,7 +145,7 @@ void Main::CreateControls() {
         list->setAccessibleName(label->text());
         list->setAccessibleDescription(label->toolTip());
         list->lineEdit()->setAccessibleName(label->text());
-        list->view()->setAccessibleName(label->text() + QStringLiteral(" choices"));
+        list->view()->setAccessibleName(tr("%1 choices", "a list's open items, named by its label").arg(label->text()));
     }
 
     // Beside the paper size, last in the tab order: the text's languages,
@@ -159,6 +164,7 @@ void Main::CreateControls() {
     defaultsButton_ = findChild<QPushButton*>(QStringLiteral("btnDefaults"));
     statusLabel_ = findChild<QLabel*>(QStringLiteral("LblText"));
     statusLabel_->setFont(TahomaFont(6.75));
+    statusLabel_->setAccessibleName(tr("Status"));
     noticeLabel_ = findChild<QLabel*>(QStringLiteral("LblCopyright"));
     QPalette palette = noticeLabel_->palette();
     palette.setColor(QPalette::WindowText, QColor(224, 224, 224));
@@ -181,8 +187,10 @@ void Main::Load() {
 void Main::SetStatusText(const QString& text) {
     statusLabel_->setText(text);
     statusLabel_->repaint();
-    // Said by a screen reader as it changes, as a sighted user sees it.
-    QAccessibleEvent changed(statusLabel_, QAccessible::NameChanged);
+    // Said by a screen reader as it changes, as a sighted user sees it: the
+    // line is named "Status", and what it says is its description.
+    statusLabel_->setAccessibleDescription(text);
+    QAccessibleEvent changed(statusLabel_, QAccessible::DescriptionChanged);
     QAccessible::updateAccessibility(&changed);
 }
 
@@ -198,8 +206,117 @@ int Main::SelectedIndex(OptionId id) const { return List(id)->currentIndex(); }
 
 QString Main::EditText(OptionId id) const { return List(id)->currentText(); }
 
+namespace {
+
+// The room a list's field gives its text.
+int TextRoom(const QComboBox* list) {
+    const QLineEdit* edit = list->lineEdit();
+    const QMargins margins = edit->textMargins();
+    return edit->contentsRect().width() - margins.left() - margins.right() - 4;
+}
+
+}  // namespace
+
+// An item's words in brackets explain it in the open list ("Manual Duplex
+// (turn the stack)"); the closed list leaves them out where the whole would
+// not fit, so what it shows is never cut.
 void Main::ShowSelectedItem(QComboBox* list) {
-    list->setEditText(list->currentIndex() >= 0 ? list->itemText(list->currentIndex()) : QString());
+    QString text = list->currentIndex() >= 0 ? list->itemText(list->currentIndex()) : QString();
+    const qsizetype explanation = text.indexOf(QStringLiteral(" ("));
+    if (explanation > 0 && list->lineEdit()->fontMetrics().horizontalAdvance(text) > TextRoom(list))
+        text.truncate(explanation);
+    list->setEditText(text);
+}
+
+// A list grows to the right, as far as the next control along, until its
+// longest item fits: its place stays, and nothing is covered.
+void Main::WidenForLongestItem(QComboBox* list) {
+    int longest = 0;
+    for (int item = 0; item < list->count(); ++item)
+        longest = std::max(longest, list->lineEdit()->fontMetrics().horizontalAdvance(list->itemText(item)));
+    const int wanted = list->width() + longest - TextRoom(list);
+    if (wanted <= list->width()) return;
+    int limit = width() - 4;
+    const QRect place = list->geometry();
+    for (const QWidget* other : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        const QRect there = other->geometry();
+        if (other == list || !other->isVisibleTo(this) || there.left() < place.right() || there.bottom() < place.top() ||
+            there.top() > place.bottom())
+            continue;
+        limit = std::min(limit, there.left() - 4);
+    }
+    list->resize(std::clamp(wanted, place.width(), limit - place.left()), place.height());
+}
+
+// The width a control needs to show its text whole, on one line.
+int Main::NeededWidth(QWidget* control) const {
+    if (auto* list = qobject_cast<QComboBox*>(control)) {
+        // The closed list may leave out an item's words in brackets (ShowSelectedItem).
+        const std::optional<OptionId> option = OptionOfControl(list->objectName().toLatin1().constData());
+        QStringList items = option ? OptionItems(*option) : QStringList{};
+        for (int item = 0; item < list->count(); ++item) items.append(list->itemText(item));
+        const QLineEdit* edit = list->lineEdit();  // none: a list to pick from only
+        int longest = 0;
+        for (const QString& item : items)
+            longest = std::max(longest, list->fontMetrics().horizontalAdvance(item.section(QStringLiteral(" ("), 0, 0)));
+        // The field's room as the style gives it (the window is not laid out yet), as TextRoom counts it.
+        QStyleOptionComboBox look;
+        look.initFrom(list);
+        look.rect = QRect(QPoint(), list->size());
+        look.editable = edit != nullptr;
+        look.frame = list->hasFrame();
+        const QRect field = list->style()->subControlRect(QStyle::CC_ComboBox, &look, QStyle::SC_ComboBoxEditField, list);
+        const QMargins margins = edit ? edit->textMargins() : QMargins();
+        const int room = field.width() - margins.left() - margins.right() - 4;
+        return list->width() + longest - room;
+    }
+    const QFontMetrics metrics = control->fontMetrics();
+    if (auto* box = qobject_cast<QCheckBox*>(control))
+        return style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, box) +
+               style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, box) +
+               metrics.horizontalAdvance(box->text());
+    if (auto* button = qobject_cast<QPushButton*>(control))
+        return metrics.horizontalAdvance(button->text()) + 2 * style()->pixelMetric(QStyle::PM_ButtonMargin) + 4;
+    if (auto* label = qobject_cast<QLabel*>(control)) return metrics.horizontalAdvance(label->text());
+    return control->width();
+}
+
+void Main::FitToTexts() {
+    QList<QWidget*> controls;
+    for (QWidget* control : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        if (control != statusLabel_ && control != noticeLabel_) controls.append(control);
+    std::stable_sort(controls.begin(), controls.end(), [](QWidget* a, QWidget* b) { return a->x() < b->x(); });
+    const int margin = width() - std::max(scanButton_->geometry().right(), statusLabel_->geometry().right());
+    for (QWidget* control : controls) {
+        const int needed = NeededWidth(control);
+        // The room up to the next control along its row, or to the window's edge:
+        // a caption's box may reach under the list beside it.
+        const QRect place = control->geometry();
+        int room = width() - margin - place.left();
+        for (const QWidget* other : controls) {
+            const QRect there = other->geometry();
+            if (there.left() > place.left() && there.top() <= place.bottom() && there.bottom() >= place.top())
+                room = std::min(room, there.left() - 4 - place.left());
+        }
+        if (needed <= std::min(place.width(), room)) continue;
+        // A list takes the room itself (WidenForLongestItem); a caption grows into it.
+        if (!qobject_cast<QComboBox*>(control) && needed > place.width()) control->resize(needed, control->height());
+        // Room is made where the next control along the row begins, in every row.
+        const int shift = needed - room;
+        if (shift <= 0) continue;
+        const int from = place.left() + room + 4;
+        for (QWidget* other : controls)
+            if (other != control && other->x() >= from) other->move(other->x() + shift, other->y());
+    }
+    int rightmost = 0;
+    for (QWidget* control : controls) rightmost = std::max(rightmost, control->geometry().right());
+    const int wider = std::max(width(), rightmost + margin + 1);
+    if (wider == width()) return;
+    // The status line spans the window; the notice keeps its place from the right.
+    const int added = wider - width();
+    statusLabel_->resize(statusLabel_->width() + added, statusLabel_->height());
+    noticeLabel_->move(noticeLabel_->x() + added, noticeLabel_->y());
+    setFixedSize(wider, height());
 }
 
 void Main::SetTextLanguages(const QStringList& installed) { textLanguages_->SetInstalled(installed); }

@@ -23,10 +23,13 @@ class TextLanguageChoice;
 class UserInterface;
 
 inline const QString kProductWebAddress = QStringLiteral("https://quillon.app/");
-// The status line when the stored options could not be read at start.
-inline const QString kStoreUnreadNotice = QStringLiteral(
+// The status line when the stored options could not be read at start (the
+// English text; the window shows it in the user's language).
+inline constexpr const char* kStoreUnreadNoticeText = QT_TRANSLATE_NOOP(
+    "quillon::Main",
     "The stored options could not be read (another program holds them, or the settings file is a link to "
     "something else); the defaults are shown, and the stored options are kept as they are.");
+inline const QString kStoreUnreadNotice = QString::fromUtf8(kStoreUnreadNoticeText);
 // The same, said as what it is where the store tells why.
 QString StoreUnreadNotice(const StoreTrouble& trouble);
 
@@ -80,6 +83,13 @@ private:
     void OnDefaultsClicked();
     // The edit field shows the chosen item's text, whatever was typed into it.
     static void ShowSelectedItem(QComboBox* list);
+    void WidenForLongestItem(QComboBox* list);
+    // Where a caption or a list's item is longer than its place (the window
+    // in another language), the control grows to the right, into the room
+    // before the next control; where that is not enough, every control beyond
+    // it moves along, so columns stay aligned, and the window grows with them.
+    void FitToTexts();
+    int NeededWidth(QWidget* control) const;
     void UpdateOptionAvailability();
     void RestoreKeptValue(OptionId id);
     int ControlValue(OptionId id) const;

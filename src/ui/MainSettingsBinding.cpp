@@ -16,21 +16,23 @@ namespace quillon {
 
 namespace {
 
-const QString kCompactQualityTip = QStringLiteral(
+const char* const kCompactQualityTip = QT_TRANSLATE_NOOP(
+    "quillon::Main",
     "PDF pages of text are written as sharp text over a small picture of the paper, several times smaller. "
     "A page below 150 dpi, of faint ink, mostly picture or of print too small is kept as with Good - Default, as are "
     "TIFF, JPEG and PNG files.");
 
-const QString kAutoCropNotice = QStringLiteral(
+const char* const kAutoCropNotice = QT_TRANSLATE_NOOP(
+    "quillon::Main",
     "The Auto-Crop feature is intended to only be used for photographs and should not be used for documents as it "
     "may produce unexpected results.");
 
 }  // namespace
 
 QString StoreUnreadNotice(const StoreTrouble& trouble) {
-    if (trouble.kind != StoreTrouble::Kind::AnotherUsersFile) return kStoreUnreadNotice;
-    return QStringLiteral("The stored options could not be read: %1 belongs to another user. The defaults are shown, "
-                          "and the stored options are kept as they are.")
+    if (trouble.kind != StoreTrouble::Kind::AnotherUsersFile) return Main::tr(kStoreUnreadNoticeText);
+    return Main::tr("The stored options could not be read: %1 belongs to another user. The defaults are shown, "
+                    "and the stored options are kept as they are.")
         .arg(trouble.path);
 }
 
@@ -64,7 +66,7 @@ void Main::SetControlValue(OptionId id, int value) {
 void Main::OnOptionChanged(OptionId id) {
     if (id == OptionId::Format || id == OptionId::WIA) UpdateOptionAvailability();
     if (id == OptionId::AutoCrop && Check(id)->isChecked())
-        ui_.ShowMessage(kAutoCropNotice, QStringLiteral("Quillon Information"), MessageIcon::Information,
+        ui_.ShowMessage(tr(kAutoCropNotice), tr("Quillon Information"), MessageIcon::Information,
                         MessageButtons::Ok);
     // A default shown only because the store could not be read is not the
     // user's choice: the stored value stays.
@@ -104,10 +106,11 @@ void Main::ReloadForm() {
             if (option.id == OptionId::Quality)
                 for (int position = 0; position < list->count(); ++position)
                     if (QualityAt(position)->compactPages)
-                        list->setItemData(position, kCompactQualityTip, Qt::ToolTipRole);
+                        list->setItemData(position, tr(kCompactQualityTip), Qt::ToolTipRole);
             list->setCurrentIndex(-1);
             // The open list is as wide as its longest item ("Manual Duplex (turn the stack)").
             list->view()->setMinimumWidth(list->view()->sizeHintForColumn(0) + 2 * list->view()->frameWidth() + 8);
+            WidenForLongestItem(list);
         }
         SetControlValue(option.id, LoadOption(option, items));
         ShowSelectedItem(list);  // typed text is gone, even where the selection stayed

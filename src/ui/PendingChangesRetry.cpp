@@ -29,14 +29,14 @@ void PendingChangesRetry::StoreNow() {
 QString PendingChangesRetry::Unstored() {
     timer_.stop();
     if (!pending_.HasPending() || pending_.WritePending(false)) return {};
-    return QStringLiteral("Your last changes to the options could not be stored: %1.").arg(Cause());
+    return tr("Your last changes to the options could not be stored: %1.").arg(Cause());
 }
 
 // Said when it changes, not at every try: a screen reader says each change
 // of the status line.
 void PendingChangesRetry::PendingChanged() {
     if (pending_.HasPending()) {
-        shown_ = QStringLiteral("Your change is not stored yet: %1. It is kept, and stored as soon as it can be.")
+        shown_ = tr("Your change is not stored yet: %1. It is kept, and stored as soon as it can be.")
                      .arg(Cause());
         window_.SetStatusText(shown_);
         timer_.start();
@@ -44,7 +44,7 @@ void PendingChangesRetry::PendingChanged() {
     }
     timer_.stop();
     // What the status line said since then (a scan's words) stays.
-    if (window_.StatusLabel()->text() == shown_) window_.SetStatusText(QStringLiteral("Your changes are stored now."));
+    if (window_.StatusLabel()->text() == shown_) window_.SetStatusText(tr("Your changes are stored now."));
     shown_.clear();
 }
 
@@ -52,14 +52,14 @@ QString PendingChangesRetry::Cause() const {
     const StoreTrouble trouble = pending_.Trouble();
     switch (trouble.kind) {
         case StoreTrouble::Kind::Busy:
-            return QStringLiteral("another program holds the settings file %1").arg(trouble.path);
+            return tr("another program holds the settings file %1").arg(trouble.path);
         case StoreTrouble::Kind::AnotherUsersFile:
-            return QStringLiteral("%1 belongs to another user").arg(trouble.path);
+            return tr("%1 belongs to another user").arg(trouble.path);
         case StoreTrouble::Kind::Unknown:
             break;
     }
-    if (trouble.path.isEmpty()) return QStringLiteral("the settings file could not be written");
-    return QStringLiteral("the settings file %1 could not be written").arg(trouble.path);
+    if (trouble.path.isEmpty()) return tr("the settings file could not be written");
+    return tr("the settings file %1 could not be written").arg(trouble.path);
 }
 
 }  // namespace quillon

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QCoreApplication>
 #include <QObject>
 #include <QString>
 #include <QTimer>
@@ -17,6 +18,8 @@ class PendingRegistryBackend;
 // waiting for the lock: the window never stops answering. The status line
 // says that they are kept, and when they are stored.
 class PendingChangesRetry : public QObject {
+    Q_DECLARE_TR_FUNCTIONS(PendingChangesRetry)
+
 public:
     static constexpr std::chrono::milliseconds kInterval{1000};
 

@@ -18,26 +18,26 @@ const QSize kPictureBox(96, 124);
 
 QString TallyText(int pagesKept, int blankPagesLeftOut) {
     if (pagesKept <= 0 && blankPagesLeftOut <= 0) return {};
-    QString text = pagesKept == 1 ? QStringLiteral("1 page") : QStringLiteral("%1 pages").arg(pagesKept);
-    if (blankPagesLeftOut == 1) text += QStringLiteral(", 1 blank page left out");
-    if (blankPagesLeftOut > 1) text += QStringLiteral(", %1 blank pages left out").arg(blankPagesLeftOut);
+    QString text = pagesKept == 1 ? ProgressWindow::tr("1 page") : ProgressWindow::tr("%n pages", nullptr, pagesKept);
+    if (blankPagesLeftOut == 1) text += ProgressWindow::tr(", 1 blank page left out");
+    if (blankPagesLeftOut > 1) text += ProgressWindow::tr(", %n blank pages left out", nullptr, blankPagesLeftOut);
     return text;
 }
 
 ProgressWindow::ProgressWindow(QWidget* owner)
     : QDialog(owner), caption_(new QLabel(this)), tally_(new QLabel(this)), picture_(new QLabel(this)),
-      bar_(new QProgressBar(this)), cancel_(new QPushButton(QStringLiteral("Cancel"), this)) {
+      bar_(new QProgressBar(this)), cancel_(new QPushButton(tr("Cancel"), this)) {
     setWindowTitle(QStringLiteral("Quillon"));
-    setAccessibleName(QStringLiteral("Scan progress"));
+    setAccessibleName(tr("Scan progress"));
     picture_->setFixedSize(kPictureBox);
     picture_->setAlignment(Qt::AlignCenter);
-    picture_->setAccessibleName(QStringLiteral("The last page scanned"));
+    picture_->setAccessibleName(tr("The last page scanned"));
     picture_->hide();
     caption_->setMinimumWidth(260);
     tally_->hide();
     bar_->setRange(0, 100);
     bar_->setValue(0);
-    bar_->setAccessibleName(QStringLiteral("Progress"));
+    bar_->setAccessibleName(tr("Progress"));
 
     auto* side = new QVBoxLayout;
     side->addWidget(caption_);

@@ -4,6 +4,7 @@
 #include "ui/OnWindowThread.h"
 #include "ui/ScanProgress.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -17,6 +18,14 @@
 
 namespace quillon {
 
+namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(SelectScanner)
+};
+
+}  // namespace
+
 int QtScannerDialogs::ChooseScanner(const QList<ScannerChoice>& scanners, int preselected) {
     return OnWindowThread(owner_, [&] { return ChooseOnWindowThread(scanners, preselected); });
 }
@@ -25,19 +34,19 @@ int QtScannerDialogs::ChooseOnWindowThread(const QList<ScannerChoice>& scanners,
     if (WindowClosed(owner_)) return -1;  // the program is ending: no dialog opens after the close
     if (progress_) progress_->Hide();
     if (scanners.isEmpty()) {
-        QMessageBox::information(owner_, QStringLiteral("Select Scanner"),
-                                 QStringLiteral("No scanner was found. Check that it is connected and switched on, "
-                                                "then press SCAN again."));
+        QMessageBox::information(owner_, Text::tr("Select Scanner"),
+                                 Text::tr("No scanner was found. Check that it is connected and switched on, "
+                                          "then press SCAN again."));
         return -1;
     }
     QDialog dialog(owner_);
-    dialog.setWindowTitle(QStringLiteral("Select Scanner"));
+    dialog.setWindowTitle(Text::tr("Select Scanner"));
     auto* layout = new QVBoxLayout(&dialog);
-    auto* label = new QLabel(QStringLiteral("Scan with:"), &dialog);
+    auto* label = new QLabel(Text::tr("Scan with:"), &dialog);
     layout->addWidget(label);
     auto* list = new QListWidget(&dialog);
     label->setBuddy(list);
-    list->setAccessibleName(QStringLiteral("Scanners"));
+    list->setAccessibleName(Text::tr("Scanners"));
     int widest = 0;
     for (const ScannerChoice& scanner : scanners) {
         list->addItem(scanner.label + QStringLiteral("   (") + scanner.deviceName + QStringLiteral(")"));
@@ -49,7 +58,7 @@ int QtScannerDialogs::ChooseOnWindowThread(const QList<ScannerChoice>& scanners,
     list->setMinimumWidth(std::max(360, widest + chrome));
     layout->addWidget(list);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("Select"));
+    buttons->button(QDialogButtonBox::Ok)->setText(Text::tr("Select"));
     layout->addWidget(buttons);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
@@ -58,7 +67,7 @@ int QtScannerDialogs::ChooseOnWindowThread(const QList<ScannerChoice>& scanners,
 }
 
 void QtScannerDialogs::RunTransfer(int pageNumber, TransferTask& task) {
-    Run(QStringLiteral("Scanning page %1...").arg(pageNumber), task, true);
+    Run(Text::tr("Scanning page %1...").arg(pageNumber), task, true);
 }
 
 void QtScannerDialogs::RunStep(const QString& caption, TransferTask& task) { Run(caption, task, false); }

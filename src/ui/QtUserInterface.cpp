@@ -8,6 +8,8 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QSpacerItem>
+#include <QGridLayout>
 #include <QStandardPaths>
 #include <QUrl>
 
@@ -37,6 +39,23 @@ QString QtMessageText(const QString& text) {
     return converted;
 }
 
+namespace {
+
+// A short message makes a narrow box, and the desktop then cuts its title
+// ("Quillon … ccessful"): the box is made as wide as the title wants, with
+// room for the title bar's buttons.
+void KeepTitleWhole(QMessageBox& box) {
+    QFont titleFont = box.font();
+    titleFont.setBold(true);
+    const int wanted = QFontMetrics(titleFont).horizontalAdvance(box.windowTitle()) + 120;
+    auto* layout = qobject_cast<QGridLayout*>(box.layout());
+    if (!layout) return;
+    layout->addItem(new QSpacerItem(wanted, 0, QSizePolicy::Minimum, QSizePolicy::Expanding), layout->rowCount(), 0, 1,
+                    layout->columnCount());
+}
+
+}  // namespace
+
 MessageAnswer QtUserInterface::ShowMessage(const QString& text, const QString& title, MessageIcon icon,
                                            MessageButtons buttons) {
     if (WindowClosed(owner_))
@@ -60,6 +79,7 @@ MessageAnswer QtUserInterface::ShowMessage(const QString& text, const QString& t
             box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
             break;
     }
+    KeepTitleWhole(box);
     switch (box.exec()) {
         case QMessageBox::Yes: return MessageAnswer::Yes;
         case QMessageBox::No: return MessageAnswer::No;

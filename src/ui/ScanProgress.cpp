@@ -2,6 +2,7 @@
 #include "ui/ScanProgress.h"
 
 #include "scan/ScannerDialogs.h"
+#include "ui/OnWindowThread.h"
 #include "ui/ProgressWindow.h"
 
 #include <QGuiApplication>
@@ -41,7 +42,7 @@ void ScanProgress::Begin(const QString& caption, TransferTask* task, bool page) 
         // Cancel was pressed between two steps: it is meant for this one.
         if (cancelAsked_ || cancelAll_) return task_->Cancel();
     }
-    QMetaObject::invokeMethod(this, [this, page] { StepBegun(page); }, Qt::QueuedConnection);
+    PostToWindowThread(this, [this, page] { StepBegun(page); });
 }
 
 void ScanProgress::End() {
@@ -49,7 +50,7 @@ void ScanProgress::End() {
         const std::lock_guard lock(mutex_);
         task_ = nullptr;
     }
-    QMetaObject::invokeMethod(this, &ScanProgress::StepEnded, Qt::QueuedConnection);
+    PostToWindowThread(this, [this] { StepEnded(); });
 }
 
 void ScanProgress::StepBegun(bool page) {
@@ -122,7 +123,7 @@ void ScanProgress::OnCancel() {
     }
     // The dialog stays until the scan has ended, which it does at once
     // (a backend still letting go of its scanner does so behind).
-    if (dialog_) dialog_->SetCaption(QStringLiteral("Stopping the scanner..."));
+    if (dialog_) dialog_->SetCaption(tr("Stopping the scanner..."));
 }
 
 void ScanProgress::Refresh() {

@@ -18,6 +18,16 @@ dpkg -x "$deb" "$work/root"
 bin=$work/root/usr/bin
 [ "$("$bin/quillon-scan" --version)" = "quillon-scan 1.07" ] || { echo "quillon-scan --version"; exit 1; }
 QT_QPA_PLATFORM=offscreen "$bin/quillon" --version | grep -q '^Quillon 1.07$' || { echo "quillon --version"; exit 1; }
+# The translations are installed where the installed programs find them, and
+# the desktop entry and AppStream data carry theirs, valid.
+share=$work/root/usr/share
+[ -f "$share/quillon/translations/quillon_de.qm" ] || { echo "no German translation"; exit 1; }
+LANGUAGE=de "$bin/quillon-scan" --help | head -n 1 | grep -q '^Aufruf: quillon-scan' || { echo "no German --help"; exit 1; }
+grep -q '^Comment\[de\]=Papierdokumente' "$share/applications/quillon.desktop" || { echo "no German desktop entry"; exit 1; }
+desktop-file-validate "$share/applications/quillon.desktop" || exit 1
+grep -q '<summary xml:lang="de">' "$share/metainfo/app.quillon.Quillon.metainfo.xml" || { echo "no German AppStream"; exit 1; }
+appstreamcli validate --no-net "$share/metainfo/app.quillon.Quillon.metainfo.xml" >/dev/null ||
+  { appstreamcli validate --no-net "$share/metainfo/app.quillon.Quillon.metainfo.xml"; exit 1; }
 mkdir -p "$work/sane" "$work/home"
 cp "$source/tests/sane/dll.conf" "$source/tests/sane/test.conf" "$work/sane/"
 HOME=$work/home XDG_CONFIG_HOME=$work/home/config SANE_CONFIG_DIR=$work/sane \
@@ -28,4 +38,4 @@ pages=$(pdfinfo "$work/home/scan.pdf" | awk '/^Pages:/ {print $2}')
 said=$(HOME=$work/home XDG_CONFIG_HOME=$work/home/config SANE_CONFIG_DIR=$work/sane \
   "$bin/quillon-scan" --dpi 75 --searchable "$work/home/text.pdf" < /dev/null 2>&1)
 case $said in *"without searchable text"*) echo "the installed text engine did not load: $said"; exit 1 ;; esac
-echo "package $(basename "$deb"): lintian clean, both programs run, 10 pages scanned, the text engine loads"
+echo "package $(basename "$deb"): lintian clean, both programs run, 10 pages scanned, the text engine loads, German found"

@@ -270,6 +270,23 @@ INSTANTIATE_TEST_SUITE_P(
             3, nullptr, " is too long a name for its folder. Please choose another file."}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// A batch split at a separator (sheet 3) counts its pages on through the
+// batch, says which document each goes into, and lists each file.
+TEST_F(QuillonScanTest, ASplitBatchCountsItsPagesOnAndNamesEachDocument) {
+    testing::EsclSimulator simulator;
+    ASSERT_NO_FATAL_FAILURE(simulator.Start({"--sheets", "5", "--patch-t-at", "3"}));
+    UseNetworkScanner(simulator);
+    EXPECT_EQ(Run({"-d", "airscan:e0:Quillon Simulator", "--split", "--source", "feeder", "--no-duplex", "--mode", "bw",
+                   "--dpi", "75", "batch.pdf"}),
+              0)
+        << errors.toStdString();
+    const QStringList lines = errors.split('\n');
+    for (const char* line : {"Scanning page 2", "Scanning page 4 (document 2)", "Scanning page 5 (document 2)"})
+        EXPECT_TRUE(lines.contains(line)) << line << "\n" << errors.toStdString();
+    const QString said = errors + output;
+    EXPECT_TRUE(said.contains("batch.pdf (2 pages)") && said.contains("batch-2.pdf (2 pages)")) << said.toStdString();
+}
+
 // A limit on open files too low for a scan is said before anything is
 // scanned or stored, as that: never as a scanner not found.
 TEST_F(QuillonScanTest, TooFewOpenFilesAreSaidFirst) {

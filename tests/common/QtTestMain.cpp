@@ -20,6 +20,10 @@
 int main(int argc, char** argv) {
     quillon::PrepareProcess();
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The tests read the program's English and its numbers, whatever the
+    // machine's language; the programs they start inherit it.
+    qputenv("LC_ALL", "C.UTF-8");
+    qunsetenv("LANGUAGE");
     if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) qputenv("XDG_RUNTIME_DIR", "/tmp");
 #ifdef QUILLON_SANE_TEST_BACKEND
     // SANE's test and airscan backends leak a little of their own at every

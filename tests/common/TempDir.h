@@ -34,8 +34,9 @@ inline void LetOthersReach(const QString& folder) {
          path = QFileInfo(path).absolutePath()) {
         struct stat status {};
         const QByteArray name = QFile::encodeName(path);
-        if (::stat(name.constData(), &status) == 0 && (status.st_mode & S_IXOTH) == 0)
+        if (::stat(name.constData(), &status) == 0 && (status.st_mode & S_IXOTH) == 0) {
             EXPECT_EQ(::chmod(name.constData(), (status.st_mode & 07777) | S_IXGRP | S_IXOTH), 0) << name.constData();
+        }
     }
 }
 

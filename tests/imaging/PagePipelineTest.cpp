@@ -158,22 +158,23 @@ INSTANTIATE_TEST_SUITE_P(Bounds, PagePipelineBoundTest,
 TEST(PagePipelineTest, APageThatFailsIsReportedAtTheNextWriteAndAtTheEndAndNothingAfterItIsPlaced) {
     const std::pair<GatedWriter::Failure, const char*> kFailures[] = {
         {GatedWriter::Failure::Said, "This page cannot be encoded."},
-        {GatedWriter::Failure::Encoding, "There is not enough memory for a page this large."},
-        {GatedWriter::Failure::Placing, "There is not enough memory for a page this large."},
+        {GatedWriter::Failure::Encoding, "There is not enough memory for a page this large:"},
+        {GatedWriter::Failure::Placing, "There is not enough memory for a page this large:"},
     };
     for (const auto& [failure, said] : kFailures) {
         SCOPED_TRACE(said);
         GatedWriter writer;
         writer.failOn_ = 1;
         writer.failure_ = failure;
-        writer.Open(10);
         PagePipeline pipeline(2);
         pipeline.SetWriter(&writer);
         std::vector<std::uint64_t> ids;
+        // Nothing is encoded before all three are written, so none fails yet.
         for (int number = 0; number < 3; ++number) {
             ids.push_back(pipeline.Adopt(NumberedPage(number), {}));
             EXPECT_TRUE(pipeline.Write(ids.back()));
         }
+        writer.Open(10);
         EXPECT_FALSE(pipeline.Drain());
         EXPECT_TRUE(pipeline.error().startsWith(said)) << pipeline.error().toStdString();
         const std::uint64_t late = pipeline.Adopt(NumberedPage(3), {});

@@ -31,15 +31,20 @@ TEST(SafeOutputFileTest, ALinkIsWrittenThroughAndADeviceIsNeverReplaced) {
     target.close();
     ASSERT_TRUE(QFile::link(temp.File("target.pdf"), temp.File("link.pdf")));
     SafeOutputFile output;
-    ASSERT_TRUE(output.Open(temp.File("link.pdf"))) << output.error().toStdString();
+    ASSERT_TRUE(output.Open(temp.File("link.pdf"), SafeOutputFile::LinkAtTarget::WrittenThrough)) << output.error().toStdString();
     ASSERT_TRUE(Save(output, "new"));
     EXPECT_TRUE(QFileInfo(temp.File("link.pdf")).isSymLink());
+    EXPECT_EQ(Read(temp.File("target.pdf")), "new");
+    // A file of the program's own replaces a link in its place instead.
+    ASSERT_TRUE(output.Open(temp.File("link.pdf")));
+    ASSERT_TRUE(Save(output, "own"));
+    EXPECT_FALSE(QFileInfo(temp.File("link.pdf")).isSymLink());
     EXPECT_EQ(Read(temp.File("target.pdf")), "new");
 
     ASSERT_EQ(::mkfifo(QFile::encodeName(temp.File("pipe.pdf")).constData(), 0644), 0);
     ASSERT_TRUE(QFile::link(temp.File("nowhere"), temp.File("dangling.pdf")));
     for (const char* refused : {"pipe.pdf", "dangling.pdf"}) {
-        EXPECT_FALSE(output.Open(temp.File(refused))) << refused;
+        EXPECT_FALSE(output.Open(temp.File(refused), SafeOutputFile::LinkAtTarget::WrittenThrough)) << refused;
         EXPECT_FALSE(output.error().isEmpty());
     }
     struct stat status {};

@@ -134,5 +134,52 @@ INSTANTIATE_TEST_SUITE_P(
                                   true, true, 1, 3, 2, 0}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// A network scanner that stops answering in the middle of a batch: the
+// user's Cancel ends the scan with the page before it, whatever the backend
+// still does to tidy up its connection (the time it takes is the cancel
+// bench's), and the next scan waits for the scanner to be let go as a step
+// of its own, which Cancel ends too.
+TEST(AirscanCancelTest, CancelOfAStalledScannerEndsTheScanAndTheNextWaitsForTheScanner) {
+    testing::ScanJobHarness harness;
+    auto simulator = std::make_unique<testing::EsclSimulator>();
+    ASSERT_NO_FATAL_FAILURE(simulator->Start({"--sheets", "3", "--silent-from", "2"}));
+    ASSERT_TRUE(testing::WriteSaneConfig("dll.conf", "airscan\n"));
+    ASSERT_TRUE(testing::WriteSaneConfig("airscan.conf", simulator->AirscanConfig()));
+    harness.AskForTiff(1, 1, true, false);
+    const QString output = harness.temp.File("stalled.tiff");
+    bool cancelled = false;
+    harness.dialogs.duringStep = [&](const QString& caption, TransferTask& task) {
+        if (!caption.startsWith("Waiting for page 2")) return;
+        cancelled = true;
+        task.Cancel();
+    };
+    harness.dialogs.duringPage = [&](int page, TransferTask& task) {
+        if (page != 2) return;
+        cancelled = true;
+        task.Cancel();
+    };
+    harness.ui.Accept(output);
+    const ScanOutcome outcome = RunScan(harness.controls, harness.library, harness.store, harness.ui);
+    EXPECT_TRUE(cancelled) << "no cancel was made";
+    EXPECT_EQ(outcome.kind, ScanOutcome::Kind::Cancelled);
+    EXPECT_EQ(outcome.documents, (std::vector<ScanOutcome::Document>{{output, 1}}));
+
+    QStringList steps;
+    harness.dialogs.duringStep = [&](const QString& caption, TransferTask& task) {
+        steps.append(caption);
+        task.Cancel();
+    };
+    harness.dialogs.duringPage = nullptr;
+    harness.ui.Accept(harness.temp.File("next.tiff"));
+    EXPECT_EQ(RunScan(harness.controls, harness.library, harness.store, harness.ui).kind, ScanOutcome::Kind::Cancelled);
+    EXPECT_EQ(steps.value(0), "Waiting for the scanner to be let go...");
+
+    // Once the scanner is gone the backend lets go at once, and the wait ends by itself.
+    simulator.reset();
+    harness.dialogs.duringStep = nullptr;
+    harness.ui.Accept(harness.temp.File("last.tiff"));
+    EXPECT_EQ(RunScan(harness.controls, harness.library, harness.store, harness.ui).kind, ScanOutcome::Kind::NoScanner);
+}
+
 }  // namespace
 }  // namespace quillon

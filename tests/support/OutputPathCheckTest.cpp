@@ -50,6 +50,7 @@ TEST(OutputPathCheckTest, OnlyAFileThisUserMayReplaceIsAccepted) {
         file.close();
         ::chmod(QFile::encodeName(folder.File(name)).constData(), mode);
     };
+    const QByteArray longName = QByteArray(252, 'n') + ".pdf";  // one byte over the usual 255
     struct Row {
         const char* name;
         std::function<void()> setUp;
@@ -67,7 +68,7 @@ TEST(OutputPathCheckTest, OnlyAFileThisUserMayReplaceIsAccepted) {
          "pipe.pdf is a device, a pipe or a socket, not a file."},
         {"null.pdf", [&] { QFile::link("/dev/null", folder.File("null.pdf")); }, false,
          "null.pdf is a device, a pipe or a socket, not a file."},
-        {QByteArray(252, 'n').append(".pdf").constData(), [] {}, false, " is too long a name for its folder."},
+        {longName.constData(), [] {}, false, " is too long a name for its folder."},
         // Another user's file, in a plain folder and in a shared one such as /tmp.
         {"theirs.pdf", [&] { make("theirs.pdf", 0644); }, true, "theirs.pdf is write-protected."},
         {"sticky/theirs.pdf",
@@ -78,6 +79,8 @@ TEST(OutputPathCheckTest, OnlyAFileThisUserMayReplaceIsAccepted) {
          },
          true, "theirs.pdf belongs to another user, in a folder where only its owner may replace it."},
     };
+    EXPECT_EQ(OutputPathRefusal("/proc/scan.pdf"),
+              "/proc is one of the system's own folders, where no file can be saved. Please choose another file.");
     for (const Row& row : kRows) {
         SCOPED_TRACE(QByteArray(row.name).left(40).toStdString());
         if (row.asAnotherUser && ::geteuid() != 0) continue;  // no other user to become

@@ -11,6 +11,7 @@
 #include "../common/TempDir.h"
 
 #include <QCheckBox>
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -265,7 +266,7 @@ TEST_F(MainBindingTest, PassingASingleImageFormatOrWiaLosesNoChoice) {
         SCOPED_TRACE(when);
         EXPECT_TRUE(IsChecked(OptionId::AllowMultiplePages));
         EXPECT_TRUE(IsChecked(OptionId::SplitDocuments));
-        EXPECT_EQ(ShownText(OptionId::DuplexSetting), "Manual Duplex (turn the stack)");
+        EXPECT_EQ(ShownText(OptionId::DuplexSetting), "Manual Duplex");  // its explanation is in the open list
         EXPECT_EQ(StoredValue(OptionId::AllowMultiplePages), " 1");
         EXPECT_EQ(StoredValue(OptionId::SplitDocuments), " 1");
         EXPECT_EQ(StoredValue(OptionId::DuplexSetting), " 2");
@@ -373,11 +374,12 @@ TEST_F(MainBindingTest, TypingIntoAListSelectsAndStoresNothingEvenAnItemsExactTe
 }
 
 // The text's languages, offered for a Searchable PDF only: the installed
-// ones, "Automatic" storing nothing, a stored combination shown as it stands.
+// ones, several of which may be checked ("deu+eng", shown as "German +
+// English"), "Automatic" storing nothing, a language not installed kept.
 TEST_F(MainBindingTest, TheTextLanguagesAreOfferedForASearchablePdfAndStoredAtOnce) {
-    Stored("OcrLanguage", "deu+eng");
+    Stored("OcrLanguage", "deu+eng+xyz");
     window = std::make_unique<Main>(store, ui);
-    window->SetTextLanguages({"deu", "eng"});
+    window->SetTextLanguages({"deu", "eng", "fra"});
     window->Load();
     window->show();
     QComboBox* languages = window->TextLanguageList();
@@ -386,13 +388,32 @@ TEST_F(MainBindingTest, TheTextLanguagesAreOfferedForASearchablePdfAndStoredAtOn
     ASSERT_TRUE(languages->isVisible());
     QStringList items;
     for (int i = 0; i < languages->count(); ++i) items.append(languages->itemText(i));
-    EXPECT_EQ(items, QStringList({"Automatic", "German (deu)", "English (eng)", "deu+eng"}));
-    EXPECT_EQ(languages->currentText(), "deu+eng");
-    for (const auto& [item, stored] : {std::pair{1, "deu"}, std::pair{0, ""}}) {
-        languages->setCurrentIndex(item);
-        emit languages->activated(item);  // as a choice by the user
-        EXPECT_EQ(store.Get("OcrLanguage"), stored);
+    EXPECT_EQ(items, QStringList({"Automatic", "German (deu)", "English (eng)", "French (fra)", "xyz"}));
+    const auto shown = [&] { return languages->currentIndex() < 0 ? languages->placeholderText() : languages->currentText(); };
+    EXPECT_EQ(shown(), "German + English + xyz");
+    // Each choice as the user makes it, from the keyboard: what is stored, and shown.
+    const struct {
+        int item;
+        const char* stored;
+        const char* shown;
+    } kChoices[] = {
+        {4, "deu+eng", "German + English"}, {1, "eng", "English (eng)"},  {3, "eng+fra", "English + French"},
+        {0, "", "Automatic"},               {1, "deu", "German (deu)"},
+    };
+    for (const auto& choice : kChoices) {
+        SCOPED_TRACE(choice.stored);
+        emit languages->activated(choice.item);
+        EXPECT_EQ(store.Get("OcrLanguage"), choice.stored);
+        EXPECT_EQ(shown(), choice.shown);
     }
+    // A click in the open list checks a language, and the list stays open.
+    languages->showPopup();
+    QAbstractItemView* view = languages->view();
+    const QPoint english = view->visualRect(languages->model()->index(2, 0)).center();
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, english);
+    EXPECT_EQ(store.Get("OcrLanguage"), "deu+eng");
+    EXPECT_TRUE(view->isVisible());
+    languages->hidePopup();
     Select(OptionId::Format, "TIFF");
     EXPECT_FALSE(languages->isVisible());
 }

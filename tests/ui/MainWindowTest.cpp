@@ -17,6 +17,9 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <QLineEdit>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <gtest/gtest.h>
 
 namespace quillon {
@@ -101,7 +104,9 @@ const ShownControl kShownControls[] = {
      {6360, 1920, 2535, 315}},
     // Added beside the paper size: the languages of a Searchable PDF's text.
     {"TxtOcrLanguage", nullptr, "", {4200, 1920, 1935, 315}},
-    {"Label8", "Text Language", "The languages the text of a Searchable PDF is read in.", {3000, 1920, 1095, 255}},
+    {"Label8", "Text Language",
+     "The languages the text of a Searchable PDF is read in. Check several for pages in more than one.",
+     {3000, 1920, 1095, 255}},
 };
 
 TEST_F(MainWindowTest, EveryControlHasItsCaptionPlaceAndTooltip) {
@@ -114,7 +119,14 @@ TEST_F(MainWindowTest, EveryControlHasItsCaptionPlaceAndTooltip) {
         SCOPED_TRACE(shown.name);
         auto* control = window.findChild<QWidget*>(QString::fromLatin1(shown.name));
         ASSERT_NE(control, nullptr);
-        EXPECT_EQ(control->geometry(), pixels(shown.twips));
+        // A list keeps its place and may grow to the right for its longest item.
+        if (qobject_cast<QComboBox*>(control)) {
+            EXPECT_EQ(control->geometry().topLeft(), pixels(shown.twips).topLeft());
+            EXPECT_EQ(control->height(), pixels(shown.twips).height());
+            EXPECT_GE(control->width(), pixels(shown.twips).width());
+        } else {
+            EXPECT_EQ(control->geometry(), pixels(shown.twips));
+        }
         EXPECT_EQ(control->toolTip(), QString::fromUtf8(shown.toolTip));
         QString caption;
         if (auto* button = qobject_cast<QAbstractButton*>(control)) caption = button->text();
@@ -144,7 +156,8 @@ TEST_F(MainWindowTest, AScreenReaderHearsEveryControlByItsCaption) {
         {"TxtFormat", {"Format", "Sets the resulting file format."}},
         {"TxtQuality", {"Quality (Size)", "Sets the result file format compression."}},
         {"TxtPaperSize", {"Paper Size", ""}},
-        {"TxtOcrLanguage", {"Text Language", "The languages the text of a Searchable PDF is read in."}}};
+        {"TxtOcrLanguage",
+         {"Text Language", "The languages the text of a Searchable PDF is read in. Check several for pages in more than one."}}};
     window.show();
     for (const ShownControl& shown : kShownControls) {
         SCOPED_TRACE(shown.name);
@@ -153,6 +166,7 @@ TEST_F(MainWindowTest, AScreenReaderHearsEveryControlByItsCaption) {
         ASSERT_NE(accessible, nullptr);
         QAccessible::Role role = QAccessible::StaticText;
         QString name = QString::fromUtf8(shown.caption ? shown.caption : ""), description = QString::fromUtf8(shown.toolTip);
+        if (qstrcmp(shown.name, "LblText") == 0) name = "Status";  // what it says is its description
         if (qobject_cast<QPushButton*>(control)) role = QAccessible::Button;
         if (qobject_cast<QCheckBox*>(control)) role = QAccessible::CheckBox;
         if (auto* list = qobject_cast<QComboBox*>(control)) {
@@ -222,12 +236,41 @@ TEST_F(MainWindowTest, NoticeIsLightGreyEndsWithTheVersionAndOpensTheProductPage
     EXPECT_TRUE(window.isVisible());
 }
 
+// Each item a list shows when chosen is never cut: whole, or where it cannot
+// be, without the words in brackets that explain it in the open list.
+TEST_F(MainWindowTest, EveryListShowsEachOfItsItemsUncut) {
+    window.SetTextLanguages({"deu", "eng"});
+    window.Load();
+    window.show();
+    const QRect before = window.List(OptionId::DuplexSetting)->geometry();
+    for (QComboBox* list : window.findChildren<QComboBox*>()) {
+        QLineEdit* edit = list->lineEdit();
+        QStyleOptionComboBox option;
+        option.initFrom(list);
+        option.frame = true;
+        const int room = edit ? edit->contentsRect().width() - 4
+                              : list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list).width() - 4;
+        for (int item = 0; item < list->count(); ++item) {
+            const QString whole = list->itemText(item);
+            list->setCurrentIndex(item);
+            const QString shown = edit ? edit->text() : list->currentText();
+            SCOPED_TRACE(list->objectName().toStdString() + ": " + whole.toStdString());
+            EXPECT_TRUE(shown == whole || shown == whole.section(" (", 0, 0)) << shown.toStdString();
+            EXPECT_LE(list->fontMetrics().horizontalAdvance(shown), room);
+        }
+    }
+    EXPECT_EQ(window.List(OptionId::DuplexSetting)->geometry().topLeft(), before.topLeft());
+}
+
 TEST_F(MainWindowTest, StatusLineIsEmptyAtStartAndTakesTwoLinesOfItsFont) {
     EXPECT_TRUE(window.StatusLabel()->text().isEmpty());
     window.SetStatusText("Warning: something");
     EXPECT_EQ(window.StatusLabel()->text(), "Warning: something");
     EXPECT_TRUE(window.StatusLabel()->wordWrap());
     EXPECT_GE(window.StatusLabel()->height(), 2 * QFontMetrics(window.StatusLabel()->font()).height());
+    QAccessibleInterface* status = QAccessible::queryAccessibleInterface(window.StatusLabel());
+    EXPECT_EQ(status->text(QAccessible::Name), "Status");
+    EXPECT_EQ(status->text(QAccessible::Description), "Warning: something");
 }
 
 TEST(QtUserInterfaceTest, DialogFilterBecomesQtNameFilters) {

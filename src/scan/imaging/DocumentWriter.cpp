@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scan/imaging/DocumentWriter.h"
 
+#include <QCoreApplication>
+
 #include "scan/imaging/PageEncoders.h"
 #include "scan/imaging/PageImage.h"
 #include "scan/imaging/PdfWriter.h"
@@ -43,8 +45,8 @@ public:
     // Encoded in memory, then written with the system's own calls, which
     // tell why a write fails ("No space left on device").
     bool AddEncoded(EncodedPage page) override {
-        if (pageCount_ > 0) return Fail(QStringLiteral("A JPEG or PNG file holds one page only."));
-        if (!page.error.isEmpty()) return Fail(QStringLiteral("The image could not be encoded: ") + page.error);
+        if (pageCount_ > 0) return Fail(QCoreApplication::translate("Imaging", "A JPEG or PNG file holds one page only."));
+        if (!page.error.isEmpty()) return Fail(QCoreApplication::translate("Imaging", "The image could not be encoded: ") + page.error);
         const QByteArray& bytes = page.data;
         for (qsizetype done = 0; done < bytes.size();) {
             const ssize_t count = ::write(fd_, bytes.constData() + done, static_cast<size_t>(bytes.size() - done));
@@ -56,7 +58,7 @@ public:
         return true;
     }
 
-    bool Finish() override { return error_.isEmpty() && (pageCount_ == 1 || Fail(QStringLiteral("The image file has no page."))); }
+    bool Finish() override { return error_.isEmpty() && (pageCount_ == 1 || Fail(QCoreApplication::translate("Imaging", "The image file has no page."))); }
 
 private:
     int fd_;
@@ -79,14 +81,14 @@ EncodedPage DocumentWriter::EncodeDocumentPage(const QImage& input, int jpegQual
     const QImage page = AsPageFormat(input);
     EncodedPage encoded = EncodedPage::Describing(page);
     if (page.isNull()) {
-        encoded.error = QStringLiteral("An empty page cannot be written.");
+        encoded.error = QCoreApplication::translate("Imaging", "An empty page cannot be written.");
     } else if (page.format() == QImage::Format_Mono) {
         QString why;
         encoded.data = EncodeG4(page, &why);
-        if (encoded.data.isEmpty()) encoded.error = QStringLiteral("A page could not be compressed: ") + why;
+        if (encoded.data.isEmpty()) encoded.error = QCoreApplication::translate("Imaging", "A page could not be compressed: ") + why;
     } else if (jpegQuality > 0) {
         encoded.data = EncodeJpeg(page, jpegQuality);
-        if (encoded.data.isEmpty()) encoded.error = QStringLiteral("A page could not be compressed as JPEG.");
+        if (encoded.data.isEmpty()) encoded.error = QCoreApplication::translate("Imaging", "A page could not be compressed as JPEG.");
     } else {
         encoded.page = page;
     }

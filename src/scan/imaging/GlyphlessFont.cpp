@@ -67,13 +67,22 @@ std::map<QByteArray, QByteArray> Tables() {
                          .U16s({kGlyphlessAscent, 0, 0, kGlyphlessAdvance, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0,
                                 kGlyphlessGlyphs})
                          .bytes();
-    tables["maxp"] = Table().U32(0x00010000).U16s({kGlyphlessGlyphs, 0, 0, 0, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0}).bytes();
+    // The missing glyph is an outline, a box, as readers expect a font to
+    // have one; the blank glyph every code draws has none.
+    const Table missingGlyph = Table()
+                                   .U16s({1, 50, 0, 450, 700})  // one contour, its bounds
+                                   .U16s({3, 0})                // its last point; no instructions
+                                   .U16s({0x0101, 0x0101})      // four points on the outline, coordinates as words
+                                   .U16s({50, 400, 0, static_cast<std::uint16_t>(-400)})  // x, each from the last
+                                   .U16s({0, 0, 700, 0});                                // y
+    tables["maxp"] = Table().U32(0x00010000).U16s({kGlyphlessGlyphs, 4, 1, 0, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0}).bytes();
     Table metrics, locations;
     for (int glyph = 0; glyph < kGlyphlessGlyphs; ++glyph) metrics.U16s({kGlyphlessAdvance, 0});
-    for (int glyph = 0; glyph <= kGlyphlessGlyphs; ++glyph) locations.U16(0);  // every glyph is empty
+    const int missingEnd = static_cast<int>(missingGlyph.bytes().size()) / 2;  // short offsets count words
+    locations.U16s({0, missingEnd, missingEnd});
     tables["hmtx"] = metrics.bytes();
     tables["loca"] = locations.bytes();
-    tables["glyf"] = QByteArray();
+    tables["glyf"] = missingGlyph.bytes();
     // One segment that maps nothing: the PDF names glyphs by number.
     tables["cmap"] = Table().U16s({0, 1, 3, 1}).U32(12).U16s({4, 24, 0, 2, 2, 0, 0, 0xFFFF, 0, 0xFFFF, 1, 0}).bytes();
     tables["post"] = Table().U32(0x00030000).U32(0).U16s({0, 0}).U32(1).U32(0).U32(0).U32(0).U32(0).bytes();

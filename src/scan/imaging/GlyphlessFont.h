@@ -7,9 +7,10 @@
 
 namespace quillon {
 
-// The font of a PDF's invisible text layer: a TrueType program whose glyphs
-// draw nothing, every one half an em wide and a whole em tall, so the text a
-// word's box is fitted with can be selected and searched but never seen.
+// The font of a PDF's invisible text layer: a whole TrueType program (its
+// missing glyph a box, as readers expect) whose glyph for every character
+// draws nothing, half an em wide and a whole em tall, so the text a word's
+// box is fitted with can be selected and searched but never seen.
 QByteArray GlyphlessFontProgram();
 // The CID-to-glyph map: every code but 0 draws the blank glyph.
 QByteArray GlyphlessCodeToGlyphMap();

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scan/imaging/ImagingSession.h"
 
+#include <QCoreApplication>
+
 #include "scan/ScannerErrors.h"
 #include "scan/imaging/PageImage.h"
 #include "scan/imaging/PageMemory.h"
@@ -46,7 +48,7 @@ void ImagingSession::WakeRoomWaiters() { pipeline_->WakeWaiters(); }
 QString ImagingSession::EndingCaption() const {
     const auto [placed, written] = pipeline_->DocumentProgress();
     if (text_.codes.isEmpty() || placed >= written) return {};
-    return QStringLiteral("Reading the text of page %1 of %2").arg(placed + 1).arg(written);
+    return QCoreApplication::translate("Imaging", "Reading the text of page %1 of %2").arg(placed + 1).arg(written);
 }
 
 void ImagingSession::SkipText() { pipeline_->SkipText(); }
@@ -114,7 +116,8 @@ int ImagingSession::WriteSingleFile(const QString& path, ImageHandle image) {
     if (!page) return RecordError(kScannerErrorInternal, QStringLiteral("no such image")), 1;
     if (!CanWriteSingleFile(path)) return 1;
     SafeOutputFile output;
-    if (!output.Open(path)) return RecordError(kScannerErrorWriteFailed, output.error()), 1;
+    if (!output.Open(path, SafeOutputFile::LinkAtTarget::WrittenThrough))
+        return RecordError(kScannerErrorWriteFailed, output.error()), 1;
     const std::unique_ptr<DocumentWriter> writer = CreateDocumentWriter(FormatOfPath(path), output.fd(), jpegQuality_, text_, compactPages_);
     EncodedPage encoded = writer->Encode(*page);
     if (!encoded.note.isEmpty()) singleFileNotes_.append(QStringLiteral("page 1: ") + encoded.note);
@@ -136,7 +139,7 @@ int ImagingSession::BeginDocument(const QString& path, int number) {
     // Whether a file is there now decides what a cancel does with this document.
     struct stat status {};
     replacing_ = number == 0 && ::lstat(QFile::encodeName(path).constData(), &status) == 0;
-    if (!(number == 0 ? output_.Open(path) : output_.OpenNumbered(path, number)))
+    if (!(number == 0 ? output_.Open(path, SafeOutputFile::LinkAtTarget::WrittenThrough) : output_.OpenNumbered(path, number)))
         return RecordError(kScannerErrorWriteFailed, output_.error()), 1;
     writer_ = CreateDocumentWriter(format, output_.fd(), jpegQuality_, text_, compactPages_);
     pipeline_->SetWriter(writer_.get());
@@ -196,8 +199,8 @@ void ImagingSession::Completed(const QString& path, const DocumentWriter& writer
     lastCompleted_ = path;
     const int unread = writer.pagesWithoutText(), pages = writer.pageCount();
     lastCompletedNote_ = unread == 0  ? QString()
-                         : pages == 1 ? QStringLiteral("The page was saved without searchable text.")
-                                      : QStringLiteral("%1 of %2 pages were saved without searchable text.")
+                         : pages == 1 ? QCoreApplication::translate("Imaging", "The page was saved without searchable text.")
+                                      : QCoreApplication::translate("Imaging", "%1 of %2 pages were saved without searchable text.")
                                             .arg(unread)
                                             .arg(pages);
 }

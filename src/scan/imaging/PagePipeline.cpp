@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scan/imaging/PagePipeline.h"
 
+#include <QCoreApplication>
+
 #include "scan/imaging/Enhancements.h"
 #include "scan/imaging/SeparatorSheet.h"
 
@@ -19,7 +21,7 @@ const QSize kPreviewSize(96, 124);
 // Memory a page needs and cannot have ends its document with this sentence,
 // never the program: a page worker's failure is the scan's, said to the user.
 QString NoMemoryForPage() {
-    return QStringLiteral("There is not enough memory for a page this large: "
+    return QCoreApplication::translate("Imaging", "There is not enough memory for a page this large: "
                           "a lower resolution, or grey or black and white, needs less.");
 }
 
@@ -216,7 +218,7 @@ void PagePipeline::Encode(const PagePointer& page) {
         if (writer)
             encoded = writer->Encode(image);
         else
-            encoded.error = QStringLiteral("No document is open.");
+            encoded.error = QCoreApplication::translate("Imaging", "No document is open.");
     } catch (const std::bad_alloc&) {
         encoded = EncodedPage();
         encoded.error = NoMemoryForPage();

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scan/imaging/PdfWriter.h"
 
+#include <QCoreApplication>
+
 #include "scan/imaging/CompactPage.h"
 #include "scan/imaging/Enhancements.h"
 #include "scan/imaging/GlyphlessFont.h"
@@ -85,7 +87,7 @@ EncodedPage PdfWriter::EncodeImage(const QImage& page) const {
         QString why;
         BilevelData bilevel = EncodeBilevel(page, &why);
         if (bilevel.data.isEmpty()) {
-            encoded.error = QStringLiteral("A page could not be compressed: ") + why;
+            encoded.error = QCoreApplication::translate("Imaging", "A page could not be compressed: ") + why;
             return encoded;
         }
         encoded.data = std::move(bilevel.data);
@@ -182,7 +184,7 @@ int PdfWriter::FontObject(int variant) {
 }
 
 bool PdfWriter::AddEncoded(EncodedPage page) {
-    if (finished_) return Fail(QStringLiteral("The PDF file is already complete."));
+    if (finished_) return Fail(QCoreApplication::translate("Imaging", "The PDF file is already complete."));
     if (!page.error.isEmpty()) return Fail(page.error);
     const int width = page.width;
     const int height = page.height;
@@ -261,17 +263,17 @@ bool PdfWriter::AddEncoded(EncodedPage page) {
 
 bool PdfWriter::Finish() {
     if (!error_.isEmpty()) return false;
-    if (pageObjects_.empty()) return Fail(QStringLiteral("The PDF file has no page."));
+    if (pageObjects_.empty()) return Fail(QCoreApplication::translate("Imaging", "The PDF file has no page."));
     finished_ = true;
 
     QByteArray kids;
     const std::vector<int> order = PageOrder();
     for (const int place : order) {
         if (place < 0 || static_cast<std::size_t>(place) >= pageObjects_.size())
-            return Fail(QStringLiteral("The PDF file has no page %1.").arg(place + 1));
+            return Fail(QCoreApplication::translate("Imaging", "The PDF file has no page %1.").arg(place + 1));
         kids += QByteArray::number(pageObjects_[static_cast<std::size_t>(place)]) + " 0 R ";
     }
-    if (order.empty()) return Fail(QStringLiteral("The PDF file has no page."));
+    if (order.empty()) return Fail(QCoreApplication::translate("Imaging", "The PDF file has no page."));
     pageCount_ = static_cast<int>(order.size());
     objectOffsets_[kPagesObject] = offset_;
     Write("2 0 obj\n<< /Type /Pages /Kids [" + kids.trimmed() + "] /Count " +

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scan/imaging/SafeOutputFile.h"
 
+#include <QCoreApplication>
+
 #include "scan/NumberedPath.h"
 #include "scan/imaging/DocumentGate.h"
 
@@ -55,19 +57,19 @@ void SafeOutputFile::Name(const QString& temporary) {
     DocumentGate::Track(QFile::encodeName(temporary));
 }
 
-bool SafeOutputFile::Open(const QString& targetPath) {
+bool SafeOutputFile::Open(const QString& targetPath, LinkAtTarget link) {
     Reset(targetPath);
-    // A link is written through: the file it names is replaced, in its own folder.
     const QByteArray target = QFile::encodeName(targetPath);
     struct stat status {};
-    if (::lstat(target.constData(), &status) == 0 && S_ISLNK(status.st_mode)) {
+    if (link == LinkAtTarget::WrittenThrough && ::lstat(target.constData(), &status) == 0 && S_ISLNK(status.st_mode)) {
         char* resolved = ::realpath(target.constData(), nullptr);
-        if (!resolved) return Fail(QStringLiteral("%1 is a link to a file that cannot be reached: %2.").arg(targetPath, SystemErrorText(errno)));
+        if (!resolved) return Fail(QCoreApplication::translate("Imaging", "%1 is a link to a file that cannot be reached: %2.").arg(targetPath, SystemErrorText(errno)));
         place_ = QFile::decodeName(resolved);
         std::free(resolved);
     }
-    if (::stat(QFile::encodeName(place_).constData(), &status) == 0 && !S_ISREG(status.st_mode) && !S_ISDIR(status.st_mode))
-        return Fail(QStringLiteral("%1 is a device, a pipe or a socket, not a file.").arg(targetPath));
+    if (::lstat(QFile::encodeName(place_).constData(), &status) == 0 && !S_ISREG(status.st_mode) &&
+        !S_ISDIR(status.st_mode) && !S_ISLNK(status.st_mode))
+        return Fail(QCoreApplication::translate("Imaging", "%1 is a device, a pipe or a socket, not a file.").arg(targetPath));
     return CreateBeside(place_);
 }
 
@@ -91,22 +93,22 @@ void SafeOutputFile::Reset(const QString& targetPath) {
 // The file being written, in the folder of the file it is to become.
 bool SafeOutputFile::CreateBeside(const QString& path) {
     const QFileInfo target(path);
-    if (target.isDir()) return Fail(QStringLiteral("%1 is a folder, not a file.").arg(target_));
+    if (target.isDir()) return Fail(QCoreApplication::translate("Imaging", "%1 is a folder, not a file.").arg(target_));
     const QFileInfo folderInfo(target.absolutePath());
     if (folderInfo.exists() && !folderInfo.isDir())
-        return Fail(QStringLiteral("%1 is a file, not a folder.").arg(folderInfo.filePath()));
-    if (!folderInfo.isDir()) return Fail(QStringLiteral("The folder %1 does not exist.").arg(folderInfo.filePath()));
+        return Fail(QCoreApplication::translate("Imaging", "%1 is a file, not a folder.").arg(folderInfo.filePath()));
+    if (!folderInfo.isDir()) return Fail(QCoreApplication::translate("Imaging", "The folder %1 does not exist.").arg(folderInfo.filePath()));
     const QByteArray folder = QFile::encodeName(target.absolutePath());
 
     fd_ = ::open(folder.constData(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0600);
     if (fd_ >= 0) return true;
     if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL && errno != ENOENT)
-        return Fail(QStringLiteral("Cannot write in %1: %2.").arg(folderInfo.filePath(), SystemErrorText(errno)));
+        return Fail(QCoreApplication::translate("Imaging", "Cannot write in %1: %2.").arg(folderInfo.filePath(), SystemErrorText(errno)));
 
     // No unnamed files here: a named one, removed on every way out but a crash.
     QByteArray pattern = TemporaryPattern(folder);
     fd_ = ::mkostemp(pattern.data(), O_CLOEXEC);
-    if (fd_ < 0) return Fail(QStringLiteral("Cannot write in %1: %2.").arg(folderInfo.filePath(), SystemErrorText(errno)));
+    if (fd_ < 0) return Fail(QCoreApplication::translate("Imaging", "Cannot write in %1: %2.").arg(folderInfo.filePath(), SystemErrorText(errno)));
     Name(QFile::decodeName(pattern));
     return true;
 }
@@ -129,16 +131,16 @@ bool SafeOutputFile::LinkUnnamedFile(const QByteArray& folder) {
 }
 
 bool SafeOutputFile::Commit() {
-    if (fd_ < 0) return Fail(QStringLiteral("No file is open."));
+    if (fd_ < 0) return Fail(QCoreApplication::translate("Imaging", "No file is open."));
     const QByteArray place = QFile::encodeName(place_);
     const QByteArray folder = QFile::encodeName(QFileInfo(place_).absolutePath());
-    if (::fsync(fd_) != 0) return Fail(QStringLiteral("Cannot save %1: %2.").arg(target_, SystemErrorText(errno)));
+    if (::fsync(fd_) != 0) return Fail(QCoreApplication::translate("Imaging", "Cannot save %1: %2.").arg(target_, SystemErrorText(errno)));
     ::fchmod(fd_, firstPath_.isEmpty() ? FinishedMode(place) : NewFileMode());
     if (temporary_.isEmpty() && !LinkUnnamedFile(folder))
-        return Fail(QStringLiteral("Cannot save %1: %2.").arg(target_, SystemErrorText(errno)));
+        return Fail(QCoreApplication::translate("Imaging", "Cannot save %1: %2.").arg(target_, SystemErrorText(errno)));
     const int fd = fd_;
     fd_ = -1;
-    if (::close(fd) != 0) return Fail(QStringLiteral("Cannot save %1: %2.").arg(target_, SystemErrorText(errno)));
+    if (::close(fd) != 0) return Fail(QCoreApplication::translate("Imaging", "Cannot save %1: %2.").arg(target_, SystemErrorText(errno)));
     int placeError = 0;
     {
         // The decision to keep the file and its rename are one step for
@@ -149,8 +151,8 @@ bool SafeOutputFile::Commit() {
         else if (!givenUp_ && ::rename(QFile::encodeName(temporary_).constData(), place.constData()) != 0)
             placeError = errno;
     }
-    if (givenUp_) return Fail(QStringLiteral("%1 was given up: nothing was saved.").arg(target_));
-    if (placeError != 0) return Fail(QStringLiteral("Cannot save %1: %2.").arg(target_, SystemErrorText(placeError)));
+    if (givenUp_) return Fail(QCoreApplication::translate("Imaging", "%1 was given up: nothing was saved.").arg(target_));
+    if (placeError != 0) return Fail(QCoreApplication::translate("Imaging", "Cannot save %1: %2.").arg(target_, SystemErrorText(placeError)));
     DocumentGate::Untrack(QFile::encodeName(temporary_));
     temporary_.clear();
     // Make the rename itself durable.

@@ -14,9 +14,11 @@ namespace quillon {
 // leaves nothing behind; elsewhere it has a short hidden name of its own, so
 // any name the target may have (up to the system's 255 bytes) works. A file
 // given up (this one, or every one: DocumentGate) is never put in place.
-// A link at the target is written through: its file is replaced in its own
-// folder, and the link stays. A file of a numbered series replaces nothing:
-// its name is claimed only when it is put in place.
+// A link at the target is replaced by the file, the file it pointed to left
+// as it was; or, for a document the user named, written through: the file
+// it names is replaced in its own folder, and the link stays (as cp would).
+// A file of a numbered series replaces nothing: its name is claimed only
+// when it is put in place.
 class SafeOutputFile {
 public:
     SafeOutputFile() = default;
@@ -24,8 +26,9 @@ public:
     SafeOutputFile(const SafeOutputFile&) = delete;
     SafeOutputFile& operator=(const SafeOutputFile&) = delete;
 
+    enum class LinkAtTarget { Replaced, WrittenThrough };
     // Creates the file being written (readable and writable). False with error() set.
-    bool Open(const QString& targetPath);
+    bool Open(const QString& targetPath, LinkAtTarget link = LinkAtTarget::Replaced);
     // The same for the next file of a series beside firstPath (letters.pdf:
     // letters-2.pdf, letters-3.pdf, ...): it takes the first name from number
     // on that is free when it is committed. A name taken meanwhile, by a file

@@ -2,6 +2,8 @@
 #define ZX_USE_UTF8
 #include "scan/imaging/SeparatorSheet.h"
 
+#include <QCoreApplication>
+
 #include "scan/imaging/PageImage.h"
 
 #include <ZXing/BitMatrix.h>
@@ -145,11 +147,11 @@ QImage DrawSeparatorSheet(double widthInches, double heightInches, int dpi) {
     font.setPixelSize(static_cast<int>(inches(0.3)));
     painter.setFont(font);
     painter.drawText(QRectF(0, top - inches(1.2), width, inches(0.5)), Qt::AlignCenter,
-                     QStringLiteral("Quillon separator sheet"));
+                     QCoreApplication::translate("Imaging", "Quillon separator sheet"));
     font.setPixelSize(static_cast<int>(inches(0.16)));
     painter.setFont(font);
     painter.drawText(QRectF(0, top + inches(2.4), width, inches(0.8)), Qt::AlignCenter,
-                     QStringLiteral("Put this sheet between two documents in the feeder.\nPrint it at full size (100 %)."));
+                     QCoreApplication::translate("Imaging", "Put this sheet between two documents in the feeder.\nPrint it at full size (100 %)."));
     painter.end();
     QImage mono = sheet.convertToFormat(QImage::Format_Mono, Qt::ThresholdDither);
     SetPageDpi(mono, dpi);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scan/imaging/TextEngine.h"
 
+#include <QCoreApplication>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -34,7 +36,7 @@ const TextEngine* LoadTextEngine(QString* error) {
         const QString path = ModulePath();
         void* module = ::dlopen(QFile::encodeName(path).constData(), RTLD_NOW | RTLD_LOCAL);
         if (!module) {
-            failure = QStringLiteral("The text-recognition engine could not be loaded (%1).")
+            failure = QCoreApplication::translate("Imaging", "The text-recognition engine could not be loaded (%1).")
                           .arg(QString::fromLocal8Bit(::dlerror()));
             return;
         }
@@ -42,7 +44,7 @@ const TextEngine* LoadTextEngine(QString* error) {
         const auto entry = reinterpret_cast<decltype(&QuillonTextEngine)>(::dlsym(module, "QuillonTextEngine"));
         const TextEngine* engine = entry ? entry() : nullptr;
         if (!engine) {
-            failure = QStringLiteral("The text-recognition engine %1 is not one this program can use.").arg(path);
+            failure = QCoreApplication::translate("Imaging", "The text-recognition engine %1 is not one this program can use.").arg(path);
             return;
         }
         loaded.store(engine);

@@ -3,6 +3,8 @@
 // programs load the first time they read a page's text.
 #include "scan/imaging/TextEngine.h"
 
+#include <QCoreApplication>
+
 #include <tesseract/baseapi.h>
 #include <tesseract/ocrclass.h>
 #include <tesseract/resultiterator.h>
@@ -60,13 +62,6 @@ public:
             --lent_;
             return nullptr;
         }
-        {
-            // A setting of the whole library, not of this engine: two page
-            // workers setting it at once would write one string together.
-            static std::mutex globalSettings;
-            const std::lock_guard lock(globalSettings);
-            engine->api->SetVariable("debug_file", "/dev/null");  // no warnings on the terminal
-        }
         // Columns, headings and captions: the layout is found, as the engine's own program does.
         if (!orientation) engine->api->SetPageSegMode(tesseract::PSM_AUTO);
         return engine;
@@ -97,6 +92,11 @@ EnginePool& Pool() {
     // The engines' cache is made first, so that at exit it outlives the pool.
     static const bool cacheFirst = (tesseract::TessBaseAPI::ClearPersistentCache(), true);
     (void)cacheFirst;
+    // No warnings on the terminal. A setting of the whole library, which
+    // every engine reads as it prints, on any page worker: it is set once,
+    // before the first engine is made, and never again.
+    static const bool quiet = tesseract::TessBaseAPI().SetVariable("debug_file", "/dev/null");
+    (void)quiet;
     static EnginePool pool;
     return pool;
 }
@@ -131,7 +131,7 @@ RecognizedText Recognize(const EnginePage& page, const QByteArray& codes, const 
     OneThreadForTheEngine();
     BorrowedEngine engine(codes, dataDirectory);
     if (!engine) {
-        result.error = QStringLiteral("The text-recognition languages \"%1\" could not be loaded.")
+        result.error = QCoreApplication::translate("Imaging", "The text-recognition languages \"%1\" could not be loaded.")
                            .arg(QString::fromUtf8(codes));
         return result;
     }
@@ -140,7 +140,7 @@ RecognizedText Recognize(const EnginePage& page, const QByteArray& codes, const 
     monitor.cancel = [](void* flag, int) { return flag && static_cast<const std::atomic<bool>*>(flag)->load(); };
     monitor.cancel_this = const_cast<std::atomic<bool>*>(stop);
     if (engine->Recognize(&monitor) != 0 || (stop && stop->load())) {
-        result.error = QStringLiteral("The text of a page could not be recognised.");
+        result.error = QCoreApplication::translate("Imaging", "The text of a page could not be recognised.");
         return result;
     }
     result.confidence = engine->MeanTextConf();
@@ -148,7 +148,7 @@ RecognizedText Recognize(const EnginePage& page, const QByteArray& codes, const 
     if (!words) return result;
 
     std::size_t paragraphStart = 0;
-    int paragraphSize = 1, lineTop = 0, line = -1;
+    int paragraphSize = 1, line = -1;
     const auto endParagraph = [&] {
         for (std::size_t i = paragraphStart; i < result.words.size(); ++i) result.words[i].size = paragraphSize;
         paragraphStart = result.words.size();
@@ -157,10 +157,7 @@ RecognizedText Recognize(const EnginePage& page, const QByteArray& codes, const 
     do {
         if (words->IsAtBeginningOf(tesseract::RIL_PARA)) endParagraph();
         int left = 0, top = 0, right = 0, bottom = 0;
-        if (words->IsAtBeginningOf(tesseract::RIL_TEXTLINE)) {
-            ++line;
-            if (words->BoundingBox(tesseract::RIL_TEXTLINE, &left, &top, &right, &bottom)) lineTop = top;
-        }
+        if (words->IsAtBeginningOf(tesseract::RIL_TEXTLINE)) ++line;
         const std::unique_ptr<const char[]> text(words->GetUTF8Text(tesseract::RIL_WORD));
         if (!text) continue;
         RecognizedWord word;
@@ -174,7 +171,10 @@ RecognizedText Recognize(const EnginePage& page, const QByteArray& codes, const 
             word.slope = x2 == x1 ? 0.0 : double(y2 - y1) / (x2 - x1);
             word.baseline = static_cast<int>(std::lround(y1 + word.slope * (left - x1)));
         }
-        paragraphSize = std::max(paragraphSize, word.baseline - std::min(lineTop, top));
+        // How far the word reaches above its baseline, taken at its middle: the
+        // box of a whole line scanned askew is far taller than its letters.
+        const double middle = word.baseline + word.slope * (right - left) / 2.0;
+        paragraphSize = std::max(paragraphSize, static_cast<int>(std::lround(middle)) - top);
         word.rightToLeft = words->WordDirection() == tesseract::DIR_RIGHT_TO_LEFT;
         // A word of a few letters is wider than tall, unless its line runs up or down the page.
         if (word.text.size() >= 3) {

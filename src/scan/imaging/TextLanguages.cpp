@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scan/imaging/TextLanguages.h"
 
+#include "support/Translations.h"
+
+#include <QCoreApplication>
+
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -31,18 +35,20 @@ QString PackageOf(const QString& code) {
     return QStringLiteral("tesseract-ocr-") + code.toLower().replace(QLatin1Char('_'), QLatin1Char('-'));
 }
 
-// "German (deu)" when the code names a language people know by name.
+// "German (deu)" when the code names a language people know by name; in a
+// translated program, by its own name ("Deutsch (deu)"), as the window lists it.
 QString Described(const QString& code) {
     const QLocale::Language language = QLocale::codeToLanguage(code.section(QLatin1Char('_'), 0, 0), QLocale::ISO639Part2);
     if (language == QLocale::AnyLanguage) return QStringLiteral("\"%1\"").arg(code);
-    return QStringLiteral("%1 (%2)").arg(QLocale::languageToString(language), code);
+    const QString native = TranslatedLanguage().isEmpty() ? QString() : QLocale(language, QLocale::World).nativeLanguageName();
+    return QStringLiteral("%1 (%2)").arg(native.isEmpty() ? QLocale::languageToString(language) : native, code);
 }
 
 // The folder looked in is named: TESSDATA_PREFIX may point away from the packages' data.
 QString MissingData(const QString& code, const QString& purpose, const QString& directory) {
-    return QStringLiteral("%1 needs the language data for %2, which is not installed. Install the package %3, "
+    return QCoreApplication::translate("Imaging", "%1 needs the language data for %2, which is not installed. Install the package %3, "
                           "or choose other languages. (Looked in %4.)")
-        .arg(purpose, Described(code), PackageOf(code), directory.isEmpty() ? QStringLiteral("no folder") : directory);
+        .arg(purpose, Described(code), PackageOf(code), directory.isEmpty() ? QCoreApplication::translate("Imaging", "no folder") : directory);
 }
 
 TextLanguages Problem(const QString& sentence) { return {QString(), QString(), sentence}; }
@@ -84,7 +90,7 @@ QStringList InstalledTextLanguages(const QString& dataDirectory) {
 }
 
 TextLanguages ChooseTextLanguages(const QString& stored, const QLocale& locale, const QString& dataDirectory) {
-    const QString purpose = QStringLiteral("Reading the pages' text");
+    const QString purpose = QCoreApplication::translate("Imaging", "Reading the pages' text");
     QString codes = stored.trimmed();
     if (codes.isEmpty()) {
         const QString own = TextLanguageOfLocale(locale);
@@ -93,7 +99,7 @@ TextLanguages ChooseTextLanguages(const QString& stored, const QLocale& locale, 
         // Codes only: the value becomes part of a file name.
         static const QRegularExpression list(QStringLiteral("^[A-Za-z][A-Za-z0-9_]{1,30}(\\+[A-Za-z][A-Za-z0-9_]{1,30})*$"));
         if (!list.match(codes).hasMatch())
-            return Problem(QStringLiteral("The text-recognition languages \"%1\" are not a list of language codes. "
+            return Problem(QCoreApplication::translate("Imaging", "The text-recognition languages \"%1\" are not a list of language codes. "
                                           "Write codes joined by \"+\", for example \"deu+eng\".")
                                .arg(codes));
     }
@@ -101,13 +107,13 @@ TextLanguages ChooseTextLanguages(const QString& stored, const QLocale& locale, 
         if (Installed(dataDirectory, code)) continue;
         if (code.compare(kOrientationData, Qt::CaseInsensitive) != 0 &&
             QLocale::codeToLanguage(code.section(QLatin1Char('_'), 0, 0), QLocale::ISO639Part2) == QLocale::AnyLanguage)
-            return Problem(QStringLiteral("\"%1\" is no language that text recognition knows. Choose language codes "
+            return Problem(QCoreApplication::translate("Imaging", "\"%1\" is no language that text recognition knows. Choose language codes "
                                           "such as \"eng\" or \"deu+eng\".")
                                .arg(code));
         return Problem(MissingData(code, purpose, dataDirectory));
     }
     if (!Installed(dataDirectory, kOrientationData))
-        return Problem(QStringLiteral("Turning pages upright needs the data for finding which way up a page is, which "
+        return Problem(QCoreApplication::translate("Imaging", "Turning pages upright needs the data for finding which way up a page is, which "
                                       "is not installed. Install the package tesseract-ocr-osd. (Looked in %1.)")
                            .arg(dataDirectory));
     return {codes, dataDirectory, QString()};

@@ -17,7 +17,7 @@ struct RecognizedWord {
     QString text;
     QRect box;
     int baseline = 0;  // where its line's baseline crosses the word's left edge
-    int size = 0;      // its paragraph's: the most any of its lines reaches above the baseline
+    int size = 0;      // its paragraph's: the most any of its words reaches above its baseline
     bool rightToLeft = false;
     int line = 0;        // which line of the page it is on, counted from 0 in reading order
     double slope = 0;    // its line's baseline: pixels down for each pixel right (askew pages)

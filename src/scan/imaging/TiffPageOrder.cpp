@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scan/imaging/TiffPageOrder.h"
 
+#include <QCoreApplication>
+
 #include <cstdint>
 #include <cstring>
 
@@ -81,7 +83,7 @@ private:
 
 QString ReorderTiffPages(int fd, const std::vector<int>& order) {
     TiffFile file(fd);
-    if (!file.ReadHeader()) return QStringLiteral("The TIFF file's header could not be read.");
+    if (!file.ReadHeader()) return QCoreApplication::translate("Imaging", "The TIFF file's header could not be read.");
     // The directories as they stand: where each one's "next" pointer and page number are.
     struct Page {
         std::uint64_t offset = 0, next = 0, pageNumber = 0;  // 0: no page number
@@ -92,20 +94,20 @@ QString ReorderTiffPages(int fd, const std::vector<int>& order) {
         page.offset = offset;
         std::uint64_t entries = 0, count = 0;
         if (!file.Directory(offset, entries, count, page.next))
-            return QStringLiteral("The TIFF file's page %1 could not be read.").arg(pages.size() + 1);
+            return QCoreApplication::translate("Imaging", "The TIFF file's page %1 could not be read.").arg(pages.size() + 1);
         for (std::uint64_t i = 0; i < count; ++i) {
             std::uint64_t tag = 0;
             const std::uint64_t entry = entries + i * file.EntrySize();
-            if (!file.ReadNumber(entry, 2, tag)) return QStringLiteral("The TIFF file could not be read.");
+            if (!file.ReadNumber(entry, 2, tag)) return QCoreApplication::translate("Imaging", "The TIFF file could not be read.");
             if (tag == kPageNumberTag) page.pageNumber = entry + 4 + file.offsetSize();  // its value, inline
         }
         pages.push_back(page);
-        if (!file.ReadNumber(page.next, file.offsetSize(), offset)) return QStringLiteral("The TIFF file could not be read.");
+        if (!file.ReadNumber(page.next, file.offsetSize(), offset)) return QCoreApplication::translate("Imaging", "The TIFF file could not be read.");
     }
-    if (order.empty()) return QStringLiteral("A TIFF file needs at least one page.");
+    if (order.empty()) return QCoreApplication::translate("Imaging", "A TIFF file needs at least one page.");
     for (const int index : order)
         if (index < 0 || static_cast<std::size_t>(index) >= pages.size())
-            return QStringLiteral("The TIFF file has no page %1.").arg(index + 1);
+            return QCoreApplication::translate("Imaging", "The TIFF file has no page %1.").arg(index + 1);
 
     const std::size_t size = file.offsetSize();
     bool written = file.WriteNumber(file.FirstPointerAt(), size, pages[static_cast<std::size_t>(order.front())].offset);
@@ -116,7 +118,7 @@ QString ReorderTiffPages(int fd, const std::vector<int>& order) {
         if (written && page.pageNumber != 0)
             written = file.WriteNumber(page.pageNumber, 2, place) && file.WriteNumber(page.pageNumber + 2, 2, order.size());
     }
-    return written ? QString() : QStringLiteral("The TIFF file's pages could not be put in order.");
+    return written ? QString() : QCoreApplication::translate("Imaging", "The TIFF file's pages could not be put in order.");
 }
 
 }  // namespace quillon

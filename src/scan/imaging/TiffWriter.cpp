@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scan/imaging/TiffWriter.h"
 
+#include <QCoreApplication>
+
 #include "scan/imaging/TiffPageOrder.h"
 
 #include "scan/imaging/SafeOutputFile.h"
@@ -91,7 +93,7 @@ bool TiffWriter::Open(const EncodedPage& firstPage) {
     const bool big = quality_ >= 100 && firstPage.format != QImage::Format_Mono && rawBytes >= kBigTiffRawPageBytes;
     tiff_.reset(TIFFClientOpen("output", big ? "w8" : "w", &file_, FdRead, FdWrite, FdSeek,
                                FdClose, FdSize, NoMap, NoUnmap));
-    return tiff_ != nullptr || Fail(QStringLiteral("The TIFF file could not be started: ") + FailureReason());
+    return tiff_ != nullptr || Fail(QCoreApplication::translate("Imaging", "The TIFF file could not be started: ") + FailureReason());
 }
 
 // Black and white is compressed here already (G4 is one strip of the page);
@@ -99,7 +101,7 @@ bool TiffWriter::Open(const EncodedPage& firstPage) {
 EncodedPage TiffWriter::Encode(const QImage& page) const { return EncodeDocumentPage(page, 0); }
 
 bool TiffWriter::AddEncoded(EncodedPage encoded) {
-    if (finished_) return Fail(QStringLiteral("The TIFF file is already complete."));
+    if (finished_) return Fail(QCoreApplication::translate("Imaging", "The TIFF file is already complete."));
     if (!encoded.error.isEmpty()) return Fail(encoded.error);
     if (!tiff_ && !Open(encoded)) return false;
     TIFF* tiff = tiff_.get();
@@ -156,7 +158,7 @@ bool TiffWriter::AddEncoded(EncodedPage encoded) {
 
 bool TiffWriter::Finish() {
     if (!error_.isEmpty()) return false;
-    if (!tiff_) return Fail(QStringLiteral("The TIFF file has no page."));
+    if (!tiff_) return Fail(QCoreApplication::translate("Imaging", "The TIFF file has no page."));
     finished_ = true;
     if (!TIFFFlush(tiff_.get())) return Fail(FailureReason());
     tiff_.reset();

@@ -7,29 +7,30 @@
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <thread>
 
 namespace quillon {
 
 // A call into a device that may block for long (starting a page, reading
-// it), meant to be made on a thread of its own so that whoever waits for it
-// can leave once it was cancelled and has not ended within a bound, the call
-// ending behind with what it holds (the device). A network backend may take
-// many seconds to let go of a scanner that stopped answering. Not yet: see Run.
+// it). Made on a thread of its own, whoever waits for it can leave once it
+// was cancelled and has not ended within a bound, the call ending behind
+// with what it holds (the device): a network backend may take many seconds
+// to let go of a scanner that stopped answering. Other backends' calls are
+// made on the caller's thread: SANE's test backend, for one, starts its
+// reader thread from the thread that starts the page, and a read from
+// another thread then hung in some runs; such calls end when the backend
+// lets them.
 class DeviceCall {
 public:
-    DeviceCall() : state_(std::make_shared<State>()) {}
+    explicit DeviceCall(bool ownThread = false) : ownThread_(ownThread), state_(std::make_shared<State>()) {}
     DeviceCall(const DeviceCall&) = delete;
     DeviceCall& operator=(const DeviceCall&) = delete;
 
-    // Runs the call. It is made on the caller's thread for now: with the call
-    // on a thread of its own, SANE's test backend's read of a started page hung
-    // in some runs (its reader thread is made by the thread that starts the
-    // page, which then ends). So no call is left behind yet; Wait sees it ended.
-    void Run(const std::function<void()>& call) {
-        call();
-        const std::lock_guard lock(state_->mutex);
-        state_->ended = true;
-        state_->changed.notify_all();
+    // Runs the call; on a thread of its own, it must hold (by value or
+    // shared) everything it uses, since it may outlive the caller's wait.
+    void Run(std::function<void()> call) {
+        if (!ownThread_) return Finish(*state_, call);
+        std::thread([state = state_, call = std::move(call)] { Finish(*state, call); }).detach();
     }
     // Until the call has ended (true), or until the time set by LeaveAfter (false).
     bool Wait() {
@@ -63,6 +64,14 @@ private:
         bool ended = false;
         std::optional<std::chrono::steady_clock::time_point> leaveAt;
     };
+    static void Finish(State& state, const std::function<void()>& call) {
+        call();
+        const std::lock_guard lock(state.mutex);
+        state.ended = true;
+        state.changed.notify_all();
+    }
+
+    bool ownThread_;
     std::shared_ptr<State> state_;
 };
 

@@ -17,6 +17,7 @@
 #include "scan/sane/ScannerLog.h"
 #include "support/XdgFolders.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -87,15 +88,13 @@ public:
         : device_(device), silenceLimit_(silenceLimit), progress_(progress) {
         try {
             thread_ = std::thread([this] { Watch(); });
+            watching_ = true;
         } catch (const std::system_error&) {
             // No thread to spare (memory is short): no silence is timed, and a
             // stop cancels the device at once.
         }
     }
-    ~DeviceWatch() {
-        Ended();
-        if (thread_.joinable()) thread_.join();
-    }
+    ~DeviceWatch() { Ended(); }
     // The device's part of the step starts: from now on its silence counts.
     void Begin() {
         {
@@ -107,7 +106,7 @@ public:
     // Asked to stop, from any thread: the device is cancelled, on the watch's
     // own thread, unless the step ends within the grace.
     void Arm(std::chrono::milliseconds grace = kCancelGrace) {
-        if (!thread_.joinable()) return device_.Cancel();
+        if (!watching_) return device_.Cancel();
         {
             const std::lock_guard lock(mutex_);
             const auto deadline = std::chrono::steady_clock::now() + grace;
@@ -116,13 +115,15 @@ public:
         }
         changed_.notify_all();
     }
-    // The step has ended: no cancel comes after this.
+    // The step has ended, on the step's own thread: no cancel comes after
+    // this, and one under way has returned.
     void Ended() {
         {
             const std::lock_guard lock(mutex_);
             ended_ = true;
         }
         changed_.notify_all();
+        if (thread_.joinable()) thread_.join();
     }
     // The device was cancelled because it stayed silent.
     bool silent() const { return silent_; }
@@ -160,6 +161,12 @@ private:
         }
         lock.unlock();
         device_.Cancel();
+        // The thread ends with the step, never before: the terminal program
+        // may end its process in the middle of a step (after an interrupt),
+        // and a thread that had ended and was not yet joined then is a leak
+        // to ThreadSanitizer.
+        lock.lock();
+        changed_.wait(lock, [this] { return ended_; });
     }
 
     SaneDevice& device_;
@@ -170,7 +177,8 @@ private:
     std::optional<std::chrono::steady_clock::time_point> armedAt_, begunAt_;  // armedAt_: when the grace ends
     bool ended_ = false;
     std::atomic<bool> silent_{false};
-    std::thread thread_;  // started once the rest is made
+    bool watching_ = false;  // whether the thread started; set before the watch is shared
+    std::thread thread_;     // started once the rest is made
 };
 
 // How long a scanner may send nothing before the progress dialog says so:
@@ -192,7 +200,8 @@ public:
         }
         const auto silent = duration_cast<seconds>(now - *since_);
         if (silent < kSilenceShownAfter) return {};
-        return QStringLiteral("The scanner has sent nothing for %1 s. The scan ends by itself after %2 s; Cancel ends it now.")
+        return QCoreApplication::translate("SaneLibrary", "The scanner has sent nothing for %1 s. The scan ends by itself "
+                                                          "after %2 s; Cancel ends it now.")
             .arg(silent.count())
             .arg(duration_cast<seconds>(limit_).count());
     }
@@ -207,6 +216,10 @@ private:
 // How long after a cancel a step still waits for a device call that does not
 // end: the job then goes on without it, and the call ends behind.
 constexpr std::chrono::milliseconds kLeaveAfterCancel{700};
+// How long closing a network scanner may hold the job before it is left to
+// close behind: a backend tidying a dead connection can take many seconds,
+// and one whose event loop never wakes never ends.
+constexpr std::chrono::milliseconds kLeaveClosingAfter{2000};
 
 // One page read on a worker thread; Cancel comes from the dialog's thread.
 // The read waits first until the pages under way leave room for one more.
@@ -214,11 +227,14 @@ constexpr std::chrono::milliseconds kLeaveAfterCancel{700};
 // cancel is left to do so behind, with the read's own state.
 class PageTransfer : public TransferTask {
 public:
-    PageTransfer(std::shared_ptr<SaneDevice> device, ImagingSession& session, std::chrono::milliseconds silenceLimit)
-        : device_(std::move(device)),
+    PageTransfer(std::shared_ptr<SaneDevice> device, ImagingSession& session, std::chrono::milliseconds silenceLimit,
+                 int document, bool callOnOwnThread)
+        : document_(document),
+          device_(std::move(device)),
           session_(session),
           read_(std::make_shared<Read>()),
           silence_(silenceLimit),
+          call_(callOnOwnThread),
           watch_(*device_, silenceLimit, &read_->progress.bytesRead) {}
     void Run() override {
         roomKept_ = session_.WaitForRoom([this] { return read_->progress.stopRequested.load(); });
@@ -247,6 +263,7 @@ public:
         call_.LeaveAfter(kLeaveAfterCancel);
     }
     DocumentSoFar SoFar() const override { return session_.SoFar(); }
+    int DocumentNumber() const override { return document_; }
     // Waiting for room for the page is no silence of the scanner's.
     QString Caption() const override { return reading_ ? silence_.Text(read_->progress.bytesRead) : QString(); }
     long long BytesRead() const { return read_->progress.bytesRead; }
@@ -260,6 +277,7 @@ public:
     }
 
 private:
+    int document_;
     struct Read {
         PageProgress progress;
         PageResult result;
@@ -357,7 +375,7 @@ int SaneLibrary::Log(const QString& operation, int result) {
 }
 
 void SaneLibrary::Fail(int code, const QString& detail) {
-    log_->Write(QStringLiteral("error %1: %2 %3").arg(code).arg(ScannerErrorText(code), detail));
+    log_->Write(QStringLiteral("error %1: %2 %3").arg(code).arg(QString::fromUtf8(ScannerErrorSourceText(code)), detail));
     session_.RecordError(code, detail);
 }
 
@@ -378,7 +396,9 @@ bool SaneLibrary::EnsureInitialised() {
     givingUp_ = false;
     request_ = {};
     paperCode_ = -1;
-    pagesThisDocument_ = 0;
+    pagesThisJob_ = 0;
+    documentOfJob_ = 1;
+    separatorPassed_ = false;
     sourceWanted_.clear();
     lastOpened_.clear();
     duplexWanted_ = false;
@@ -412,7 +432,7 @@ bool SaneLibrary::RefreshDevices() {
         bool ended = false;
         search_->ResetWait();
         LibraryStep waiting([&] { ended = search_->Wait(); }, [this] { search_->GiveUpWaiting(); });
-        dialogs_.RunStep(QStringLiteral("Looking for scanners..."), waiting);
+        dialogs_.RunStep(QCoreApplication::translate("SaneLibrary", "Looking for scanners..."), waiting);
         if (!ended || waiting.cancelled()) {
             Fail(kScannerErrorCancelled, QStringLiteral("while looking for scanners"));
             return false;
@@ -514,7 +534,7 @@ int SaneLibrary::OpenDevice(const QString& deviceName) {
         open_->ResetWait();
         bool none = false;
         LibraryStep waiting([&] { none = open_->WaitUntilNone(); }, [this] { open_->GiveUpWaiting(); });
-        dialogs_.RunStep(QStringLiteral("Waiting for the scanner to be let go..."), waiting);
+        dialogs_.RunStep(QCoreApplication::translate("SaneLibrary", "Waiting for the scanner to be let go..."), waiting);
         if (!none || waiting.cancelled()) {
             Fail(kScannerErrorCancelled, QStringLiteral("while the last scanner was let go"));
             return 0;
@@ -524,7 +544,7 @@ int SaneLibrary::OpenDevice(const QString& deviceName) {
     std::unique_ptr<SaneDevice> device;
     // SANE cannot stop an open under way: a cancel takes effect when it returns.
     LibraryStep opening([&] { device = opener_(deviceName, &openStatus); });
-    dialogs_.RunStep(QStringLiteral("Opening the scanner..."), opening);
+    dialogs_.RunStep(QCoreApplication::translate("SaneLibrary", "Opening the scanner..."), opening);
     if (opening.cancelled()) {
         device.reset();
         Fail(kScannerErrorCancelled, QStringLiteral("while the scanner was opened"));
@@ -561,6 +581,15 @@ void SaneLibrary::CloseDevice() {
     DropPendingPage();
     source_.clear();
     options_.reset();
+    if (device_ && IsNetworkScanner(openDevice_)) {
+        // Closed on a thread of its own, which holds the last reference: the
+        // job waits a bounded time for it, then goes on while it ends behind
+        // (the next open and SANE's end wait for it, as for a cancelled read).
+        DeviceCall closing(true);
+        closing.Run([device = std::move(device_)]() mutable { device.reset(); });
+        closing.LeaveAfter(kLeaveClosingAfter);
+        if (!closing.Wait()) log_->Write(QStringLiteral("the scanner did not close in time: it is closed behind"));
+    }
     device_.reset();  // cancels and closes
     openDevice_.clear();
     if (initialised_) state_ = kStateManagerOpen;
@@ -943,7 +972,7 @@ ImageHandle SaneLibrary::TWAIN_Acquire(WindowHandle) {
     if (!pendingPage_) {
         state_ = kStateEnabled;
         deliveredDpi_ = DeviceResolution();
-        const auto status = static_cast<SANE_Status>(StartPage(pagesThisDocument_ + 1));
+        const auto status = static_cast<SANE_Status>(StartPage(pagesThisJob_ + 1));
         if (status != SANE_STATUS_GOOD) {
             CancelDevice();
             state_ = device_ ? kStateSourceOpen : kStateManagerOpen;
@@ -957,8 +986,9 @@ ImageHandle SaneLibrary::TWAIN_Acquire(WindowHandle) {
     }
     pendingPage_ = false;
     state_ = kStateTransferring;
-    PageTransfer transfer(device_, session_, silenceLimit_);
-    dialogs_.RunTransfer(pagesThisDocument_ + 1, transfer);
+    PageTransfer transfer(device_, session_, silenceLimit_, documentOfJob_ + (separatorPassed_ ? 1 : 0),
+                          IsNetworkScanner(openDevice_));
+    dialogs_.RunTransfer(pagesThisJob_ + 1, transfer);
     PageResult result = transfer.TakeResult();
     // A network scanner's backend decodes the page it fetched as its lines
     // are read: a failure then is a damaged image, or one cut off (the
@@ -977,7 +1007,7 @@ ImageHandle SaneLibrary::TWAIN_Acquire(WindowHandle) {
         return {};
     }
     ++pagesThisBatch_;
-    ++pagesThisDocument_;
+    ++pagesThisJob_;
     // What the device could not do as asked (a mode, a resolution, the paper's
     // length on this source) is done here, so the page is what the window says.
     QImage page = ConformPage(std::move(result.image), deliveredDpi_, request_);
@@ -987,7 +1017,7 @@ ImageHandle SaneLibrary::TWAIN_Acquire(WindowHandle) {
 
     if (IsFeederSource(CurrentSource()) && transferCount_ != 1) {
         // Look ahead: a started page is one waiting in the feeder.
-        const auto status = static_cast<SANE_Status>(StartPage(pagesThisDocument_ + 1));
+        const auto status = static_cast<SANE_Status>(StartPage(pagesThisJob_ + 1));
         if (status == SANE_STATUS_GOOD) {
             pendingPage_ = true;
             state_ = kStateTransferReady;
@@ -1022,12 +1052,15 @@ int SaneLibrary::TWAIN_AcquireToFilename(WindowHandle owner, const QString& path
 }
 
 int SaneLibrary::TWAIN_BeginMultipageFile(const QString& path) {
-    pagesThisDocument_ = 0;
+    pagesThisJob_ = 0;
+    documentOfJob_ = 1;
+    separatorPassed_ = false;
     return Log("TWAIN_BeginMultipageFile(" + path + ")", session_.BeginDocument(path));
 }
 
 int SaneLibrary::TWAIN_BeginNumberedFile(const QString& firstPath, int number) {
-    pagesThisDocument_ = 0;
+    ++documentOfJob_;  // its pages are counted on from the document before
+    separatorPassed_ = false;
     return Log(QStringLiteral("TWAIN_BeginNumberedFile(%1, %2)").arg(firstPath).arg(number), session_.BeginDocument(firstPath, number));
 }
 
@@ -1052,7 +1085,9 @@ int SaneLibrary::TWAIN_SetSeparatorDetection(int on) {
 }
 
 int SaneLibrary::DIB_IsSeparator(ImageHandle image) {
-    return Log(QStringLiteral("DIB_IsSeparator(%1)").arg(image.value), session_.IsSeparator(image) ? 1 : 0);
+    const bool separator = session_.IsSeparator(image);
+    if (separator) separatorPassed_ = true;  // the pages from now on are the next document's
+    return Log(QStringLiteral("DIB_IsSeparator(%1)").arg(image.value), separator ? 1 : 0);
 }
 
 int SaneLibrary::DIB_IsBlank(ImageHandle image, double threshold) {
@@ -1084,7 +1119,7 @@ int SaneLibrary::TWAIN_EndMultipageFile() {
     LibraryStep ending([&] { result = session_.EndDocument(); },
                        [this] { session_.replacesAFile() ? session_.GiveUp() : session_.SkipText(); },
                        [this] { return session_.EndingCaption(); }, &session_);
-    dialogs_.RunStep(QStringLiteral("Saving the document..."), ending);
+    dialogs_.RunStep(QCoreApplication::translate("SaneLibrary", "Saving the document..."), ending);
     if (ending.cancelled()) Fail(kScannerErrorCancelled, QStringLiteral("while the document was saved"));
     LogPageNotes();
     return Log("TWAIN_EndMultipageFile", result);
@@ -1097,7 +1132,7 @@ int SaneLibrary::StartPage(int pageNumber) {
     const std::shared_ptr<SaneDevice> device = device_;
     DeviceWatch watch(*device, silenceLimit_, nullptr);
     const SilenceNotice silence(silenceLimit_);
-    DeviceCall call;
+    DeviceCall call(IsNetworkScanner(openDevice_));
     auto status = std::make_shared<std::atomic<int>>(SANE_STATUS_GOOD);
     bool ended = true;
     LibraryStep starting(
@@ -1112,7 +1147,7 @@ int SaneLibrary::StartPage(int pageNumber) {
             call.LeaveAfter(kLeaveAfterCancel);
         },
         [&silence] { return silence.Text(0); }, &session_);
-    dialogs_.RunStep(QStringLiteral("Waiting for page %1...").arg(pageNumber), starting);
+    dialogs_.RunStep(QCoreApplication::translate("SaneLibrary", "Waiting for page %1...").arg(pageNumber), starting);
     if (!ended) {
         // The device did not let go: it does so behind, and is no longer the job's.
         AbandonDevice();

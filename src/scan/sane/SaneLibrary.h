@@ -165,7 +165,9 @@ private:
     std::unique_ptr<SaneOptions> options_;
     bool pendingPage_ = false;
     int pagesThisBatch_ = 0;
-    int pagesThisDocument_ = 0;
+    int pagesThisJob_ = 0;     // counted on through a batch split into documents
+    int documentOfJob_ = 1;    // the document of such a batch under way, from 1
+    bool separatorPassed_ = false;  // a separator came since: the next page is the next document's
     bool remembersChoice_ = true;
     std::unique_ptr<DeviceSearch> search_;  // under way, started ahead  // numbers the pages as the user counts them, across flatbed pages too
     PageRequest request_;      // what the job asked, applied again after every source change
