@@ -6,18 +6,33 @@
 //     engine's own program reads from the same image;
 //   - the placement: pdftotext's word boxes against the engine's own boxes;
 //   - the size: what the text layer adds, and Quillon's file against ocrmypdf's;
-//   - orientation: every page turned by 90, 180 and 270 degrees.
+//   - orientation: every page turned by 90, 180 and 270 degrees;
+//   - first, the headline: processor time of a one-page searchable scan of
+//     each 300 dpi page, quillon-scan run as a process against a simulated
+//     network scanner, against the engine's own program on the same page;
+//   - with --phases, where each page's processor time goes instead: the
+//     engine's layout analysis, its recognition, its second look at doubtful
+//     lines with the shades swapped, its orientation check, and Quillon's own
+//     work around it, each page read whole on one thread and in parts by two,
+//     against the engine's own program on the same page, and the words found
+//     and placed either way.
 //
 //   - with --askew, every page turned by that many degrees first, as a sheet
 //     fed slightly askew comes in (the engine's program reads the same turned page).
 //
-// ocr_bench [--pages a.png,b.png,/my/page.png] [--askew DEGREES] [--no-peer] [--no-orientation] [--keep]
+// ocr_bench [--pages a.png,b.png,/my/page.png] [--askew DEGREES] [--no-peer] [--no-orientation]
+//           [--no-processes] [--keep] [--phases]
 #include "app/PrepareProcess.h"
 #include "ChildProcess.h"
+#include "EsclSimulator.h"
 #include "scan/imaging/DocumentWriter.h"
 #include "scan/imaging/Enhancements.h"
 #include "scan/imaging/ImagingSession.h"
+#include "scan/imaging/PageEncoders.h"
+#include "scan/imaging/PageBands.h"
 #include "scan/imaging/PageImage.h"
+#include "scan/imaging/PdfTextLayer.h"
+#include "scan/imaging/PdfWriter.h"
 #include "scan/imaging/TextLanguages.h"
 #include "scan/imaging/TextRecognizer.h"
 
@@ -31,8 +46,13 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <tesseract/baseapi.h>
+#include <omp.h>
+
 #include <algorithm>
 #include <cmath>
+#include <ctime>
+#include <memory>
 #include <cstdio>
 #include <map>
 #include <thread>
@@ -188,6 +208,194 @@ struct PageCheck {
     bool turned = false;
 };
 
+
+// The whole process's: a reading may take a second core for part of its page.
+double ProcessSeconds() {
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) / 1e9;
+}
+
+template <typename Work>
+double Timed(Work work) {
+    const double start = ProcessSeconds();
+    work();
+    return ProcessSeconds() - start;
+}
+
+// The engine set up as the text-engine module sets it up: one thread, the
+// layout found, warnings off.
+std::unique_ptr<tesseract::TessBaseAPI> Engine(const TextLanguages& languages, const char* codes, bool orientation) {
+    auto api = std::make_unique<tesseract::TessBaseAPI>();
+    if (api->Init(languages.dataDirectory.toUtf8().constData(), codes,
+                  orientation ? tesseract::OEM_TESSERACT_ONLY : tesseract::OEM_LSTM_ONLY) != 0)
+        return nullptr;
+    api->SetVariable("debug_file", "/dev/null");
+    if (!orientation) api->SetPageSegMode(tesseract::PSM_AUTO);
+    return api;
+}
+
+void SetEnginePage(tesseract::TessBaseAPI& api, const QImage& page) {
+    api.SetImage(page.constBits(), page.width(), page.height(), page.format() == QImage::Format_RGB888 ? 3 : 1,
+                 static_cast<int>(page.bytesPerLine()));
+    api.SetSourceResolution(std::max(PageDpi(page), 70));
+}
+
+// Quillon's work for one page of a searchable PDF, as its writer does it:
+// the page read upright, its image encoded, the text layer made.
+struct QuillonReading {
+    double seconds = 0;
+    UprightText read;
+};
+QuillonReading QuillonPage(const QImage& page, const TextLanguages& languages, PdfWriter& plain) {
+    QuillonReading result;
+    result.seconds = Timed([&] {
+        result.read = ReadUpright(page, languages);
+        const EncodedPage encoded = plain.Encode(TurnPage(page, result.read.quarterTurns));
+        const TextLayer layer = MakeTextLayer(result.read.text.words, encoded.height, encoded.dpi);
+        (void)EncodeFlate(layer.content);
+    });
+    return result;
+}
+
+// Of the words the engine's own program reads: the share Quillon found too,
+// and the share it placed where the program does (IoU >= 0.8; a page written
+// turned is left out of the boxes).
+std::pair<double, double> Agreement(const std::vector<Box>& reference, const UprightText& read) {
+    std::map<QString, int> left;
+    for (const RecognizedWord& word : read.text.words) ++left[word.text];
+    int found = 0, placed = 0;
+    for (const Box& word : reference) {
+        if (left[word.text]-- > 0) ++found;
+        if (read.quarterTurns != 0) continue;
+        for (const RecognizedWord& candidate : read.text.words) {
+            const QRectF box(candidate.box);
+            if (candidate.text == word.text && IoU(word, {candidate.text, box.left(), box.top(), box.right() + 1,
+                                                          box.bottom() + 1}) >= 0.8) {
+                ++placed;
+                break;
+            }
+        }
+    }
+    const double whole = std::max<std::size_t>(1, reference.size());
+    return {100.0 * found / whole, read.quarterTurns != 0 ? -1.0 : 100.0 * placed / whole};
+}
+
+// Where each page's processor time goes, in seconds of one thread.
+void PrintPhases(const std::vector<Page>& pages, const TextLanguages& english) {
+    QTemporaryDir work;
+    omp_set_max_active_levels(0);  // one thread for the engine, as in the module
+    const auto reader = Engine(english, "eng", false), detector = Engine(english, "osd", true);
+    if (!reader || !detector) return void(std::fprintf(stderr, "the engine could not start\n"));
+    const int fd = ::open("/dev/null", O_WRONLY);
+    PdfWriter plain(fd, 75);
+    TextLanguages everywhere = english;
+    everywhere.asTheEngineAlone = true;
+    (void)ReadUpright(pages.front().image, english);  // the module and its engines loaded
+    std::printf("processor seconds a page, user+system; the peer: OMP_THREAD_LIMIT=1 tesseract PAGE BASE --dpi DPI tsv\n"
+                "engine: layout = layout analysis alone; recognition = the reading less its layout; inverted = the\n"
+                "second look at doubtful lines with the shades swapped; orientation = the orientation check\n"
+                "Quillon: the page as its writer makes it (read upright, image, text layer); beyond = that less\n"
+                "the engine's one reading (extra readings, orientation check, image, text layer);\n"
+                "before: the page read whole on one thread, as the engine alone; after: a page that can be cut read\n"
+                "in parts by two threads at once (parts?: how many)\n\n");
+    std::printf("%-26s %9s %7s %8s %8s %8s | %8s %7s %6s | %6s %8s %7s %6s\n", "page", "tesseract", "layout",
+                "recogn.", "inverted", "orient.", "before", "beyond", "x tess", "parts?", "after", "beyond", "x tess");
+    double sumPeer = 0, sumBefore = 0, sumAfter = 0;
+    struct PageAgreement {
+        QString name;
+        std::pair<double, double> before, after;
+        int words;
+    };
+    std::vector<PageAgreement> agreements;
+    for (const Page& page : pages) {
+        const std::string base = work.filePath(page.name).toStdString();
+        const bench::ChildUsage peer =
+            bench::RunProgram({"env", "OMP_THREAD_LIMIT=1", "tesseract", page.path.toStdString(), base, "--dpi",
+                               std::to_string(page.dpi), "tsv"});
+        QFile tsv(QString::fromStdString(base) + ".tsv");
+        const std::vector<Box> reference = EngineBoxes(tsv.open(QIODevice::ReadOnly) ? tsv.readAll() : QByteArray());
+        const QImage image = page.image.format() == QImage::Format_Mono
+                                 ? page.image.convertToFormat(QImage::Format_Grayscale8)
+                                 : page.image;
+        reader->SetVariable("tessedit_do_invert", "0");
+        SetEnginePage(*reader, image);
+        const double layout = Timed([&] { delete reader->AnalyseLayout(); });
+        SetEnginePage(*reader, image);
+        const double once = Timed([&] { reader->Recognize(nullptr); });
+        reader->SetVariable("tessedit_do_invert", "1");  // the engine's default, as Quillon reads
+        SetEnginePage(*reader, image);
+        const double withInverted = Timed([&] { reader->Recognize(nullptr); });
+        reader->Clear();
+        SetEnginePage(*detector, image);
+        const double orientation = Timed([&] {
+            int degrees = 0;
+            float confidence = 0, scriptConfidence = 0;
+            const char* script = nullptr;
+            detector->DetectOrientationScript(&degrees, &confidence, &script, &scriptConfidence);
+        });
+        detector->Clear();
+        const QuillonReading beforeRead = QuillonPage(page.image, everywhere, plain);
+        const QuillonReading afterRead = QuillonPage(page.image, english, plain);
+        const double before = beforeRead.seconds, after = afterRead.seconds;
+        agreements.push_back({page.name, Agreement(reference, beforeRead.read), Agreement(reference, afterRead.read),
+                              static_cast<int>(reference.size())});
+        std::printf("%-26s %9.2f %7.2f %8.2f %8.2f %8.2f | %8.2f %7.2f %6.2f | %6zu %8.2f %7.2f %6.2f\n",
+                    qPrintable(page.name), peer.cpuSeconds, layout, once - layout, withInverted - once, orientation,
+                    before, before - withInverted, before / peer.cpuSeconds, std::max<std::size_t>(1, TextBands(page.image).size()),
+                    after, after - withInverted, after / peer.cpuSeconds);
+        std::fflush(stdout);
+        sumPeer += peer.cpuSeconds, sumBefore += before, sumAfter += after;
+    }
+    std::printf("%-26s %9.2f %7s %8s %8s %8s | %8.2f %7s %6.2f | %6s %8.2f %7s %6.2f\n", "all", sumPeer, "", "",
+                "", "", sumBefore, "", sumBefore / sumPeer, "", sumAfter, "", sumAfter / sumPeer);
+    ::close(fd);
+    std::printf("\nof the words the engine's own program reads (OMP_THREAD_LIMIT=1 tesseract PAGE BASE --dpi DPI tsv):\n"
+                "found = the share Quillon reads too; placed = the share with a box of IoU >= 0.8 (- : page turned)\n");
+    std::printf("%-26s %6s | %8s %8s | %8s %8s | %7s\n", "page", "words", "found", "placed", "found", "placed", "change");
+    const auto shown = [](double share) { return share < 0 ? QByteArray("-") : QByteArray::number(share, 'f', 1); };
+    for (const PageAgreement& a : agreements)
+        std::printf("%-26s %6d | %8s %8s | %8s %8s | %+7.1f\n", qPrintable(a.name), a.words,
+                    shown(a.before.first).constData(), shown(a.before.second).constData(),
+                    shown(a.after.first).constData(), shown(a.after.second).constData(), a.after.first - a.before.first);
+}
+
+// quillon-scan, one page from the simulated scanner, against the engine's own
+// program on the same page: processor time of each whole process.
+void PrintProcessHeadline(const std::vector<Page>& pages) {
+    QTemporaryDir work;
+    const QString folder = work.path();
+    // quillon-scan with the stored options of nobody: those on its command line decide.
+    qputenv("SANE_CONFIG_DIR", (folder + "/sane").toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", (folder + "/config").toLocal8Bit());
+    qputenv("XDG_STATE_HOME", (folder + "/state").toLocal8Bit());
+    std::printf("headline: processor seconds (user+system) of one process a page, each 300 dpi page alone:\n"
+                "  %s\n  (one sheet from the simulated network scanner, sent as scanned)\n"
+                "  peer: OMP_THREAD_LIMIT=1 tesseract PAGE - --dpi 300\n\n",
+                bench::kBenchScanCommandText);
+    std::printf("%-26s %10s %12s %10s %9s %8s\n", "page", "plain PDF", "searchable", "tesseract", "x tess", "seconds");
+    double searchable = 0, engine = 0;
+    int count = 0;
+    for (const Page& page : pages) {
+        if (page.dpi != 300) continue;
+        bench::ChildUsage usage[2];
+        for (const bool text : {false, true}) {
+            bench::EsclSimulator simulator(folder, page.path, 1, 0);
+            if (!simulator.started()) return void(std::fprintf(stderr, "the simulator did not start\n"));
+            usage[text] = bench::RunProgram(bench::BenchScanCommand(QUILLON_SCAN_PROGRAM, folder + "/page.pdf", text));
+        }
+        const bench::ChildUsage peer = bench::RunProgram(
+            {"env", "OMP_THREAD_LIMIT=1", "tesseract", page.path.toStdString(), "-", "--dpi", "300"});
+        std::printf("%-26s %10.2f %12.2f %10.2f %9.2f %8.2f%s\n", qPrintable(page.name), usage[0].cpuSeconds,
+                    usage[1].cpuSeconds, peer.cpuSeconds, usage[1].cpuSeconds / peer.cpuSeconds, usage[1].seconds,
+                    usage[0].ok && usage[1].ok && peer.ok ? "" : "  (failed)");
+        std::fflush(stdout);
+        searchable += usage[1].cpuSeconds, engine += peer.cpuSeconds, ++count;
+    }
+    std::printf("%-26s %10s %12.2f %10.2f %9.2f   (%d pages; target 0.70x, stretch 0.45x)\n\n", "mean", "",
+                searchable / std::max(1, count), engine / std::max(1, count), searchable / std::max(0.01, engine), count);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -195,7 +403,7 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     QStringList names = kTextPages;
-    bool peer = true, orientation = true, keep = false;
+    bool peer = true, orientation = true, keep = false, phases = false, processes = true;
     double askew = 0;
     QString writeOnly;  // the measured process: writes the searchable PDF of the pages there, and ends
     for (int i = 1; i < argc; ++i) {
@@ -204,6 +412,8 @@ int main(int argc, char** argv) {
         else if (argument == "--no-peer") peer = false;
         else if (argument == "--no-orientation") orientation = false;
         else if (argument == "--keep") keep = true;
+        else if (argument == "--phases") phases = true;
+        else if (argument == "--no-processes") processes = false;
         else if (argument == "--askew" && i + 1 < argc) askew = QString::fromLocal8Bit(argv[++i]).toDouble();
         else if (argument == "--write" && i + 1 < argc) writeOnly = QString::fromLocal8Bit(argv[++i]);
     }
@@ -243,6 +453,8 @@ int main(int argc, char** argv) {
     const TextLanguages english = ChooseTextLanguages("eng", QLocale::c(), TextDataDirectory());
     if (!english.problem.isEmpty()) return std::fprintf(stderr, "%s\n", qPrintable(english.problem)), 1;
     if (!writeOnly.isEmpty()) return WriteDocument(pages, writeOnly, english) ? 0 : 1;
+    if (phases) return PrintPhases(pages, english), 0;
+    if (processes) PrintProcessHeadline(pages);
     if (keep) std::printf("files kept in %s\n", qPrintable(work.path()));
     const QString plain = work.filePath("plain.pdf"), quillon = work.filePath("quillon.pdf"),
                   peerFile = work.filePath("ocrmypdf.pdf");
@@ -372,7 +584,7 @@ int main(int argc, char** argv) {
                 100.0 * total.placedWords / std::max(1, total.engineWords), total.engineWords);
     std::printf("turned: %d page(s) written upright that were scanned sideways or upside down\n\n", turnedPages);
     std::printf("%-36s %6s %8s %8s %9s %8s %9s\n", "who", "pages", "seconds", "pages/s", "CPU s/p", "peak MB", "file KB");
-    std::printf("%-36s %6d %8.2f %8.3f %9.2f %8.1f %9.1f\n", "Quillon Searchable PDF", count, ours.seconds,
+    std::printf("%-36s %6d %8.2f %8.3f %9.2f %8.1f %9.1f\n", "Quillon in-process driver, the pipeline", count, ours.seconds,
                 count / ours.seconds, ours.cpuSeconds / count, ours.peakKb / 1024.0, quillonKb);
     if (peer)
         std::printf("%-36s %6d %8.2f %8.3f %9.2f %8.1f %9.1f%s\n", "ocrmypdf -O0 --jobs 2", count, theirs.seconds,

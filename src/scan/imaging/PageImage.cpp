@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scan/imaging/PageImage.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace quillon {
@@ -25,6 +26,24 @@ void SetPageDpi(QImage& page, double dpi) {
 bool MonoBlackIsOne(const QImage& page) {
     if (page.colorCount() < 2) return false;
     return qGray(page.color(1)) < qGray(page.color(0));
+}
+
+void GreyRow(const QImage& page, int y, uchar* grey) {
+    const uchar* line = page.constScanLine(y);
+    const int width = page.width();
+    switch (page.format()) {
+        case QImage::Format_Grayscale8: std::copy(line, line + width, grey); break;
+        case QImage::Format_RGB888:
+            for (int x = 0; x < width; ++x, line += 3)
+                grey[x] = static_cast<uchar>((line[0] * 77 + line[1] * 150 + line[2] * 29) >> 8);
+            break;
+        case QImage::Format_Mono: {
+            const uchar black = MonoBlackIsOne(page) ? 1 : 0;
+            for (int x = 0; x < width; ++x) grey[x] = ((line[x >> 3] >> (7 - (x & 7))) & 1) == black ? 0 : 255;
+            break;
+        }
+        default: std::fill(grey, grey + width, uchar(255));  // not a page format: nothing on it
+    }
 }
 
 bool IsPageFormat(const QImage& image) {

@@ -23,4 +23,9 @@ QImage AsPageFormat(const QImage& image);
 // True when bit value 1 of a Format_Mono page is the black one.
 bool MonoBlackIsOne(const QImage& page);
 
+// Row y of a page in a page format as grey levels, 0 black to 255 white, into
+// grey (width() bytes); a row of any other format reads as white. Much faster
+// than converting the whole page for a look at it.
+void GreyRow(const QImage& page, int y, uchar* grey);
+
 }  // namespace quillon

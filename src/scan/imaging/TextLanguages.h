@@ -13,6 +13,9 @@ struct TextLanguages {
     QString codes;
     QString dataDirectory;
     QString problem;  // a plain sentence when recognition cannot run; codes are then empty
+    // Read as the engine's own program reads: every page whole, on one
+    // thread, never in parts. Benchmarks compare the two.
+    bool asTheEngineAlone = false;
 };
 
 // The folder holding the installed language data: TESSDATA_PREFIX when it is

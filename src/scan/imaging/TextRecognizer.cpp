@@ -3,10 +3,16 @@
 
 #include "scan/imaging/Enhancements.h"
 #include "scan/imaging/PageEncoders.h"
+#include "scan/imaging/PageBands.h"
 #include "scan/imaging/PageImage.h"
 #include "scan/imaging/TextEngine.h"
 
+#include <algorithm>
+#include <atomic>
+#include <cmath>
+#include <numeric>
 #include <optional>
+#include <thread>
 #include <vector>
 
 namespace quillon {
@@ -46,6 +52,75 @@ EnginePage ForEngine(const QImage& page, std::vector<uchar>* rows) {
     return engine;
 }
 
+// Threads reading text now. A page that can be cut takes a second thread for
+// part of it, up to two for each core: when pages overlap, each still
+// finishes sooner once the others are done, the last one of a scan too.
+std::atomic<int> readers{0};
+
+int MostReaders() {
+    static const int most = 2 * static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+    return most;
+}
+
+// A place among the readers, given back when the reading ends.
+class ReaderPlaces {
+public:
+    ReaderPlaces() { readers.fetch_add(1); }
+    ~ReaderPlaces() { readers.fetch_sub(places_); }
+    ReaderPlaces(const ReaderPlaces&) = delete;
+    ReaderPlaces& operator=(const ReaderPlaces&) = delete;
+    // A second place, for a helper thread, while there is room.
+    bool TakeSecond() {
+        if (readers.fetch_add(1) + 1 <= MostReaders()) return ++places_, true;
+        readers.fetch_sub(1);
+        return false;
+    }
+
+private:
+    int places_ = 1;
+};
+
+// The parts' words one after the other, in page pixels, the lines of each
+// counted on from those before it.
+RecognizedText Joined(std::vector<RecognizedText> parts, const std::vector<QRect>& bands) {
+    RecognizedText whole;
+    double confidence = 0;
+    int lines = 0;
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        RecognizedText& part = parts[i];
+        if (!part.error.isEmpty()) return std::move(part);
+        confidence += part.confidence * static_cast<double>(part.words.size());
+        int partLines = 0;
+        for (RecognizedWord& word : part.words) {
+            word.box.translate(bands[i].topLeft());
+            word.baseline += bands[i].top();
+            partLines = std::max(partLines, word.line + 1);
+            word.line += lines;
+            whole.words.push_back(std::move(word));
+        }
+        lines += partLines;
+        whole.longerWords += part.longerWords;
+        whole.sidewaysWords += part.sidewaysWords;
+    }
+    if (!whole.words.empty()) whole.confidence = confidence / static_cast<double>(whole.words.size());
+    return whole;
+}
+
+// Where the parts are shared between two threads: the first k parts to one,
+// the rest to the other, as even by area as their order allows.
+std::size_t EvenShare(const std::vector<QRect>& bands) {
+    std::vector<double> areas;
+    for (const QRect& band : bands) areas.push_back(double(band.width()) * band.height());
+    const double total = std::accumulate(areas.begin(), areas.end(), 0.0);
+    std::size_t best = 1;
+    double before = 0, bestGap = total;
+    for (std::size_t k = 1; k < bands.size(); ++k) {
+        before += areas[k - 1];
+        if (std::abs(total - 2 * before) < bestGap) bestGap = std::abs(total - 2 * before), best = k;
+    }
+    return best;
+}
+
 }  // namespace
 
 RecognizedText RecognizeText(const QImage& page, const TextLanguages& languages, const std::atomic<bool>* stop) {
@@ -53,8 +128,25 @@ RecognizedText RecognizeText(const QImage& page, const TextLanguages& languages,
     if (!Readable(page)) return result;
     const TextEngine* engine = LoadTextEngine(&result.error);
     if (!engine) return result;
-    std::vector<uchar> rows;
-    return engine->recognize(ForEngine(page, &rows), languages.codes.toUtf8(), languages.dataDirectory.toUtf8(), stop);
+    const QByteArray codes = languages.codes.toUtf8(), directory = languages.dataDirectory.toUtf8();
+    const auto read = [&](const QImage& part) {
+        std::vector<uchar> rows;
+        return engine->recognize(ForEngine(part, &rows), codes, directory, stop);
+    };
+    ReaderPlaces places;
+    const std::vector<QRect> bands = languages.asTheEngineAlone ? std::vector<QRect>{} : TextBands(page);
+    if (bands.size() < 2 || !places.TakeSecond()) return read(page);
+    // The later parts on a thread of its own, which owns their copies and words until joined.
+    const std::size_t share = EvenShare(bands);
+    std::vector<RecognizedText> parts(bands.size());
+    std::vector<QImage> later;
+    for (std::size_t i = share; i < bands.size(); ++i) later.push_back(page.copy(bands[i]));
+    std::thread helper([&parts, &read, share, later = std::move(later)] {
+        for (std::size_t i = 0; i < later.size(); ++i) parts[share + i] = read(later[i]);
+    });
+    for (std::size_t i = 0; i < share; ++i) parts[i] = read(page.copy(bands[i]));
+    helper.join();
+    return Joined(std::move(parts), bands);
 }
 
 PageOrientation DetectOrientation(const QImage& page, const TextLanguages& languages) {

@@ -33,6 +33,8 @@ struct RecognizedText {
 };
 
 // Reads the text of a page (Mono, Grayscale8 or RGB888, with its resolution).
+// A page that can be cut (TextBands) is read by two threads at once, its
+// words then in the order of its parts.
 // Safe on any thread: engines are loaded once and lent to one thread at a time.
 // Ends early, with an error, once *stop is true.
 RecognizedText RecognizeText(const QImage& page, const TextLanguages& languages,
