@@ -645,6 +645,10 @@ Bilddateien statt eines Scanners:
         <source>--from takes the images as a feeder&apos;s pages: --source flatbed is for a scanner.</source>
         <translation>--from nimmt die Bilder als Seiten eines Einzugs: --source flatbed gilt für einen Scanner.</translation>
     </message>
+    <message>
+        <source>%1 holds one image, and %2 were given: write them to a .pdf or .tiff file.</source>
+        <translation>%1 nimmt ein einziges Bild auf, angegeben wurden %2: Schreiben Sie sie in eine .pdf- oder .tiff-Datei.</translation>
+    </message>
 </context>
 <context>
     <name>RunScan</name>

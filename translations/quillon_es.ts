@@ -643,6 +643,10 @@ Archivos de imagen en lugar de un escáner:
         <source>--from takes the images as a feeder&apos;s pages: --source flatbed is for a scanner.</source>
         <translation>--from toma las imágenes como páginas de un alimentador: --source flatbed es para un escáner.</translation>
     </message>
+    <message>
+        <source>%1 holds one image, and %2 were given: write them to a .pdf or .tiff file.</source>
+        <translation>%1 contiene una sola imagen y se indicaron %2: escríbalas en un archivo .pdf o .tiff.</translation>
+    </message>
 </context>
 <context>
     <name>RunScan</name>

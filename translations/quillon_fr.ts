@@ -644,6 +644,10 @@ Des fichiers image à la place d&apos;un scanner :
         <source>--from takes the images as a feeder&apos;s pages: --source flatbed is for a scanner.</source>
         <translation>--from prend les images comme les pages d&apos;un chargeur : --source flatbed est pour un scanner.</translation>
     </message>
+    <message>
+        <source>%1 holds one image, and %2 were given: write them to a .pdf or .tiff file.</source>
+        <translation>%1 ne contient qu&apos;une image, et %2 ont été indiquées : écrivez-les dans un fichier .pdf ou .tiff.</translation>
+    </message>
 </context>
 <context>
     <name>RunScan</name>

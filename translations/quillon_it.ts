@@ -646,6 +646,10 @@ File di immagine al posto di uno scanner:
         <source>--from takes the images as a feeder&apos;s pages: --source flatbed is for a scanner.</source>
         <translation>--from prende le immagini come pagine di un alimentatore: --source flatbed è per uno scanner.</translation>
     </message>
+    <message>
+        <source>%1 holds one image, and %2 were given: write them to a .pdf or .tiff file.</source>
+        <translation>%1 contiene una sola immagine e ne sono state indicate %2: scriverle in un file .pdf o .tiff.</translation>
+    </message>
 </context>
 <context>
     <name>RunScan</name>

@@ -644,6 +644,10 @@ Arquivos de imagem no lugar de um scanner:
         <source>--from takes the images as a feeder&apos;s pages: --source flatbed is for a scanner.</source>
         <translation>--from toma as imagens como páginas de um alimentador: --source flatbed é para um scanner.</translation>
     </message>
+    <message>
+        <source>%1 holds one image, and %2 were given: write them to a .pdf or .tiff file.</source>
+        <translation>%1 contém uma única imagem, e foram indicadas %2: grave-as em um arquivo .pdf ou .tiff.</translation>
+    </message>
 </context>
 <context>
     <name>RunScan</name>

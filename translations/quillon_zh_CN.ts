@@ -635,6 +635,10 @@ Image files in place of a scanner:
         <source>--from takes the images as a feeder&apos;s pages: --source flatbed is for a scanner.</source>
         <translation>--from 把图像当作进纸器的页面：--source flatbed 用于扫描仪。</translation>
     </message>
+    <message>
+        <source>%1 holds one image, and %2 were given: write them to a .pdf or .tiff file.</source>
+        <translation>%1 只能容纳一个图像，但指定了 %2 个：请将它们写入 .pdf 或 .tiff 文件。</translation>
+    </message>
 </context>
 <context>
     <name>RunScan</name>
