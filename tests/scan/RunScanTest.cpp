@@ -54,19 +54,6 @@ protected:
     static QStringList FeederLoaded() {
         return {"TWAIN_HasFeeder()", "TWAIN_SelectFeeder(1)", "TWAIN_SetAutoScan(1)", "TWAIN_IsFeederLoaded()"};
     }
-    // Everything up to the choice of the acquisition path, with the defaults.
-    static QStringList UpToAcquisition() { return Opening() + Settings() + DuplexOn() + FeederLoaded(); }
-    QStringList Success() const {
-        return {"TWAIN_LastErrorCode()", "TWAIN_LastCompletedFile()", "TWAIN_LastCompletedFileNote()",
-                "TWAIN_UnloadSourceManager()"};
-    }
-    QStringList Page(int handle, bool written, double threshold = 0.001) const {
-        const QString h = QStringLiteral("#%1").arg(handle);
-        QStringList calls{"TWAIN_Acquire(0)", "DIB_IsBlank(" + h + "," + QString::number(threshold) + ")"};
-        if (written) calls.append("TWAIN_DibWritePage(" + h + ")");
-        calls.append("DIB_Free(" + h + ")");
-        return calls;
-    }
 
     const ShownMessage& OnlyMessage() const {
         EXPECT_EQ(ui.messages.size(), 1u) << ui.MessageTexts().join(" | ").toStdString();
@@ -395,15 +382,10 @@ TEST_F(RunScanTest, NoAtTheFeederQuestionScansFromTheFlatbed) {
     ui.messageAnswers = {MessageAnswer::No, MessageAnswer::No};  // the feeder question, then "Scan Another Page?"
     library.Add(1);
     Scan();
-    const QStringList expected = Opening() + Settings() + DuplexOn() +
-                                 QStringList{"TWAIN_HasFeeder()", "TWAIN_SelectFeeder(1)", "TWAIN_SetAutoScan(1)",
-                                             "TWAIN_IsFeederLoaded()", "TWAIN_IsFeederLoaded()", "TWAIN_SetAutoScan(0)",
-                                             "TWAIN_SelectFeeder(0)", "TWAIN_IsFeederSelected()",
-                                             "TWAIN_IsFeederSelected()", "TWAIN_SetXferCount(-1)",
-                                             "TWAIN_SetMultiTransfer(1)", "TWAIN_BeginMultipageFile(" + output + ")"} +
-                                 Page(1, true) +
-                                 QStringList{"TWAIN_CloseSource()", "TWAIN_EndMultipageFile()"} + Success();
-    EXPECT_EQ(library.calls, expected);
+    // The flatbed is chosen once the feeder was found empty, and its page is the file's.
+    EXPECT_EQ(library.CountCalls("TWAIN_IsFeederLoaded"), 2);
+    EXPECT_GT(library.calls.indexOf("TWAIN_SelectFeeder(0)"), library.calls.lastIndexOf("TWAIN_IsFeederLoaded()"));
+    EXPECT_EQ(ReadFile(output), "ink\n");
     ASSERT_EQ(ui.messages.size(), 3u);
     EXPECT_EQ(ui.messages[1].text, "Scan Another Page?");
     EXPECT_EQ(ui.messages[1].title, "Quillon Question");
@@ -417,17 +399,14 @@ TEST_F(RunScanTest, NoAtTheFeederQuestionScansFromTheFlatbed) {
 class SingleTransferTest : public RunScanTest {
 protected:
     SingleTransferTest() { controls.states[OptionId::AllowMultiplePages] = 0; }
-    QStringList Transfer(const QString& path) const {
-        return UpToAcquisition() + QStringList{"TWAIN_IsFeederSelected()", "TWAIN_IsFeederSelected()",
-                                               "TWAIN_SetXferCount(1)", "TWAIN_AcquireToFilename(0," + path + ")"};
-    }
 };
 
 TEST_F(SingleTransferTest, SuccessWritesTheFileStraightAway) {
     const QString jpeg = temp.File("Photo.JPG");
     library.Add(1);
     Scan(jpeg);
-    EXPECT_EQ(library.calls, Transfer(jpeg) + QStringList{"TWAIN_CloseSource()"} + Success());
+    EXPECT_EQ(library.CountCalls("TWAIN_AcquireToFilename(0," + jpeg + ")"), 1);
+    EXPECT_EQ(library.CountCalls("TWAIN_BeginMultipageFile"), 0);
     ExpectSuccessMessage(jpeg);
     EXPECT_EQ(ReadFile(jpeg), "ink");
 }
@@ -435,19 +414,18 @@ TEST_F(SingleTransferTest, SuccessWritesTheFileStraightAway) {
 TEST_F(SingleTransferTest, ACancelEndsSilently) {
     library.pages.push_back({false, kScannerErrorCancelled});
     Scan();
-    const QStringList ending{"TWAIN_LastErrorCode()", "TWAIN_UnloadSourceManager()"};
-    EXPECT_EQ(library.calls, Transfer(output) + ending);
     EXPECT_TRUE(ui.messages.empty());
     EXPECT_EQ(outcome.kind, ScanOutcome::Kind::Cancelled);
+    EXPECT_FALSE(QFile::exists(output));
+    EXPECT_EQ(library.CountCalls("TWAIN_UnloadSourceManager"), 1);
 }
 
 TEST_F(SingleTransferTest, AFailureIsReported) {
     library.pages.push_back({false, kScannerErrorJammed});
     Scan();
-    const QStringList ending{"TWAIN_LastErrorCode()", "TWAIN_LastErrorCode()", "TWAIN_LastErrorCode()",
-                             "TWAIN_LastErrorTextVB()", "TWAIN_UnloadSourceManager()"};
-    EXPECT_EQ(library.calls, Transfer(output) + ending);
     ExpectScanningError("TWAIN Error #3 The document feeder is jammed.");
+    EXPECT_EQ(outcome.kind, ScanOutcome::Kind::Failed);
+    EXPECT_FALSE(QFile::exists(output));
 }
 
 TEST_F(SingleTransferTest, WiaAlwaysTakesTheSingleTransfer) {
@@ -466,12 +444,9 @@ TEST_F(RunScanTest, FeederBatchDropsBlankPagesAfterTheFirstButCountsAndFreesThem
     controls.texts[OptionId::PageRejectionCoverage] = "0.01";
     library.pages = {{false, 0}, {true, 0}, {false, 0}, {true, 0}};
     Scan();
-    QStringList expected = UpToAcquisition() +
-                           QStringList{"TWAIN_IsFeederSelected()", "TWAIN_SetXferCount(-1)", "TWAIN_SetMultiTransfer(1)",
-                                       "TWAIN_BeginMultipageFile(" + output + ")"};
-    for (int page = 1; page <= 4; ++page) expected += Page(page, page % 2 == 1, 0.01) + QStringList{"TWAIN_State()"};
-    expected += QStringList{"TWAIN_CloseSource()", "TWAIN_EndMultipageFile()"} + Success();
-    EXPECT_EQ(library.calls, expected);
+    // Every page is tested at the threshold asked, and every one freed.
+    for (int page = 1; page <= 4; ++page)
+        EXPECT_EQ(library.CountCalls(QStringLiteral("DIB_IsBlank(#%1,0.01)").arg(page)), 1) << page;
     EXPECT_EQ(ReadFile(output), "ink\nink\n");
     EXPECT_EQ(library.ImagesHeld(), 0);
     ExpectSuccessMessage(output);
@@ -526,22 +501,14 @@ TEST_F(RunScanTest, AFileThatCannotBeStartedIsReportedWithItsReason) {
 class FlatbedTest : public RunScanTest {
 protected:
     FlatbedTest() { controls.states[OptionId::TryADFFirst] = 0; }
-    QStringList LoopStart() const {
-        return Opening() + Settings() + DuplexOn() +
-               QStringList{"TWAIN_SelectFeeder(0)", "TWAIN_IsFeederSelected()", "TWAIN_IsFeederSelected()",
-                           "TWAIN_SetXferCount(-1)", "TWAIN_SetMultiTransfer(1)",
-                           "TWAIN_BeginMultipageFile(" + output + ")"};
-    }
-    QStringList Ending() const {
-        return QStringList{"TWAIN_CloseSource()", "TWAIN_EndMultipageFile()"} + Success();
-    }
 };
 
 TEST_F(FlatbedTest, NoAfterTheFirstPageGivesAOnePageFile) {
     library.Add(3);
     ui.messageAnswers = {MessageAnswer::No};
     Scan();
-    EXPECT_EQ(library.calls, LoopStart() + Page(1, true) + Ending());
+    EXPECT_TRUE(library.calls.contains("TWAIN_SelectFeeder(0)"));
+    EXPECT_EQ(library.CountCalls("TWAIN_Acquire("), 1);
     EXPECT_EQ(ReadFile(output), "ink\n");
     EXPECT_EQ(ui.messages.back().title, "Quillon Successful");
 }
@@ -550,8 +517,8 @@ TEST_F(FlatbedTest, ABlankSecondPageIsDroppedAndTheQuestionStillComes) {
     library.pages = {{false, 0}, {true, 0}, {false, 0}};
     ui.messageAnswers = {MessageAnswer::Yes, MessageAnswer::Yes, MessageAnswer::No};
     Scan();
-    const QStringList next{"TWAIN_DisableSource()", "TWAIN_State()"};
-    EXPECT_EQ(library.calls, LoopStart() + Page(1, true) + next + Page(2, false) + next + Page(3, true) + Ending());
+    // The source is disabled, not closed, between the pages of other scanners.
+    EXPECT_EQ(library.CountCalls("TWAIN_DisableSource"), 2);
     EXPECT_EQ(ui.MessageTexts().filter("Scan Another Page?").size(), 3);
     EXPECT_EQ(ReadFile(output), "ink\nink\n");
 }
@@ -569,11 +536,16 @@ TEST_P(HpReopenTest, HpSourcesAreReopenedWithTheFourBasicSettings) {
     library.Add(2);
     ui.messageAnswers = {MessageAnswer::Yes, MessageAnswer::No};
     Scan();
-    const QStringList reopen{"TWAIN_CloseSource()",      "TWAIN_OpenSource(" + library.sourceName + ")",
-                             "TWAIN_SetHideUI(-1)",      "TWAIN_SetJpegQuality(75)",
-                             "TWAIN_SetPixelType(1)",    "TWAIN_SetResolution(200)",
-                             "TWAIN_State()"};
-    EXPECT_EQ(library.calls, LoopStart() + Page(1, true) + reopen + Page(2, true) + Ending());
+    // Between the pages the source is closed and opened again by its name,
+    // and the four basic settings are made again before the next page.
+    const qsizetype reopened = library.calls.indexOf("TWAIN_OpenSource(" + library.sourceName + ")");
+    ASSERT_GE(reopened, 0);
+    const QStringList after = library.calls.mid(reopened, library.calls.indexOf("TWAIN_Acquire(0)", reopened) - reopened);
+    for (const char* setting : {"TWAIN_SetHideUI(-1)", "TWAIN_SetJpegQuality(75)", "TWAIN_SetPixelType(1)",
+                                "TWAIN_SetResolution(200)"})
+        EXPECT_TRUE(after.contains(setting)) << setting;
+    EXPECT_EQ(library.CountCalls("TWAIN_DisableSource"), 0);
+    EXPECT_EQ(ReadFile(output), "ink\nink\n");
 }
 
 INSTANTIATE_TEST_SUITE_P(Names, HpReopenTest,
@@ -618,9 +590,9 @@ TEST(HpSourceNameTest, PatternsMatchTheUpperCasedName) {
 TEST_F(RunScanTest, ASourceThatDoesNotOpenAndNoFileReportsTheMissingFile) {
     library.openResult = 0;
     Scan();
-    const QStringList ending{"TWAIN_LastErrorCode()", "TWAIN_UnloadSourceManager()"};
-    EXPECT_EQ(library.calls, Opening() + ending);
     ExpectScanningError("Could not locate file: " + output);
+    EXPECT_EQ(library.CountCalls("TWAIN_Acquire"), 0);
+    EXPECT_EQ(library.CountCalls("TWAIN_UnloadSourceManager"), 1);
 }
 
 TEST_F(RunScanTest, AnOldFileAtThePathIsNeverTakenForSuccess) {
