@@ -25,6 +25,20 @@ void DocumentOperations::LogPageNotes() {
     for (const QString& note : session_.TakePageNotes()) Note(note);
 }
 
+void DocumentOperations::BeginJob() {
+    session_.Reset();
+    givingUp_ = false;
+    pagesThisJob_ = 0;
+    documentOfJob_ = 1;
+    separatorPassed_ = false;
+}
+
+void DocumentOperations::EndJob() {
+    session_.Discard();
+    session_.SetTextRecognition({});
+    session_.SetCompactPages(false);
+}
+
 int DocumentOperations::TWAIN_SetJpegQuality(int quality) {
     session_.SetJpegQuality(quality);
     return Log(QStringLiteral("TWAIN_SetJpegQuality(%1)").arg(session_.jpegQuality()), 1);

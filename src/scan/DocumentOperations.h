@@ -47,6 +47,12 @@ protected:
     virtual void DropPendingPage() = 0;
     // Writes to the log how the pages just written were stored.
     void LogPageNotes();
+    // A fresh source manager: no error, no completed file, nothing given up,
+    // the pages counted from 1 again.
+    void BeginJob();
+    // An unfinished document is removed (an old file stays) and the job's
+    // document settings end with it.
+    void EndJob();
 
     ScannerDialogs& dialogs_;
     ImagingSession session_;

@@ -13,7 +13,7 @@ namespace quillon {
 // What a scan asks of a source, as one value: applied whole, so a source
 // that resets one setting when another changes is handed all of them again.
 struct SourceSettings {
-    int pixelType = 1;    // 0 black and white, 1 grey, 2 colour
+    int pixelType = -1;   // 0 black and white, 1 grey, 2 colour; -1: as the source gives
     int dpi = 0;          // 0: the source's own
     double widthMm = 0;   // the paper, when a size was chosen (0: the source's whole area)
     double heightMm = 0;

@@ -80,18 +80,12 @@ SourceLibrary::~SourceLibrary() { session_.Discard(); }
 
 void SourceLibrary::Note(const QString& line) { log_->Write(line); }
 
-bool SourceLibrary::EnsureInitialised() {
-    if (initialised_) return true;
+void SourceLibrary::EnsureInitialised() {
+    if (initialised_) return;
     initialised_ = true;
     state_ = kStateManagerOpen;
-    session_.Reset();  // a fresh source manager: no error, no completed file yet
-    givingUp_ = false;
-    request_ = {};
+    BeginJob();
     settings_ = {};
-    pagesThisJob_ = 0;
-    documentOfJob_ = 1;
-    separatorPassed_ = false;
-    return true;
 }
 
 int SourceLibrary::TWAIN_SelectImageSource(WindowHandle) {
@@ -149,9 +143,7 @@ int SourceLibrary::TWAIN_DisableSource() {
 
 void SourceLibrary::TWAIN_UnloadSourceManager() {
     TWAIN_CloseSource();
-    session_.Discard();  // an unfinished document is removed; an old file stays
-    session_.SetTextRecognition({});
-    session_.SetCompactPages(false);
+    EndJob();
     initialised_ = false;
     state_ = kStateNothing;
     Note(QStringLiteral("TWAIN_UnloadSourceManager"));
@@ -174,13 +166,13 @@ void SourceLibrary::Apply() {
 void SourceLibrary::ApplyEnhancements() { session_.SetEnhancements(contrast_, crop_, deskew_); }
 
 int SourceLibrary::TWAIN_SetPixelType(int pixelType) {
-    settings_.pixelType = request_.pixelType = pixelType;
+    settings_.pixelType = pixelType;
     Apply();
     return Log(QStringLiteral("TWAIN_SetPixelType(%1)").arg(pixelType), 1);
 }
 
 int SourceLibrary::TWAIN_SetResolution(double dpi) {
-    settings_.dpi = request_.dpi = int(std::lround(dpi));
+    settings_.dpi = int(std::lround(dpi));
     Apply();
     return Log(QStringLiteral("TWAIN_SetResolution(%1)").arg(dpi), 1);
 }
@@ -206,8 +198,8 @@ int SourceLibrary::TWAIN_SetAutoContrast(int on) {
 int SourceLibrary::TWAIN_SetPaperSize(int paperCode) {
     const std::optional<PaperDimensions> paper = PaperDimensionsOf(paperCode);
     if (!paper) return Log(QStringLiteral("TWAIN_SetPaperSize(%1)").arg(paperCode), 0);
-    settings_.widthMm = request_.widthMm = paper->widthMm;
-    settings_.heightMm = request_.heightMm = paper->heightMm;
+    settings_.widthMm = paper->widthMm;
+    settings_.heightMm = paper->heightMm;
     Apply();
     return Log(QStringLiteral("TWAIN_SetPaperSize(%1)").arg(paperCode), 1);
 }
@@ -316,7 +308,8 @@ ImageHandle SourceLibrary::TWAIN_Acquire(WindowHandle) {
     ++pagesThisBatch_;
     ++pagesThisJob_;
     // The page made what the job asked: its mode, resolution and paper.
-    QImage conformed = ConformPage(std::move(page.image), page.dpi, request_);
+    const PageRequest asked{settings_.pixelType, settings_.dpi, settings_.widthMm, settings_.heightMm};
+    QImage conformed = ConformPage(std::move(page.image), page.dpi, asked);
     const int dpi = int(std::lround(conformed.dotsPerMeterX() * 0.0254));
     const ImageHandle image = session_.Adopt(std::move(conformed), dpi);
     Log(QStringLiteral("TWAIN_Acquire page %1").arg(pagesThisJob_), image ? 1 : 0);

@@ -51,7 +51,7 @@ public:
 private:
     void Note(const QString& line) override;
     void DropPendingPage() override;
-    bool EnsureInitialised();
+    void EnsureInitialised();
     void Apply();
     void ApplyEnhancements();
     // Takes a page ended without one as the scan's end, or its failure.
@@ -65,7 +65,6 @@ private:
     QString chosen_, open_;
     SourceSettings settings_;
     SourceTook took_;
-    PageRequest request_;
     int transferCount_ = -1;
     bool contrast_ = false, crop_ = false, deskew_ = false;
     std::optional<SourcePage> pending_;  // the feeder's first page, taken to see it is loaded

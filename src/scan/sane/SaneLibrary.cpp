@@ -52,12 +52,8 @@ bool SaneLibrary::EnsureInitialised() {
     }
     initialised_ = true;
     state_ = kStateManagerOpen;
-    session_.Reset();  // a fresh source manager: no error, no completed file yet
-    givingUp_ = false;
+    BeginJob();
     negotiation_->Forget();
-    pagesThisJob_ = 0;
-    documentOfJob_ = 1;
-    separatorPassed_ = false;
     sourceWanted_.clear();
     lastOpened_.clear();
     duplexWanted_ = false;
@@ -200,9 +196,7 @@ int SaneLibrary::TWAIN_DisableSource() {
 
 void SaneLibrary::TWAIN_UnloadSourceManager() {
     CloseDevice();
-    session_.Discard();  // an unfinished document is removed; an old file stays
-    session_.SetTextRecognition({});
-    session_.SetCompactPages(false);
+    EndJob();
     ExitSane();
     initialised_ = false;
     state_ = kStateNothing;
