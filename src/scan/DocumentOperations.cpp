@@ -149,6 +149,29 @@ int DocumentOperations::TWAIN_EndMultipageFile() {
     return Log("TWAIN_EndMultipageFile", result);
 }
 
+int DocumentOperations::TWAIN_BeginHeldPages(const QString& path) {
+    pagesThisJob_ = 0;
+    documentOfJob_ = 1;
+    separatorPassed_ = false;
+    return Log("TWAIN_BeginHeldPages(" + path + ")", session_.BeginHolding(path));
+}
+
+int DocumentOperations::TWAIN_HoldPage(ImageHandle image, HeldPageKind kind) {
+    return Log(QStringLiteral("TWAIN_HoldPage(%1, %2)").arg(image.value).arg(static_cast<int>(kind)), session_.HoldPage(image, kind));
+}
+
+std::vector<HeldPage> DocumentOperations::TWAIN_HeldPages() { return session_.HeldPages(); }
+
+int DocumentOperations::TWAIN_WriteHeldPage(int index, int quarterTurns) {
+    return Log(QStringLiteral("TWAIN_WriteHeldPage(%1, %2)").arg(index).arg(quarterTurns),
+               session_.WriteHeldPage(index, quarterTurns));
+}
+
+void DocumentOperations::TWAIN_EndHeldPages() {
+    session_.EndHolding();
+    Note(QStringLiteral("TWAIN_EndHeldPages"));
+}
+
 int DocumentOperations::TWAIN_LastErrorCode() { return session_.lastErrorCode(); }
 
 QString DocumentOperations::TWAIN_LastErrorTextVB() { return session_.lastErrorText(); }

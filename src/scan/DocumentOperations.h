@@ -30,6 +30,11 @@ public:
     int TWAIN_SetBackSides(int placement) override;
     int TWAIN_SetSeparatorDetection(int on) override;
     int DIB_IsSeparator(ImageHandle image) override;
+    int TWAIN_BeginHeldPages(const QString& path) override;
+    int TWAIN_HoldPage(ImageHandle image, HeldPageKind kind) override;
+    std::vector<HeldPage> TWAIN_HeldPages() override;
+    int TWAIN_WriteHeldPage(int index, int quarterTurns) override;
+    void TWAIN_EndHeldPages() override;
     int TWAIN_LastErrorCode() override;
     QString TWAIN_LastErrorTextVB() override;
     QString TWAIN_LastCompletedFile() override;

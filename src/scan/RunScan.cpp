@@ -3,6 +3,7 @@
 
 #include "scan/NumberedPath.h"
 
+#include "scan/BatchReview.h"
 #include "scan/ScanJob.h"
 #include "scan/ScannerErrors.h"
 #include "scan/ScannerLibrary.h"
@@ -15,9 +16,7 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QRegularExpression>
 
-#include <array>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -28,23 +27,13 @@ namespace {
 
 const QString kCr = QStringLiteral("\r");
 
-// Name patterns of HP devices, matched against the upper-cased source name;
-// "*" stands for any run of characters.
-constexpr std::array<const char*, 4> kHpPatterns{"*HP *", "* HP *", "*HEWLETT PACKARD*", "*HEWLETT-PACKARD*"};
-
-bool MatchesPattern(const QString& text, const char* pattern) {
-    const QRegularExpression expression(QRegularExpression::anchoredPattern(
-        QRegularExpression::escape(QString::fromLatin1(pattern)).replace(QStringLiteral("\\*"), QStringLiteral(".*"))),
-        QRegularExpression::DotMatchesEverythingOption);
-    return expression.match(text).hasMatch();
-}
-
 class ScanRun {
     Q_DECLARE_TR_FUNCTIONS(RunScan)
 
 public:
-    ScanRun(OptionControls& controls, ScannerLibrary& library, const RegistryStore& store, UserInterface& ui)
-        : controls_(controls), library_(library), store_(store), ui_(ui) {}
+    ScanRun(OptionControls& controls, ScannerLibrary& library, const RegistryStore& store, UserInterface& ui,
+            PageReviewer* reviewer)
+        : controls_(controls), library_(library), store_(store), ui_(ui), reviewer_(reviewer) {}
 
     ScanOutcome Run() {
         try {
@@ -229,7 +218,12 @@ private:
     std::optional<Next> BeginMultiPageFile() {
         library_.TWAIN_SetXferCount(-1);
         library_.TWAIN_SetMultiTransfer(1);
-        if (library_.TWAIN_BeginMultipageFile(job_.outputPath) == 0) return std::nullopt;
+        // Pages to be reviewed are held, and their document begun once the user saves them.
+        if (reviewer_ && job_.reviewPages)
+            review_.emplace(library_, *reviewer_, job_.splitDocuments && job_.duplexIndex != kDuplexManual,
+                            job_.duplexIndex == kDuplexBothSides, job_.blankThreshold);
+        if ((review_ ? library_.TWAIN_BeginHeldPages(job_.outputPath) : library_.TWAIN_BeginMultipageFile(job_.outputPath)) == 0)
+            return std::nullopt;
         // A file that cannot be started is reported with the library's reason.
         const int error = library_.TWAIN_LastErrorCode();
         if (error != kScannerErrorNone && error != kScannerErrorCancelled) return Next::EndOfJobChecks;
@@ -243,6 +237,7 @@ private:
         splitting_ = job_.splitDocuments;
         if (splitting_) library_.TWAIN_SetSeparatorDetection(1);
         AcquireBatch(flatbed, true);
+        if (review_) return ReviewHeldPages();
         library_.TWAIN_CloseSource();
         // A batch that ended on a separator has no document under way.
         if (!nextDocumentDue_) EndDocument();
@@ -257,7 +252,9 @@ private:
             const ImageHandle image = library_.TWAIN_Acquire(0);
             if (!image) break;
             ++pageCount;
-            if (splitting_ && library_.DIB_IsSeparator(image) == 1) {
+            if (review_) {
+                if (!review_->Hold(image, keepFirstPage && pageCount == 1)) break;
+            } else if (splitting_ && library_.DIB_IsSeparator(image) == 1) {
                 // Never written; in duplex its back goes too.
                 library_.DIB_Free(image);
                 separatorBackDue_ = job_.duplexIndex == kDuplexBothSides && pageCount % 2 == 1;
@@ -363,9 +360,44 @@ private:
                 }
             }
         }
+        if (review_) return ReviewHeldPages();
         library_.TWAIN_CloseSource();
         library_.TWAIN_EndMultipageFile();
         return Next::EndOfJobChecks;
+    }
+
+    // The user looks the held pages over and saves them, or gives them up;
+    // a scan cancelled before keeps nothing.
+    Next ReviewHeldPages() {
+        const std::optional<PageReview> reviewed = review_->Run([this] {
+            // More pages, as for a scan; a cancel at the feeder question goes back to the review.
+            PrepareNextFlatbedPage();
+            if (NegotiateFeeder()) AcquireBatch(library_.TWAIN_IsFeederSelected() != 1, false);
+        });
+        library_.TWAIN_CloseSource();
+        if (reviewed) WriteReviewedPages(*reviewed);
+        library_.TWAIN_EndHeldPages();
+        if (reviewed || library_.TWAIN_LastErrorCode() == kScannerErrorCancelled) return Next::EndOfJobChecks;
+        CanceledEnd();
+        return Next::Ended;
+    }
+
+    // The pages in the order the user left them; separator sheets still there
+    // split the batch into documents.
+    void WriteReviewedPages(const PageReview& review) {
+        pagesWritten_ = documentPages_ = 0;
+        if (library_.TWAIN_BeginMultipageFile(job_.outputPath) != 0) return;
+        for (int row = 0; row < review.rows(); ++row) {
+            const ReviewedPage& page = review.page(row);
+            if (page.kind == HeldPageKind::Separator) {
+                if (splitting_ && !EndDocumentAtSeparator()) return;
+                continue;
+            }
+            if (!page.saved()) continue;
+            if (nextDocumentDue_ && !BeginNextDocument()) return;
+            if (library_.TWAIN_WriteHeldPage(page.held, page.quarterTurns) == 0) ++pagesWritten_, ++documentPages_;
+        }
+        if (!nextDocumentDue_) EndDocument();
     }
 
     // "Sheets 1 and 2 have no back side.", or what becomes of backs over.
@@ -530,6 +562,8 @@ private:
     ScannerLibrary& library_;
     const RegistryStore& store_;
     UserInterface& ui_;
+    PageReviewer* reviewer_;
+    std::optional<BatchReview> review_;  // the batch's pages are held for the user's review
     ScanJob job_;
     int pagesWritten_ = 0;  // into the multi-page file
     int documentPages_ = 0;  // written into the document under way
@@ -555,15 +589,9 @@ private:
 
 }  // namespace
 
-bool IsHpSourceName(const QString& sourceName) {
-    const QString upper = sourceName.toUpper();
-    for (const char* pattern : kHpPatterns)
-        if (MatchesPattern(upper, pattern)) return true;
-    return false;
-}
-
-ScanOutcome RunScan(OptionControls& controls, ScannerLibrary& library, const RegistryStore& store, UserInterface& ui) {
-    return ScanRun(controls, library, store, ui).Run();
+ScanOutcome RunScan(OptionControls& controls, ScannerLibrary& library, const RegistryStore& store, UserInterface& ui,
+                    PageReviewer* reviewer) {
+    return ScanRun(controls, library, store, ui, reviewer).Run();
 }
 
 }  // namespace quillon

@@ -9,6 +9,7 @@
 namespace quillon {
 
 class OptionControls;
+class PageReviewer;
 class RegistryStore;
 class ScannerLibrary;
 class UserInterface;
@@ -24,8 +25,11 @@ inline const QString kTurnTheStackQuestion = QString::fromUtf8(kTurnTheStackQues
 
 // One scan job, from reading the options to the final message. Runs
 // synchronously on the calling thread; every way out but a cancelled save
-// dialog unloads the library's source manager exactly once.
-ScanOutcome RunScan(OptionControls& controls, ScannerLibrary& library, const RegistryStore& store, UserInterface& ui);
+// dialog unloads the library's source manager exactly once. With a reviewer,
+// the pages of a batch are shown to the user before they are saved, when
+// the options ask for that.
+ScanOutcome RunScan(OptionControls& controls, ScannerLibrary& library, const RegistryStore& store, UserInterface& ui,
+                    PageReviewer* reviewer = nullptr);
 
 // True for source names that show an HP device, which must be closed and
 // reopened between flatbed pages.

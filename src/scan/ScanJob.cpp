@@ -77,6 +77,7 @@ ScanJob ScanJob::FromControls(const OptionControls& controls) {
     const QualityItem* quality = QualityAt(controls.SelectedIndex(OptionId::Quality));
     job.compactPages = quality && quality->compactPages;
     job.splitDocuments = controls.CheckState(OptionId::SplitDocuments) == 1 && job.allowMultiplePages && !job.wia;
+    job.reviewPages = controls.CheckState(OptionId::ReviewPages) == 1 && job.allowMultiplePages && !job.wia;
     return job;
 }
 

@@ -26,6 +26,7 @@ struct ScanJob {
     int jpegQuality = 75;
     bool compactPages = false;
     bool splitDocuments = false;  // one file per document, at separator sheets (multiple pages only)
+    bool reviewPages = false;     // the pages shown to the user before they are saved (multiple pages only)
     QString outputPath;
     QString sourceName;
 

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "scan/HeldPage.h"
 #include "scan/ScannerDialogs.h"
 
 #include <QString>
 
 #include <chrono>
 #include <cstdint>
+#include <vector>
 
 namespace quillon {
 
@@ -140,6 +142,19 @@ public:
     // reads QUILLON-SPLIT).
     virtual int TWAIN_SetSeparatorDetection(int on) = 0;
     virtual int DIB_IsSeparator(ImageHandle image) = 0;
+
+    // Review before saving: pages are held, encoded for a document of the
+    // path's format, until the user has looked them over; nothing is written
+    // until a document is begun. 0 on success, as for the calls below.
+    virtual int TWAIN_BeginHeldPages(const QString& path) = 0;
+    virtual int TWAIN_HoldPage(ImageHandle image, HeldPageKind kind) = 0;
+    // The pages held, in the document's order, with their pictures.
+    virtual std::vector<HeldPage> TWAIN_HeldPages() = 0;
+    // Into the document begun: the page at that place of the held list,
+    // turned clockwise by quarter turns.
+    virtual int TWAIN_WriteHeldPage(int index, int quarterTurns) = 0;
+    // The held pages are let go (after the last document, or on a cancel).
+    virtual void TWAIN_EndHeldPages() = 0;
 
     virtual int TWAIN_LastErrorCode() = 0;  // 0: no error
     virtual QString TWAIN_LastErrorTextVB() = 0;

@@ -26,13 +26,15 @@ constexpr std::array<OptionSpec, kOptionCount> kOptions{{
     {OptionId::AutoContrast, "AutoContrast", "ChkAutoContrast", OptionKind::Check, 1},
     {OptionId::WIA, "WIA", "ChkWIA", OptionKind::Check, 0},
     {OptionId::SplitDocuments, "SplitDocuments", "ChkSplitDocuments", OptionKind::Check, 0},
+    {OptionId::ReviewPages, "ReviewPages", "ChkReviewPages", OptionKind::Check, 0},
 }};
 
-constexpr std::array<OptionId, 13> kResetByDefaults{
+constexpr std::array<OptionId, 14> kResetByDefaults{
     OptionId::AutoCrop,     OptionId::AutoDeskew,    OptionId::WIA,
     OptionId::DPI,          OptionId::Quality,       OptionId::DuplexSetting,
     OptionId::Format,       OptionId::PageRejectionCoverage, OptionId::ScanType,
     OptionId::AllowMultiplePages, OptionId::TryADFFirst, OptionId::AutoContrast, OptionId::SplitDocuments,
+    OptionId::ReviewPages,
 };
 
 // New formats go at the end: stored positions keep their meaning.
@@ -179,7 +181,8 @@ int LoadedValue(const OptionSpec& option, const QString& storedText, int listIte
 }
 
 std::span<const OptionId> OptionsForcedForSingleImages() {
-    static constexpr std::array kForced{OptionId::AllowMultiplePages, OptionId::SplitDocuments, OptionId::DuplexSetting};
+    static constexpr std::array kForced{OptionId::AllowMultiplePages, OptionId::SplitDocuments, OptionId::DuplexSetting,
+                                        OptionId::ReviewPages};
     return kForced;
 }
 

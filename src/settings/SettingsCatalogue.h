@@ -28,8 +28,9 @@ enum class OptionId {
     AutoContrast,
     WIA,
     SplitDocuments,  // a batch split into one file per document, at separator sheets
+    ReviewPages,     // a batch's pages shown to the user before they are saved
 };
-constexpr int kOptionCount = 14;
+constexpr int kOptionCount = 15;
 
 enum class OptionKind { List, Check };
 

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/BackgroundScan.h"
 
+#include "scan/PageReview.h"
 #include "scan/RunScan.h"
 #include "scan/ScannerLibrary.h"
 #include "support/UserInterface.h"
 #include "ui/Main.h"
 #include "ui/OnWindowThread.h"
+#include "ui/ReviewWindow.h"
 
 #include "settings/SettingsCatalogue.h"
 
@@ -55,7 +57,7 @@ private:
 // The user interface on the window's thread, with the scan's progress out of
 // the way of every box and dialog. Once the window has closed, nothing more
 // is shown: boxes are answered as by a user who has gone.
-class WindowUserInterface : public UserInterface {
+class WindowUserInterface : public UserInterface, public PageReviewer {
 public:
     WindowUserInterface(Main& window, UserInterface& ui, ScanProgress& progress, const std::atomic<bool>& closing)
         : window_(window), ui_(ui), progress_(progress), closing_(closing) {}
@@ -75,6 +77,14 @@ public:
         return OnWindowThread(&window_, [&] {
             progress_.Hide();
             return ui_.RunFileDialog(request);
+        });
+    }
+    // The review is the window's while it is shown: the job waits for it.
+    ReviewEnd Review(PageReview& review) override {
+        if (closing_) return ReviewEnd::Cancel;
+        return OnWindowThread(&window_, [&] {
+            progress_.Hide();
+            return ReviewWindow(review, &window_).Run();
         });
     }
     void OpenWebAddress(const QString& address) override {
@@ -115,7 +125,7 @@ bool BackgroundScan::Start() {
         WindowUserInterface ui(window_, ui_, progress_, closing_);
         // The scanners are looked for while the user chooses where to save.
         library_.SearchAhead();
-        const ScanOutcome outcome = RunScan(*controls, library_, jobStore_, ui);
+        const ScanOutcome outcome = RunScan(*controls, library_, jobStore_, ui, &ui);
         library_.JobEnded();
         PostToWindowThread(this, [this, outcome] { Finished(outcome); });
     });

@@ -14,7 +14,7 @@ using K = ControlKind;
 
 // The captions and tooltips are the English texts, translated where the window shows them.
 
-constexpr std::array<ControlLayout, 25> kControls{{
+constexpr std::array<ControlLayout, 26> kControls{{
     {"btnScan", K::CommandButton, QT_TRANSLATE_NOOP("quillon::Main", "SCAN"), 6360, 240, 2535, 1575, ""},
     {"ChkTryADFFirst", K::CheckBox, QT_TRANSLATE_NOOP("quillon::Main", "Try ADF First"), 240, 240, 1335, 255,
      QT_TRANSLATE_NOOP("quillon::Main", "Will try to feed from the ADF (if available) first, otherwise it will then try the flatbed.")},
@@ -30,8 +30,8 @@ constexpr std::array<ControlLayout, 25> kControls{{
     {"TxtPageRejectionCoverage", K::ComboBox, "", 4200, 1200, 1935, 315, ""},
     {"Label4", K::Label, QT_TRANSLATE_NOOP("quillon::Main", "Page Rejection"), 3000, 1200, 1095, 255,
      QT_TRANSLATE_NOOP("quillon::Main", "Sets the percantage of ink coverage per page necessary to include the page.")},
-    {"LblText", K::Label, "", 120, 2280, 9015, 375, ""},
-    {"LblCopyright", K::Label, QT_TRANSLATE_NOOP("quillon::Main", "Quillon document scanner \xC2\xB7 v 1.07"), 3720, 2760, 5535, 255, ""},
+    {"LblText", K::Label, "", 120, 2600, 9015, 375, ""},
+    {"LblCopyright", K::Label, QT_TRANSLATE_NOOP("quillon::Main", "Quillon document scanner \xC2\xB7 v 1.07"), 3720, 3080, 5535, 255, ""},
     {"ChkAutoCrop", K::CheckBox, QT_TRANSLATE_NOOP("quillon::Main", "Auto Crop"), 1680, 480, 1095, 315,
      QT_TRANSLATE_NOOP("quillon::Main", "Automatically crops the excess area from the scan. (Used for photos only)")},
     {"ChkAutoDeskew", K::CheckBox, QT_TRANSLATE_NOOP("quillon::Main", "Auto Deskew"), 3600, 240, 1335, 255,
@@ -50,6 +50,10 @@ constexpr std::array<ControlLayout, 25> kControls{{
     {"ChkSplitDocuments", K::CheckBox, QT_TRANSLATE_NOOP("quillon::Main", "Split at Separator Sheets"), 6360, 1920, 2535, 315,
      QT_TRANSLATE_NOOP("quillon::Main", "Starts a new file at each separator sheet in the stack: a printed Patch T sheet, or the sheet that "
      "quillon-scan --print-separator makes. The separator sheets themselves are not kept.")},
+    // Below it: the pages shown before they are saved.
+    {"ChkReviewPages", K::CheckBox, QT_TRANSLATE_NOOP("quillon::Main", "Review Pages Before Saving"), 6360, 2235, 2535, 315,
+     QT_TRANSLATE_NOOP("quillon::Main", "Shows the scanned pages before the file is written: turn, delete, reorder or keep "
+     "pages the blank test left out, and scan more.")},
 }};
 
 }  // namespace

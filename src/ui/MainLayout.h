@@ -18,7 +18,7 @@ struct ControlLayout {
 };
 
 constexpr int kClientWidthTwips = 9270;
-constexpr int kClientHeightTwips = 2955;
+constexpr int kClientHeightTwips = 3275;
 
 // Every control, in tab order.
 std::span<const ControlLayout> MainControls();

@@ -90,6 +90,13 @@ public:
     void DIB_Free(ImageHandle image) override;
     int TWAIN_EndMultipageFile() override;
     int TWAIN_BeginBackSides() override { return Record("TWAIN_BeginBackSides()"), 1; }
+    // Holding pages for review is not scripted: the job's review is tested
+    // over a library with real documents.
+    int TWAIN_BeginHeldPages(const QString& path) override { return Record("TWAIN_BeginHeldPages(" + path + ")"), 1; }
+    int TWAIN_HoldPage(ImageHandle, HeldPageKind) override { return 1; }
+    std::vector<HeldPage> TWAIN_HeldPages() override { return {}; }
+    int TWAIN_WriteHeldPage(int, int) override { return 1; }
+    void TWAIN_EndHeldPages() override {}
     int TWAIN_SetSeparatorDetection(int on) override {
         return Record(QStringLiteral("TWAIN_SetSeparatorDetection(%1)").arg(on)), 1;
     }
@@ -134,7 +141,7 @@ struct FakeOptionControls : OptionControls {
     std::map<OptionId, int> states{{OptionId::AllowMultiplePages, 1}, {OptionId::TryADFFirst, 1},
                                    {OptionId::AutoCrop, 0},           {OptionId::AutoDeskew, 0},
                                    {OptionId::AutoContrast, 1},       {OptionId::WIA, 0},
-                                   {OptionId::SplitDocuments, 0}};
+                                   {OptionId::SplitDocuments, 0},     {OptionId::ReviewPages, 0}};
     std::map<OptionId, int> indexes{{OptionId::ScanType, 1}, {OptionId::DuplexSetting, 1}, {OptionId::Format, 1},
                                     {OptionId::PaperSize, 0}, {OptionId::Quality, 3}};
     std::map<OptionId, QString> texts{{OptionId::DPI, "200"}, {OptionId::PageRejectionCoverage, "0.001"}};

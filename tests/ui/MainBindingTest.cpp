@@ -261,6 +261,7 @@ TEST_F(MainBindingTest, PassingASingleImageFormatOrWiaLosesNoChoice) {
         Select(OptionId::DuplexSetting, "Manual Duplex (turn the stack)");
         window->Check(OptionId::AllowMultiplePages)->setChecked(true);
         window->Check(OptionId::SplitDocuments)->setChecked(true);
+        window->Check(OptionId::ReviewPages)->setChecked(true);
     };
     const auto expectChoices = [&](const char* when) {
         SCOPED_TRACE(when);
@@ -269,6 +270,7 @@ TEST_F(MainBindingTest, PassingASingleImageFormatOrWiaLosesNoChoice) {
         EXPECT_EQ(ShownText(OptionId::DuplexSetting), "Manual Duplex");  // its explanation is in the open list
         EXPECT_EQ(StoredValue(OptionId::AllowMultiplePages), " 1");
         EXPECT_EQ(StoredValue(OptionId::SplitDocuments), " 1");
+        EXPECT_EQ(StoredValue(OptionId::ReviewPages), " 1");
         EXPECT_EQ(StoredValue(OptionId::DuplexSetting), " 2");
     };
     Loaded();
@@ -291,6 +293,7 @@ TEST_F(MainBindingTest, PassingASingleImageFormatOrWiaLosesNoChoice) {
     window->DefaultsButton()->click();  // the default format, PDF: the defaults, not the kept choices
     EXPECT_EQ(ShownText(OptionId::DuplexSetting), "Duplex");
     EXPECT_FALSE(IsChecked(OptionId::SplitDocuments));
+    EXPECT_FALSE(IsChecked(OptionId::ReviewPages));
     EXPECT_EQ(store.Get(KeptValueName(OptionId::DuplexSetting)), "");
 }
 

@@ -48,7 +48,7 @@ TEST_F(MainWindowTest, WindowIsFixedSizeWithoutMaximise) {
     EXPECT_EQ(window.windowTitle(), "Quillon");
     EXPECT_EQ(window.minimumSize(), window.maximumSize());
     EXPECT_EQ(window.width(), TwipsToPixels(9270, dpi));
-    EXPECT_EQ(window.height(), TwipsToPixels(2955, dpi));
+    EXPECT_EQ(window.height(), TwipsToPixels(3275, dpi));
     const Qt::WindowFlags flags = window.windowFlags();
     EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
     EXPECT_TRUE(flags & Qt::WindowMinimizeButtonHint);
@@ -80,8 +80,8 @@ const ShownControl kShownControls[] = {
     {"TxtPageRejectionCoverage", nullptr, "", {4200, 1200, 1935, 315}},
     {"Label4", "Page Rejection", "Sets the percantage of ink coverage per page necessary to include the page.",
      {3000, 1200, 1095, 255}},
-    {"LblText", nullptr, "", {120, 2280, 9015, 375}},
-    {"LblCopyright", "Quillon document scanner \xC2\xB7 v 1.07", "", {3720, 2760, 5535, 255}},
+    {"LblText", nullptr, "", {120, 2600, 9015, 375}},
+    {"LblCopyright", "Quillon document scanner \xC2\xB7 v 1.07", "", {3720, 3080, 5535, 255}},
     {"ChkAutoCrop", "Auto Crop", "Automatically crops the excess area from the scan. (Used for photos only)",
      {1680, 480, 1095, 315}},
     {"ChkAutoDeskew", "Auto Deskew", "Will automatically rotate pages that are not aligned correctly in the scanner.",
@@ -102,6 +102,10 @@ const ShownControl kShownControls[] = {
      "Starts a new file at each separator sheet in the stack: a printed Patch T sheet, or the sheet that "
      "quillon-scan --print-separator makes. The separator sheets themselves are not kept.",
      {6360, 1920, 2535, 315}},
+    {"ChkReviewPages", "Review Pages Before Saving",
+     "Shows the scanned pages before the file is written: turn, delete, reorder or keep pages the blank test left out, "
+     "and scan more.",
+     {6360, 2235, 2535, 315}},
     // Added beside the paper size: the languages of a Searchable PDF's text.
     {"TxtOcrLanguage", nullptr, "", {4200, 1920, 1935, 315}},
     {"Label8", "Text Language",
@@ -205,7 +209,7 @@ TEST_F(MainWindowTest, TabOrderFollowsTheTableAndScanHoldsTheFocus) {
     const QStringList expected{"btnScan",     "ChkTryADFFirst", "ChkAllowMultiplePages", "TxtDPI",
                                "TxtScanType", "TxtDuplexSetting", "TxtPageRejectionCoverage", "ChkAutoCrop",
                                "ChkAutoDeskew", "TxtFormat",    "ChkWIA",  "btnDefaults",
-                               "ChkAutoContrast", "TxtQuality", "TxtPaperSize", "ChkSplitDocuments", "TxtOcrLanguage"};
+                               "ChkAutoContrast", "TxtQuality", "TxtPaperSize", "ChkSplitDocuments", "ChkReviewPages", "TxtOcrLanguage"};
     QStringList order;
     QWidget* current = window.ScanButton();
     do {

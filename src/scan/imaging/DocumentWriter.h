@@ -40,6 +40,9 @@ struct EncodedPage {
     QString error;    // why the page could not be made ready
     QString note;     // how the page was stored, where the writer chose, for the scanner's log
     bool textUnread = false;  // a searchable page whose text could not be read
+    // Turned clockwise by quarter turns as it is placed, without encoding it
+    // again where the format can say so (a PDF page's rotation).
+    int quarterTurns = 0;
 
     // The page's size, format and resolution, without its pixels.
     static EncodedPage Describing(const QImage& page);
@@ -69,7 +72,7 @@ public:
     int pagesWithoutText() const { return pagesWithoutText_; }
     const QString& error() const { return error_; }
     // The document is given up: encodes under way end as soon as they can.
-    void Stop() { stopped_ = true; }
+    virtual void Stop() { stopped_ = true; }
 
 protected:
     std::atomic<bool> stopped_{false};

@@ -5,6 +5,7 @@
 
 #include "scan/ScannerErrors.h"
 #include "scan/imaging/PageImage.h"
+#include "scan/imaging/PageHold.h"
 #include "scan/imaging/PageMemory.h"
 #include "scan/imaging/PagePipeline.h"
 #include "scan/imaging/TextRecognizer.h"
@@ -71,7 +72,7 @@ ImageHandle ImagingSession::Adopt(QImage page, int dpi) {
         return {};
     }
     SetPageDpi(page, dpi > 0 ? dpi : kDefaultPageDpi);
-    const ImageHandle image{pipeline_->Adopt(std::move(page), {contrast_, crop_, deskew_, findSeparators_})};
+    const ImageHandle image{pipeline_->Adopt(std::move(page), {contrast_, crop_, deskew_, findSeparators_, holding()})};
     sides_[image.value] = {backPass_, backPass_ ? ++backsScanned_ : ++frontsScanned_};
     return image;
 }
@@ -130,7 +131,7 @@ int ImagingSession::WriteSingleFile(const QString& path, ImageHandle image) {
 
 int ImagingSession::BeginDocument(const QString& path, int number) {
     if (writer_) {
-        pipeline_->Abandon();
+        if (!holding()) pipeline_->Abandon();
         writer_.reset();
         output_.Discard();
     }
@@ -142,7 +143,9 @@ int ImagingSession::BeginDocument(const QString& path, int number) {
     if (!(number == 0 ? output_.Open(path, SafeOutputFile::LinkAtTarget::WrittenThrough) : output_.OpenNumbered(path, number)))
         return RecordError(kScannerErrorWriteFailed, output_.error()), 1;
     writer_ = CreateDocumentWriter(format, output_.fd(), jpegQuality_, text_, compactPages_);
-    pipeline_->SetWriter(writer_.get());
+    // Held pages are still placed in the hold; the document takes them when it ends.
+    if (!holding()) pipeline_->SetWriter(writer_.get());
+    planned_.clear();
     pagesKept_ = 0;
     blankPagesLeftOut_ = 0;
     writtenSides_.clear();
@@ -170,11 +173,15 @@ int ImagingSession::EndDocument() {
     const bool placed = pipeline_->Drain();
     const QString failure = pipeline_->error();
     const int code = PipelineErrorCode();
-    pipeline_->SetWriter(nullptr);
+    if (!holding()) pipeline_->SetWriter(nullptr);
     const std::unique_ptr<DocumentWriter> writer = std::move(writer_);
     if (!placed) {
         output_.Discard();
         return RecordError(code, failure), 1;
+    }
+    if (holding() && !PlaceHeldPages(*writer)) {
+        output_.Discard();
+        return 1;
     }
     if (writer->pageCount() == 0) {
         // Nothing to keep: no file is made, and an old one stays as it was.
@@ -191,6 +198,87 @@ int ImagingSession::EndDocument() {
         return RecordError(output_.givenUp() ? kScannerErrorCancelled : kScannerErrorWriteFailed, output_.error()), 1;
     Completed(output_.targetPath(), *writer);  // a series' file has its name now
     return 0;
+}
+
+int ImagingSession::BeginHolding(const QString& path) {
+    EndHolding();
+    const DocumentFormat format = FormatOfPath(path);
+    if (!IsMultiPageFormat(format)) return RecordError(kScannerErrorBadFileType, path), 1;
+    hold_ = std::make_unique<PageHold>();
+    // Encoding touches no file: the document's writer encodes with no file open.
+    holdingWriter_ = CreateHoldingWriter(CreateDocumentWriter(format, -1, jpegQuality_, text_, compactPages_), *hold_);
+    pipeline_->SetWriter(holdingWriter_.get());
+    pagesKept_ = 0;
+    blankPagesLeftOut_ = 0;
+    backPass_ = false;
+    frontsScanned_ = backsScanned_ = 0;
+    backSides_ = BackSides::FromLastSheet;
+    return 0;
+}
+
+int ImagingSession::HoldPage(ImageHandle image, HeldPageKind kind) {
+    if (!holding()) return RecordError(kScannerErrorInternal, QStringLiteral("no pages are held")), 1;
+    if (!pipeline_->Holds(image.value)) return RecordError(kScannerErrorInternal, QStringLiteral("no such image")), 1;
+    PagePictures pictures = pipeline_->Pictures(image.value);
+    if (!pipeline_->Write(image.value)) return RecordError(PipelineErrorCode(), pipeline_->error()), 1;
+    judgedBlank_.erase(image.value);  // counted here, as what it was held as
+    if (kind == HeldPageKind::Kept) ++pagesKept_;
+    if (kind == HeldPageKind::LeftOutBlank) ++blankPagesLeftOut_;
+    const auto side = sides_.find(image.value);
+    held_.push_back({{kind, std::move(pictures.thumbnail), std::move(pictures.view)},
+                     side != sides_.end() ? side->second : SideOfSheet{}});
+    return 0;
+}
+
+// A stack scanned one side at a time is shown as the sheets were: its backs
+// join the fronts once, and pages held after that come at the end.
+std::vector<HeldPage> ImagingSession::HeldPages() {
+    if (backPass_) {
+        std::vector<SideOfSheet> sides;
+        for (const HeldEntry& entry : held_) sides.push_back(entry.side);
+        shown_ = InterleavedOrder(sides, frontsScanned_, backsScanned_, backSides_);
+        backPass_ = false;
+        heldListed_ = held_.size();
+    }
+    for (; heldListed_ < held_.size(); ++heldListed_) shown_.push_back(static_cast<int>(heldListed_));
+    std::vector<HeldPage> pages;
+    for (const int place : shown_) pages.push_back(held_[static_cast<std::size_t>(place)].page);
+    return pages;
+}
+
+int ImagingSession::WriteHeldPage(int index, int quarterTurns) {
+    if (!writer_ || !holding()) return RecordError(kScannerErrorInternal, QStringLiteral("no document is open")), 1;
+    if (index < 0 || index >= static_cast<int>(shown_.size()))
+        return RecordError(kScannerErrorInternal, QStringLiteral("no such page")), 1;
+    planned_.emplace_back(shown_[static_cast<std::size_t>(index)], quarterTurns);
+    ++pagesKept_;
+    return 0;
+}
+
+// Every held page is encoded by now: the document's take theirs from the hold.
+bool ImagingSession::PlaceHeldPages(DocumentWriter& writer) {
+    for (const auto& [place, turns] : std::exchange(planned_, {})) {
+        std::optional<EncodedPage> page = hold_->Take(place);
+        if (!page) {
+            const QString why = hold_->error();
+            return RecordError(kScannerErrorWriteFailed, why.isEmpty() ? QStringLiteral("a held page was taken twice") : why), false;
+        }
+        page->quarterTurns += turns;
+        if (!writer.AddEncoded(std::move(*page))) return RecordError(kScannerErrorWriteFailed, writer.error()), false;
+    }
+    return true;
+}
+
+void ImagingSession::EndHolding() {
+    if (!holding()) return;
+    pipeline_->Abandon();
+    pipeline_->SetWriter(nullptr);
+    holdingWriter_.reset();
+    hold_.reset();
+    held_.clear();
+    shown_.clear();
+    heldListed_ = 0;
+    planned_.clear();
 }
 
 // A page whose text could not be read is still the user's page: it is kept,
@@ -211,6 +299,7 @@ void ImagingSession::GiveUp() {
 }
 
 void ImagingSession::Discard() {
+    EndHolding();
     pipeline_->Clear();
     judgedBlank_.clear();
     sides_.clear();

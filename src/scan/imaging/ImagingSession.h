@@ -4,6 +4,7 @@
 #include "scan/imaging/DocumentWriter.h"
 #include "scan/imaging/SafeOutputFile.h"
 #include "scan/imaging/SheetOrder.h"
+#include "scan/HeldPage.h"
 #include "scan/ScannerDialogs.h"
 #include "scan/ScannerLibrary.h"
 
@@ -20,6 +21,7 @@
 
 namespace quillon {
 
+class PageHold;
 class PagePipeline;
 
 // The scanner library's image side, shared by every device library: the page
@@ -89,6 +91,22 @@ public:
     bool scanningBackSides() const { return backPass_; }
     int frontsScanned() const { return frontsScanned_; }
     int EndDocument();
+    // Review: pages are held, encoded for a document of the path's format,
+    // until the user has looked them over; nothing is written yet. 0 on success.
+    int BeginHolding(const QString& path);
+    bool holding() const { return hold_ != nullptr; }
+    // Holds a page as what the scan made of it. 0 on success.
+    int HoldPage(ImageHandle image, HeldPageKind kind);
+    // The pages held, in the document's order (a manual duplex stack's sides
+    // interleaved), with their pictures.
+    std::vector<HeldPage> HeldPages();
+    // Into the document begun: the page at that place of HeldPages' list,
+    // turned clockwise by quarter turns. It is placed when the document ends,
+    // once every held page is encoded. 0 on success.
+    int WriteHeldPage(int index, int quarterTurns);
+    // The held pages are let go; nothing more is held.
+    void EndHolding();
+
     // Whether something was at the document's path when it began: a cancel
     // then gives the document up, so the older file stays as it was.
     bool replacesAFile() const { return replacing_; }
@@ -125,6 +143,7 @@ public:
     QString lastErrorText() const;
 
 private:
+    bool PlaceHeldPages(DocumentWriter& writer);
     void Completed(const QString& path, const DocumentWriter& writer);
 
     int jpegQuality_ = 75;
@@ -136,7 +155,20 @@ private:
     SafeOutputFile output_;
     bool replacing_ = false;
     std::unique_ptr<DocumentWriter> writer_;
-    // After the writer, which its workers use: it goes first.
+    // Pages held for review: the hold, the writer that encodes into it, what
+    // each held page is (by its place in the hold), the order they are shown
+    // in, and the held pages planned for the document under way, turned.
+    struct HeldEntry {
+        HeldPage page;
+        SideOfSheet side;
+    };
+    std::unique_ptr<PageHold> hold_;
+    std::unique_ptr<DocumentWriter> holdingWriter_;
+    std::vector<HeldEntry> held_;
+    std::vector<int> shown_;
+    std::size_t heldListed_ = 0;
+    std::vector<std::pair<int, int>> planned_;
+    // After the writers, which its workers use: it goes first.
     std::unique_ptr<PagePipeline> pipeline_;
     QString lastCompleted_;
     QString lastCompletedNote_;

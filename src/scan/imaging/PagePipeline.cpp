@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scan/imaging/PagePipeline.h"
 
+#include "scan/imaging/PageEncoders.h"
+
 #include <QCoreApplication>
 
 #include "scan/imaging/Enhancements.h"
@@ -17,12 +19,23 @@ namespace {
 
 // The box a page's preview fits in: a sheet's shape, small enough to draw at once.
 const QSize kPreviewSize(96, 124);
+// The pictures a page held for review is shown by.
+const QSize kThumbnailSize(180, 240);
+const QSize kViewSize(1200, 1200);
 
 // Memory a page needs and cannot have ends its document with this sentence,
 // never the program: a page worker's failure is the scan's, said to the user.
 QString NoMemoryForPage() {
     return QCoreApplication::translate("Imaging", "There is not enough memory for a page this large: "
                           "a lower resolution, or grey or black and white, needs less.");
+}
+
+// A view large enough to read a page by, and a thumbnail made from it: smooth
+// scaling wants grey levels, so black and white is seen as grey.
+PagePictures PicturesOf(const QImage& page) {
+    const QImage levels = page.format() == QImage::Format_Mono ? page.convertToFormat(QImage::Format_Grayscale8) : page;
+    const QImage view = levels.scaled(kViewSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    return {view.scaled(kThumbnailSize, Qt::KeepAspectRatio, Qt::SmoothTransformation), EncodeJpeg(view, 80)};
 }
 
 int WorkersFor(int asked) {
@@ -38,6 +51,7 @@ struct PagePipeline::Page {
     qint64 bytes = 0;  // of its pixels as adopted, counted against the budget until it is placed
     InkMeasurement ink;
     bool separator = false;
+    PagePictures pictures;
     bool prepared = false;
     bool released = false;   // the owner let it go
     bool written = false;    // queued for the document
@@ -171,6 +185,7 @@ void PagePipeline::Prepare(const PagePointer& page, PagePreparation preparation)
     InkMeasurement ink;
     bool separator = false;
     QImage preview;
+    PagePictures pictures;
     bool outOfMemory = false;
     try {
         if (preparation.deskew) image = AutoDeskew(image);
@@ -180,6 +195,7 @@ void PagePipeline::Prepare(const PagePointer& page, PagePreparation preparation)
         separator = preparation.findSeparator && IsSeparatorSheet(image);
         // A picture of a few thousand pixels: a fraction of a millisecond.
         if (!image.isNull()) preview = image.scaled(kPreviewSize, Qt::KeepAspectRatio, Qt::FastTransformation);
+        if (preparation.pictures && !image.isNull()) pictures = PicturesOf(image);
     } catch (const std::bad_alloc&) {
         outOfMemory = true;  // the page is still answered for, so nothing waits on it for good
     }
@@ -192,6 +208,7 @@ void PagePipeline::Prepare(const PagePointer& page, PagePreparation preparation)
     page->image = std::move(image);
     page->ink = ink;
     page->separator = separator;
+    page->pictures = std::move(pictures);
     page->prepared = true;
     QueueEncodingIfDue(page);
     Settle(page);
@@ -293,6 +310,14 @@ const QImage* PagePipeline::Prepared(std::uint64_t id) {
     if (!page) return nullptr;
     changed_.wait(lock, [&] { return page->prepared; });
     return &page->image;
+}
+
+PagePictures PagePipeline::Pictures(std::uint64_t id) {
+    std::unique_lock lock(mutex_);
+    const PagePointer page = Find(id);
+    if (!page) return {};
+    changed_.wait(lock, [&] { return page->prepared; });
+    return page->pictures;
 }
 
 InkMeasurement PagePipeline::Ink(std::uint64_t id) {

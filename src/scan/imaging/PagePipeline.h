@@ -25,6 +25,13 @@ namespace quillon {
 struct PagePreparation {
     bool contrast = false, crop = false, deskew = false;
     bool findSeparator = false;  // whether the page is a separator sheet, read on the worker too
+    bool pictures = false;       // pictures of it for the user's review are made too
+};
+
+// Pictures of a page for the user to look at before it is saved.
+struct PagePictures {
+    QImage thumbnail;
+    QByteArray view;  // larger, as JPEG
 };
 
 // The pages of a scan on their way from the device to the file, worked on by
@@ -75,6 +82,8 @@ public:
     InkMeasurement Ink(std::uint64_t id);
     // Waits for the page's preparation: whether it was found to be a separator sheet.
     bool IsSeparator(std::uint64_t id);
+    // Waits for the page's preparation: the pictures made of it, if asked for.
+    PagePictures Pictures(std::uint64_t id);
     // The owner lets the page go; a page written still reaches the document.
     void Release(std::uint64_t id);
 

@@ -250,9 +250,12 @@ bool PdfWriter::AddEncoded(EncodedPage page) {
         contentList = "[" + contentList + " " + QByteArray::number(text) + " 0 R]";
     }
 
+    // The page and its text layer are shown turned, as the user turned them.
+    const int turns = ((page.quarterTurns % 4) + 4) % 4;
+    const QByteArray rotate = turns == 0 ? QByteArray() : " /Rotate " + QByteArray::number(90 * turns);
     const int pageObject = BeginObject();
-    Write("<< /Type /Page /Parent 2 0 R /MediaBox [0 0 " + pageWidth + " " + pageHeight +
-          "] /Resources << /XObject <<" + images + " >>" + fonts + " >> /Contents " +
+    Write("<< /Type /Page /Parent 2 0 R /MediaBox [0 0 " + pageWidth + " " + pageHeight + "]" + rotate +
+          " /Resources << /XObject <<" + images + " >>" + fonts + " >> /Contents " +
           contentList + " >>\nendobj\n");
     if (!error_.isEmpty()) return false;
     pageObjects_.push_back(pageObject);

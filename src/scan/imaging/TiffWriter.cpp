@@ -3,6 +3,8 @@
 
 #include <QCoreApplication>
 
+#include "scan/imaging/Enhancements.h"
+#include "scan/imaging/PageImage.h"
 #include "scan/imaging/TiffPageOrder.h"
 
 #include "scan/imaging/SafeOutputFile.h"
@@ -98,10 +100,34 @@ bool TiffWriter::Open(const EncodedPage& firstPage) {
 
 // Black and white is compressed here already (G4 is one strip of the page);
 // JPEG and LZW are left to libtiff, which writes them strip by strip.
-EncodedPage TiffWriter::Encode(const QImage& page) const { return EncodeDocumentPage(page, 0); }
+// The page itself stays with a black-and-white one too, so a page turned
+// before it is placed is compressed from its turned pixels, losing nothing.
+EncodedPage TiffWriter::Encode(const QImage& page) const {
+    EncodedPage encoded = EncodeDocumentPage(page, 0);
+    if (encoded.page.isNull() && encoded.error.isEmpty()) encoded.page = AsPageFormat(page);
+    return encoded;
+}
+
+// A TIFF page has no rotation every reader honours: its pixels are turned,
+// and a black-and-white page compressed again (G4 is lossless).
+void TiffWriter::Turn(EncodedPage& encoded) {
+    const int turns = ((encoded.quarterTurns % 4) + 4) % 4;
+    encoded.quarterTurns = 0;
+    if (turns == 0 || encoded.page.isNull()) return;
+    QImage turned = TurnPage(encoded.page, turns);
+    if (encoded.format == QImage::Format_Mono) {
+        EncodedPage again = EncodeDocumentPage(turned, 0);
+        encoded.data = std::move(again.data);
+        encoded.error = again.error;
+    }
+    encoded.width = turned.width();
+    encoded.height = turned.height();
+    encoded.page = std::move(turned);
+}
 
 bool TiffWriter::AddEncoded(EncodedPage encoded) {
     if (finished_) return Fail(QCoreApplication::translate("Imaging", "The TIFF file is already complete."));
+    Turn(encoded);
     if (!encoded.error.isEmpty()) return Fail(encoded.error);
     if (!tiff_ && !Open(encoded)) return false;
     TIFF* tiff = tiff_.get();

@@ -25,6 +25,7 @@ public:
     bool Finish() override;
 
 private:
+    static void Turn(EncodedPage& encoded);
     bool Open(const EncodedPage& firstPage);
 
     // The reason for a failure of libtiff: the system's, when a write failed.

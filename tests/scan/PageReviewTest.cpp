@@ -1,0 +1,190 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "scan/PageReview.h"
+#include "scan/RunScan.h"
+#include "scan/SourceLibrary.h"
+#include "scan/imaging/SeparatorSheet.h"
+#include "settings/RegistryStore.h"
+#include "settings/SqliteRegistryBackend.h"
+
+#include "../common/FakeScannerLibrary.h"
+#include "../common/NamedCases.h"
+#include "../common/ScriptedScannerDialogs.h"
+#include "../common/ScriptedUserInterface.h"
+#include "../common/TempDir.h"
+#include "../common/TestPages.h"
+
+#include <QFile>
+#include <QRegularExpression>
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <functional>
+
+namespace quillon {
+namespace {
+
+// A feeder loaded batch after batch: each ends with no more paper; the next
+// batch is there for the next scan (Scan More).
+class BatchSource : public PageSource {
+public:
+    explicit BatchSource(std::deque<std::vector<QImage>> batches) : batches_(std::move(batches)) {}
+    QList<ScannerChoice> Sources() override { return {{"batches", "Batch feeder"}}; }
+    SourceFault Open(const QString&) override { return {}; }
+    SourceTook Apply(const SourceSettings& settings) override { return {settings.pixelType, settings.dpi, true, false}; }
+    SourcePage Next(SourceProgress&) override {
+        if (batches_.empty()) return SourcePage::Ended(SourcePage::End::NoMorePaper);
+        if (batches_.front().empty()) {
+            batches_.pop_front();
+            return SourcePage::Ended(SourcePage::End::NoMorePaper);
+        }
+        QImage page = batches_.front().front();
+        batches_.front().erase(batches_.front().begin());
+        return SourcePage::Page(page, 300);
+    }
+    void Cancel() override {}
+
+private:
+    std::deque<std::vector<QImage>> batches_;
+};
+
+// Pages told apart in the file by their width: text page n is 1000 + 100 n
+// pixels wide, a blank one 1050 + 100 n, a separator sheet is a Letter sheet.
+QImage Text(int n) { return testing::TextPage(QImage::Format_Grayscale8, 8).copy(0, 0, 1000 + 100 * n, 1500); }
+QImage Blank(int n) { return testing::BlankPage(1050 + 100 * n, 1500, QImage::Format_Grayscale8); }
+QImage Separator() { return DrawSeparatorSheet(8.5, 11, 300); }
+
+// The reviewer: applies the user's arrangement at each review, and ends each as told.
+class ScriptedReviewer : public PageReviewer {
+public:
+    std::deque<std::function<void(PageReview&)>> arrangements;
+    std::deque<ReviewEnd> ends;
+    std::vector<QStringList> shown;  // the labels of each review
+
+    ReviewEnd Review(PageReview& review) override {
+        QStringList labels;
+        for (int row = 0; row < review.rows(); ++row) labels.append(review.Label(row));
+        shown.push_back(labels);
+        if (!arrangements.empty()) {
+            arrangements.front()(review);
+            arrangements.pop_front();
+        }
+        const ReviewEnd end = ends.empty() ? ReviewEnd::Save : ends.front();
+        if (!ends.empty()) ends.pop_front();
+        return end;
+    }
+};
+
+// "1300 90": a page's image width and its rotation, for each page of a PDF.
+QStringList PdfPages(const QString& pdf) {
+    QStringList pages;
+    const QString images = testing::RunTool("pdfimages", {"-list", pdf});
+    const QString info = testing::RunTool("pdfinfo", {"-f", "1", "-l", "99", pdf});
+    const QRegularExpression imageRow(QStringLiteral("^\\s*(\\d+)\\s+\\d+\\s+image\\s+(\\d+)"), QRegularExpression::MultilineOption);
+    const QRegularExpression rotation(QStringLiteral("^Page\\s+(\\d+) rot:\\s+(\\d+)"), QRegularExpression::MultilineOption);
+    for (auto row = imageRow.globalMatch(images); row.hasNext();) pages.append(row.next().captured(2));
+    int page = 0;
+    for (auto row = rotation.globalMatch(info); row.hasNext() && page < pages.size(); ++page)
+        pages[page] += ' ' + row.next().captured(2);
+    return pages;
+}
+
+struct ReviewRun {
+    const char* name;
+    std::deque<std::vector<QImage>> batches;
+    bool split;
+    std::deque<std::function<void(PageReview&)>> arrangements;
+    std::deque<ReviewEnd> ends;
+    ScanOutcome::Kind kind;
+    std::vector<QStringList> documents;  // each file's pages: "width rotation"
+    QStringList firstReview;             // what the user was shown first
+    friend void PrintTo(const ReviewRun& r, std::ostream* out) { *out << r.name; }
+};
+
+class PageReviewTest : public ::testing::TestWithParam<ReviewRun> {};
+
+// The user's arrangement, by what the files hold; an older file stays as it
+// was until the pages are saved, and nothing is left beside it.
+TEST_P(PageReviewTest, TheFileHoldsThePagesAsArranged) {
+    const ReviewRun& run = GetParam();
+    testing::TempDir temp;
+    SqliteRegistryBackend backend{temp.File("registry.sqlite3")};
+    RegistryStore store{backend};
+    testing::ScriptedUserInterface ui;
+    ui.desktopFolder = temp.path();
+    testing::FakeOptionControls controls;
+    controls.indexes[OptionId::Format] = 1;
+    controls.texts[OptionId::DPI] = "300";  // as the pages come: their widths tell them apart
+    controls.states[OptionId::ReviewPages] = 1;
+    controls.states[OptionId::SplitDocuments] = run.split ? 1 : 0;
+    testing::ScriptedScannerDialogs dialogs;
+    BatchSource source(run.batches);
+    SourceLibrary library(dialogs, source, temp.File("scanner.log"));
+    ScriptedReviewer reviewer;
+    reviewer.arrangements = run.arrangements;
+    reviewer.ends = run.ends;
+
+    const QString pdf = temp.File("scan.pdf");
+    QFile older(pdf);
+    ASSERT_TRUE(older.open(QIODevice::WriteOnly) && older.write("older") == 5);
+    older.close();
+    ui.Accept(pdf);
+    const ScanOutcome outcome = RunScan(controls, library, store, ui, &reviewer);
+
+    EXPECT_EQ(outcome.kind, run.kind) << ui.MessageTexts().join('|').toStdString();
+    ASSERT_FALSE(reviewer.shown.empty());
+    EXPECT_EQ(reviewer.shown.front(), run.firstReview);
+    ASSERT_EQ(outcome.documents.size(), run.documents.size());
+    for (std::size_t i = 0; i < run.documents.size(); ++i) {
+        EXPECT_EQ(PdfPages(outcome.documents[i].path), run.documents[i]) << outcome.documents[i].path.toStdString();
+        int status = 0;
+        testing::RunTool("qpdf", {"--check", outcome.documents[i].path}, &status);
+        EXPECT_EQ(status, 0);
+    }
+    if (run.documents.empty()) {
+        QFile kept(pdf);
+        EXPECT_EQ(kept.open(QIODevice::ReadOnly) ? kept.readAll() : QByteArray(), "older");
+    }
+    EXPECT_EQ(QDir(temp.path()).entryList({".quillon-*"}, QDir::Files | QDir::Hidden), QStringList{});
+}
+
+const QStringList kThreeAndABlank{"Page 1", "Page 2", "Page 3, left out: blank", "Page 4"};
+
+INSTANTIATE_TEST_SUITE_P(
+    Runs, PageReviewTest,
+    ::testing::Values(
+        ReviewRun{"NothingChangedSavesTheKeptPages", {{Text(1), Text(2), Blank(3), Text(4)}}, false, {}, {},
+                  ScanOutcome::Kind::Written, {{"1100 0", "1200 0", "1400 0"}}, kThreeAndABlank},
+        ReviewRun{"TurnDeleteKeepAndMove",
+                  {{Text(1), Text(2), Blank(3), Text(4)}}, false,
+                  {[](PageReview& review) {
+                      review.Turn({0}, 1);
+                      review.Delete({1});
+                      review.Keep({1});
+                      review.MoveTo({2}, 0);
+                      review.Turn({2}, -1);
+                  }},
+                  {}, ScanOutcome::Kind::Written, {{"1400 0", "1100 90", "1350 270"}}, kThreeAndABlank},
+        ReviewRun{"MoveEarlierAndLaterTakeTheSelectionTogether",
+                  {{Text(1), Text(2), Text(3), Text(4)}}, false,
+                  {[](PageReview& review) {
+                      review.MoveLater({0, 1});
+                      review.MoveEarlier({3});
+                  }},
+                  {}, ScanOutcome::Kind::Written, {{"1300 0", "1100 0", "1400 0", "1200 0"}},
+                  {"Page 1", "Page 2", "Page 3", "Page 4"}},
+        ReviewRun{"ScanMoreAddsThePagesAtTheEnd", {{Text(1), Text(2)}, {Text(3)}}, false, {},
+                  {ReviewEnd::ScanMore, ReviewEnd::Save}, ScanOutcome::Kind::Written, {{"1100 0", "1200 0", "1300 0"}},
+                  {"Page 1", "Page 2"}},
+        ReviewRun{"CancelKeepsTheOlderFile", {{Text(1), Text(2)}}, false, {}, {ReviewEnd::Cancel},
+                  ScanOutcome::Kind::Cancelled, {}, {"Page 1", "Page 2"}},
+        ReviewRun{"ASeparatorStillThereSplits", {{Text(1), Separator(), Text(2), Text(3)}}, true,
+                  {[](PageReview& review) { review.MoveTo({3}, 2); }}, {}, ScanOutcome::Kind::Written,
+                  {{"1100 0"}, {"1300 0", "1200 0"}}, {"Page 1", "Page 2, separator sheet", "Page 3", "Page 4"}},
+        ReviewRun{"ASeparatorDeletedJoinsTheDocuments", {{Text(1), Separator(), Text(2)}}, true,
+                  {[](PageReview& review) { review.Delete({1}); }}, {}, ScanOutcome::Kind::Written,
+                  {{"1100 0", "1200 0"}}, {"Page 1", "Page 2, separator sheet", "Page 3"}}),
+    testing::NameOfCase());
+
+}  // namespace
+}  // namespace quillon
