@@ -263,6 +263,14 @@ Drucken Sie es in voller Größe (100 %).</translation>
         <source>The TIFF file has no page.</source>
         <translation>Die TIFF-Datei hat keine Seite.</translation>
     </message>
+    <message>
+        <source>The pages could not be held for review: </source>
+        <translation>Die Seiten konnten nicht zur Durchsicht behalten werden: </translation>
+    </message>
+    <message>
+        <source>A page held for review could not be read back.</source>
+        <translation>Eine zur Durchsicht behaltene Seite konnte nicht wieder gelesen werden.</translation>
+    </message>
 </context>
 <context>
     <name>OutputFileChooser</name>
@@ -326,6 +334,21 @@ Drucken Sie es in voller Größe (100 %).</translation>
     <message>
         <source>%1 belongs to another user, in a folder where only its owner may replace it.</source>
         <translation>%1 gehört einem anderen Benutzer, in einem Ordner, in dem nur der Eigentümer sie ersetzen darf.</translation>
+    </message>
+</context>
+<context>
+    <name>PageReview</name>
+    <message>
+        <source>Page %1</source>
+        <translation>Seite %1</translation>
+    </message>
+    <message>
+        <source>%1, separator sheet</source>
+        <translation>%1, Trennblatt</translation>
+    </message>
+    <message>
+        <source>%1, left out: blank</source>
+        <translation>%1, ausgelassen: leer</translation>
     </message>
 </context>
 <context>
@@ -1234,6 +1257,14 @@ Bilddateien statt eines Scanners:
         <source>Quillon Information</source>
         <translation>Quillon-Information</translation>
     </message>
+    <message>
+        <source>Review Pages Before Saving</source>
+        <translation>Seiten vor dem Speichern durchsehen</translation>
+    </message>
+    <message>
+        <source>Shows the scanned pages before the file is written: turn, delete, reorder or keep pages the blank test left out, and scan more.</source>
+        <translation>Zeigt die gescannten Seiten, bevor die Datei geschrieben wird: drehen, löschen, umordnen oder vom Leerseitentest ausgelassene Seiten behalten, und weitere scannen.</translation>
+    </message>
 </context>
 <context>
     <name>quillon::ProgressWindow</name>
@@ -1274,6 +1305,79 @@ Bilddateien statt eines Scanners:
     <message>
         <source>Progress</source>
         <translation>Fortschritt</translation>
+    </message>
+</context>
+<context>
+    <name>quillon::ReviewWindow</name>
+    <message>
+        <source>Review Pages</source>
+        <translation>Seiten durchsehen</translation>
+    </message>
+    <message>
+        <source>Scanned pages</source>
+        <translation>Gescannte Seiten</translation>
+    </message>
+    <message>
+        <source>Rotate Left</source>
+        <translation>Nach links drehen</translation>
+    </message>
+    <message>
+        <source>Rotate Right</source>
+        <translation>Nach rechts drehen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>Behalten</translation>
+    </message>
+    <message>
+        <source>Saves a page the blank test left out after all.</source>
+        <translation>Speichert eine vom Leerseitentest ausgelassene Seite doch.</translation>
+    </message>
+    <message>
+        <source>Move Earlier</source>
+        <translation>Nach vorn</translation>
+    </message>
+    <message>
+        <source>Move Later</source>
+        <translation>Nach hinten</translation>
+    </message>
+    <message>
+        <source>Scan More</source>
+        <translation>Weiter scannen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>1 page will be saved.</source>
+        <translation>1 Seite wird gespeichert.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pages will be saved.</source>
+        <translation>
+            <numerusform>%Ln Seite wird gespeichert.</numerusform>
+            <numerusform>%Ln Seiten werden gespeichert.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Discard the 1 scanned page?</source>
+        <translation>Die 1 gescannte Seite verwerfen?</translation>
+    </message>
+    <message numerus="yes">
+        <source>Discard the %n scanned pages?</source>
+        <translation>
+            <numerusform>Die %Ln gescannte Seite verwerfen?</numerusform>
+            <numerusform>Die %Ln gescannten Seiten verwerfen?</numerusform>
+        </translation>
     </message>
 </context>
 <context>

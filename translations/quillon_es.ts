@@ -263,6 +263,14 @@ Imprímala a tamaño real (100 %).</translation>
         <source>The TIFF file has no page.</source>
         <translation>El archivo TIFF no tiene ninguna página.</translation>
     </message>
+    <message>
+        <source>The pages could not be held for review: </source>
+        <translation>No se pudieron guardar las páginas para revisarlas: </translation>
+    </message>
+    <message>
+        <source>A page held for review could not be read back.</source>
+        <translation>No se pudo volver a leer una página guardada para revisar.</translation>
+    </message>
 </context>
 <context>
     <name>OutputFileChooser</name>
@@ -326,6 +334,21 @@ Imprímala a tamaño real (100 %).</translation>
     <message>
         <source>%1 belongs to another user, in a folder where only its owner may replace it.</source>
         <translation>%1 pertenece a otro usuario, en una carpeta donde solo su propietario puede reemplazarlo.</translation>
+    </message>
+</context>
+<context>
+    <name>PageReview</name>
+    <message>
+        <source>Page %1</source>
+        <translation>Página %1</translation>
+    </message>
+    <message>
+        <source>%1, separator sheet</source>
+        <translation>%1, hoja separadora</translation>
+    </message>
+    <message>
+        <source>%1, left out: blank</source>
+        <translation>%1, omitida: en blanco</translation>
     </message>
 </context>
 <context>
@@ -1232,6 +1255,14 @@ Archivos de imagen en lugar de un escáner:
         <source>Quillon Information</source>
         <translation>Información de Quillon</translation>
     </message>
+    <message>
+        <source>Review Pages Before Saving</source>
+        <translation>Revisar páginas antes de guardar</translation>
+    </message>
+    <message>
+        <source>Shows the scanned pages before the file is written: turn, delete, reorder or keep pages the blank test left out, and scan more.</source>
+        <translation>Muestra las páginas escaneadas antes de escribir el archivo: girar, eliminar, reordenar o conservar páginas que la prueba de página en blanco omitió, y escanear más.</translation>
+    </message>
 </context>
 <context>
     <name>quillon::ProgressWindow</name>
@@ -1272,6 +1303,79 @@ Archivos de imagen en lugar de un escáner:
     <message>
         <source>Progress</source>
         <translation>Progreso</translation>
+    </message>
+</context>
+<context>
+    <name>quillon::ReviewWindow</name>
+    <message>
+        <source>Review Pages</source>
+        <translation>Revisar páginas</translation>
+    </message>
+    <message>
+        <source>Scanned pages</source>
+        <translation>Páginas escaneadas</translation>
+    </message>
+    <message>
+        <source>Rotate Left</source>
+        <translation>Girar a la izquierda</translation>
+    </message>
+    <message>
+        <source>Rotate Right</source>
+        <translation>Girar a la derecha</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>Conservar</translation>
+    </message>
+    <message>
+        <source>Saves a page the blank test left out after all.</source>
+        <translation>Guarda igualmente una página que la prueba de página en blanco omitió.</translation>
+    </message>
+    <message>
+        <source>Move Earlier</source>
+        <translation>Mover antes</translation>
+    </message>
+    <message>
+        <source>Move Later</source>
+        <translation>Mover después</translation>
+    </message>
+    <message>
+        <source>Scan More</source>
+        <translation>Escanear más</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>1 page will be saved.</source>
+        <translation>Se guardará 1 página.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pages will be saved.</source>
+        <translation>
+            <numerusform>Se guardará %Ln página.</numerusform>
+            <numerusform>Se guardarán %Ln páginas.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Discard the 1 scanned page?</source>
+        <translation>¿Descartar la 1 página escaneada?</translation>
+    </message>
+    <message numerus="yes">
+        <source>Discard the %n scanned pages?</source>
+        <translation>
+            <numerusform>¿Descartar la %Ln página escaneada?</numerusform>
+            <numerusform>¿Descartar las %Ln páginas escaneadas?</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -263,6 +263,14 @@ Imprimez-la en taille réelle (100&#xa0;%).</translation>
         <source>The TIFF file has no page.</source>
         <translation>Le fichier TIFF n’a aucune page.</translation>
     </message>
+    <message>
+        <source>The pages could not be held for review: </source>
+        <translation>Les pages n’ont pas pu être conservées pour la vérification&#xa0;: </translation>
+    </message>
+    <message>
+        <source>A page held for review could not be read back.</source>
+        <translation>Une page conservée pour la vérification n’a pas pu être relue.</translation>
+    </message>
 </context>
 <context>
     <name>OutputFileChooser</name>
@@ -326,6 +334,21 @@ Imprimez-la en taille réelle (100&#xa0;%).</translation>
     <message>
         <source>%1 belongs to another user, in a folder where only its owner may replace it.</source>
         <translation>%1 appartient à un autre utilisateur, dans un dossier où seul son propriétaire peut le remplacer.</translation>
+    </message>
+</context>
+<context>
+    <name>PageReview</name>
+    <message>
+        <source>Page %1</source>
+        <translation>Page %1</translation>
+    </message>
+    <message>
+        <source>%1, separator sheet</source>
+        <translation>%1, feuille de séparation</translation>
+    </message>
+    <message>
+        <source>%1, left out: blank</source>
+        <translation>%1, écartée&#xa0;: blanche</translation>
     </message>
 </context>
 <context>
@@ -1233,6 +1256,14 @@ Des fichiers image à la place d&apos;un scanner :
         <source>Quillon Information</source>
         <translation>Information de Quillon</translation>
     </message>
+    <message>
+        <source>Review Pages Before Saving</source>
+        <translation>Vérifier les pages avant d’enregistrer</translation>
+    </message>
+    <message>
+        <source>Shows the scanned pages before the file is written: turn, delete, reorder or keep pages the blank test left out, and scan more.</source>
+        <translation>Affiche les pages numérisées avant l’écriture du fichier&#xa0;: tourner, supprimer, réordonner ou garder les pages écartées par le test de page blanche, et numériser davantage.</translation>
+    </message>
 </context>
 <context>
     <name>quillon::ProgressWindow</name>
@@ -1273,6 +1304,79 @@ Des fichiers image à la place d&apos;un scanner :
     <message>
         <source>Progress</source>
         <translation>Progression</translation>
+    </message>
+</context>
+<context>
+    <name>quillon::ReviewWindow</name>
+    <message>
+        <source>Review Pages</source>
+        <translation>Vérifier les pages</translation>
+    </message>
+    <message>
+        <source>Scanned pages</source>
+        <translation>Pages numérisées</translation>
+    </message>
+    <message>
+        <source>Rotate Left</source>
+        <translation>Tourner à gauche</translation>
+    </message>
+    <message>
+        <source>Rotate Right</source>
+        <translation>Tourner à droite</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>Garder</translation>
+    </message>
+    <message>
+        <source>Saves a page the blank test left out after all.</source>
+        <translation>Enregistre malgré tout une page écartée par le test de page blanche.</translation>
+    </message>
+    <message>
+        <source>Move Earlier</source>
+        <translation>Avancer</translation>
+    </message>
+    <message>
+        <source>Move Later</source>
+        <translation>Reculer</translation>
+    </message>
+    <message>
+        <source>Scan More</source>
+        <translation>Numériser davantage</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>1 page will be saved.</source>
+        <translation>1 page sera enregistrée.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pages will be saved.</source>
+        <translation>
+            <numerusform>%Ln page sera enregistrée.</numerusform>
+            <numerusform>%Ln pages seront enregistrées.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Discard the 1 scanned page?</source>
+        <translation>Abandonner la 1 page numérisée&#xa0;?</translation>
+    </message>
+    <message numerus="yes">
+        <source>Discard the %n scanned pages?</source>
+        <translation>
+            <numerusform>Abandonner la %Ln page numérisée&#xa0;?</numerusform>
+            <numerusform>Abandonner les %Ln pages numérisées&#xa0;?</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -263,6 +263,14 @@ Stamparlo a grandezza naturale (100 %).</translation>
         <source>The TIFF file has no page.</source>
         <translation>Il file TIFF non ha alcuna pagina.</translation>
     </message>
+    <message>
+        <source>The pages could not be held for review: </source>
+        <translation>Non è stato possibile conservare le pagine per la revisione: </translation>
+    </message>
+    <message>
+        <source>A page held for review could not be read back.</source>
+        <translation>Non è stato possibile rileggere una pagina conservata per la revisione.</translation>
+    </message>
 </context>
 <context>
     <name>OutputFileChooser</name>
@@ -326,6 +334,21 @@ Stamparlo a grandezza naturale (100 %).</translation>
     <message>
         <source>%1 belongs to another user, in a folder where only its owner may replace it.</source>
         <translation>%1 appartiene a un altro utente, in una cartella dove solo il suo proprietario può sostituirlo.</translation>
+    </message>
+</context>
+<context>
+    <name>PageReview</name>
+    <message>
+        <source>Page %1</source>
+        <translation>Pagina %1</translation>
+    </message>
+    <message>
+        <source>%1, separator sheet</source>
+        <translation>%1, foglio separatore</translation>
+    </message>
+    <message>
+        <source>%1, left out: blank</source>
+        <translation>%1, esclusa: vuota</translation>
     </message>
 </context>
 <context>
@@ -1235,6 +1258,14 @@ File di immagine al posto di uno scanner:
         <source>Quillon Information</source>
         <translation>Informazioni di Quillon</translation>
     </message>
+    <message>
+        <source>Review Pages Before Saving</source>
+        <translation>Rivedi le pagine prima di salvare</translation>
+    </message>
+    <message>
+        <source>Shows the scanned pages before the file is written: turn, delete, reorder or keep pages the blank test left out, and scan more.</source>
+        <translation>Mostra le pagine acquisite prima di scrivere il file: ruotare, eliminare, riordinare o tenere le pagine escluse dal controllo delle pagine vuote, e acquisirne altre.</translation>
+    </message>
 </context>
 <context>
     <name>quillon::ProgressWindow</name>
@@ -1275,6 +1306,79 @@ File di immagine al posto di uno scanner:
     <message>
         <source>Progress</source>
         <translation>Avanzamento</translation>
+    </message>
+</context>
+<context>
+    <name>quillon::ReviewWindow</name>
+    <message>
+        <source>Review Pages</source>
+        <translation>Rivedi le pagine</translation>
+    </message>
+    <message>
+        <source>Scanned pages</source>
+        <translation>Pagine acquisite</translation>
+    </message>
+    <message>
+        <source>Rotate Left</source>
+        <translation>Ruota a sinistra</translation>
+    </message>
+    <message>
+        <source>Rotate Right</source>
+        <translation>Ruota a destra</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>Tieni</translation>
+    </message>
+    <message>
+        <source>Saves a page the blank test left out after all.</source>
+        <translation>Salva comunque una pagina esclusa dal controllo delle pagine vuote.</translation>
+    </message>
+    <message>
+        <source>Move Earlier</source>
+        <translation>Sposta prima</translation>
+    </message>
+    <message>
+        <source>Move Later</source>
+        <translation>Sposta dopo</translation>
+    </message>
+    <message>
+        <source>Scan More</source>
+        <translation>Acquisisci altre</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>1 page will be saved.</source>
+        <translation>Verrà salvata 1 pagina.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pages will be saved.</source>
+        <translation>
+            <numerusform>Verrà salvata %Ln pagina.</numerusform>
+            <numerusform>Verranno salvate %Ln pagine.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Discard the 1 scanned page?</source>
+        <translation>Scartare la 1 pagina acquisita?</translation>
+    </message>
+    <message numerus="yes">
+        <source>Discard the %n scanned pages?</source>
+        <translation>
+            <numerusform>Scartare la %Ln pagina acquisita?</numerusform>
+            <numerusform>Scartare le %Ln pagine acquisite?</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -263,6 +263,14 @@ Imprima-a em tamanho real (100%).</translation>
         <source>The TIFF file has no page.</source>
         <translation>O arquivo TIFF não tem nenhuma página.</translation>
     </message>
+    <message>
+        <source>The pages could not be held for review: </source>
+        <translation>Não foi possível guardar as páginas para revisão: </translation>
+    </message>
+    <message>
+        <source>A page held for review could not be read back.</source>
+        <translation>Não foi possível ler de volta uma página guardada para revisão.</translation>
+    </message>
 </context>
 <context>
     <name>OutputFileChooser</name>
@@ -326,6 +334,21 @@ Imprima-a em tamanho real (100%).</translation>
     <message>
         <source>%1 belongs to another user, in a folder where only its owner may replace it.</source>
         <translation>%1 pertence a outro usuário, em uma pasta onde somente o dono pode substituí-lo.</translation>
+    </message>
+</context>
+<context>
+    <name>PageReview</name>
+    <message>
+        <source>Page %1</source>
+        <translation>Página %1</translation>
+    </message>
+    <message>
+        <source>%1, separator sheet</source>
+        <translation>%1, folha separadora</translation>
+    </message>
+    <message>
+        <source>%1, left out: blank</source>
+        <translation>%1, deixada de fora: em branco</translation>
     </message>
 </context>
 <context>
@@ -1233,6 +1256,14 @@ Arquivos de imagem no lugar de um scanner:
         <source>Quillon Information</source>
         <translation>Informação do Quillon</translation>
     </message>
+    <message>
+        <source>Review Pages Before Saving</source>
+        <translation>Revisar páginas antes de salvar</translation>
+    </message>
+    <message>
+        <source>Shows the scanned pages before the file is written: turn, delete, reorder or keep pages the blank test left out, and scan more.</source>
+        <translation>Mostra as páginas digitalizadas antes de gravar o arquivo: girar, excluir, reordenar ou manter páginas que o teste de página em branco deixou de fora, e digitalizar mais.</translation>
+    </message>
 </context>
 <context>
     <name>quillon::ProgressWindow</name>
@@ -1273,6 +1304,79 @@ Arquivos de imagem no lugar de um scanner:
     <message>
         <source>Progress</source>
         <translation>Progresso</translation>
+    </message>
+</context>
+<context>
+    <name>quillon::ReviewWindow</name>
+    <message>
+        <source>Review Pages</source>
+        <translation>Revisar páginas</translation>
+    </message>
+    <message>
+        <source>Scanned pages</source>
+        <translation>Páginas digitalizadas</translation>
+    </message>
+    <message>
+        <source>Rotate Left</source>
+        <translation>Girar para a esquerda</translation>
+    </message>
+    <message>
+        <source>Rotate Right</source>
+        <translation>Girar para a direita</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Excluir</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>Manter</translation>
+    </message>
+    <message>
+        <source>Saves a page the blank test left out after all.</source>
+        <translation>Salva mesmo assim uma página que o teste de página em branco deixou de fora.</translation>
+    </message>
+    <message>
+        <source>Move Earlier</source>
+        <translation>Mover para antes</translation>
+    </message>
+    <message>
+        <source>Move Later</source>
+        <translation>Mover para depois</translation>
+    </message>
+    <message>
+        <source>Scan More</source>
+        <translation>Digitalizar mais</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salvar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>1 page will be saved.</source>
+        <translation>1 página será salva.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pages will be saved.</source>
+        <translation>
+            <numerusform>%Ln página será salva.</numerusform>
+            <numerusform>%Ln páginas serão salvas.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Discard the 1 scanned page?</source>
+        <translation>Descartar a 1 página digitalizada?</translation>
+    </message>
+    <message numerus="yes">
+        <source>Discard the %n scanned pages?</source>
+        <translation>
+            <numerusform>Descartar a %Ln página digitalizada?</numerusform>
+            <numerusform>Descartar as %Ln páginas digitalizadas?</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -263,6 +263,14 @@ Print it at full size (100 %).</source>
         <source>The TIFF file has no page.</source>
         <translation>TIFF 文件中没有页面。</translation>
     </message>
+    <message>
+        <source>The pages could not be held for review: </source>
+        <translation>无法保留页面以供检查：</translation>
+    </message>
+    <message>
+        <source>A page held for review could not be read back.</source>
+        <translation>无法读回为检查而保留的页面。</translation>
+    </message>
 </context>
 <context>
     <name>OutputFileChooser</name>
@@ -326,6 +334,21 @@ Print it at full size (100 %).</source>
     <message>
         <source>%1 belongs to another user, in a folder where only its owner may replace it.</source>
         <translation>%1 属于其他用户，且所在文件夹只允许其所有者替换它。</translation>
+    </message>
+</context>
+<context>
+    <name>PageReview</name>
+    <message>
+        <source>Page %1</source>
+        <translation>第 %1 页</translation>
+    </message>
+    <message>
+        <source>%1, separator sheet</source>
+        <translation>%1，分隔页</translation>
+    </message>
+    <message>
+        <source>%1, left out: blank</source>
+        <translation>%1，已略去：空白</translation>
     </message>
 </context>
 <context>
@@ -1220,6 +1243,14 @@ Image files in place of a scanner:
         <source>Quillon Information</source>
         <translation>Quillon 信息</translation>
     </message>
+    <message>
+        <source>Review Pages Before Saving</source>
+        <translation>保存前检查页面</translation>
+    </message>
+    <message>
+        <source>Shows the scanned pages before the file is written: turn, delete, reorder or keep pages the blank test left out, and scan more.</source>
+        <translation>在写入文件之前显示扫描的页面：旋转、删除、重新排序或保留空白页检测略去的页面，以及继续扫描。</translation>
+    </message>
 </context>
 <context>
     <name>quillon::ProgressWindow</name>
@@ -1258,6 +1289,77 @@ Image files in place of a scanner:
     <message>
         <source>Progress</source>
         <translation>进度</translation>
+    </message>
+</context>
+<context>
+    <name>quillon::ReviewWindow</name>
+    <message>
+        <source>Review Pages</source>
+        <translation>检查页面</translation>
+    </message>
+    <message>
+        <source>Scanned pages</source>
+        <translation>已扫描的页面</translation>
+    </message>
+    <message>
+        <source>Rotate Left</source>
+        <translation>向左旋转</translation>
+    </message>
+    <message>
+        <source>Rotate Right</source>
+        <translation>向右旋转</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>保留</translation>
+    </message>
+    <message>
+        <source>Saves a page the blank test left out after all.</source>
+        <translation>仍然保存被空白页检测略去的页面。</translation>
+    </message>
+    <message>
+        <source>Move Earlier</source>
+        <translation>前移</translation>
+    </message>
+    <message>
+        <source>Move Later</source>
+        <translation>后移</translation>
+    </message>
+    <message>
+        <source>Scan More</source>
+        <translation>继续扫描</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>1 page will be saved.</source>
+        <translation>将保存 1 页。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pages will be saved.</source>
+        <translation>
+            <numerusform>将保存 %Ln 页。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Discard the 1 scanned page?</source>
+        <translation>放弃已扫描的 1 页吗？</translation>
+    </message>
+    <message numerus="yes">
+        <source>Discard the %n scanned pages?</source>
+        <translation>
+            <numerusform>放弃已扫描的 %Ln 页吗？</numerusform>
+        </translation>
     </message>
 </context>
 <context>
