@@ -188,3 +188,79 @@ INSTANTIATE_TEST_SUITE_P(
 
 }  // namespace
 }  // namespace quillon
+
+namespace quillon {
+namespace {
+
+struct WordBox {
+    QString text;
+    QRectF box;
+};
+
+// The words of a PDF page as pdftotext places them (points, from the top left
+// of the page as shown), with the page's size before its rotation.
+std::vector<WordBox> WordsOf(const QString& pdf, int page, QSizeF* size) {
+    const QString html = testing::RunTool("pdftotext", {"-bbox", "-f", QString::number(page), "-l", QString::number(page), pdf, "-"});
+    const QRegularExpression pageSize(QStringLiteral("<page width=\"([\\d.]+)\" height=\"([\\d.]+)\""));
+    const QRegularExpressionMatch shown = pageSize.match(html);
+    *size = {shown.captured(1).toDouble(), shown.captured(2).toDouble()};
+    const QRegularExpression word(QStringLiteral(
+        "<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">([^<]*)</word>"));
+    std::vector<WordBox> words;
+    for (auto found = word.globalMatch(html); found.hasNext();) {
+        const QRegularExpressionMatch m = found.next();
+        words.push_back({m.captured(5), QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
+                                               QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()))});
+    }
+    return words;
+}
+
+double Overlap(const QRectF& a, const QRectF& b) {
+    const QRectF both = a.intersected(b);
+    const double shared = both.width() * both.height();
+    return shared / (a.width() * a.height() + b.width() * b.height() - shared);
+}
+
+// A searchable page turned in the review: its text layer turns with the
+// picture, each word where the same page unturned has it, turned.
+TEST(PageReviewTextTest, ATurnedPagesTextTurnsWithIt) {
+    testing::TempDir temp;
+    SqliteRegistryBackend backend{temp.File("registry.sqlite3")};
+    RegistryStore store{backend};
+    store.Set(kOcrLanguageValueName, "eng");
+    testing::ScriptedUserInterface ui;
+    ui.desktopFolder = temp.path();
+    testing::FakeOptionControls controls;
+    controls.indexes[OptionId::Format] = 4;  // Searchable PDF
+    controls.texts[OptionId::DPI] = "300";
+    controls.states[OptionId::ReviewPages] = 1;
+    testing::ScriptedScannerDialogs dialogs;
+    const QImage page = testing::TextPage(QImage::Format_Grayscale8, 12);
+    BatchSource source({{page, page}});
+    SourceLibrary library(dialogs, source, temp.File("scanner.log"));
+    ScriptedReviewer reviewer;
+    reviewer.arrangements = {[](PageReview& review) { review.Turn({1}, 1); }};
+    const QString pdf = temp.File("scan.pdf");
+    ui.Accept(pdf);
+    ASSERT_EQ(RunScan(controls, library, store, ui, &reviewer).kind, ScanOutcome::Kind::Written)
+        << ui.MessageTexts().join('|').toStdString();
+
+    QSizeF upright, turned;
+    const std::vector<WordBox> before = WordsOf(pdf, 1, &upright), after = WordsOf(pdf, 2, &turned);
+    EXPECT_TRUE(testing::RunTool("pdfinfo", {"-f", "2", "-l", "2", pdf}).contains(QRegularExpression("rot: +90")));
+    ASSERT_GT(before.size(), 50u);
+    int matched = 0;
+    for (const WordBox& word : before) {
+        // Clockwise by a quarter: (x, y) on the upright page is (H - y, x) on the turned one.
+        const QRectF expected(QPointF(upright.height() - word.box.bottom(), word.box.left()),
+                              QPointF(upright.height() - word.box.top(), word.box.right()));
+        double best = 0;
+        for (const WordBox& other : after)
+            if (other.text == word.text) best = std::max(best, Overlap(expected, other.box));
+        if (best >= 0.8) ++matched;
+    }
+    EXPECT_GE(matched, static_cast<int>(before.size()) * 95 / 100) << matched << " of " << before.size();
+}
+
+}  // namespace
+}  // namespace quillon

@@ -96,10 +96,10 @@ TEST(SettingsCatalogueTest, EveryListDefaultNamesAnItem) {
 
 TEST(SettingsCatalogueTest, DefaultsButtonEmptiesEveryOptionButPaperSize) {
     const auto reset = OptionsResetByDefaults();
-    EXPECT_EQ(reset.size(), 13u);  // the twelve of old, and splitting at separator sheets
+    EXPECT_EQ(reset.size(), 14u);  // the twelve of old, splitting at separator sheets and the review
     EXPECT_EQ(std::count(reset.begin(), reset.end(), OptionId::PaperSize), 0);
     EXPECT_EQ(reset.front(), OptionId::AutoCrop);
-    EXPECT_EQ(reset.back(), OptionId::SplitDocuments);
+    EXPECT_EQ(reset.back(), OptionId::ReviewPages);
 }
 
 // Files carry other spellings of the catalogue's extensions, in any letter case.
