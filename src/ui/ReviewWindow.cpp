@@ -21,7 +21,7 @@ namespace quillon {
 
 namespace {
 
-constexpr QSize kThumbnailBox(180, 240);
+constexpr QSize kThumbnailBox(150, 200);
 
 QPixmap Turned(const QImage& picture, int quarterTurns) {
     return QPixmap::fromImage(quarterTurns == 0 ? picture : picture.transformed(QTransform().rotate(90 * quarterTurns)));

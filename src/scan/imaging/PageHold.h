@@ -18,7 +18,7 @@ namespace quillon {
 // behind when the hold ends, however the program ends.
 class PageHold {
 public:
-    static constexpr qint64 kMemoryBound = qint64{96} << 20;
+    static constexpr qint64 kMemoryBound = qint64{32} << 20;
 
     explicit PageHold(qint64 memoryBound = kMemoryBound);
     ~PageHold();

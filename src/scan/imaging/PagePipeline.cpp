@@ -20,8 +20,8 @@ namespace {
 // The box a page's preview fits in: a sheet's shape, small enough to draw at once.
 const QSize kPreviewSize(96, 124);
 // The pictures a page held for review is shown by.
-const QSize kThumbnailSize(180, 240);
-const QSize kViewSize(1200, 1200);
+const QSize kThumbnailSize(150, 200);
+const QSize kViewSize(1000, 1000);
 
 // Memory a page needs and cannot have ends its document with this sentence,
 // never the program: a page worker's failure is the scan's, said to the user.
@@ -35,7 +35,7 @@ QString NoMemoryForPage() {
 PagePictures PicturesOf(const QImage& page) {
     const QImage levels = page.format() == QImage::Format_Mono ? page.convertToFormat(QImage::Format_Grayscale8) : page;
     const QImage view = levels.scaled(kViewSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    return {view.scaled(kThumbnailSize, Qt::KeepAspectRatio, Qt::SmoothTransformation), EncodeJpeg(view, 80)};
+    return {view.scaled(kThumbnailSize, Qt::KeepAspectRatio, Qt::SmoothTransformation), EncodeJpeg(view, 75)};
 }
 
 int WorkersFor(int asked) {
