@@ -45,10 +45,13 @@ def main(steps):
     find("dialog", "Review Pages")
     for step in steps:
         verb, _, rest = step.partition(" ")
-        listing, items = pages()
+        _, items = pages()
         if verb == "select":
-            listing.clear_selection()
-            listing.select_child(int(rest) - 1)
+            # A page's own action toggles its selection.
+            for index, item in enumerate(items):
+                selected = item.get_state_set().contains(Atspi.StateType.SELECTED)
+                if selected != (index == int(rest) - 1):
+                    item.do_action(0)
         elif verb == "press":
             button = find("push button", rest, timeout=5)
             button.do_action(0)
