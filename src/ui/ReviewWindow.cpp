@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/ReviewWindow.h"
 
+#include "ui/OnWindowThread.h"
+
 #include <QBoxLayout>
 #include <QDialogButtonBox>
 #include <QDropEvent>
@@ -239,6 +241,11 @@ void ReviewWindow::Finish(ReviewEnd end) {
 }
 
 void ReviewWindow::reject() {
+    // The program is ending (its window has closed): no one is asked.
+    if (WindowClosed(parentWidget())) {
+        end_ = ReviewEnd::Cancel;
+        return QDialog::reject();
+    }
     const int pages = review_.rows();
     const QString question = pages == 1 ? tr("Discard the 1 scanned page?") : tr("Discard the %n scanned pages?", nullptr, pages);
     if (QMessageBox::question(this, tr("Review Pages"), question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) !=
