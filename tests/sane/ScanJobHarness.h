@@ -2,13 +2,8 @@
 #pragma once
 
 #include "scan/sane/SaneLibrary.h"
-#include "settings/RegistryStore.h"
-#include "settings/SqliteRegistryBackend.h"
 
-#include "../common/FakeScannerLibrary.h"
-#include "../common/ScriptedScannerDialogs.h"
-#include "../common/ScriptedUserInterface.h"
-#include "../common/TempDir.h"
+#include "../common/JobHarness.h"
 
 #include <QFile>
 
@@ -23,7 +18,7 @@ namespace quillon::testing {
 
 // What a scan job through the SANE library runs with: a store, scripted
 // dialogs and answers, and option controls set by the test.
-struct ScanJobHarness {
+struct ScanJobHarness : JobHarness {
     // The controls for a 150 dpi TIFF, read back page by page.
     void AskForTiff(int pixelType, int paper, bool feeder, bool duplex) {
         controls.texts[OptionId::DPI] = "150";
@@ -35,12 +30,6 @@ struct ScanJobHarness {
         controls.states[OptionId::AutoContrast] = 0;
     }
 
-    TempDir temp;
-    SqliteRegistryBackend backend{temp.File("registry.sqlite3")};
-    RegistryStore store{backend};
-    ScriptedUserInterface ui;
-    FakeOptionControls controls;
-    ScriptedScannerDialogs dialogs;
     SaneLibrary library{dialogs, temp.File("config"), temp.File("state/scanner.log")};
 };
 

@@ -3,14 +3,9 @@
 #include "scan/RunScan.h"
 #include "scan/SourceLibrary.h"
 #include "scan/imaging/SeparatorSheet.h"
-#include "settings/RegistryStore.h"
-#include "settings/SqliteRegistryBackend.h"
 
-#include "../common/FakeScannerLibrary.h"
+#include "../common/JobHarness.h"
 #include "../common/NamedCases.h"
-#include "../common/ScriptedScannerDialogs.h"
-#include "../common/ScriptedUserInterface.h"
-#include "../common/TempDir.h"
 #include "../common/TestPages.h"
 
 #include <QFile>
@@ -101,23 +96,16 @@ struct ReviewRun {
     friend void PrintTo(const ReviewRun& r, std::ostream* out) { *out << r.name; }
 };
 
-class PageReviewTest : public ::testing::TestWithParam<ReviewRun> {};
+class PageReviewTest : public ::testing::TestWithParam<ReviewRun>, protected testing::JobHarness {};
 
 // The user's arrangement, by what the files hold; an older file stays as it
 // was until the pages are saved, and nothing is left beside it.
 TEST_P(PageReviewTest, TheFileHoldsThePagesAsArranged) {
     const ReviewRun& run = GetParam();
-    testing::TempDir temp;
-    SqliteRegistryBackend backend{temp.File("registry.sqlite3")};
-    RegistryStore store{backend};
-    testing::ScriptedUserInterface ui;
-    ui.desktopFolder = temp.path();
-    testing::FakeOptionControls controls;
     controls.indexes[OptionId::Format] = 1;
     controls.texts[OptionId::DPI] = "300";  // as the pages come: their widths tell them apart
     controls.states[OptionId::ReviewPages] = 1;
     controls.states[OptionId::SplitDocuments] = run.split ? 1 : 0;
-    testing::ScriptedScannerDialogs dialogs;
     BatchSource source(run.batches);
     SourceLibrary library(dialogs, source, temp.File("scanner.log"));
     ScriptedReviewer reviewer;
@@ -223,18 +211,13 @@ double Overlap(const QRectF& a, const QRectF& b) {
 
 // A searchable page turned in the review: its text layer turns with the
 // picture, each word where the same page unturned has it, turned.
-TEST(PageReviewTextTest, ATurnedPagesTextTurnsWithIt) {
-    testing::TempDir temp;
-    SqliteRegistryBackend backend{temp.File("registry.sqlite3")};
-    RegistryStore store{backend};
+class PageReviewTextTest : public ::testing::Test, protected testing::JobHarness {};
+
+TEST_F(PageReviewTextTest, ATurnedPagesTextTurnsWithIt) {
     store.Set(kOcrLanguageValueName, "eng");
-    testing::ScriptedUserInterface ui;
-    ui.desktopFolder = temp.path();
-    testing::FakeOptionControls controls;
     controls.indexes[OptionId::Format] = 4;  // Searchable PDF
     controls.texts[OptionId::DPI] = "300";
     controls.states[OptionId::ReviewPages] = 1;
-    testing::ScriptedScannerDialogs dialogs;
     const QImage page = testing::TextPage(QImage::Format_Grayscale8, 12);
     BatchSource source({{page, page}});
     SourceLibrary library(dialogs, source, temp.File("scanner.log"));
@@ -261,6 +244,42 @@ TEST(PageReviewTextTest, ATurnedPagesTextTurnsWithIt) {
     }
     EXPECT_GE(matched, static_cast<int>(before.size()) * 95 / 100) << matched << " of " << before.size();
 }
+
+}  // namespace
+}  // namespace quillon
+
+namespace quillon {
+namespace {
+
+class PageReviewTiffTest : public ::testing::TestWithParam<int>, protected testing::JobHarness {};
+
+// A TIFF page turned in the review is turned in its pixels, black and white
+// (compressed again, G4) as grey; the page not turned stays as it came.
+TEST_P(PageReviewTiffTest, ATurnedPageIsTurnedInItsPixels) {
+    controls.indexes[OptionId::Format] = 3;  // TIFF
+    controls.indexes[OptionId::ScanType] = GetParam();
+    controls.texts[OptionId::DPI] = "300";
+    controls.states[OptionId::ReviewPages] = 1;
+    BatchSource source({{Text(1), Text(2)}});
+    SourceLibrary library(dialogs, source, temp.File("scanner.log"));
+    ScriptedReviewer reviewer;
+    reviewer.arrangements = {[](PageReview& review) { review.Turn({1}, -1); }};
+    const QString tiff = temp.File("scan.tiff");
+    ui.Accept(tiff);
+    ASSERT_EQ(RunScan(controls, library, store, ui, &reviewer).kind, ScanOutcome::Kind::Written)
+        << ui.MessageTexts().join('|').toStdString();
+    const QString info = testing::RunTool("tiffinfo", {tiff});
+    const QRegularExpression size(QStringLiteral("Image Width: (\\d+) Image Length: (\\d+)"));
+    QStringList sizes;
+    for (auto found = size.globalMatch(info); found.hasNext();) {
+        const QRegularExpressionMatch page = found.next();
+        sizes.append(page.captured(1) + 'x' + page.captured(2));
+    }
+    EXPECT_EQ(sizes, (QStringList{"1100x1500", "1500x1200"}));
+    if (GetParam() == 0) EXPECT_EQ(info.count("CCITT Group 4"), 2) << info.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Modes, PageReviewTiffTest, ::testing::Values(0, 1));
 
 }  // namespace
 }  // namespace quillon

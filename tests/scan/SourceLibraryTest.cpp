@@ -2,14 +2,9 @@
 #include "scan/RunScan.h"
 #include "scan/ScannerErrors.h"
 #include "scan/SourceLibrary.h"
-#include "settings/RegistryStore.h"
-#include "settings/SqliteRegistryBackend.h"
 
-#include "../common/FakeScannerLibrary.h"
+#include "../common/JobHarness.h"
 #include "../common/NamedCases.h"
-#include "../common/ScriptedScannerDialogs.h"
-#include "../common/ScriptedUserInterface.h"
-#include "../common/TempDir.h"
 #include "../common/TestPages.h"
 
 #include <QFile>
@@ -58,22 +53,15 @@ struct SourceRun {
     friend void PrintTo(const SourceRun& r, std::ostream* out) { *out << r.name; }
 };
 
-class SourceLibraryTest : public ::testing::TestWithParam<SourceRun> {};
+class SourceLibraryTest : public ::testing::TestWithParam<SourceRun>, protected testing::JobHarness {};
 
 // The job over a source, by what came out: the file, its pages, the outcome
 // and what the user was told (an empty feeder is asked about first).
 TEST_P(SourceLibraryTest, TheJobEndsAsTheSourceDoes) {
     const SourceRun& run = GetParam();
-    testing::TempDir temp;
-    SqliteRegistryBackend backend{temp.File("registry.sqlite3")};
-    RegistryStore store{backend};
-    testing::ScriptedUserInterface ui;
-    ui.desktopFolder = temp.path();
-    testing::FakeOptionControls controls;
     controls.indexes[OptionId::Format] = 0;
     controls.states[OptionId::TryADFFirst] = 1;
     controls.states[OptionId::AllowMultiplePages] = 1;
-    testing::ScriptedScannerDialogs dialogs;
     dialogs.duringPage = [&](int page, TransferTask& task) {
         if (page == run.cancelAtPage) task.Cancel();
     };
