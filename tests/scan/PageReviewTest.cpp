@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scan/PageReview.h"
 #include "scan/RunScan.h"
+#include "scan/ScannerErrors.h"
 #include "scan/SourceLibrary.h"
 #include "scan/imaging/SeparatorSheet.h"
 
@@ -15,15 +16,18 @@
 
 #include <deque>
 #include <functional>
+#include <utility>
 
 namespace quillon {
 namespace {
 
-// A feeder loaded batch after batch: each ends with no more paper; the next
-// batch is there for the next scan (Scan More).
+// A feeder loaded batch after batch: each ends with no more paper (the first
+// with a fault, when one is given); the next batch is there for the next scan
+// (Scan More).
 class BatchSource : public PageSource {
 public:
-    explicit BatchSource(std::deque<std::vector<QImage>> batches) : batches_(std::move(batches)) {}
+    explicit BatchSource(std::deque<std::vector<QImage>> batches, SourceFault fault = {})
+        : batches_(std::move(batches)), fault_(std::move(fault)) {}
     QList<ScannerChoice> Sources() override { return {{"batches", "Batch feeder"}}; }
     SourceFault Open(const QString&) override { return {}; }
     SourceTook Apply(const SourceSettings& settings) override { return {settings.pixelType, settings.dpi, true, false}; }
@@ -31,6 +35,7 @@ public:
         if (batches_.empty()) return SourcePage::Ended(SourcePage::End::NoMorePaper);
         if (batches_.front().empty()) {
             batches_.pop_front();
+            if (fault_.failed()) return SourcePage::Ended(SourcePage::End::Fault, std::exchange(fault_, {}));
             return SourcePage::Ended(SourcePage::End::NoMorePaper);
         }
         QImage page = batches_.front().front();
@@ -41,6 +46,7 @@ public:
 
 private:
     std::deque<std::vector<QImage>> batches_;
+    SourceFault fault_;
 };
 
 // Pages told apart in the file by their width: text page n is 1000 + 100 n
@@ -93,6 +99,7 @@ struct ReviewRun {
     ScanOutcome::Kind kind;
     std::vector<QStringList> documents;  // each file's pages: "width rotation"
     QStringList firstReview;             // what the user was shown first
+    SourceFault jam = {};                // the end of the first batch, when it is a fault
     friend void PrintTo(const ReviewRun& r, std::ostream* out) { *out << r.name; }
 };
 
@@ -106,7 +113,7 @@ TEST_P(PageReviewTest, TheFileHoldsThePagesAsArranged) {
     controls.texts[OptionId::DPI] = "300";  // as the pages come: their widths tell them apart
     controls.states[OptionId::ReviewPages] = 1;
     controls.states[OptionId::SplitDocuments] = run.split ? 1 : 0;
-    BatchSource source(run.batches);
+    BatchSource source(run.batches, run.jam);
     SourceLibrary library(dialogs, source, temp.File("scanner.log"));
     ScriptedReviewer reviewer;
     reviewer.arrangements = run.arrangements;
@@ -164,6 +171,9 @@ INSTANTIATE_TEST_SUITE_P(
         ReviewRun{"ScanMoreAddsThePagesAtTheEnd", {{Text(1), Text(2)}, {Text(3)}}, false, {},
                   {ReviewEnd::ScanMore, ReviewEnd::Save}, ScanOutcome::Kind::Written, {{"1100 0", "1200 0", "1300 0"}},
                   {"Page 1", "Page 2"}},
+        ReviewRun{"AJamStillShowsThePagesBeforeItAndSavesThem", {{Text(1), Text(2)}}, false,
+                  {[](PageReview& review) { review.Turn({1}, 2); }}, {}, ScanOutcome::Kind::FailedAfterPages,
+                  {{"1100 0", "1200 180"}}, {"Page 1", "Page 2"}, {kScannerErrorJammed, "jammed"}},
         ReviewRun{"CancelKeepsTheOlderFile", {{Text(1), Text(2)}}, false, {}, {ReviewEnd::Cancel},
                   ScanOutcome::Kind::Cancelled, {}, {"Page 1", "Page 2"}},
         ReviewRun{"ASeparatorStillThereSplits", {{Text(1), Separator(), Text(2), Text(3)}}, true,
