@@ -28,6 +28,10 @@ void DocumentOperations::LogPageNotes() {
 void DocumentOperations::BeginJob() {
     session_.Reset();
     givingUp_ = false;
+    FirstDocument();
+}
+
+void DocumentOperations::FirstDocument() {
     pagesThisJob_ = 0;
     documentOfJob_ = 1;
     separatorPassed_ = false;
@@ -75,9 +79,7 @@ int DocumentOperations::TWAIN_AcquireToFilename(WindowHandle owner, const QStrin
 }
 
 int DocumentOperations::TWAIN_BeginMultipageFile(const QString& path) {
-    pagesThisJob_ = 0;
-    documentOfJob_ = 1;
-    separatorPassed_ = false;
+    FirstDocument();
     return Log("TWAIN_BeginMultipageFile(" + path + ")", session_.BeginDocument(path));
 }
 
@@ -150,9 +152,7 @@ int DocumentOperations::TWAIN_EndMultipageFile() {
 }
 
 int DocumentOperations::TWAIN_BeginHeldPages(const QString& path) {
-    pagesThisJob_ = 0;
-    documentOfJob_ = 1;
-    separatorPassed_ = false;
+    FirstDocument();
     return Log("TWAIN_BeginHeldPages(" + path + ")", session_.BeginHolding(path));
 }
 

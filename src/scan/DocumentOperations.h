@@ -55,6 +55,8 @@ protected:
     // A fresh source manager: no error, no completed file, nothing given up,
     // the pages counted from 1 again.
     void BeginJob();
+    // The pages are counted from 1 again, in the job's first document.
+    void FirstDocument();
     // An unfinished document is removed (an old file stays) and the job's
     // document settings end with it.
     void EndJob();

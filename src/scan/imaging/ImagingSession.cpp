@@ -146,13 +146,18 @@ int ImagingSession::BeginDocument(const QString& path, int number) {
     // Held pages are still placed in the hold; the document takes them when it ends.
     if (!holding()) pipeline_->SetWriter(writer_.get());
     planned_.clear();
+    StartCounting();
+    return 0;
+}
+
+// A new document, or a new batch held for review, counts its pages and sides from the start.
+void ImagingSession::StartCounting() {
     pagesKept_ = 0;
     blankPagesLeftOut_ = 0;
     writtenSides_.clear();
     backPass_ = false;
     frontsScanned_ = backsScanned_ = 0;
     backSides_ = BackSides::FromLastSheet;
-    return 0;
 }
 
 // The page is encoded and placed on the pipeline's workers; what failed for a
@@ -208,11 +213,7 @@ int ImagingSession::BeginHolding(const QString& path) {
     // Encoding touches no file: the document's writer encodes with no file open.
     holdingWriter_ = CreateHoldingWriter(CreateDocumentWriter(format, -1, jpegQuality_, text_, compactPages_), *hold_);
     pipeline_->SetWriter(holdingWriter_.get());
-    pagesKept_ = 0;
-    blankPagesLeftOut_ = 0;
-    backPass_ = false;
-    frontsScanned_ = backsScanned_ = 0;
-    backSides_ = BackSides::FromLastSheet;
+    StartCounting();
     return 0;
 }
 

@@ -143,6 +143,7 @@ public:
     QString lastErrorText() const;
 
 private:
+    void StartCounting();
     bool PlaceHeldPages(DocumentWriter& writer);
     void Completed(const QString& path, const DocumentWriter& writer);
 

@@ -69,6 +69,11 @@ std::optional<EncodedPage> Deserialized(const QByteArray& bytes) {
     return page;
 }
 
+QString NotHeld(int error) {
+    return QCoreApplication::translate("Imaging", "The pages could not be held for review: ") + SystemErrorText(error) +
+           QLatin1Char('.');
+}
+
 // A file in the folder that no name points at: it goes with its descriptor.
 int UnnamedFile(const QString& folder) {
     if (folder.isEmpty() || !QDir().mkpath(folder)) return -1;
@@ -92,7 +97,6 @@ public:
     }
     bool AddEncoded(EncodedPage page) override {
         if (!error_.isEmpty()) return false;
-        if (page.textUnread) ++pagesWithoutText_;
         if (!hold_.Add(std::move(page))) return Fail(hold_.error());
         ++pageCount_;
         return true;
@@ -126,7 +130,7 @@ bool PageHold::OpenFile() {
     fd_ = UnnamedFile(QStandardPaths::writableLocation(QStandardPaths::CacheLocation));
     if (fd_ < 0) fd_ = UnnamedFile(QDir::tempPath());
     if (fd_ >= 0) return true;
-    error_ = QCoreApplication::translate("Imaging", "The pages could not be held for review: ") + SystemErrorText(errno) + QLatin1Char('.');
+    error_ = NotHeld(errno);
     return false;
 }
 
@@ -146,8 +150,7 @@ bool PageHold::Add(EncodedPage page) {
         const ssize_t count = ::pwrite(fd_, bytes.constData() + done, static_cast<size_t>(bytes.size() - done), fileEnd_ + done);
         if (count < 0 && errno == EINTR) continue;
         if (count <= 0) {
-            error_ = QCoreApplication::translate("Imaging", "The pages could not be held for review: ") +
-                     SystemErrorText(count < 0 ? errno : ENOSPC) + QLatin1Char('.');
+            error_ = NotHeld(count < 0 ? errno : ENOSPC);
             return false;
         }
         done += count;
@@ -185,11 +188,6 @@ std::optional<EncodedPage> PageHold::Take(int place) {
     std::optional<EncodedPage> page = done == bytes.size() ? Deserialized(bytes) : std::nullopt;
     if (!page) error_ = QCoreApplication::translate("Imaging", "A page held for review could not be read back.");
     return page;
-}
-
-qint64 PageHold::bytesInMemory() const {
-    std::lock_guard lock(mutex_);
-    return inMemory_;
 }
 
 qint64 PageHold::bytesInFile() const {

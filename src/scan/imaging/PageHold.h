@@ -31,8 +31,7 @@ public:
     // The page at a place, handed out once; nothing for a place not held or
     // already taken, or when it could not be read back (error()).
     std::optional<EncodedPage> Take(int place);
-    // The bytes of the pages held in memory, and of those in the file.
-    qint64 bytesInMemory() const;
+    // The bytes of the pages that went to the file.
     qint64 bytesInFile() const;
     QString error() const;
 
