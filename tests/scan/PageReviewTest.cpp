@@ -49,11 +49,23 @@ private:
     SourceFault fault_;
 };
 
-// Pages told apart in the file by their width: text page n is 1000 + 100 n
-// pixels wide, a blank one 1050 + 100 n, a separator sheet is a Letter sheet.
-QImage Text(int n) { return testing::TextPage(QImage::Format_Grayscale8, 8).copy(0, 0, 1000 + 100 * n, 1500); }
-QImage Blank(int n) { return testing::BlankPage(1050 + 100 * n, 1500, QImage::Format_Grayscale8); }
-QImage Separator() { return DrawSeparatorSheet(8.5, 11, 300); }
+// The batches of a case, written as the pages are fed: "t1 t2 b3 | t4" is two
+// batches, text pages 1 and 2 and blank page 3, then text page 4; "s" is a
+// separator sheet. Pages are told apart in the file by their width: text page
+// n is 1000 + 100 n pixels wide, a blank one 1050 + 100 n, a separator sheet
+// is a Letter sheet. They are drawn when a case runs, not when it is listed.
+std::deque<std::vector<QImage>> Batches(const char* fed) {
+    static const QImage text = testing::TextPage(QImage::Format_Grayscale8, 8);
+    std::deque<std::vector<QImage>> batches(1);
+    for (const QString& page : QString::fromLatin1(fed).split(' ', Qt::SkipEmptyParts)) {
+        const int width = 1000 + 100 * page.mid(1).toInt();
+        if (page == "|") batches.emplace_back();
+        else if (page == "s") batches.back().push_back(DrawSeparatorSheet(8.5, 11, 300));
+        else if (page[0] == 'b') batches.back().push_back(testing::BlankPage(width + 50, 1500, QImage::Format_Grayscale8));
+        else batches.back().push_back(text.copy(0, 0, width, 1500));
+    }
+    return batches;
+}
 
 // The reviewer: applies the user's arrangement at each review, and ends each as told.
 class ScriptedReviewer : public PageReviewer {
@@ -92,7 +104,7 @@ QStringList PdfPages(const QString& pdf) {
 
 struct ReviewRun {
     const char* name;
-    std::deque<std::vector<QImage>> batches;
+    const char* fed;  // the batches, see Batches
     bool split;
     std::deque<std::function<void(PageReview&)>> arrangements;
     std::deque<ReviewEnd> ends;
@@ -113,7 +125,7 @@ TEST_P(PageReviewTest, TheFileHoldsThePagesAsArranged) {
     controls.texts[OptionId::DPI] = "300";  // as the pages come: their widths tell them apart
     controls.states[OptionId::ReviewPages] = 1;
     controls.states[OptionId::SplitDocuments] = run.split ? 1 : 0;
-    BatchSource source(run.batches, run.jam);
+    BatchSource source(Batches(run.fed), run.jam);
     SourceLibrary library(dialogs, source, temp.File("scanner.log"));
     ScriptedReviewer reviewer;
     reviewer.arrangements = run.arrangements;
@@ -148,10 +160,10 @@ const QStringList kThreeAndABlank{"Page 1", "Page 2", "Page 3, left out: blank",
 INSTANTIATE_TEST_SUITE_P(
     Runs, PageReviewTest,
     ::testing::Values(
-        ReviewRun{"NothingChangedSavesTheKeptPages", {{Text(1), Text(2), Blank(3), Text(4)}}, false, {}, {},
+        ReviewRun{"NothingChangedSavesTheKeptPages", "t1 t2 b3 t4", false, {}, {},
                   ScanOutcome::Kind::Written, {{"1100 0", "1200 0", "1400 0"}}, kThreeAndABlank},
         ReviewRun{"TurnDeleteKeepAndMove",
-                  {{Text(1), Text(2), Blank(3), Text(4)}}, false,
+                  "t1 t2 b3 t4", false,
                   {[](PageReview& review) {
                       review.Turn({0}, 1);
                       review.Delete({1});
@@ -161,25 +173,25 @@ INSTANTIATE_TEST_SUITE_P(
                   }},
                   {}, ScanOutcome::Kind::Written, {{"1400 0", "1100 90", "1350 270"}}, kThreeAndABlank},
         ReviewRun{"MoveEarlierAndLaterTakeTheSelectionTogether",
-                  {{Text(1), Text(2), Text(3), Text(4)}}, false,
+                  "t1 t2 t3 t4", false,
                   {[](PageReview& review) {
                       review.MoveLater({0, 1});
                       review.MoveEarlier({3});
                   }},
                   {}, ScanOutcome::Kind::Written, {{"1300 0", "1100 0", "1400 0", "1200 0"}},
                   {"Page 1", "Page 2", "Page 3", "Page 4"}},
-        ReviewRun{"ScanMoreAddsThePagesAtTheEnd", {{Text(1), Text(2)}, {Text(3)}}, false, {},
+        ReviewRun{"ScanMoreAddsThePagesAtTheEnd", "t1 t2 | t3", false, {},
                   {ReviewEnd::ScanMore, ReviewEnd::Save}, ScanOutcome::Kind::Written, {{"1100 0", "1200 0", "1300 0"}},
                   {"Page 1", "Page 2"}},
-        ReviewRun{"AJamStillShowsThePagesBeforeItAndSavesThem", {{Text(1), Text(2)}}, false,
+        ReviewRun{"AJamStillShowsThePagesBeforeItAndSavesThem", "t1 t2", false,
                   {[](PageReview& review) { review.Turn({1}, 2); }}, {}, ScanOutcome::Kind::FailedAfterPages,
                   {{"1100 0", "1200 180"}}, {"Page 1", "Page 2"}, {kScannerErrorJammed, "jammed"}},
-        ReviewRun{"CancelKeepsTheOlderFile", {{Text(1), Text(2)}}, false, {}, {ReviewEnd::Cancel},
+        ReviewRun{"CancelKeepsTheOlderFile", "t1 t2", false, {}, {ReviewEnd::Cancel},
                   ScanOutcome::Kind::Cancelled, {}, {"Page 1", "Page 2"}},
-        ReviewRun{"ASeparatorStillThereSplits", {{Text(1), Separator(), Text(2), Text(3)}}, true,
+        ReviewRun{"ASeparatorStillThereSplits", "t1 s t2 t3", true,
                   {[](PageReview& review) { review.MoveTo({3}, 2); }}, {}, ScanOutcome::Kind::Written,
                   {{"1100 0"}, {"1300 0", "1200 0"}}, {"Page 1", "Page 2, separator sheet", "Page 3", "Page 4"}},
-        ReviewRun{"ASeparatorDeletedJoinsTheDocuments", {{Text(1), Separator(), Text(2)}}, true,
+        ReviewRun{"ASeparatorDeletedJoinsTheDocuments", "t1 s t2", true,
                   {[](PageReview& review) { review.Delete({1}); }}, {}, ScanOutcome::Kind::Written,
                   {{"1100 0", "1200 0"}}, {"Page 1", "Page 2, separator sheet", "Page 3"}}),
     testing::NameOfCase());
@@ -270,7 +282,7 @@ TEST_P(PageReviewTiffTest, ATurnedPageIsTurnedInItsPixels) {
     controls.indexes[OptionId::ScanType] = GetParam();
     controls.texts[OptionId::DPI] = "300";
     controls.states[OptionId::ReviewPages] = 1;
-    BatchSource source({{Text(1), Text(2)}});
+    BatchSource source(Batches("t1 t2"));
     SourceLibrary library(dialogs, source, temp.File("scanner.log"));
     ScriptedReviewer reviewer;
     reviewer.arrangements = {[](PageReview& review) { review.Turn({1}, -1); }};
@@ -286,7 +298,9 @@ TEST_P(PageReviewTiffTest, ATurnedPageIsTurnedInItsPixels) {
         sizes.append(page.captured(1) + 'x' + page.captured(2));
     }
     EXPECT_EQ(sizes, (QStringList{"1100x1500", "1500x1200"}));
-    if (GetParam() == 0) EXPECT_EQ(info.count("CCITT Group 4"), 2) << info.toStdString();
+    if (GetParam() == 0) {
+        EXPECT_EQ(info.count("CCITT Group 4"), 2) << info.toStdString();
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Modes, PageReviewTiffTest, ::testing::Values(0, 1));
