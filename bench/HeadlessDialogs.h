@@ -9,8 +9,8 @@ namespace quillon {
 // scanner, every step run on the calling thread, nothing shown.
 struct HeadlessDialogs : ScannerDialogs {
     int ChooseScanner(const QList<ScannerChoice>& scanners, int) override { return scanners.isEmpty() ? -1 : 0; }
-    void RunTransfer(int, TransferTask& task) override { task.Run(); }
-    void RunStep(const QString&, TransferTask& task) override { task.Run(); }
+    void RunTransfer(int, ScanStep& task) override { task.Run(); }
+    void RunStep(const QString&, ScanStep& task) override { task.Run(); }
 };
 
 }  // namespace quillon

@@ -2,8 +2,8 @@
 // Prints the blank test's measure for every page of the real scans, with its
 // label, and the time it takes on 300 dpi Letter pages.
 #include "app/PrepareProcess.h"
-#include "scan/imaging/BlankPageTest.h"
-#include "scan/imaging/PageImage.h"
+#include "scan/imaging/pages/BlankPageTest.h"
+#include "scan/imaging/pages/PageImage.h"
 
 #include <QDir>
 #include <QElapsedTimer>

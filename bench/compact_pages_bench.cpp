@@ -9,11 +9,11 @@
 // reads on the original scan), and SSIM against the original. Beside it, in
 // the same run, the peers a user would pick, with their exact commands.
 #include "app/PrepareProcess.h"
-#include "scan/imaging/CompactPage.h"
-#include "scan/imaging/DocumentWriter.h"
-#include "scan/imaging/Jbig2Encoder.h"
-#include "scan/imaging/PageEncoders.h"
-#include "scan/imaging/PageImage.h"
+#include "scan/imaging/compact/CompactPage.h"
+#include "scan/imaging/writers/DocumentWriter.h"
+#include "scan/imaging/compact/Jbig2Encoder.h"
+#include "scan/imaging/writers/PageEncoders.h"
+#include "scan/imaging/pages/PageImage.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -25,16 +25,16 @@
 #include "app/PrepareProcess.h"
 #include "ChildProcess.h"
 #include "EsclSimulator.h"
-#include "scan/imaging/DocumentWriter.h"
-#include "scan/imaging/Enhancements.h"
-#include "scan/imaging/ImagingSession.h"
-#include "scan/imaging/PageEncoders.h"
-#include "scan/imaging/PageBands.h"
-#include "scan/imaging/PageImage.h"
-#include "scan/imaging/PdfTextLayer.h"
-#include "scan/imaging/PdfWriter.h"
-#include "scan/imaging/TextLanguages.h"
-#include "scan/imaging/TextRecognizer.h"
+#include "scan/imaging/writers/DocumentWriter.h"
+#include "scan/imaging/pages/Enhancements.h"
+#include "scan/ScanDocument.h"
+#include "scan/imaging/writers/PageEncoders.h"
+#include "scan/imaging/compact/PageBands.h"
+#include "scan/imaging/pages/PageImage.h"
+#include "scan/imaging/text/PdfTextLayer.h"
+#include "scan/imaging/writers/PdfWriter.h"
+#include "scan/imaging/text/TextLanguages.h"
+#include "scan/imaging/text/TextRecognizer.h"
 
 #include <QDir>
 #include <QFile>
@@ -112,7 +112,7 @@ QByteArray Run(const QStringList& command) {
 // Writes the pages as one PDF, as a scan does: page after page through the
 // pipeline. Searchable when the languages are given.
 bool WriteDocument(const std::vector<Page>& pages, const QString& path, const TextLanguages& text) {
-    ImagingSession session;
+    ScanDocument session;
     session.SetJpegQuality(75);
     session.SetTextRecognition(text);
     if (session.BeginDocument(path) != 0) return false;

@@ -86,7 +86,7 @@ public:
 // The scan job's calls for a feeder batch, loading the feeder again when it
 // runs out. Reading a page runs the transfer dialog, which keeps the window
 // answering; every other call blocks the window while it runs, and is timed.
-ScanRecord ScanDocument(const QString& folder, const QString& output, int pixelType, int pages) {
+ScanRecord ScanPages(const QString& folder, const QString& output, int pixelType, int pages) {
     CallTimer timed;
     HeadlessDialogs dialogs;
     SaneLibrary library(dialogs, folder + "/config", folder + "/scanner.log");
@@ -171,7 +171,7 @@ Figures Quillon(const QString& folder, const Mode& mode, int pages) {
     Figures figures;
     figures.who = "(internal driver, one process)";
     const ScanRecord record = bench::RunInChild<ScanRecord>(
-        [&] { return ScanDocument(folder, output, mode.pixelType, pages); }, &figures.usage);
+        [&] { return ScanPages(folder, output, mode.pixelType, pages); }, &figures.usage);
     figures.pages = record.pages;
     figures.longestCallMs = record.longestCallMs;
     figures.bytes = QFileInfo(output).size();

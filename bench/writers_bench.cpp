@@ -4,10 +4,10 @@
 // writer's own time per page (without compression), peak memory and file size
 // per page; then img2pdf on the same page for comparison.
 #include "app/PrepareProcess.h"
-#include "scan/imaging/DocumentWriter.h"
-#include "scan/imaging/PageEncoders.h"
-#include "scan/imaging/PageImage.h"
-#include "scan/imaging/SafeOutputFile.h"
+#include "scan/imaging/writers/DocumentWriter.h"
+#include "scan/imaging/writers/PageEncoders.h"
+#include "scan/imaging/pages/PageImage.h"
+#include "scan/imaging/writers/SafeOutputFile.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/ProcessSignals.h"
 
-#include "scan/imaging/DocumentGate.h"
+#include "scan/imaging/writers/DocumentGate.h"
 
 #include <atomic>
 #include <cerrno>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/PrepareProcess.h"
 #include "app/ProcessSignals.h"
-#include "scan/imaging/DocumentGate.h"
+#include "scan/imaging/writers/DocumentGate.h"
 #include "ui/BackgroundScan.h"
-#include "scan/imaging/TextLanguages.h"
+#include "scan/imaging/text/TextLanguages.h"
 #include "scan/sane/SaneLibrary.h"
 #include "settings/PendingRegistryBackend.h"
 #include "settings/SqliteRegistryBackend.h"

@@ -8,7 +8,7 @@
 #include "app/ProcessSignals.h"
 #include "scan/BeginStep.h"
 #include "scan/RunScan.h"
-#include "scan/imaging/DocumentGate.h"
+#include "scan/imaging/writers/DocumentGate.h"
 #include "support/EndProcess.h"
 
 #include <chrono>
@@ -89,7 +89,7 @@ public:
         const std::lock_guard lock(mutex_);
         action_ = std::move(action);
     }
-    void Begin(TransferTask* task, QByteArray page) {
+    void Begin(ScanStep* task, QByteArray page) {
         const std::lock_guard lock(mutex_);
         page_ = std::move(page);
         BeginStep(task_, *task, Interrupted());
@@ -150,12 +150,12 @@ private:
     std::condition_variable ended_;
     bool jobEnded_ = false;
     bool nothingToKeep_ = false;
-    TransferTask* task_ = nullptr;
+    ScanStep* task_ = nullptr;
     QByteArray page_;  // the page's number as shown; empty for other steps
 };
 
 // A page's progress is shown against its number ("3", "7 (document 2)"); other steps show none.
-void RunWatched(TransferTask& task, QByteArray page) {
+void RunWatched(ScanStep& task, QByteArray page) {
     StepWatcher::Instance().Begin(&task, std::move(page));
     task.Run();
     StepWatcher::Instance().End();
@@ -252,7 +252,7 @@ int TerminalScannerDialogs::ChooseScanner(const QList<ScannerChoice>& scanners, 
     return preselected >= 0 ? preselected : 0;
 }
 
-void TerminalScannerDialogs::RunTransfer(int pageNumber, TransferTask& task) {
+void TerminalScannerDialogs::RunTransfer(int pageNumber, ScanStep& task) {
     const bool showBytes = !quiet_ && ::isatty(STDERR_FILENO);
     // In a batch split into documents, the page says which document it begins or goes on.
     const QByteArray page = task.DocumentNumber() > 1
@@ -268,6 +268,6 @@ void TerminalScannerDialogs::RunTransfer(int pageNumber, TransferTask& task) {
     }
 }
 
-void TerminalScannerDialogs::RunStep(const QString&, TransferTask& task) { RunWatched(task, {}); }
+void TerminalScannerDialogs::RunStep(const QString&, ScanStep& task) { RunWatched(task, {}); }
 
 }  // namespace quillon

@@ -73,8 +73,8 @@ public:
 
     int ChooseScanner(const QList<ScannerChoice>& scanners, int preselected) override;
     // Steps run on the calling thread; an interrupt cancels them from the watcher.
-    void RunTransfer(int pageNumber, TransferTask& task) override;
-    void RunStep(const QString& caption, TransferTask& task) override;
+    void RunTransfer(int pageNumber, ScanStep& task) override;
+    void RunStep(const QString& caption, ScanStep& task) override;
 
 private:
     bool quiet_;

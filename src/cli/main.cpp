@@ -9,9 +9,9 @@
 #include "support/EndProcess.h"
 #include "support/Translations.h"
 #include "scan/ScannerErrors.h"
-#include "scan/imaging/ImagingSession.h"
-#include "scan/imaging/SeparatorSheet.h"
-#include "scan/imaging/TextLanguages.h"
+#include "scan/ScanDocument.h"
+#include "scan/imaging/pages/SeparatorSheet.h"
+#include "scan/imaging/text/TextLanguages.h"
 #include "scan/SourceLibrary.h"
 #include "scan/files/ImageFileSource.h"
 #include "scan/sane/CreateScannerLibrary.h"
@@ -69,7 +69,7 @@ double Inches(double mm) { return std::round(mm / 25.4 * 100) / 100; }
 
 // A separator sheet to print: a Letter page and an A4 page, 300 dpi black and white.
 int PrintSeparator(const QString& path) {
-    quillon::ImagingSession session;
+    quillon::ScanDocument session;
     int failed = session.BeginDocument(path);
     for (const int code : {quillon::kPaperUsLetter, quillon::kPaperA4}) {
         if (failed) break;

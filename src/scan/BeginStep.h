@@ -9,7 +9,7 @@ namespace quillon {
 // cancels from other threads reach, under the holder's own lock. A cancel
 // asked before the step began, between two steps, is meant for it: the step
 // is cancelled as it begins (true).
-inline bool BeginStep(TransferTask*& underWay, TransferTask& task, bool cancelAsked) {
+inline bool BeginStep(ScanStep*& underWay, ScanStep& task, bool cancelAsked) {
     underWay = &task;
     if (cancelAsked) task.Cancel();
     return cancelAsked;

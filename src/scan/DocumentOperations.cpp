@@ -3,8 +3,8 @@
 
 #include "scan/LibraryStep.h"
 #include "scan/ScannerErrors.h"
-#include "scan/imaging/DocumentGate.h"
-#include "scan/imaging/TextLanguages.h"
+#include "scan/imaging/writers/DocumentGate.h"
+#include "scan/imaging/text/TextLanguages.h"
 
 #include <QCoreApplication>
 #include <QLocale>

@@ -3,7 +3,7 @@
 
 #include "scan/ScannerDialogs.h"
 #include "scan/ScannerLibrary.h"
-#include "scan/imaging/ImagingSession.h"
+#include "scan/ScanDocument.h"
 
 #include <atomic>
 
@@ -62,7 +62,7 @@ protected:
     void EndJob();
 
     ScannerDialogs& dialogs_;
-    ImagingSession session_;
+    ScanDocument session_;
     std::atomic<bool> givingUp_{false};
     int pagesThisBatch_ = 0;
     int pagesThisJob_ = 0;          // counted on through a batch split into documents

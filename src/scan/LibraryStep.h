@@ -12,7 +12,7 @@ namespace quillon {
 // starting a page, ending the document), run through the dialogs so that it
 // is shown and can be cancelled. Whether it was cancelled is read once the
 // dialogs have returned: no cancel reaches a step after that.
-class LibraryStep : public TransferTask {
+class LibraryStep : public ScanStep {
 public:
     explicit LibraryStep(std::function<void()> run, std::function<void()> cancel = {},
                          std::function<QString()> caption = {}, std::function<DocumentSoFar()> soFar = {})

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scan/RunScan.h"
 
-#include "scan/NumberedPath.h"
+#include "support/NumberedPath.h"
 
 #include "scan/BatchReview.h"
 #include "scan/ScanJob.h"

@@ -23,9 +23,9 @@ struct DocumentSoFar {
 // One step of a scan that may keep the scanner or the file busy for a while
 // (a page's transfer, starting a page, opening the scanner, finishing the
 // document), run while its progress is shown with Cancel.
-class TransferTask {
+class ScanStep {
 public:
-    virtual ~TransferTask() = default;
+    virtual ~ScanStep() = default;
     virtual void Run() = 0;
     // 0..1, or -1 while the size of the work is not known.
     virtual double Progress() const = 0;
@@ -50,9 +50,9 @@ public:
     // Runs the task while a modal dialog shows the page number (counted
     // through the whole batch) and progress with Cancel; returns when the
     // task has ended.
-    virtual void RunTransfer(int pageNumber, TransferTask& task) = 0;
+    virtual void RunTransfer(int pageNumber, ScanStep& task) = 0;
     // Any other step, shown the same way with its caption.
-    virtual void RunStep(const QString& caption, TransferTask& task) = 0;
+    virtual void RunStep(const QString& caption, ScanStep& task) = 0;
 };
 
 }  // namespace quillon

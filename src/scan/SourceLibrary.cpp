@@ -19,9 +19,9 @@ namespace {
 // A feeder's next page is taken with it, as a scanner starts it: the job
 // goes on while one is waiting. It waits first until the pages under way
 // leave room for one more.
-class SourceTransfer : public TransferTask {
+class SourceTransfer : public ScanStep {
 public:
-    SourceTransfer(PageSource& source, ImagingSession& session, std::optional<SourcePage>& pending, bool lookAhead,
+    SourceTransfer(PageSource& source, ScanDocument& session, std::optional<SourcePage>& pending, bool lookAhead,
                    int document)
         : source_(source), session_(session), pending_(pending), lookAhead_(lookAhead), document_(document) {}
     void Run() override {
@@ -59,7 +59,7 @@ public:
 
 private:
     PageSource& source_;
-    ImagingSession& session_;
+    ScanDocument& session_;
     std::optional<SourcePage>& pending_;
     bool lookAhead_;
     int document_;

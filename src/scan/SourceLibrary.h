@@ -3,7 +3,7 @@
 
 #include "scan/DocumentOperations.h"
 #include "scan/PageSource.h"
-#include "scan/imaging/ConformPage.h"
+#include "scan/imaging/pages/ConformPage.h"
 
 #include <memory>
 #include <optional>

@@ -66,15 +66,15 @@ int QtScannerDialogs::ChooseOnWindowThread(const QList<ScannerChoice>& scanners,
     return dialog.exec() == QDialog::Accepted ? list->currentRow() : -1;
 }
 
-void QtScannerDialogs::RunTransfer(int pageNumber, TransferTask& task) {
+void QtScannerDialogs::RunTransfer(int pageNumber, ScanStep& task) {
     Run(Text::tr("Scanning page %1...").arg(pageNumber), task, true);
 }
 
-void QtScannerDialogs::RunStep(const QString& caption, TransferTask& task) { Run(caption, task, false); }
+void QtScannerDialogs::RunStep(const QString& caption, ScanStep& task) { Run(caption, task, false); }
 
 // The step runs on the calling thread, the scan's; the window follows it on
 // its own, and the scan does not wait for it.
-void QtScannerDialogs::Run(const QString& caption, TransferTask& task, bool page) {
+void QtScannerDialogs::Run(const QString& caption, ScanStep& task, bool page) {
     if (progress_) progress_->Begin(caption, &task, page);
     task.Run();
     if (progress_) progress_->End();

@@ -18,12 +18,12 @@ public:
     void SetOwnerWindow(QWidget* owner) { owner_ = owner; }
     void SetScanProgress(ScanProgress* progress) { progress_ = progress; }
     int ChooseScanner(const QList<ScannerChoice>& scanners, int preselected) override;
-    void RunTransfer(int pageNumber, TransferTask& task) override;
-    void RunStep(const QString& caption, TransferTask& task) override;
+    void RunTransfer(int pageNumber, ScanStep& task) override;
+    void RunStep(const QString& caption, ScanStep& task) override;
 
 private:
     int ChooseOnWindowThread(const QList<ScannerChoice>& scanners, int preselected);
-    void Run(const QString& caption, TransferTask& task, bool page);
+    void Run(const QString& caption, ScanStep& task, bool page);
 
     QWidget* owner_ = nullptr;
     ScanProgress* progress_ = nullptr;

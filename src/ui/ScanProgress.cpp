@@ -34,7 +34,7 @@ ScanProgress::~ScanProgress() {
     delete dialog_;
 }
 
-void ScanProgress::Begin(const QString& caption, TransferTask* task, bool page) {
+void ScanProgress::Begin(const QString& caption, ScanStep* task, bool page) {
     {
         const std::lock_guard lock(mutex_);
         caption_ = caption;

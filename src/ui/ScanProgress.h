@@ -13,7 +13,7 @@ class QWidget;
 namespace quillon {
 
 class ProgressWindow;
-class TransferTask;
+class ScanStep;
 
 // The progress of a scan that runs beside the window: one dialog from the
 // first step to the end of the job, its caption and bar following the step
@@ -30,7 +30,7 @@ public:
 
     // From any thread. A step starts: shown at once when it is a page's
     // transfer, else only once it has lasted a moment, so quick steps do not flash.
-    void Begin(const QString& caption, TransferTask* task, bool page);
+    void Begin(const QString& caption, ScanStep* task, bool page);
     // From any thread. The step has ended; no cancel reaches it any more.
     void End();
 
@@ -56,7 +56,7 @@ private:
     bool busyCursor_ = false;  // on the window's thread: shown while a step runs
 
     std::mutex mutex_;  // guards the step and the cancels asked
-    TransferTask* task_ = nullptr;
+    ScanStep* task_ = nullptr;
     QString caption_;
     bool cancelAsked_ = false;
     bool cancelAll_ = false;

@@ -18,10 +18,10 @@ public:
     // Runs on the calling thread before a page's transfer starts.
     std::function<void(int pageNumber)> beforePage;
     // Runs on the calling thread while the page is being transferred.
-    std::function<void(int pageNumber, TransferTask& task)> duringPage;
+    std::function<void(int pageNumber, ScanStep& task)> duringPage;
     // Runs on the calling thread while any other step runs on a worker; without
     // it, a step runs on the calling thread.
-    std::function<void(const QString& caption, TransferTask& task)> duringStep;
+    std::function<void(const QString& caption, ScanStep& task)> duringStep;
     int pagesShown = 0;
 
     int ChooseScanner(const QList<ScannerChoice>& scanners, int preselected) override {
@@ -30,7 +30,7 @@ public:
         return scanners.isEmpty() ? -1 : chosenIndex;
     }
 
-    void RunTransfer(int pageNumber, TransferTask& task) override {
+    void RunTransfer(int pageNumber, ScanStep& task) override {
         ++pagesShown;
         if (beforePage) beforePage(pageNumber);
         std::thread worker([&] { task.Run(); });
@@ -38,7 +38,7 @@ public:
         worker.join();
     }
 
-    void RunStep(const QString& caption, TransferTask& task) override {
+    void RunStep(const QString& caption, ScanStep& task) override {
         if (!duringStep) return task.Run();
         std::thread worker([&] { task.Run(); });
         duringStep(caption, task);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TestPages.h"
 
-#include "scan/imaging/PageImage.h"
+#include "scan/imaging/pages/PageImage.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "scan/imaging/BlankPageTest.h"
-#include "scan/imaging/GreyLevels.h"
-#include "scan/imaging/PageImage.h"
+#include "scan/imaging/pages/BlankPageTest.h"
+#include "scan/imaging/pages/GreyLevels.h"
+#include "scan/imaging/pages/PageImage.h"
 
 #include "../common/TestPages.h"
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/TempDir.h"
 #include "common/TestPages.h"
-#include "scan/imaging/CompactPage.h"
-#include "scan/imaging/Jbig2Encoder.h"
-#include "scan/imaging/PageEncoders.h"
-#include "scan/imaging/PageImage.h"
+#include "scan/imaging/compact/CompactPage.h"
+#include "scan/imaging/compact/Jbig2Encoder.h"
+#include "scan/imaging/writers/PageEncoders.h"
+#include "scan/imaging/pages/PageImage.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "scan/imaging/LetterHeight.h"
+#include "scan/imaging/compact/LetterHeight.h"
 
 #include <QPainter>
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Where a page is cut to be read in two parts at once, and that a page so
 // read gives the words it gives read whole.
-#include "scan/imaging/PageBands.h"
-#include "scan/imaging/PageImage.h"
-#include "scan/imaging/TextLanguages.h"
-#include "scan/imaging/TextRecognizer.h"
+#include "scan/imaging/compact/PageBands.h"
+#include "scan/imaging/pages/PageImage.h"
+#include "scan/imaging/text/TextLanguages.h"
+#include "scan/imaging/text/TextRecognizer.h"
 
 #include "../common/NamedCases.h"
 #include "../common/TestPages.h"

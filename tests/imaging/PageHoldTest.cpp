@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "scan/imaging/PageHold.h"
+#include "scan/imaging/pipeline/PageHold.h"
 
 #include "../common/TestPages.h"
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "scan/imaging/PagePipeline.h"
+#include "scan/imaging/pipeline/PagePipeline.h"
 
 #include <gtest/gtest.h>
 

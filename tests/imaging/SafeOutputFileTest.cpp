@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Where a finished file goes: through a link, never over a device, and, for
 // a numbered series, to a name claimed only when the file is put in place.
-#include "scan/imaging/SafeOutputFile.h"
+#include "scan/imaging/writers/SafeOutputFile.h"
 
 #include "../common/TempDir.h"
 

@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Searchable PDF: the languages chosen, the invisible text layer read back by
 // a real reader, and whole documents of pages good and bad.
-#include "scan/imaging/Enhancements.h"
-#include "scan/imaging/ImagingSession.h"
-#include "scan/imaging/PageEncoders.h"
-#include "scan/imaging/PageImage.h"
-#include "scan/imaging/GlyphlessFont.h"
-#include "scan/imaging/PdfTextLayer.h"
-#include "scan/imaging/PdfWriter.h"
-#include "scan/imaging/TextLanguages.h"
-#include "scan/imaging/TextRecognizer.h"
+#include "scan/imaging/pages/Enhancements.h"
+#include "scan/ScanDocument.h"
+#include "scan/imaging/writers/PageEncoders.h"
+#include "scan/imaging/pages/PageImage.h"
+#include "scan/imaging/text/GlyphlessFont.h"
+#include "scan/imaging/text/PdfTextLayer.h"
+#include "scan/imaging/writers/PdfWriter.h"
+#include "scan/imaging/text/TextLanguages.h"
+#include "scan/imaging/text/TextRecognizer.h"
 
 #include "../common/NamedCases.h"
 #include "../common/TempDir.h"
@@ -186,7 +186,7 @@ TEST_F(SearchableDocumentTest, PagesAreReadUprightAndPagesWithoutTextAreKeptWith
         TurnPage(testing::TextPage(QImage::Format_Grayscale8, 5), 3),
         testing::TextPage(QImage::Format_Grayscale8, 5),  // upright, the others' measure
     };
-    ImagingSession session;
+    ScanDocument session;
     session.SetTextRecognition(english);
     ASSERT_EQ(session.BeginDocument(path), 0);
     for (const QImage& page : pages) {
@@ -303,7 +303,7 @@ class TextLayoutTest : public SearchableDocumentTest, public ::testing::WithPara
 TEST_P(TextLayoutTest, TextToolsReadEachLineWhole) {
     const LayoutCase& c = GetParam();
     const QString path = temp.File("layout.pdf");
-    ImagingSession session;
+    ScanDocument session;
     session.SetTextRecognition(english);
     session.SetCompactPages(c.compact);
     ASSERT_EQ(session.BeginDocument(path), 0);
@@ -335,7 +335,7 @@ TEST_F(SearchableDocumentTest, AReadingAskedToStopGivesNoWordsAndSaysSo) {
 
 TEST_F(SearchableDocumentTest, GivingUpDuringRecognitionLeavesNoFile) {
     const QString path = temp.File("cancelled.pdf");
-    ImagingSession session;
+    ScanDocument session;
     session.SetTextRecognition(english);
     ASSERT_EQ(session.BeginDocument(path), 0);
     const ImageHandle handle = session.Adopt(testing::TextPage(QImage::Format_Grayscale8, 20), 300);

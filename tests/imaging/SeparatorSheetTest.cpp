@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Separator sheets: every one found, whatever the resolution, colour mode
 // and way up; no real page taken for one.
-#include "scan/imaging/PageImage.h"
-#include "scan/imaging/SeparatorSheet.h"
+#include "scan/imaging/pages/PageImage.h"
+#include "scan/imaging/pages/SeparatorSheet.h"
 
 #include "../common/TestPages.h"
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scan/ScannerErrors.h"
-#include "scan/imaging/ImagingSession.h"
-#include "scan/imaging/PageImage.h"
-#include "scan/imaging/PdfWriter.h"
-#include "scan/imaging/TextLanguages.h"
-#include "scan/imaging/TextRecognizer.h"
+#include "scan/ScanDocument.h"
+#include "scan/imaging/pages/PageImage.h"
+#include "scan/imaging/writers/PdfWriter.h"
+#include "scan/imaging/text/TextLanguages.h"
+#include "scan/imaging/text/TextRecognizer.h"
 
 #include "../common/QtPrinters.h"
 #include "../common/TempDir.h"
@@ -75,7 +75,7 @@ protected:
     }
 
     testing::TempDir temp;
-    ImagingSession session;
+    ScanDocument session;
     const QImage source = testing::TextPage(GetParam().format);
 };
 
@@ -153,7 +153,7 @@ protected:
     ImageHandle Page(QImage::Format format = QImage::Format_Grayscale8) { return session.Adopt(testing::TextPage(format, 5), 300); }
 
     testing::TempDir temp;
-    ImagingSession session;
+    ScanDocument session;
 };
 
 TEST_F(WriterFailureTest, AFolderThatDoesNotExistOrAFolderAsThePathFailsClearly) {
@@ -234,7 +234,7 @@ TEST_F(WriterFailureTest, AProgramKilledWhileWritingLeavesNothingBehind) {
     const pid_t child = fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
-        ImagingSession writing;
+        ScanDocument writing;
         if (writing.BeginDocument(pdf) != 0 || writing.WritePage(writing.Adopt(page, 300)) != 0) _exit(1);
         // The document is half written; nothing of it may be seen yet.
         _exit(FilesIn(temp.path()).isEmpty() ? 0 : 2);  // then dies, as kill -9 would end it
@@ -380,7 +380,7 @@ TEST(SheetOrderTest, TheWritersListThePagesAsTheSheetsWere) {
     testing::TempDir temp;
     for (const Order& order : kOrders) {
         SCOPED_TRACE(order.file);
-        ImagingSession session;
+        ScanDocument session;
         const bool big = order.height > 50;
         session.SetJpegQuality(big ? 100 : 75);
         const QString path = temp.File(order.file);
@@ -488,7 +488,7 @@ TEST(PdfWriterTest, CompactPagesAreSmallAndFaithfulOrKeptAsJpeg) {
         SCOPED_TRACE(c.name);
         QList<qint64> sizes;
         for (const bool compact : {false, true}) {
-            ImagingSession session;
+            ScanDocument session;
             session.SetJpegQuality(75);
             session.SetCompactPages(compact);
             const QString path = temp.File(compact ? "compact.pdf" : "jpeg.pdf");

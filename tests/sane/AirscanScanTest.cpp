@@ -148,12 +148,12 @@ TEST(AirscanCancelTest, CancelOfAStalledScannerEndsTheScanAndTheNextWaitsForTheS
     harness.AskForTiff(1, 1, true, false);
     const QString output = harness.temp.File("stalled.tiff");
     bool cancelled = false;
-    harness.dialogs.duringStep = [&](const QString& caption, TransferTask& task) {
+    harness.dialogs.duringStep = [&](const QString& caption, ScanStep& task) {
         if (!caption.startsWith("Waiting for page 2")) return;
         cancelled = true;
         task.Cancel();
     };
-    harness.dialogs.duringPage = [&](int page, TransferTask& task) {
+    harness.dialogs.duringPage = [&](int page, ScanStep& task) {
         if (page != 2) return;
         cancelled = true;
         task.Cancel();
@@ -165,7 +165,7 @@ TEST(AirscanCancelTest, CancelOfAStalledScannerEndsTheScanAndTheNextWaitsForTheS
     EXPECT_EQ(outcome.documents, (std::vector<ScanOutcome::Document>{{output, 1}}));
 
     QStringList steps;
-    harness.dialogs.duringStep = [&](const QString& caption, TransferTask& task) {
+    harness.dialogs.duringStep = [&](const QString& caption, ScanStep& task) {
         steps.append(caption);
         task.Cancel();
     };

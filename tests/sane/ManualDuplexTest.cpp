@@ -74,7 +74,7 @@ protected:
     ScanOutcome Scan(const QString& output, const std::vector<MessageAnswer>& answers, int cancelAtPage) {
         ui.messageAnswers = {answers.begin(), answers.end()};
         dialogs.beforePage = {};
-        dialogs.duringPage = [cancelAtPage](int page, TransferTask& task) {
+        dialogs.duringPage = [cancelAtPage](int page, ScanStep& task) {
             if (page == cancelAtPage) task.Cancel();
         };
         ui.Accept(output);

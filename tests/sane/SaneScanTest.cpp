@@ -204,7 +204,7 @@ TEST_F(SaneScanTest, TheSearchForScannersRunsWhileTheFileIsChosen) {
     auto late = std::make_shared<std::promise<void>>();
     *released = late->get_future().share();
     ui.onFileDialog = {};
-    dialogs.duringStep = [&](const QString& caption, TransferTask& task) {
+    dialogs.duringStep = [&](const QString& caption, ScanStep& task) {
         steps.push_back(caption);
         if (caption != "Looking for scanners...") return;
         task.Cancel();
@@ -254,7 +254,7 @@ TEST_F(SaneScanTest, LegalPaperGivesALegalPage) {
 TEST_F(SaneScanTest, AllWhitePagesGiveAOnePageFile) {
     SetTestScanner("test-picture", "\"Solid white\"");
     std::vector<DocumentSoFar> seen;
-    dialogs.duringPage = [&](int, TransferTask& task) { seen.push_back(task.SoFar()); };
+    dialogs.duringPage = [&](int, ScanStep& task) { seen.push_back(task.SoFar()); };
     const QString pdf = temp.File("white.pdf");
     Scan(pdf);
     ASSERT_EQ(LastMessage(), Success(pdf));
@@ -337,7 +337,7 @@ TEST_F(SaneScanTest, ANetworkScannerThatNeverClosesHoldsNoScan) {
     EXPECT_EQ(LastMessage(), Success(first));
 
     QStringList steps;
-    dialogs.duringStep = [&](const QString& caption, TransferTask& task) {
+    dialogs.duringStep = [&](const QString& caption, ScanStep& task) {
         steps.append(caption);
         task.Cancel();
     };
@@ -353,7 +353,7 @@ TEST_F(SaneScanTest, ANetworkScannerThatNeverClosesHoldsNoScan) {
 }
 
 TEST_F(SaneScanTest, CancelDuringAPage) {
-    dialogs.duringPage = [](int, TransferTask& task) { task.Cancel(); };
+    dialogs.duringPage = [](int, ScanStep& task) { task.Cancel(); };
     // A single image: the cancel is the user's own, so nothing is said.
     controls.states[OptionId::AllowMultiplePages] = 0;
     const QString single = temp.File("cancelled.pdf");
@@ -394,10 +394,10 @@ TEST_F(SaneScanTest, ACancelKeepsTheOlderFileOrElseThePagesBeforeIt) {
             ASSERT_TRUE(old.open(QIODevice::WriteOnly));
             old.write("the older file");
         }
-        dialogs.duringPage = [&](int page, TransferTask& task) {
+        dialogs.duringPage = [&](int page, ScanStep& task) {
             if (std::string(c.when) == "page 3" && page == 3) task.Cancel();
         };
-        dialogs.duringStep = [&](const QString& caption, TransferTask& task) {
+        dialogs.duringStep = [&](const QString& caption, ScanStep& task) {
             if (std::string(c.when) == "saving" && caption.startsWith("Saving")) task.Cancel();
         };
         Scan(pdf);

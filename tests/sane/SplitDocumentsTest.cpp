@@ -4,7 +4,7 @@
 // stack) and through airscan on the simulated network scanner.
 #include "scan/RunScan.h"
 #include "scan/ScannerErrors.h"
-#include "scan/imaging/SeparatorSheet.h"
+#include "scan/imaging/pages/SeparatorSheet.h"
 
 #include "EsclSimulator.h"
 #include "PassThroughDevice.h"

@@ -3,7 +3,7 @@
 #include "scan/RunScan.h"
 #include "scan/ScannerErrors.h"
 #include "scan/SourceLibrary.h"
-#include "scan/imaging/SeparatorSheet.h"
+#include "scan/imaging/pages/SeparatorSheet.h"
 
 #include "../common/JobHarness.h"
 #include "../common/NamedCases.h"

@@ -62,7 +62,7 @@ TEST_P(SourceLibraryTest, TheJobEndsAsTheSourceDoes) {
     controls.indexes[OptionId::Format] = 0;
     controls.states[OptionId::TryADFFirst] = 1;
     controls.states[OptionId::AllowMultiplePages] = 1;
-    dialogs.duringPage = [&](int page, TransferTask& task) {
+    dialogs.duringPage = [&](int page, ScanStep& task) {
         if (page == run.cancelAtPage) task.Cancel();
     };
     ScriptedSource source(run.pages, run.end);

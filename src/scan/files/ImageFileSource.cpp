@@ -2,7 +2,7 @@
 #include "scan/files/ImageFileSource.h"
 
 #include "scan/ScannerErrors.h"
-#include "scan/imaging/ImageFilePages.h"
+#include "scan/imaging/pages/ImageFilePages.h"
 
 #include <QCoreApplication>
 #include <QDir>

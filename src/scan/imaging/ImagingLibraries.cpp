@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scan/imaging/ImagingLibraries.h"
 
-#include "scan/imaging/TiffSupport.h"
+#include "scan/imaging/writers/TiffSupport.h"
 
 #include <leptonica/allheaders.h>
 

@@ -2,7 +2,7 @@
 #include "scan/sane/DeviceChoice.h"
 
 #include "scan/ScannerErrors.h"
-#include "scan/imaging/SafeOutputFile.h"
+#include "scan/imaging/writers/SafeOutputFile.h"
 #include "scan/sane/DeviceSearch.h"
 #include "scan/LibraryStep.h"
 #include "scan/ScannerLog.h"

@@ -3,7 +3,7 @@
 
 #include "scan/ScannerErrors.h"
 #include "scan/sane/SaneStatus.h"
-#include "scan/imaging/PageMemory.h"
+#include "scan/imaging/pages/PageMemory.h"
 
 #include <algorithm>
 #include <cstring>

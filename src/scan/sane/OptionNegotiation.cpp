@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scan/sane/OptionNegotiation.h"
 
-#include "scan/imaging/ImagingSession.h"
+#include "scan/ScanDocument.h"
 #include "scan/sane/SaneOptions.h"
 #include "scan/ScannerLog.h"
 

@@ -2,13 +2,13 @@
 #pragma once
 
 #include "scan/PaperDimensions.h"
-#include "scan/imaging/ConformPage.h"
+#include "scan/imaging/pages/ConformPage.h"
 
 #include <optional>
 
 namespace quillon {
 
-class ImagingSession;
+class ScanDocument;
 class SaneOptions;
 class ScannerLog;
 
@@ -21,7 +21,7 @@ class ScannerLog;
 // cannot do is left to the page's own processing.
 class OptionNegotiation {
 public:
-    OptionNegotiation(ScannerLog& log, ImagingSession& session) : log_(log), session_(session) {}
+    OptionNegotiation(ScannerLog& log, ScanDocument& session) : log_(log), session_(session) {}
 
     // A new job: nothing asked yet.
     void Forget() {
@@ -58,7 +58,7 @@ private:
     void ApplyEnhancements(SaneOptions* options);
 
     ScannerLog& log_;
-    ImagingSession& session_;
+    ScanDocument& session_;
     PageRequest request_;
     int paperCode_ = -1;
     bool wantContrast_ = false, wantCrop_ = false, wantDeskew_ = false;

@@ -4,7 +4,7 @@
 #include "scan/sane/DeviceCall.h"
 #include "scan/sane/DeviceWatch.h"
 #include "scan/LibraryStep.h"
-#include "scan/imaging/ImagingSession.h"
+#include "scan/ScanDocument.h"
 #include "scan/sane/SaneDevice.h"
 #include "scan/sane/SilenceNotice.h"
 
@@ -14,7 +14,7 @@
 
 namespace quillon {
 
-PageStart StartPage(std::shared_ptr<SaneDevice> device, ScannerDialogs& dialogs, const ImagingSession& document,
+PageStart StartPage(std::shared_ptr<SaneDevice> device, ScannerDialogs& dialogs, const ScanDocument& document,
                     std::chrono::milliseconds silenceLimit, bool callOnOwnThread, int pageNumber) {
     DeviceWatch watch(*device, silenceLimit, nullptr);
     const SilenceNotice silence(silenceLimit);

@@ -8,7 +8,7 @@
 
 namespace quillon {
 
-class ImagingSession;
+class ScanDocument;
 class SaneDevice;
 
 // How starting the device's next page ended.
@@ -23,7 +23,7 @@ struct PageStart {
 // the cancel from another thread while sane_start waits. A page that started
 // all the same after a cancel is ended as a started page is. The step tells
 // the document so far.
-PageStart StartPage(std::shared_ptr<SaneDevice> device, ScannerDialogs& dialogs, const ImagingSession& document,
+PageStart StartPage(std::shared_ptr<SaneDevice> device, ScannerDialogs& dialogs, const ScanDocument& document,
                     std::chrono::milliseconds silenceLimit, bool callOnOwnThread, int pageNumber);
 
 // Ends a started page. A page that has sent nothing is read from first: some

@@ -10,7 +10,7 @@
 
 namespace quillon {
 
-PageTransfer::PageTransfer(std::shared_ptr<SaneDevice> device, ImagingSession& session,
+PageTransfer::PageTransfer(std::shared_ptr<SaneDevice> device, ScanDocument& session,
                            std::chrono::milliseconds silenceLimit, int document, bool callOnOwnThread)
     : document_(document),
       device_(std::move(device)),
@@ -49,7 +49,7 @@ void PageTransfer::Cancel() {
     call_.LeaveAfter(kLeaveAfterCancel);
 }
 
-TransferredPage TransferPage(std::shared_ptr<SaneDevice> device, ImagingSession& session, ScannerDialogs& dialogs,
+TransferredPage TransferPage(std::shared_ptr<SaneDevice> device, ScanDocument& session, ScannerDialogs& dialogs,
                              std::chrono::milliseconds silenceLimit, int document, bool network, int pageNumber) {
     PageTransfer transfer(device, session, silenceLimit, document, network);
     dialogs.RunTransfer(pageNumber, transfer);

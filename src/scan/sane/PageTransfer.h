@@ -2,7 +2,7 @@
 #pragma once
 
 #include "scan/ScannerDialogs.h"
-#include "scan/imaging/ImagingSession.h"
+#include "scan/ScanDocument.h"
 #include "scan/sane/DeviceCall.h"
 #include "scan/sane/DeviceWatch.h"
 #include "scan/sane/FrameReader.h"
@@ -20,9 +20,9 @@ class SaneDevice;
 // The read waits first until the pages under way leave room for one more.
 // The reading itself is a DeviceCall: a device that does not let go after a
 // cancel is left to do so behind, with the read's own state.
-class PageTransfer : public TransferTask {
+class PageTransfer : public ScanStep {
 public:
-    PageTransfer(std::shared_ptr<SaneDevice> device, ImagingSession& session, std::chrono::milliseconds silenceLimit,
+    PageTransfer(std::shared_ptr<SaneDevice> device, ScanDocument& session, std::chrono::milliseconds silenceLimit,
                  int document, bool callOnOwnThread);
     void Run() override;
     double Progress() const override;
@@ -44,7 +44,7 @@ private:
         PageResult result;
     };
     std::shared_ptr<SaneDevice> device_;
-    ImagingSession& session_;
+    ScanDocument& session_;
     std::shared_ptr<Read> read_;
     bool roomKept_ = false;
     bool abandoned_ = false;
@@ -62,7 +62,7 @@ struct TransferredPage {
     PageResult result;
     bool abandoned = false;
 };
-TransferredPage TransferPage(std::shared_ptr<SaneDevice> device, ImagingSession& session, ScannerDialogs& dialogs,
+TransferredPage TransferPage(std::shared_ptr<SaneDevice> device, ScanDocument& session, ScannerDialogs& dialogs,
                              std::chrono::milliseconds silenceLimit, int document, bool network, int pageNumber);
 
 }  // namespace quillon

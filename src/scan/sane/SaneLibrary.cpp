@@ -2,9 +2,9 @@
 #include "scan/sane/SaneLibrary.h"
 
 #include "scan/ScannerErrors.h"
-#include "scan/imaging/ConformPage.h"
-#include "scan/imaging/DocumentGate.h"
-#include "scan/imaging/TextLanguages.h"
+#include "scan/imaging/pages/ConformPage.h"
+#include "scan/imaging/writers/DocumentGate.h"
+#include "scan/imaging/text/TextLanguages.h"
 #include "scan/sane/DeviceChoice.h"
 #include "scan/sane/FeederOptions.h"
 #include "scan/sane/OpenScanner.h"
