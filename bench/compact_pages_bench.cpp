@@ -54,7 +54,7 @@ Written WritePdf(const QImage& page, const QString& path, bool compact) {
     const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     if (fd < 0) return written;
     {
-        const auto writer = CreateDocumentWriter(DocumentFormat::Pdf, fd, 75, {}, compact);
+        const auto writer = CreateDocumentWriter(DocumentFormat::Pdf, fd, 75, compact);
         const double before = CpuMs();
         EncodedPage encoded = writer->Encode(page);
         written.cpuMs = CpuMs() - before;

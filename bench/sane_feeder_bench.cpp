@@ -17,7 +17,11 @@
 // take turns. --rounds repeats each comparison, to show how far the figures of
 // a noisy machine wander.
 //
+// --before PROGRAM runs an earlier build of quillon-scan in turns with this
+// one, job by job, instead of the peers: whether a change cost speed.
+//
 //   sane_feeder_bench [--pages 10,100,300] [--modes bw,grey,colour] [--rounds N] [--no-png] [--quillon-only]
+//                     [--before PROGRAM]
 #include "app/PrepareProcess.h"
 #include "HeadlessDialogs.h"
 #include "scan/sane/SaneLibrary.h"
@@ -121,8 +125,9 @@ ScanRecord ScanPages(const QString& folder, const QString& output, int pixelType
 // quillon-scan as a user runs it: one process for each load of the feeder,
 // each writing its own PDF. The page as scanned, like the peer's: no contrast
 // stretched, which the stored defaults would do.
-std::vector<std::string> QuillonScanCommand(const Mode& mode, const std::string& output) {
-    return {QUILLON_SCAN_PROGRAM, "-q", "-d", "test", "--source", "feeder", "--mode", mode.name, "--dpi", "300",
+std::vector<std::string> QuillonScanCommand(const Mode& mode, const std::string& output,
+                                            const std::string& program = QUILLON_SCAN_PROGRAM) {
+    return {program, "-q", "-d", "test", "--source", "feeder", "--mode", mode.name, "--dpi", "300",
             "--paper", "letter", "--quality", "3", "--blank-threshold", "0.01", "--no-contrast", output};
 }
 
@@ -155,10 +160,11 @@ Figures QuillonScanFigures(int pages) {
 }
 
 // One quillon-scan job of the feeder's load, into job<number>.pdf.
-void RunQuillonScanJob(Figures& figures, const QString& folder, const Mode& mode, int job) {
+void RunQuillonScanJob(Figures& figures, const QString& folder, const Mode& mode, int job,
+                       const std::string& program = QUILLON_SCAN_PROGRAM) {
     const QString output = folder + QStringLiteral("/job%1.pdf").arg(job);
     QFile::remove(output);
-    Add(figures, RunOnce(QuillonScanCommand(mode, output.toStdString())));
+    Add(figures, RunOnce(QuillonScanCommand(mode, output.toStdString(), program)));
     if (!QFileInfo::exists(output)) figures.pages = -1;
     figures.bytes += QFileInfo(output).size();
 }
@@ -257,10 +263,19 @@ Figures RunCommandLine(const QString& folder, const Mode& mode, const CommandLin
     return figures;
 }
 
-// quillon-scan alone, when no peer is run.
-Figures QuillonScan(const QString& folder, const Mode& mode, int pages) {
+// quillon-scan alone, when no peer is run; with an earlier build, the two
+// take turns job by job.
+Figures QuillonScan(const QString& folder, const Mode& mode, int pages, const std::string& before = {},
+                    Figures* earlier = nullptr) {
     Figures figures = QuillonScanFigures(pages);
-    for (int job = 0; job * kSheetsInFeeder < pages; ++job) RunQuillonScanJob(figures, folder, mode, job);
+    if (earlier) {
+        *earlier = QuillonScanFigures(pages);
+        earlier->who = "quillon-scan before";
+    }
+    for (int job = 0; job * kSheetsInFeeder < pages; ++job) {
+        RunQuillonScanJob(figures, folder, mode, job);
+        if (earlier) RunQuillonScanJob(*earlier, folder, mode, job, before);
+    }
     return figures;
 }
 
@@ -305,6 +320,7 @@ int main(int argc, char** argv) {
     QStringList modes{"bw", "grey", "colour"};
     bool png = true, peers = true;
     int rounds = 1;
+    std::string before;
     const QStringList arguments = app.arguments();
     for (int i = 1; i < arguments.size(); ++i) {
         if (arguments[i] == "--pages" && i + 1 < arguments.size()) counts = NumbersOf(arguments[++i]);
@@ -312,6 +328,10 @@ int main(int argc, char** argv) {
         if (arguments[i] == "--rounds" && i + 1 < arguments.size()) rounds = std::max(1, arguments[++i].toInt());
         if (arguments[i] == "--no-png") png = false;
         if (arguments[i] == "--quillon-only") peers = false, png = false;
+        if (arguments[i] == "--before" && i + 1 < arguments.size()) {
+            before = QFileInfo(arguments[++i]).absoluteFilePath().toStdString();
+            peers = false, png = false;
+        }
     }
     QTemporaryDir folder;
     // quillon-scan reads its options from a store of its own here, not the user's.
@@ -325,8 +345,13 @@ int main(int argc, char** argv) {
     for (const Mode& mode : kModes) {
         if (!modes.contains(mode.name)) continue;
         const CommandLine& peer = mode.pixelType == 0 ? kG4Peer : kJpegPeer;
-        std::printf("%s: the peer a user would pick, for %d pages:\n", mode.name, counts.back());
-        PrintCommands(mode, peer, counts.back());
+        if (before.empty()) {
+            std::printf("%s: the peer a user would pick, for %d pages:\n", mode.name, counts.back());
+            PrintCommands(mode, peer, counts.back());
+        } else {
+            std::printf("%s: an earlier build of Quillon, in turns with this one; ratios are this one's over it:\n  %s\n",
+                        mode.name, Quoted(QuillonScanCommand(mode, "job0.pdf", before)).c_str());
+        }
         if (png) {
             std::printf("%s: the lossless line:\n", mode.name);
             PrintCommands(mode, kPngLine, std::min(100, counts.back()));
@@ -337,6 +362,13 @@ int main(int argc, char** argv) {
                     "pages/s", "CPU ms/p", "peak MB", "KB/page", "speed", "CPU", "size", "wait ms");
         for (const int pages : counts)
             for (int round = 0; round < rounds; ++round) {
+                if (!before.empty()) {
+                    Figures earlier;
+                    const Figures now = QuillonScan(folder.path(), mode, pages, before, &earlier);
+                    PrintRow(mode.name, now, &earlier);
+                    PrintRow(mode.name, earlier, nullptr);
+                    continue;
+                }
                 if (!peers) {
                     PrintRow(mode.name, QuillonScan(folder.path(), mode, pages), nullptr);
                     PrintRow(mode.name, Quillon(folder.path(), mode, pages), nullptr);

@@ -119,7 +119,7 @@ int ScanDocument::WriteSingleFile(const QString& path, ImageHandle image) {
     SafeOutputFile output;
     if (!output.Open(path, SafeOutputFile::LinkAtTarget::WrittenThrough))
         return RecordError(kScannerErrorWriteFailed, output.error()), 1;
-    const std::unique_ptr<DocumentWriter> writer = CreateDocumentWriter(FormatOfPath(path), output.fd(), jpegQuality_, text_, compactPages_);
+    const std::unique_ptr<DocumentWriter> writer = CreateDocumentWriter(FormatOfPath(path), output.fd(), jpegQuality_, compactPages_);
     EncodedPage encoded = writer->Encode(*page);
     if (!encoded.note.isEmpty()) singleFileNotes_.append(QStringLiteral("page 1: ") + encoded.note);
     if (!writer->AddEncoded(std::move(encoded)) || !writer->Finish())
@@ -142,9 +142,9 @@ int ScanDocument::BeginDocument(const QString& path, int number) {
     replacing_ = number == 0 && ::lstat(QFile::encodeName(path).constData(), &status) == 0;
     if (!(number == 0 ? output_.Open(path, SafeOutputFile::LinkAtTarget::WrittenThrough) : output_.OpenNumbered(path, number)))
         return RecordError(kScannerErrorWriteFailed, output_.error()), 1;
-    writer_ = CreateDocumentWriter(format, output_.fd(), jpegQuality_, text_, compactPages_);
+    writer_ = CreateDocumentWriter(format, output_.fd(), jpegQuality_, compactPages_);
     // Held pages are still placed in the hold; the document takes them when it ends.
-    if (!holding()) pipeline_->SetWriter(writer_.get());
+    if (!holding()) pipeline_->SetWriter(writer_.get(), text_);
     planned_.clear();
     StartCounting();
     return 0;
@@ -211,8 +211,8 @@ int ScanDocument::BeginHolding(const QString& path) {
     if (!IsMultiPageFormat(format)) return RecordError(kScannerErrorBadFileType, path), 1;
     hold_ = std::make_unique<PageHold>();
     // Encoding touches no file: the document's writer encodes with no file open.
-    holdingWriter_ = CreateHoldingWriter(CreateDocumentWriter(format, -1, jpegQuality_, text_, compactPages_), *hold_);
-    pipeline_->SetWriter(holdingWriter_.get());
+    holdingWriter_ = CreateHoldingWriter(CreateDocumentWriter(format, -1, jpegQuality_, compactPages_), *hold_);
+    pipeline_->SetWriter(holdingWriter_.get(), text_);
     StartCounting();
     return 0;
 }

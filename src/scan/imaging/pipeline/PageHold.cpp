@@ -91,10 +91,8 @@ class HoldingWriter : public DocumentWriter {
 public:
     HoldingWriter(std::unique_ptr<DocumentWriter> encoder, PageHold& hold) : encoder_(std::move(encoder)), hold_(hold) {}
     EncodedPage Encode(const QImage& page) const override { return encoder_->Encode(page); }
-    void Stop() override {
-        DocumentWriter::Stop();
-        encoder_->Stop();
-    }
+    bool TakesText() const override { return encoder_->TakesText(); }
+    void AddText(EncodedPage& encoded, const RecognizedText& text) const override { encoder_->AddText(encoded, text); }
     bool AddEncoded(EncodedPage page) override {
         if (!error_.isEmpty()) return false;
         if (!hold_.Add(std::move(page))) return Fail(hold_.error());

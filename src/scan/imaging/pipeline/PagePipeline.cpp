@@ -7,6 +7,7 @@
 
 #include "scan/imaging/pages/Enhancements.h"
 #include "scan/imaging/pages/SeparatorSheet.h"
+#include "scan/imaging/text/TextRecognizer.h"
 
 #include <algorithm>
 #include <chrono>
@@ -224,15 +225,21 @@ void PagePipeline::QueueEncodingIfDue(const PagePointer& page) {
 void PagePipeline::Encode(const PagePointer& page) {
     QImage image;
     const DocumentWriter* writer = nullptr;
+    TextLanguages text;
     {
         std::lock_guard lock(mutex_);
         image = page->image;
         if (page->released) page->image = QImage();  // only this task needs the pixels now
         writer = writer_;
+        if (writer && writer->TakesText()) text = text_;
     }
     EncodedPage encoded;
     try {
-        if (writer)
+        if (writer && !text.codes.isEmpty()) {
+            UprightText read = ReadUpright(image, text, &textStopped_);
+            encoded = writer->Encode(TurnPage(image, read.quarterTurns));
+            if (encoded.error.isEmpty()) writer->AddText(encoded, read.text);
+        } else if (writer)
             encoded = writer->Encode(image);
         else
             encoded.error = QCoreApplication::translate("Imaging", "No document is open.");
@@ -344,10 +351,12 @@ void PagePipeline::Release(std::uint64_t id) {
     Settle(page);
 }
 
-void PagePipeline::SetWriter(DocumentWriter* writer) {
+void PagePipeline::SetWriter(DocumentWriter* writer, TextLanguages text) {
     Abandon();
     std::lock_guard lock(mutex_);
     writer_ = writer;
+    text_ = std::move(text);
+    textStopped_ = false;
     writtenToDocument_ = placedInDocument_ = 0;
 }
 
@@ -356,10 +365,7 @@ QStringList PagePipeline::TakeNotes() {
     return std::exchange(notes_, {});
 }
 
-void PagePipeline::SkipText() {
-    const std::lock_guard lock(mutex_);
-    if (writer_) writer_->Stop();
-}
+void PagePipeline::SkipText() { textStopped_ = true; }
 
 std::pair<int, int> PagePipeline::DocumentProgress() const {
     const std::lock_guard lock(mutex_);
@@ -419,7 +425,7 @@ void PagePipeline::Abandon() {
     order_.clear();
     // Work under way may still be using the writer: a page's text can take
     // seconds to read, so it is asked to end early.
-    if (givenUp && writer_) writer_->Stop();
+    if (givenUp) textStopped_ = true;
     changed_.wait(lock, [&] { return running_ == 0; });
     std::vector<PagePointer> settled;
     for (const auto& [id, page] : pages_) settled.push_back(page);

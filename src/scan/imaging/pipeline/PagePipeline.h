@@ -38,7 +38,8 @@ struct PagePictures {
 // a small pool of threads while the device reads the next page.
 //
 // A page adopted is prepared on a worker at once: its enhancements, then its
-// ink measured for the blank test. A page written is then encoded on a worker
+// ink measured for the blank test. A page written is then, on a worker, read
+// for its text where the document is searchable (and turned upright), encoded
 // by the document's writer, and encoded pages are placed in the document
 // strictly in the order they were written.
 //
@@ -87,8 +88,9 @@ public:
     // The owner lets the page go; a page written still reaches the document.
     void Release(std::uint64_t id);
 
-    // The document that written pages go into; null: none.
-    void SetWriter(DocumentWriter* writer);
+    // The document that written pages go into; null: none. With languages, and
+    // a writer that takes text, each page's text is read in them first.
+    void SetWriter(DocumentWriter* writer, TextLanguages text = {});
     // Queues a prepared or preparing page for the document. False once a page
     // before has failed to be encoded or placed: error() says why.
     bool Write(std::uint64_t id);
@@ -149,6 +151,10 @@ private:
     int kept_ = 0;                                 // places kept by WaitForRoom
     int peakBusy_ = 0;
     DocumentWriter* writer_ = nullptr;
+    TextLanguages text_;
+    // Readings under way end early: the document was given up, or is to be
+    // finished without the text still to read.
+    std::atomic<bool> textStopped_{false};
     std::deque<PagePointer> order_;  // written, not yet placed
     bool placing_ = false;
     int writtenToDocument_ = 0, placedInDocument_ = 0;

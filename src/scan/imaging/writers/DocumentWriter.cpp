@@ -110,11 +110,10 @@ bool IsMultiPageFormat(DocumentFormat format) {
     return format == DocumentFormat::Pdf || format == DocumentFormat::Tiff;
 }
 
-std::unique_ptr<DocumentWriter> CreateDocumentWriter(DocumentFormat format, int fd, int quality,
-                                                     const TextLanguages& text, bool compactPages) {
+std::unique_ptr<DocumentWriter> CreateDocumentWriter(DocumentFormat format, int fd, int quality, bool compactPages) {
     quality = std::clamp(quality, 1, 100);
     switch (format) {
-        case DocumentFormat::Pdf: return std::make_unique<PdfWriter>(fd, quality, text, compactPages);
+        case DocumentFormat::Pdf: return std::make_unique<PdfWriter>(fd, quality, compactPages);
         case DocumentFormat::Tiff: return std::make_unique<TiffWriter>(fd, quality);
         case DocumentFormat::Jpeg:
         case DocumentFormat::Png: return std::make_unique<ImageFileWriter>(fd, format, quality);

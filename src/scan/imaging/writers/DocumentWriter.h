@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "scan/imaging/text/TextLanguages.h"
+#include "scan/imaging/text/TextRecognizer.h"
 
 #include <QImage>
 #include <QString>
 
-#include <atomic>
 #include <memory>
 #include <vector>
 
@@ -58,6 +57,10 @@ class DocumentWriter {
 public:
     virtual ~DocumentWriter() = default;
     virtual EncodedPage Encode(const QImage& page) const = 0;
+    // Whether the format carries a page's text (a searchable PDF), and the text
+    // read from the page as encoded, added to it. Any thread, as Encode.
+    virtual bool TakesText() const { return false; }
+    virtual void AddText(EncodedPage& /*encoded*/, const RecognizedText& /*text*/) const {}
     virtual bool AddEncoded(EncodedPage page) = 0;
     bool AddPage(const QImage& page) { return AddEncoded(Encode(page)); }
     // The pages' order in the finished document, by their places as added
@@ -71,11 +74,8 @@ public:
     // Pages of a searchable document placed without their text.
     int pagesWithoutText() const { return pagesWithoutText_; }
     const QString& error() const { return error_; }
-    // The document is given up: encodes under way end as soon as they can.
-    virtual void Stop() { stopped_ = true; }
 
 protected:
-    std::atomic<bool> stopped_{false};
     // A page for a document: black and white as G4, grey and colour as JPEG
     // at the quality, or kept as the page when jpegQuality is 0.
     static EncodedPage EncodeDocumentPage(const QImage& page, int jpegQuality);
@@ -95,10 +95,8 @@ protected:
 
 // A writer for the format into the open file descriptor, which stays open.
 // The quality (clamped to 1..100) is the JPEG quality; for TIFF, 100 means lossless.
-// With text languages, a PDF is searchable: each page carries the text read
-// from it, and a page scanned sideways or upside down is turned upright.
 // With compactPages, a PDF's pages of text are written compact (CompactPage).
 std::unique_ptr<DocumentWriter> CreateDocumentWriter(DocumentFormat format, int fd, int quality,
-                                                     const TextLanguages& text = {}, bool compactPages = false);
+                                                     bool compactPages = false);
 
 }  // namespace quillon

@@ -4,13 +4,11 @@
 #include <QCoreApplication>
 
 #include "scan/imaging/compact/CompactPage.h"
-#include "scan/imaging/pages/Enhancements.h"
 #include "scan/imaging/text/GlyphlessFont.h"
 #include "scan/imaging/writers/PageEncoders.h"
 #include "scan/imaging/pages/PageImage.h"
 #include "scan/imaging/text/PdfTextLayer.h"
 #include "scan/imaging/writers/SafeOutputFile.h"
-#include "scan/imaging/text/TextRecognizer.h"
 
 #include <QDebug>
 
@@ -40,8 +38,8 @@ QByteArray BilevelFilter(bool jbig2, int width, int height) {
 
 }  // namespace
 
-PdfWriter::PdfWriter(int fd, int quality, TextLanguages text, bool compactPages)
-    : fd_(fd), quality_(quality), text_(std::move(text)), compactPages_(compactPages) {
+PdfWriter::PdfWriter(int fd, int quality, bool compactPages)
+    : fd_(fd), quality_(quality), compactPages_(compactPages) {
     // The binary comment tells transfer programs the file is not text.
     Write("%PDF-1.4\n%\xE2\xE3\xCF\xD3\n");
 }
@@ -80,7 +78,7 @@ int PdfWriter::BeginObject() {
     return number;
 }
 
-EncodedPage PdfWriter::EncodeImage(const QImage& page) const {
+EncodedPage PdfWriter::Encode(const QImage& page) const {
     if (!compactPages_) return EncodeDocumentPage(page, quality_);
     if (page.format() == QImage::Format_Mono) {
         EncodedPage encoded = EncodedPage::Describing(page);
@@ -133,18 +131,13 @@ EncodedPage PdfWriter::EncodeImage(const QImage& page) const {
     return encoded;
 }
 
-EncodedPage PdfWriter::Encode(const QImage& page) const {
-    if (text_.codes.isEmpty()) return EncodeImage(page);
-    // A page whose text cannot be read is still written, as an image only.
-    UprightText read = ReadUpright(page, text_, &stopped_);
-    EncodedPage encoded = EncodeImage(TurnPage(page, read.quarterTurns));
-    if (!encoded.error.isEmpty()) return encoded;
-    encoded.textUnread = !read.text.error.isEmpty();
-    const TextLayer layer = MakeTextLayer(read.text.words, encoded.height, encoded.dpi);
-    if (layer.content.isEmpty()) return encoded;
+void PdfWriter::AddText(EncodedPage& encoded, const RecognizedText& text) const {
+    // A page whose text could not be read is still written, as an image only.
+    encoded.textUnread = !text.error.isEmpty();
+    const TextLayer layer = MakeTextLayer(text.words, encoded.height, encoded.dpi);
+    if (layer.content.isEmpty()) return;
     encoded.text = EncodeFlate(layer.content);
     encoded.textFonts.assign(layer.variants.begin(), layer.variants.end());
-    return encoded;
 }
 
 int PdfWriter::FlateStreamObject(const QByteArray& compressed, const QByteArray& keys) {

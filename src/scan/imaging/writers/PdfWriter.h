@@ -19,13 +19,14 @@ namespace quillon {
 // ink as a mask at full resolution over a small JPEG of the paper; the mask,
 // and a black-and-white page, are JBIG2 (or G4 where that is smaller).
 //
-// A searchable PDF also reads each page's text while encoding it, turns a page
-// found sideways or upside down upright first, and lays the words invisibly
-// over the image in a glyph-less font written once for the document.
+// A searchable PDF lays each page's words, read by the page pipeline,
+// invisibly over the image in a glyph-less font written once for the document.
 class PdfWriter : public DocumentWriter {
 public:
-    PdfWriter(int fd, int quality, TextLanguages text = {}, bool compactPages = false);
+    PdfWriter(int fd, int quality, bool compactPages = false);
     EncodedPage Encode(const QImage& page) const override;
+    bool TakesText() const override { return true; }
+    void AddText(EncodedPage& encoded, const RecognizedText& text) const override;
     bool AddEncoded(EncodedPage page) override;
     bool Finish() override;
 
@@ -38,11 +39,9 @@ private:
     bool Flush();
     int FlateStreamObject(const QByteArray& compressed, const QByteArray& keys = {});
     int FontObject(int variant);
-    EncodedPage EncodeImage(const QImage& page) const;
 
     int fd_;
     int quality_;
-    TextLanguages text_;
     bool compactPages_;
     // Written as the first page needs them: the font program and the maps
     // every variant shares, and each variant's own font.
