@@ -10,9 +10,12 @@
 # that span. The wall time of the window's jobs, dialogs and xdotool's
 # half-second searches included, is printed beside it.
 # Needs Xvfb, xdotool and sqlite3 (scripts/setup installs them). Run after building.
+# QUILLON_BIN names another build's programs (an earlier one, to see whether
+# a change cost speed); build/bin by default.
 set -eu
 cd "$(dirname "$0")/.."
 jobs=${1:-10}
+bin=$(realpath "${QUILLON_BIN:-build/bin}")
 work=$(mktemp -d)
 cleanup() {
   kill "$window" "$server" 2>/dev/null || true
@@ -27,7 +30,7 @@ export HOME="$work" XDG_CONFIG_HOME="$work/config" XDG_STATE_HOME="$work/state" 
 export SANE_CONFIG_DIR="$work/sane"
 . bench/xvfb_window.sh
 start_window() {
-  build/bin/quillon > /dev/null 2>&1 &
+  "$bin/quillon" > /dev/null 2>&1 &
   window=$!
   main=$(find_window '^Quillon$')
 }
@@ -65,7 +68,7 @@ cp "$log" "$work/window.log"
 rm -f "$log"
 job=1
 while [ "$job" -le "$jobs" ]; do
-  build/bin/quillon-scan -q -d test "$work/out/scan-$job.pdf" 2> /dev/null
+  "$bin/quillon-scan" -q -d test "$work/out/scan-$job.pdf" 2> /dev/null
   job=$((job + 1))
 done
 
@@ -79,8 +82,8 @@ spans() {
 set -- $(spans "$work/window.log"); window_pages=$1 window_seconds=$2
 set -- $(spans "$log"); cli_pages=$1 cli_seconds=$2
 printf 'SANE test feeder, 300 dpi grey Letter, %d jobs of 10 pages; %d cores\n' "$jobs" "$(nproc)"
-printf 'the window: build/bin/quillon under Xvfb, each job: SCAN, a file name, Select, OK (xdotool)\n'
-printf 'quillon-scan: build/bin/quillon-scan -q -d test OUT.pdf, a process per job, the same stored options\n'
+printf 'the window: %s/quillon under Xvfb, each job: SCAN, a file name, Select, OK (xdotool)\n' "$bin"
+printf 'quillon-scan: %s/quillon-scan -q -d test OUT.pdf, a process per job, the same stored options\n' "$bin"
 printf '%-14s %6s %14s %8s\n' who pages "scan seconds" pages/s
 printf '%-14s %6d %14.2f %8.1f\n' window "$window_pages" "$window_seconds" "$(echo "$window_pages / $window_seconds" | bc -l)"
 printf '%-14s %6d %14.2f %8.1f\n' quillon-scan "$cli_pages" "$cli_seconds" "$(echo "$cli_pages / $cli_seconds" | bc -l)"

@@ -485,7 +485,7 @@ private:
     // The outcome with every document written: those completed at separator
     // sheets, and the one under way when it was saved too.
     ScanOutcome Outcome(ScanOutcome::Kind kind, bool lastSaved = false) const {
-        ScanOutcome outcome{kind, 0, {}};
+        ScanOutcome outcome{kind, 0, {}, {}};
         for (const Document& document : completed_) outcome.documents.push_back({document.path, document.pages});
         const bool multiPage = job_.allowMultiplePages && !job_.wia;
         // A batch that ended on a separator sheet has no document under way.

@@ -44,7 +44,7 @@ OpenedScanner OpenScanner(const QString& deviceName, const std::shared_ptr<OpenD
         return {std::shared_ptr<SaneDevice>(device.release(), [open](SaneDevice* closing) {
             delete closing;  // cancels and closes, on whichever thread lets it go last
             open->Closed();
-        })};
+        }), 0, {}};
     }
     if (const QString refusal = SystemRefusal(); !refusal.isEmpty()) return {nullptr, kScannerErrorSystem, refusal};
     // A device that vanished since it was listed reads as "invalid"; the
