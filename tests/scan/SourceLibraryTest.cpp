@@ -12,33 +12,48 @@
 
 #include <gtest/gtest.h>
 
+#include <condition_variable>
 #include <deque>
+#include <mutex>
+#include <utility>
 
 namespace quillon {
 namespace {
 
 // A feeder of text pages that ends as told: out of paper, or with a fault at
-// a page; a Cancel ends the page under way.
+// a page; a Cancel ends the page under way. The Cancel at page cancelAt always
+// comes while that page's step runs: the feeder's next sheet, taken during the
+// step, waits for it.
 class ScriptedSource : public PageSource {
 public:
-    ScriptedSource(int pages, SourceFault faultAfter) : pages_(pages), fault_(std::move(faultAfter)) {}
+    ScriptedSource(int pages, SourceFault faultAfter, int cancelAt)
+        : pages_(pages), fault_(std::move(faultAfter)), cancelAt_(cancelAt) {}
     QList<ScannerChoice> Sources() override { return {{"scripted", "Scripted feeder"}}; }
     SourceFault Open(const QString&) override { return {}; }
     SourceTook Apply(const SourceSettings& settings) override { return {settings.pixelType, settings.dpi, true, false}; }
     SourcePage Next(SourceProgress&) override {
-        if (cancelled_.exchange(false)) return SourcePage::Ended(SourcePage::End::Cancelled);
+        std::unique_lock lock(mutex_);
+        if (cancelAt_ > 0 && given_ == cancelAt_) cancelCame_.wait(lock, [this] { return cancelled_; });
+        if (std::exchange(cancelled_, false)) return SourcePage::Ended(SourcePage::End::Cancelled);
         if (given_ == pages_)
             return SourcePage::Ended(fault_.failed() ? SourcePage::End::Fault : SourcePage::End::NoMorePaper, fault_);
         ++given_;
         return SourcePage::Page(page_, 300);
     }
-    void Cancel() override { cancelled_ = true; }
+    void Cancel() override {
+        const std::lock_guard lock(mutex_);
+        cancelled_ = true;
+        cancelCame_.notify_all();
+    }
 
 private:
     const QImage page_ = testing::TextPage(QImage::Format_Grayscale8, 6);
     int pages_, given_ = 0;
     SourceFault fault_;
-    std::atomic<bool> cancelled_{false};
+    int cancelAt_;
+    std::mutex mutex_;
+    std::condition_variable cancelCame_;
+    bool cancelled_ = false;
 };
 
 struct SourceRun {
@@ -65,7 +80,7 @@ TEST_P(SourceLibraryTest, TheJobEndsAsTheSourceDoes) {
     dialogs.duringPage = [&](int page, ScanStep& task) {
         if (page == run.cancelAtPage) task.Cancel();
     };
-    ScriptedSource source(run.pages, run.end);
+    ScriptedSource source(run.pages, run.end, run.cancelAtPage);
     SourceLibrary library(dialogs, source, temp.File("scanner.log"));
 
     const QString pdf = temp.File("scan.pdf");
@@ -81,7 +96,8 @@ TEST_P(SourceLibraryTest, TheJobEndsAsTheSourceDoes) {
         EXPECT_EQ(kept.open(QIODevice::ReadOnly) ? kept.readAll() : QByteArray(), run.olderFile ? "older" : "");
     } else {
         EXPECT_TRUE(testing::RunTool("pdfinfo", {pdf}).contains(
-            QRegularExpression(QStringLiteral("Pages: +%1\\n").arg(run.pagesInFile))));
+            QRegularExpression(QStringLiteral("Pages: +%1\\n").arg(run.pagesInFile))))
+            << testing::RunTool("pdfinfo", {pdf}).toStdString();
     }
     EXPECT_TRUE(ui.MessageTexts().join('|').contains(QString::fromUtf8(run.said))) << ui.MessageTexts().join('|').toStdString();
     EXPECT_EQ(QDir(temp.path()).entryList({".quillon-*"}, QDir::Files | QDir::Hidden), QStringList{});
