@@ -18,8 +18,15 @@ DISPLAY=:$(head -n 1 "$display_file")
 export DISPLAY
 rm -f "$display_file"
 until xdotool getdisplaygeometry > /dev/null 2>&1; do sleep 0.1; done
+# A window that has not come within a minute is said by its title, and the
+# script ends, rather than waiting for whoever runs it to give up.
 find_window() {
+  deadline=$(($(date +%s) + 60))
   until found=$(xdotool search --onlyvisible --name "$1" 2> /dev/null | head -n 1) && [ -n "$found" ]; do
+    if [ "$(date +%s)" -ge "$deadline" ]; then
+      echo "no window titled '$1' appeared within 60 s" >&2
+      exit 1
+    fi
     sleep 0.02
   done
   echo "$found"

@@ -4,6 +4,7 @@
 #include "scan/sane/SaneLibrary.h"
 
 #include "../common/JobHarness.h"
+#include "SaneTestConfig.h"
 
 #include <QFile>
 
@@ -30,6 +31,9 @@ struct ScanJobHarness : JobHarness {
         controls.states[OptionId::AutoContrast] = 0;
     }
 
+    // SANE takes its configuration folder at its first start in the process:
+    // the shared one, even for a job whose devices are the test's own.
+    QString saneConfig = SaneConfigFolder();
     SaneLibrary library{dialogs, temp.File("config"), temp.File("state/scanner.log")};
 };
 
