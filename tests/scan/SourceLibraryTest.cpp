@@ -21,9 +21,10 @@ namespace quillon {
 namespace {
 
 // A feeder of text pages that ends as told: out of paper, or with a fault at
-// a page; a Cancel ends the page under way. The Cancel at page cancelAt always
-// comes while that page's step runs: the feeder's next sheet, taken during the
-// step, waits for it.
+// a page; a Cancel ends the page under way. A feeder takes its next sheet
+// during a page's step: at page cancelAt that sheet is held until the Cancel
+// comes, and WaitUntilHeld lets the test cancel just then, when the page
+// itself is already in.
 class ScriptedSource : public PageSource {
 public:
     ScriptedSource(int pages, SourceFault faultAfter, int cancelAt)
@@ -33,7 +34,11 @@ public:
     SourceTook Apply(const SourceSettings& settings) override { return {settings.pixelType, settings.dpi, true, false}; }
     SourcePage Next(SourceProgress&) override {
         std::unique_lock lock(mutex_);
-        if (cancelAt_ > 0 && given_ == cancelAt_) cancelCame_.wait(lock, [this] { return cancelled_; });
+        if (cancelAt_ > 0 && given_ == cancelAt_) {
+            held_ = true;
+            changed_.notify_all();
+            changed_.wait(lock, [this] { return cancelled_; });
+        }
         if (std::exchange(cancelled_, false)) return SourcePage::Ended(SourcePage::End::Cancelled);
         if (given_ == pages_)
             return SourcePage::Ended(fault_.failed() ? SourcePage::End::Fault : SourcePage::End::NoMorePaper, fault_);
@@ -43,7 +48,11 @@ public:
     void Cancel() override {
         const std::lock_guard lock(mutex_);
         cancelled_ = true;
-        cancelCame_.notify_all();
+        changed_.notify_all();
+    }
+    void WaitUntilHeld() {
+        std::unique_lock lock(mutex_);
+        changed_.wait(lock, [this] { return held_; });
     }
 
 private:
@@ -52,8 +61,8 @@ private:
     SourceFault fault_;
     int cancelAt_;
     std::mutex mutex_;
-    std::condition_variable cancelCame_;
-    bool cancelled_ = false;
+    std::condition_variable changed_;
+    bool cancelled_ = false, held_ = false;
 };
 
 struct SourceRun {
@@ -77,10 +86,12 @@ TEST_P(SourceLibraryTest, TheJobEndsAsTheSourceDoes) {
     controls.indexes[OptionId::Format] = 0;
     controls.states[OptionId::TryADFFirst] = 1;
     controls.states[OptionId::AllowMultiplePages] = 1;
-    dialogs.duringPage = [&](int page, ScanStep& task) {
-        if (page == run.cancelAtPage) task.Cancel();
-    };
     ScriptedSource source(run.pages, run.end, run.cancelAtPage);
+    dialogs.duringPage = [&](int page, ScanStep& task) {
+        if (page != run.cancelAtPage) return;
+        source.WaitUntilHeld();
+        task.Cancel();
+    };
     SourceLibrary library(dialogs, source, temp.File("scanner.log"));
 
     const QString pdf = temp.File("scan.pdf");
@@ -112,7 +123,7 @@ INSTANTIATE_TEST_SUITE_P(
         SourceRun{"AJamKeepsThePagesBefore", 2, kJam, 0, false, ScanOutcome::Kind::FailedAfterPages, 2,
                   "The document feeder is jammed."},
         SourceRun{"AnEmptyFeederIsSaid", 0, {}, 0, false, ScanOutcome::Kind::Cancelled, -1, "Please load the documents"},
-        SourceRun{"ACancelKeepsThePagesBeforeWhereNoFileWas", 5, {}, 3, false, ScanOutcome::Kind::Cancelled, 2,
+        SourceRun{"ACancelKeepsThePagesInWhereNoFileWas", 5, {}, 3, false, ScanOutcome::Kind::Cancelled, 3,
                   "cancelled"},
         SourceRun{"ACancelKeepsTheOlderFile", 5, {}, 3, true, ScanOutcome::Kind::Cancelled, -1, "cancelled"}),
     testing::NameOfCase());
