@@ -311,36 +311,34 @@ QImage PagePipeline::LatestPreview() const {
     return preview_;
 }
 
+PagePipeline::PagePointer PagePipeline::WaitPrepared(std::uint64_t id, std::unique_lock<std::mutex>& lock) {
+    const PagePointer page = Find(id);
+    if (page) changed_.wait(lock, [&] { return page->prepared; });
+    return page;
+}
+
 const QImage* PagePipeline::Prepared(std::uint64_t id) {
     std::unique_lock lock(mutex_);
-    const PagePointer page = Find(id);
-    if (!page) return nullptr;
-    changed_.wait(lock, [&] { return page->prepared; });
-    return &page->image;
+    const PagePointer page = WaitPrepared(id, lock);
+    return page ? &page->image : nullptr;
 }
 
 PagePictures PagePipeline::Pictures(std::uint64_t id) {
     std::unique_lock lock(mutex_);
-    const PagePointer page = Find(id);
-    if (!page) return {};
-    changed_.wait(lock, [&] { return page->prepared; });
-    return page->pictures;
+    const PagePointer page = WaitPrepared(id, lock);
+    return page ? page->pictures : PagePictures{};
 }
 
 InkMeasurement PagePipeline::Ink(std::uint64_t id) {
     std::unique_lock lock(mutex_);
-    const PagePointer page = Find(id);
-    if (!page) return {};
-    changed_.wait(lock, [&] { return page->prepared; });
-    return page->ink;
+    const PagePointer page = WaitPrepared(id, lock);
+    return page ? page->ink : InkMeasurement{};
 }
 
 bool PagePipeline::IsSeparator(std::uint64_t id) {
     std::unique_lock lock(mutex_);
-    const PagePointer page = Find(id);
-    if (!page) return false;
-    changed_.wait(lock, [&] { return page->prepared; });
-    return page->separator;
+    const PagePointer page = WaitPrepared(id, lock);
+    return page && page->separator;
 }
 
 void PagePipeline::Release(std::uint64_t id) {

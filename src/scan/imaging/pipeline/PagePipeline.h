@@ -133,6 +133,8 @@ private:
     void QueueEncodingIfDue(const PagePointer& page);
     void Settle(const PagePointer& page);
     PagePointer Find(std::uint64_t id) const;
+    // The page once it is prepared (waiting for that, the lock held); null for a page not held.
+    PagePointer WaitPrepared(std::uint64_t id, std::unique_lock<std::mutex>& lock);
     int Busy() const;
     qint64 BusyBytes() const;  // the pixels the busy pages came with
 
