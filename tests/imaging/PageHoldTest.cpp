@@ -19,8 +19,8 @@ TEST(PageHoldTest, PagesBeyondTheBoundComeBackFromAnUnnamedFile) {
         EncodedPage page;
         page.width = 100 + n;
         page.data = QByteArray(1000 + n, char('a' + n));
-        page.text = "text of page " + QByteArray::number(n);
-        page.textFonts = {n};
+        page.pdf.text = "text of page " + QByteArray::number(n);
+        page.pdf.textFonts = {n};
         page.quarterTurns = n;
         if (n == 2) page.page = testing::TextPage(QImage::Format_Mono, 3);
         pages.push_back(page);
@@ -35,8 +35,8 @@ TEST(PageHoldTest, PagesBeyondTheBoundComeBackFromAnUnnamedFile) {
         ASSERT_TRUE(back.has_value()) << n;
         EXPECT_EQ(back->width, pages[n].width);
         EXPECT_EQ(back->data, pages[n].data);
-        EXPECT_EQ(back->text, pages[n].text);
-        EXPECT_EQ(back->textFonts, pages[n].textFonts);
+        EXPECT_EQ(back->pdf.text, pages[n].pdf.text);
+        EXPECT_EQ(back->pdf.textFonts, pages[n].pdf.textFonts);
         EXPECT_EQ(back->quarterTurns, n);
         EXPECT_EQ(back->page, pages[n].page);
         EXPECT_FALSE(hold.Take(n).has_value()) << "taken twice: " << n;

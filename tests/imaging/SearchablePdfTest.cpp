@@ -115,8 +115,8 @@ TEST(TextLayerTest, WordsReadBackWithTheirCharactersAndBoxes) {
         {"(a\\b)", QRect(QPoint(720, 200), QPoint(839, 245)), 240, 40, false},
     };
     const TextLayer layer = MakeTextLayer(words, page.height, dpi);
-    page.text = EncodeFlate(layer.content);
-    page.textFonts.assign(layer.variants.begin(), layer.variants.end());
+    page.pdf.text = EncodeFlate(layer.content);
+    page.pdf.textFonts.assign(layer.variants.begin(), layer.variants.end());
     ASSERT_TRUE(writer.AddEncoded(page));
     ASSERT_TRUE(writer.Finish()) << writer.error().toStdString();
     ::close(fd);

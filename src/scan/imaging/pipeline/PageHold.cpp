@@ -46,9 +46,10 @@ QImage ReadImage(QDataStream& in) {
 QByteArray Serialized(const EncodedPage& page) {
     QByteArray bytes;
     QDataStream out(&bytes, QIODevice::WriteOnly);
-    out << page.width << page.height << page.dpi << static_cast<int>(page.format) << page.data << page.mask
-        << page.jbig2 << page.backgroundSize << page.ink << page.inkColours << page.inkColoursSize << page.text
-        << QList<int>(page.textFonts.begin(), page.textFonts.end()) << page.error << page.note << page.textUnread
+    const EncodedPage::Pdf& pdf = page.pdf;
+    out << page.width << page.height << page.dpi << static_cast<int>(page.format) << page.data << pdf.mask << pdf.jbig2
+        << pdf.backgroundSize << pdf.ink << pdf.inkColours << pdf.inkColoursSize << pdf.text
+        << QList<int>(pdf.textFonts.begin(), pdf.textFonts.end()) << page.error << page.note << page.textUnread
         << page.quarterTurns;
     WriteImage(out, page.page);
     return bytes;
@@ -59,11 +60,12 @@ std::optional<EncodedPage> Deserialized(const QByteArray& bytes) {
     EncodedPage page;
     int format = 0;
     QList<int> fonts;
-    in >> page.width >> page.height >> page.dpi >> format >> page.data >> page.mask >> page.jbig2 >>
-        page.backgroundSize >> page.ink >> page.inkColours >> page.inkColoursSize >> page.text >> fonts >> page.error >>
+    EncodedPage::Pdf& pdf = page.pdf;
+    in >> page.width >> page.height >> page.dpi >> format >> page.data >> pdf.mask >> pdf.jbig2 >> pdf.backgroundSize >>
+        pdf.ink >> pdf.inkColours >> pdf.inkColoursSize >> pdf.text >> fonts >> page.error >>
         page.note >> page.textUnread >> page.quarterTurns;
     page.format = static_cast<QImage::Format>(format);
-    page.textFonts.assign(fonts.begin(), fonts.end());
+    page.pdf.textFonts.assign(fonts.begin(), fonts.end());
     page.page = ReadImage(in);
     if (in.status() != QDataStream::Ok) return std::nullopt;
     return page;
@@ -119,7 +121,7 @@ PageHold::~PageHold() {
 }
 
 qint64 PageHold::BytesOf(const EncodedPage& page) {
-    return page.data.size() + page.mask.size() + page.inkColours.size() + page.text.size() + page.page.sizeInBytes();
+    return page.data.size() + page.pdf.mask.size() + page.pdf.inkColours.size() + page.pdf.text.size() + page.page.sizeInBytes();
 }
 
 // The user's cache folder is on disk, where a temporary folder may be memory.

@@ -25,17 +25,20 @@ struct EncodedPage {
     int width = 0, height = 0, dpi = 0;
     QImage::Format format = QImage::Format_Invalid;
     QByteArray data;  // the compressed image
-    // A compact page: data is a JPEG of the paper at backgroundSize, and the
-    // mask (the page's size) is painted over it in the ink's colour.
-    QByteArray mask;
-    bool jbig2 = false;  // the black-and-white data, or the mask, is JBIG2, else G4
-    QSize backgroundSize;
-    QRgb ink = 0;
-    QByteArray inkColours;  // or, where the ink is coloured, its colours (JPEG) painted through the mask
-    QSize inkColoursSize;
-    QImage page;      // kept only for a writer that compresses while placing
-    QByteArray text;  // the page's recognised text, compressed, for a searchable document
-    std::vector<int> textFonts;  // the variants of the text's font it uses
+    // What only a PDF page has.
+    struct Pdf {
+        bool jbig2 = false;  // the black-and-white data, or the mask, is JBIG2, else G4
+        // A compact page: data is a JPEG of the paper at backgroundSize, and the
+        // mask (the page's size) is painted over it in the ink's colour.
+        QByteArray mask;
+        QSize backgroundSize;
+        QRgb ink = 0;
+        QByteArray inkColours;  // or, where the ink is coloured, its colours (JPEG) painted through the mask
+        QSize inkColoursSize;
+        QByteArray text;  // the page's recognised text, compressed, for a searchable document
+        std::vector<int> textFonts;  // the variants of the text's font it uses
+    } pdf;
+    QImage page;      // kept only for a writer that compresses while placing (TIFF)
     QString error;    // why the page could not be made ready
     QString note;     // how the page was stored, where the writer chose, for the scanner's log
     bool textUnread = false;  // a searchable page whose text could not be read

@@ -89,8 +89,8 @@ EncodedPage PdfWriter::Encode(const QImage& page) const {
             return encoded;
         }
         encoded.data = std::move(bilevel.data);
-        encoded.jbig2 = bilevel.jbig2;
-        encoded.note = QStringLiteral("%1 (black and white), %2 bytes").arg(BilevelName(encoded.jbig2)).arg(encoded.data.size());
+        encoded.pdf.jbig2 = bilevel.jbig2;
+        encoded.note = QStringLiteral("%1 (black and white), %2 bytes").arg(BilevelName(encoded.pdf.jbig2)).arg(encoded.data.size());
         return encoded;
     }
     CompactChoice choice = MakeCompactPage(page, PageDpi(page));
@@ -115,19 +115,19 @@ EncodedPage PdfWriter::Encode(const QImage& page) const {
     }
     EncodedPage encoded = EncodedPage::Describing(AsPageFormat(page));
     encoded.data = std::move(choice.page.background);
-    encoded.mask = std::move(mask.data);
-    encoded.jbig2 = mask.jbig2;
-    encoded.backgroundSize = choice.page.backgroundSize;
-    encoded.ink = choice.page.ink;
-    encoded.inkColours = std::move(choice.page.inkColours);
-    encoded.inkColoursSize = choice.page.inkColoursSize;
+    encoded.pdf.mask = std::move(mask.data);
+    encoded.pdf.jbig2 = mask.jbig2;
+    encoded.pdf.backgroundSize = choice.page.backgroundSize;
+    encoded.pdf.ink = choice.page.ink;
+    encoded.pdf.inkColours = std::move(choice.page.inkColours);
+    encoded.pdf.inkColoursSize = choice.page.inkColoursSize;
     encoded.note = QStringLiteral("compact (%1), %2 bytes: mask %3 (%4), paper %5, ink %6")
                        .arg(choice.why)
-                       .arg(encoded.mask.size() + encoded.data.size() + encoded.inkColours.size())
-                       .arg(encoded.mask.size())
-                       .arg(BilevelName(encoded.jbig2))
+                       .arg(encoded.pdf.mask.size() + encoded.data.size() + encoded.pdf.inkColours.size())
+                       .arg(encoded.pdf.mask.size())
+                       .arg(BilevelName(encoded.pdf.jbig2))
                        .arg(encoded.data.size())
-                       .arg(encoded.inkColours.size());
+                       .arg(encoded.pdf.inkColours.size());
     return encoded;
 }
 
@@ -136,8 +136,8 @@ void PdfWriter::AddText(EncodedPage& encoded, const RecognizedText& text) const 
     encoded.textUnread = !text.error.isEmpty();
     const TextLayer layer = MakeTextLayer(text.words, encoded.height, encoded.dpi);
     if (layer.content.isEmpty()) return;
-    encoded.text = EncodeFlate(layer.content);
-    encoded.textFonts.assign(layer.variants.begin(), layer.variants.end());
+    encoded.pdf.text = EncodeFlate(layer.content);
+    encoded.pdf.textFonts.assign(layer.variants.begin(), layer.variants.end());
 }
 
 int PdfWriter::FlateStreamObject(const QByteArray& compressed, const QByteArray& keys) {
@@ -181,12 +181,12 @@ bool PdfWriter::AddEncoded(EncodedPage page) {
     if (!page.error.isEmpty()) return Fail(page.error);
     const int width = page.width;
     const int height = page.height;
-    const bool compact = !page.mask.isEmpty();
-    const QSize imageSize = compact ? page.backgroundSize : QSize(width, height);
+    const bool compact = !page.pdf.mask.isEmpty();
+    const QSize imageSize = compact ? page.pdf.backgroundSize : QSize(width, height);
     QByteArray dictionary = "<< /Type /XObject /Subtype /Image /Width " + QByteArray::number(imageSize.width()) +
                             " /Height " + QByteArray::number(imageSize.height());
     if (page.format == QImage::Format_Mono) {
-        dictionary += " /ColorSpace /DeviceGray /BitsPerComponent 1" + BilevelFilter(page.jbig2, width, height);
+        dictionary += " /ColorSpace /DeviceGray /BitsPerComponent 1" + BilevelFilter(page.pdf.jbig2, width, height);
     } else {
         dictionary += page.format == QImage::Format_RGB888 ? " /ColorSpace /DeviceRGB" : " /ColorSpace /DeviceGray";
         dictionary += " /BitsPerComponent 8 /Filter /DCTDecode";
@@ -209,23 +209,23 @@ bool PdfWriter::AddEncoded(EncodedPage page) {
         const int mask = BeginObject();
         Write("<< /Type /XObject /Subtype /Image /Width " + QByteArray::number(width) + " /Height " +
               QByteArray::number(height) + " /ImageMask true /BitsPerComponent 1" +
-              BilevelFilter(page.jbig2, width, height) + " /Length " + QByteArray::number(page.mask.size()) +
+              BilevelFilter(page.pdf.jbig2, width, height) + " /Length " + QByteArray::number(page.pdf.mask.size()) +
               " >>\nstream\n");
-        Write(page.mask);
+        Write(page.pdf.mask);
         Write("\nendstream\nendobj\n");
-        if (page.inkColours.isEmpty()) {
+        if (page.pdf.inkColours.isEmpty()) {
             const auto level = [](int value) { return QByteArray::number(value / 255.0, 'f', 3); };
-            content += level(qRed(page.ink)) + ' ' + level(qGreen(page.ink)) + ' ' + level(qBlue(page.ink)) + " rg " +
+            content += level(qRed(page.pdf.ink)) + ' ' + level(qGreen(page.pdf.ink)) + ' ' + level(qBlue(page.pdf.ink)) + " rg " +
                        placed + "/Im1 Do Q\n";
             images += " /Im1 " + QByteArray::number(mask) + " 0 R";
         } else {
             // The ink's colours, shown only where the mask has ink.
             const int colours = BeginObject();
-            Write("<< /Type /XObject /Subtype /Image /Width " + QByteArray::number(page.inkColoursSize.width()) +
-                  " /Height " + QByteArray::number(page.inkColoursSize.height()) +
+            Write("<< /Type /XObject /Subtype /Image /Width " + QByteArray::number(page.pdf.inkColoursSize.width()) +
+                  " /Height " + QByteArray::number(page.pdf.inkColoursSize.height()) +
                   " /ColorSpace /DeviceRGB /BitsPerComponent 8 /Filter /DCTDecode /Mask " + QByteArray::number(mask) +
-                  " 0 R /Length " + QByteArray::number(page.inkColours.size()) + " >>\nstream\n");
-            Write(page.inkColours);
+                  " 0 R /Length " + QByteArray::number(page.pdf.inkColours.size()) + " >>\nstream\n");
+            Write(page.pdf.inkColours);
             Write("\nendstream\nendobj\n");
             content += placed + "/Im1 Do Q\n";
             images += " /Im1 " + QByteArray::number(colours) + " 0 R";
@@ -235,11 +235,11 @@ bool PdfWriter::AddEncoded(EncodedPage page) {
     Write("<< /Length " + QByteArray::number(content.size()) + " >>\nstream\n" + content + "endstream\nendobj\n");
     QByteArray contentList = QByteArray::number(contents) + " 0 R";
     QByteArray fonts;
-    if (!page.text.isEmpty()) {
-        for (const int variant : page.textFonts)
+    if (!page.pdf.text.isEmpty()) {
+        for (const int variant : page.pdf.textFonts)
             fonts += " /F" + QByteArray::number(variant) + ' ' + QByteArray::number(FontObject(variant)) + " 0 R";
         fonts = " /Font <<" + fonts + " >>";
-        const int text = FlateStreamObject(page.text);
+        const int text = FlateStreamObject(page.pdf.text);
         contentList = "[" + contentList + " " + QByteArray::number(text) + " 0 R]";
     }
 
