@@ -12,6 +12,8 @@
 
 #include <QFile>
 
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 namespace quillon {
@@ -27,6 +29,14 @@ QString ReadFile(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QStringLiteral("<missing>");
 }
 
+// Whether the calls include these, in this order, whatever else comes between.
+bool InOrder(const QStringList& calls, const QStringList& wanted) {
+    qsizetype at = 0;
+    for (const QString& call : calls)
+        if (at < wanted.size() && call == wanted[at]) ++at;
+    return at == wanted.size();
+}
+
 class RunScanTest : public ::testing::Test {
 protected:
     RunScanTest() {
@@ -39,21 +49,6 @@ protected:
         outcome = RunScan(controls, library, store, ui);
     }
     void Scan() { Scan(output); }
-
-    static QStringList Opening() {
-        return {"TWAIN_SelectImageSource(0)", "TWAIN_OpenDefaultSource()", "TWAIN_GetSourceName()"};
-    }
-    static QStringList Settings(const QString& quality = "75", const QString& pixelType = "1") {
-        return {"TWAIN_LogFile(1)",        "TWAIN_SetHideUI(-1)",     "TWAIN_SetJpegQuality(" + quality + ")",
-                "TWAIN_SetPixelType(" + pixelType + ")", "TWAIN_SetResolution(200)", "TWAIN_SetAutoDeskew(0)",
-                "TWAIN_SetAutoCrop(0)",    "TWAIN_SetAutoContrast(1)"};
-    }
-    static QStringList DuplexOn() {
-        return {"TWAIN_GetDuplexSupport()", "TWAIN_GetDuplexSupport()", "TWAIN_EnableDuplex(1)"};
-    }
-    static QStringList FeederLoaded() {
-        return {"TWAIN_HasFeeder()", "TWAIN_SelectFeeder(1)", "TWAIN_SetAutoScan(1)", "TWAIN_IsFeederLoaded()"};
-    }
 
     const ShownMessage& OnlyMessage() const {
         EXPECT_EQ(ui.messages.size(), 1u) << ui.MessageTexts().join(" | ").toStdString();
@@ -219,8 +214,9 @@ TEST_F(RunScanTest, CancelAtSourceSelectionOrNoScannerThere) {
         EXPECT_EQ(RunScan(controls, library, store, ui).kind, kind);
         EXPECT_EQ(OnlyMessage().text, "Canceled Scan");
         EXPECT_EQ(OnlyMessage().title, "Quillon Information");
-        EXPECT_EQ(library.calls, QStringList({"TWAIN_SelectImageSource(0)", "TWAIN_LastErrorCode()",
-                                              "TWAIN_UnloadSourceManager()"}));
+        // Nothing is opened, and the library is let go once.
+        EXPECT_EQ(library.CountCalls("TWAIN_OpenDefaultSource"), 0);
+        EXPECT_EQ(library.CountCalls("TWAIN_UnloadSourceManager"), 1);
     }
 }
 
@@ -237,11 +233,11 @@ TEST_F(RunScanTest, CancelAtTheFeederQuestion) {
     EXPECT_EQ(ui.messages[0].icon, MessageIcon::Information);
     EXPECT_EQ(ui.messages[0].buttons, MessageButtons::YesNoCancel);
     EXPECT_EQ(ui.messages[1].text, "Canceled Scan");
-    const QStringList expected = Opening() + Settings() + DuplexOn() +
-                                 QStringList{"TWAIN_HasFeeder()", "TWAIN_SelectFeeder(1)", "TWAIN_SetAutoScan(1)",
-                                             "TWAIN_IsFeederLoaded()", "TWAIN_IsFeederLoaded()",
-                                             "TWAIN_UnloadSourceManager()"};
-    EXPECT_EQ(library.calls, expected);
+    // The feeder was asked twice, no page was taken, and the library let go once.
+    EXPECT_EQ(library.CountCalls("TWAIN_IsFeederLoaded"), 2);
+    EXPECT_EQ(library.CountCalls("TWAIN_Acquire"), 0);
+    EXPECT_EQ(library.calls.back(), "TWAIN_UnloadSourceManager()");
+    EXPECT_FALSE(QFile::exists(output));
 }
 
 // --- WIA warning ------------------------------------------------------------
@@ -320,8 +316,11 @@ TEST_P(DuplexTest, NegotiatesAndWarnsOnTheStatusLine) {
     if (GetParam().format == 0) controls.states[OptionId::AllowMultiplePages] = 0;
     library.Add(1);
     Scan(GetParam().format == 0 ? temp.File("scan.jpg") : output);
-    const int start = static_cast<int>((Opening() + Settings()).size());
-    EXPECT_EQ(library.calls.mid(start, GetParam().calls.size()), GetParam().calls);
+    // The negotiation, from its first call on.
+    const auto first = std::find_if(library.calls.begin(), library.calls.end(), [](const QString& call) {
+        return call.startsWith("TWAIN_GetDuplexSupport") || call.startsWith("TWAIN_EnableDuplex");
+    });
+    EXPECT_EQ(library.calls.mid(first - library.calls.begin(), GetParam().calls.size()), GetParam().calls);
     const QString warning =
         "Warning: An attempt was made to enable duplex scanning, however your scanner either does not support it, or "
         "does not behave according to the TWAIN specifications.";
@@ -348,8 +347,10 @@ TEST_F(RunScanTest, FeederIsNotTriedWhenTryFeederFirstIsClear) {
     controls.states[OptionId::TryADFFirst] = 0;
     library.Add(1);
     Scan();
-    EXPECT_EQ(library.calls.mid(0, 15), Opening() + Settings() + DuplexOn() + QStringList{"TWAIN_SelectFeeder(0)"});
+    EXPECT_TRUE(InOrder(library.calls, {"TWAIN_EnableDuplex(1)", "TWAIN_SelectFeeder(0)", "TWAIN_Acquire(0)"}));
     EXPECT_EQ(library.CountCalls("TWAIN_HasFeeder"), 0);
+    EXPECT_EQ(library.CountCalls("TWAIN_IsFeederLoaded"), 0);
+    EXPECT_EQ(ReadFile(output), "ink\n");
 }
 
 TEST_F(RunScanTest, NoFeederOrARefusedFeederUsesTheFlatbed) {
@@ -359,9 +360,11 @@ TEST_F(RunScanTest, NoFeederOrARefusedFeederUsesTheFlatbed) {
         library.selectFeederResult = refused ? 0 : 1;
         library.Add(1);
         Scan();
-        const QStringList tail = refused ? QStringList{"TWAIN_HasFeeder()", "TWAIN_SelectFeeder(1)", "TWAIN_SelectFeeder(0)"}
-                                         : QStringList{"TWAIN_HasFeeder()", "TWAIN_SelectFeeder(0)"};
-        EXPECT_EQ(library.calls.mid(14, tail.size()), tail);
+        const QStringList tried = refused ? QStringList{"TWAIN_HasFeeder()", "TWAIN_SelectFeeder(1)", "TWAIN_SelectFeeder(0)"}
+                                          : QStringList{"TWAIN_HasFeeder()", "TWAIN_SelectFeeder(0)"};
+        EXPECT_TRUE(InOrder(library.calls, tried + QStringList{"TWAIN_Acquire(0)"})) << library.calls.join(' ').toStdString();
+        EXPECT_EQ(library.CountCalls("TWAIN_IsFeederLoaded"), 0);
+        EXPECT_EQ(ReadFile(output), "ink\n");
     }
 }
 
