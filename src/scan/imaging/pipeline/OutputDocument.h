@@ -89,8 +89,6 @@ public:
     // Takes a page scanned at dpi (0 or less: not known, taken as 200); 0 for
     // a page with no pixels, whose room is given back.
     std::uint64_t Adopt(QImage page, int dpi);
-    // The page as prepared (waiting for that); null for no such page.
-    const QImage* Image(std::uint64_t page);
     bool IsBlank(std::uint64_t page, double threshold);
     bool IsSeparator(std::uint64_t page);
     // A page found blank and let go unwritten is counted as left out.
@@ -160,6 +158,8 @@ public:
     void ForgetCompleted();
 
 private:
+    // The page as prepared (waiting for that); null for no such page.
+    const QImage* Image(std::uint64_t page);
     DocumentFailure PipelineFailure() const;
     void StartCounting();
     DocumentFailure PlaceHeldPages(DocumentWriter& writer);

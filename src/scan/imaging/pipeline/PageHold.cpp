@@ -121,7 +121,8 @@ PageHold::~PageHold() {
 }
 
 qint64 PageHold::BytesOf(const EncodedPage& page) {
-    return page.data.size() + page.pdf.mask.size() + page.pdf.inkColours.size() + page.pdf.text.size() + page.page.sizeInBytes();
+    const EncodedPage::Pdf& pdf = page.pdf;
+    return page.data.size() + pdf.mask.size() + pdf.inkColours.size() + pdf.text.size() + page.page.sizeInBytes();
 }
 
 // The user's cache folder is on disk, where a temporary folder may be memory.
