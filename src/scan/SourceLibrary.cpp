@@ -14,42 +14,36 @@
 namespace quillon {
 namespace {
 
-// One page from the source, run through the dialogs with its progress and
-// Cancel. It waits first until the pages under way leave room for one more.
-// A feeder's next page is taken with it, as a scanner starts it: the job
-// goes on while one is waiting. It waits first until the pages under way
-// leave room for one more.
+// The sheet taken in, read as a step with its progress and Cancel. It waits
+// first until the pages under way leave room for one more.
 class SourceTransfer : public ScanStep {
 public:
-    SourceTransfer(PageSource& source, ScanDocument& session, std::optional<SourcePage>& pending, bool lookAhead,
-                   int document)
-        : source_(source), session_(session), pending_(pending), lookAhead_(lookAhead), document_(document) {}
+    SourceTransfer(PageSource& source, ScanDocument& session, int document)
+        : source_(source), session_(session), document_(document) {}
     void Run() override {
         roomKept_ = session_.WaitForRoom([this] { return stopped_.load(); });
-        if (!roomKept_) {
-            page_ = SourcePage::Ended(SourcePage::End::Cancelled);
-        } else if (pending_) {
-            page_ = std::move(*pending_);
-        } else {
+        if (roomKept_) {
+            reading_ = true;
             page_ = source_.Next(progress_);
+            reading_ = false;
+        } else {
+            page_ = SourcePage::Ended(SourcePage::End::Cancelled);
         }
-        pending_.reset();
         // A page that came in after the Cancel is not kept.
         if (stopped_ && !page_.ended()) page_ = SourcePage::Ended(SourcePage::End::Cancelled);
-        if (lookAhead_ && !page_.ended()) {
-            SourceProgress next;
-            pending_ = source_.Next(next);
-        }
     }
     double Progress() const override {
-        const long long expected = progress_.expected;
-        return expected > 0 ? std::min(1.0, double(progress_.done) / double(expected)) : -1.0;
+        const long long expected = progress_->expected;
+        return expected > 0 ? std::min(1.0, double(progress_->done) / double(expected)) : -1.0;
     }
     void Cancel() override {
         stopped_ = true;
+        progress_->stopRequested = true;
         session_.WakeRoomWaiters();
         source_.Cancel();
     }
+    // Waiting for room for the page is no silence of the source's.
+    QString Caption() const override { return reading_ ? source_.Notice(progress_->done) : QString(); }
     int DocumentNumber() const override { return document_; }
     DocumentSoFar SoFar() const override { return session_.SoFar(); }
 
@@ -60,13 +54,11 @@ public:
 private:
     PageSource& source_;
     ScanDocument& session_;
-    std::optional<SourcePage>& pending_;
-    bool lookAhead_;
     int document_;
-    SourceProgress progress_;
+    std::shared_ptr<SourceProgress> progress_ = std::make_shared<SourceProgress>();
     SourcePage page_;
     bool roomKept_ = false;
-    std::atomic<bool> stopped_{false};
+    std::atomic<bool> stopped_{false}, reading_{false};
 };
 
 }  // namespace
@@ -74,11 +66,15 @@ private:
 SourceLibrary::SourceLibrary(ScannerDialogs& dialogs, PageSource& source, QString logPath)
     : DocumentOperations(dialogs),
       source_(source),
-      log_(std::make_unique<ScannerLog>(logPath.isEmpty() ? ScannerLog::DefaultPath() : std::move(logPath))) {}
+      ownLog_(std::make_unique<ScannerLog>(logPath.isEmpty() ? ScannerLog::DefaultPath() : std::move(logPath))),
+      log_(*ownLog_) {}
+
+SourceLibrary::SourceLibrary(ScannerDialogs& dialogs, PageSource& source, ScannerLog& log)
+    : DocumentOperations(dialogs), source_(source), log_(log) {}
 
 SourceLibrary::~SourceLibrary() { session_.Discard(); }
 
-void SourceLibrary::Note(const QString& line) { log_->Write(line); }
+void SourceLibrary::Note(const QString& line) { log_.Write(line); }
 
 void SourceLibrary::EnsureInitialised() {
     if (initialised_) return;
@@ -90,50 +86,40 @@ void SourceLibrary::EnsureInitialised() {
 
 int SourceLibrary::TWAIN_SelectImageSource(WindowHandle) {
     EnsureInitialised();
-    sources_ = source_.Sources();
-    if (sources_.size() == 1) {  // nothing to choose between
-        chosen_ = sources_.front().deviceName;
-        return Log("TWAIN_SelectImageSource(" + chosen_ + ")", 1);
-    }
-    const int choice = dialogs_.ChooseScanner(sources_, sources_.isEmpty() ? -1 : 0);
-    if (choice < 0 || choice >= sources_.size()) {
-        if (sources_.isEmpty()) Fail(kScannerErrorNoSource, QStringLiteral("no source"));
-        return Log("TWAIN_SelectImageSource", 0);
-    }
-    chosen_ = sources_[choice].deviceName;
+    const ChosenSource choice = source_.Choose(dialogs_);
+    if (choice.fault.failed()) Fail(choice.fault.error, choice.fault.text);
+    if (choice.name.isEmpty()) return Log("TWAIN_SelectImageSource", 0);
+    chosen_ = choice.name;
     return Log("TWAIN_SelectImageSource(" + chosen_ + ")", 1);
 }
 
 int SourceLibrary::TWAIN_OpenDefaultSource() { return TWAIN_OpenSource(chosen_); }
 
-QString SourceLibrary::TWAIN_GetSourceName() {
-    for (const ScannerChoice& choice : sources_)
-        if (choice.deviceName == open_) return choice.label;
-    return open_;
-}
+QString SourceLibrary::TWAIN_GetSourceName() { return open_.isEmpty() ? QString() : source_.LabelOf(open_); }
 
 int SourceLibrary::TWAIN_OpenSource(const QString& name) {
     EnsureInitialised();
     TWAIN_CloseSource();
-    QString found = name;
-    for (const ScannerChoice& choice : sources_)
-        if (choice.label == name) found = choice.deviceName;
-    const SourceFault fault = source_.Open(found);
+    const SourceFault fault = source_.Open(name);
     if (fault.failed()) {
         Fail(fault.error, fault.text);
         return Log("TWAIN_OpenSource(" + name + ")", 0);
     }
-    open_ = found;
+    open_ = name.isEmpty() ? chosen_ : name;
     state_ = kStateSourceOpen;
+    // Reopened within a job (some scanners between flatbed pages), the
+    // source is handed everything the job asked again.
     Apply();
     return Log("TWAIN_OpenSource(" + name + ")", 1);
 }
 
 int SourceLibrary::TWAIN_CloseSource() {
     DropPendingPage();
+    if (!open_.isEmpty()) source_.Close();
     open_.clear();
+    took_ = {};
     if (initialised_) state_ = kStateManagerOpen;
-    return 1;
+    return Log("TWAIN_CloseSource", 1);
 }
 
 int SourceLibrary::TWAIN_DisableSource() {
@@ -144,9 +130,14 @@ int SourceLibrary::TWAIN_DisableSource() {
 void SourceLibrary::TWAIN_UnloadSourceManager() {
     TWAIN_CloseSource();
     EndJob();
+    source_.Release();
     initialised_ = false;
     state_ = kStateNothing;
     Note(QStringLiteral("TWAIN_UnloadSourceManager"));
+}
+
+void SourceLibrary::JobEnded() {
+    if (initialised_) TWAIN_UnloadSourceManager();
 }
 
 int SourceLibrary::TWAIN_SetXferCount(int count) {
@@ -155,15 +146,16 @@ int SourceLibrary::TWAIN_SetXferCount(int count) {
 }
 
 int SourceLibrary::TWAIN_LogFile(int on) {
-    log_->SetEnabled(on != 0);
-    return Log("TWAIN_LogFile(" + log_->path() + ")", 1);
+    log_.SetEnabled(on != 0);
+    return Log("TWAIN_LogFile(" + log_.path() + ")", 1);
 }
 
 void SourceLibrary::Apply() {
     if (!open_.isEmpty()) took_ = source_.Apply(settings_);
+    // What the source does not do itself is done to each page.
+    session_.SetEnhancements(settings_.contrast && !took_.contrast, settings_.crop && !took_.crop,
+                             settings_.deskew && !took_.deskew);
 }
-
-void SourceLibrary::ApplyEnhancements() { session_.SetEnhancements(contrast_, crop_, deskew_); }
 
 int SourceLibrary::TWAIN_SetPixelType(int pixelType) {
     settings_.pixelType = pixelType;
@@ -172,26 +164,26 @@ int SourceLibrary::TWAIN_SetPixelType(int pixelType) {
 }
 
 int SourceLibrary::TWAIN_SetResolution(double dpi) {
-    settings_.dpi = int(std::lround(dpi));
+    settings_.dpi = dpi;
     Apply();
-    return Log(QStringLiteral("TWAIN_SetResolution(%1)").arg(dpi), 1);
+    return Log(QStringLiteral("TWAIN_SetResolution(%1) = %2").arg(dpi).arg(took_.dpi), took_.dpiKnown ? 1 : 0);
 }
 
 int SourceLibrary::TWAIN_SetAutoDeskew(int on) {
-    deskew_ = on != 0;
-    ApplyEnhancements();
+    settings_.deskew = on != 0;
+    Apply();
     return Log(QStringLiteral("TWAIN_SetAutoDeskew(%1)").arg(on), 1);
 }
 
 int SourceLibrary::TWAIN_SetAutoCrop(int on) {
-    crop_ = on != 0;
-    ApplyEnhancements();
+    settings_.crop = on != 0;
+    Apply();
     return Log(QStringLiteral("TWAIN_SetAutoCrop(%1)").arg(on), 1);
 }
 
 int SourceLibrary::TWAIN_SetAutoContrast(int on) {
-    contrast_ = on != 0;
-    ApplyEnhancements();
+    settings_.contrast = on != 0;
+    Apply();
     return Log(QStringLiteral("TWAIN_SetAutoContrast(%1)").arg(on), 1);
 }
 
@@ -201,60 +193,62 @@ int SourceLibrary::TWAIN_SetPaperSize(int paperCode) {
     settings_.widthMm = paper->widthMm;
     settings_.heightMm = paper->heightMm;
     Apply();
-    return Log(QStringLiteral("TWAIN_SetPaperSize(%1)").arg(paperCode), 1);
+    return Log(QStringLiteral("TWAIN_SetPaperSize(%1)").arg(paperCode), took_.paper ? 1 : 0);
 }
 
 int SourceLibrary::TWAIN_GetDuplexSupport() {
-    if (open_.isEmpty()) return Log("TWAIN_GetDuplexSupport", 0);
-    SourceSettings asked = settings_;
-    asked.duplex = true;
-    const bool duplex = source_.Apply(asked).duplex;
-    Apply();
-    return Log("TWAIN_GetDuplexSupport", duplex ? 2 : 0);
+    return Log("TWAIN_GetDuplexSupport", open_.isEmpty() ? 0 : took_.duplexKind);
 }
 
 int SourceLibrary::TWAIN_EnableDuplex(int on) {
     settings_.duplex = on != 0;
     Apply();
-    return Log(QStringLiteral("TWAIN_EnableDuplex(%1)").arg(on), took_.duplex == settings_.duplex ? 1 : 0);
+    return Log(QStringLiteral("TWAIN_EnableDuplex(%1)").arg(on), !open_.isEmpty() && took_.duplex == (on != 0) ? 1 : 0);
 }
 
-int SourceLibrary::TWAIN_HasFeeder() {
-    if (open_.isEmpty()) return Log("TWAIN_HasFeeder", 0);
-    SourceSettings asked = settings_;
-    asked.feeder = true;
-    const bool feeder = source_.Apply(asked).feeder;
-    Apply();
-    return Log("TWAIN_HasFeeder", feeder ? 1 : 0);
-}
+int SourceLibrary::TWAIN_HasFeeder() { return Log("TWAIN_HasFeeder", !open_.isEmpty() && took_.hasFeeder ? 1 : 0); }
 
 int SourceLibrary::TWAIN_SelectFeeder(int feeder) {
     DropPendingPage();
     settings_.feeder = feeder != 0;
     Apply();
-    return Log(QStringLiteral("TWAIN_SelectFeeder(%1)").arg(feeder), took_.feeder == settings_.feeder ? 1 : 0);
+    return Log(QStringLiteral("TWAIN_SelectFeeder(%1)").arg(feeder),
+               !open_.isEmpty() && took_.feeder == (feeder != 0) ? 1 : 0);
 }
 
 int SourceLibrary::TWAIN_IsFeederSelected() { return Log("TWAIN_IsFeederSelected", took_.feeder ? 1 : 0); }
 
-// The first page is taken: a feeder is loaded when one comes. A cancel or a
-// failure is no empty feeder: the job goes on to its page, which ends so.
+SourcePage SourceLibrary::TakeIn(int pageNumber, bool first) {
+    SourcePage taken;
+    LibraryStep starting([&] { taken = source_.TakeIn(first); }, [this] { source_.Cancel(); },
+                         [this] { return source_.Notice(0); }, [this] { return session_.SoFar(); });
+    dialogs_.RunStep(QCoreApplication::translate("SaneLibrary", "Waiting for page %1...").arg(pageNumber), starting);
+    if (starting.cancelled() && !taken.ended()) {
+        source_.Stop();
+        taken = SourcePage::Ended(SourcePage::End::Cancelled);
+    }
+    sheetIn_ = !taken.ended();
+    return taken;
+}
+
+// The first sheet is taken in: a feeder is loaded when one comes. A cancel
+// or a failure is no empty feeder: the job goes on to its page, which ends
+// so.
 int SourceLibrary::TWAIN_IsFeederLoaded() {
     if (open_.isEmpty() || !took_.feeder) return Log("TWAIN_IsFeederLoaded", 0);
-    if (pending_) return Log("TWAIN_IsFeederLoaded", 1);
-    SourceProgress progress;
-    SourcePage first;
-    LibraryStep starting([&] { first = source_.Next(progress); }, [this] { source_.Cancel(); });
-    dialogs_.RunStep(QCoreApplication::translate("SaneLibrary", "Waiting for page %1...").arg(1), starting);
-    if (starting.cancelled() && !first.ended()) first = SourcePage::Ended(SourcePage::End::Cancelled);
+    if (sheetIn_) return Log("TWAIN_IsFeederLoaded", 1);
+    const SourcePage first = TakeIn(1, true);
     if (first.end == SourcePage::End::NoMorePaper) return Log("TWAIN_IsFeederLoaded", 0);
-    pending_ = std::move(first);
+    if (first.ended()) {
+        Ended(first);
+        return Log("TWAIN_IsFeederLoaded (ended)", 1);
+    }
     state_ = kStateTransferReady;
-    return Log("TWAIN_IsFeederLoaded", 1);
+    return Log("TWAIN_IsFeederLoaded (page started)", 1);
 }
 
 void SourceLibrary::DropPendingPage() {
-    pending_.reset();
+    if (std::exchange(sheetIn_, false)) source_.Stop();
     pagesThisBatch_ = 0;
     if (!open_.isEmpty()) state_ = kStateSourceOpen;
 }
@@ -289,17 +283,26 @@ ImageHandle SourceLibrary::TWAIN_Acquire(WindowHandle) {
         Log("TWAIN_Acquire (ended before)", 0);
         return {};
     }
+    if (!sheetIn_) {
+        state_ = kStateEnabled;
+        const SourcePage taken = TakeIn(pagesThisJob_ + 1, false);
+        if (taken.ended()) {
+            state_ = kStateSourceOpen;
+            Ended(taken);
+            Log("TWAIN_Acquire", 0);
+            return {};
+        }
+    }
+    sheetIn_ = false;
     state_ = kStateTransferring;
-    SourceTransfer transfer(source_, session_, pending_, took_.feeder && transferCount_ != 1,
-                            documentOfJob_ + (separatorPassed_ ? 1 : 0));
+    SourceTransfer transfer(source_, session_, documentOfJob_ + (separatorPassed_ ? 1 : 0));
     dialogs_.RunTransfer(pagesThisJob_ + 1, transfer);
     SourcePage page = transfer.TakePage();
-    // A page waiting is one more in the feeder; an end waiting is said at the
-    // next page, unless it is the feeder's plain end.
-    if (pending_ && pending_->end == SourcePage::End::NoMorePaper) pending_.reset();
-    state_ = pending_ ? kStateTransferReady : kStateEnabled;
     if (page.ended()) {
-        if (transfer.roomKept()) session_.GiveBackRoom();
+        if (transfer.roomKept())
+            session_.GiveBackRoom();
+        else
+            source_.Stop();  // the sheet was never read: it is let go
         state_ = kStateSourceOpen;
         Ended(page);
         Log("TWAIN_Acquire", 0);
@@ -308,10 +311,19 @@ ImageHandle SourceLibrary::TWAIN_Acquire(WindowHandle) {
     ++pagesThisBatch_;
     ++pagesThisJob_;
     // The page made what the job asked: its mode, resolution and paper.
-    const PageRequest asked{settings_.pixelType, settings_.dpi, settings_.widthMm, settings_.heightMm};
+    const PageRequest asked{settings_.pixelType, int(std::lround(settings_.dpi)), settings_.widthMm, settings_.heightMm};
     QImage conformed = ConformPage(std::move(page.image), page.dpi, asked);
     const int dpi = int(std::lround(conformed.dotsPerMeterX() * 0.0254));
     const ImageHandle image = session_.Adopt(std::move(conformed), dpi);
+    if (took_.feeder && transferCount_ != 1) {
+        // Look ahead: a sheet taken in is one more waiting in the feeder.
+        const SourcePage next = TakeIn(pagesThisJob_ + 1, false);
+        state_ = next.ended() ? kStateSourceOpen : kStateTransferReady;
+        if (next.ended()) Ended(next);
+    } else {
+        source_.Stop();  // the page is complete; the scanner may park
+        state_ = kStateEnabled;
+    }
     Log(QStringLiteral("TWAIN_Acquire page %1").arg(pagesThisJob_), image ? 1 : 0);
     return image;
 }

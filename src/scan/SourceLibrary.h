@@ -6,19 +6,21 @@
 #include "scan/imaging/pages/ConformPage.h"
 
 #include <memory>
-#include <optional>
 
 namespace quillon {
 
 class ScannerLog;
 
 // The scanner library over any source of pages: the job's operations on the
-// scanner become settings applied whole and pages asked for one by one, and
-// what the source could not do as asked is done to each page here.
+// scanner become settings handed to the source whole, and pages asked for
+// one by one, each taken in and then read as a step the user sees; what the
+// source could not do as asked is done to each page here.
 class SourceLibrary : public DocumentOperations {
 public:
     // The log is kept at the path given; empty: the program's own folder.
     SourceLibrary(ScannerDialogs& dialogs, PageSource& source, QString logPath = {});
+    // The log given is kept by the caller, and outlives the library.
+    SourceLibrary(ScannerDialogs& dialogs, PageSource& source, ScannerLog& log);
     ~SourceLibrary() override;
 
     int TWAIN_SelectImageSource(WindowHandle owner) override;
@@ -47,27 +49,33 @@ public:
     int TWAIN_SetXferCount(int count) override;
     int TWAIN_SetMultiTransfer(int) override { return 1; }
     ImageHandle TWAIN_Acquire(WindowHandle owner) override;
+    // A job that ended before it used the library (the save dialog
+    // cancelled) leaves what was begun for it (a search ahead): it ends here.
+    void JobEnded() override;
+
+protected:
+    // The source manager is loaded for a job.
+    void EnsureInitialised();
 
 private:
     void Note(const QString& line) override;
     void DropPendingPage() override;
-    void EnsureInitialised();
     void Apply();
-    void ApplyEnhancements();
+    // The next sheet taken in, as a step shown as the page numbered.
+    SourcePage TakeIn(int pageNumber, bool first);
     // Takes a page ended without one as the scan's end, or its failure.
     void Ended(const SourcePage& page);
 
     PageSource& source_;
-    std::unique_ptr<ScannerLog> log_;
+    std::unique_ptr<ScannerLog> ownLog_;
+    ScannerLog& log_;
     bool initialised_ = false;
     int state_ = kStateNothing;
-    QList<ScannerChoice> sources_;
     QString chosen_, open_;
     SourceSettings settings_;
     SourceTook took_;
     int transferCount_ = -1;
-    bool contrast_ = false, crop_ = false, deskew_ = false;
-    std::optional<SourcePage> pending_;  // the feeder's first page, taken to see it is loaded
+    bool sheetIn_ = false;  // the source holds the next sheet, taken in ahead
 };
 
 }  // namespace quillon

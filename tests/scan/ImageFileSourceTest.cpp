@@ -25,7 +25,7 @@ Fed FeedAll(ImageFileSource& source, double paperWidthMm = 0) {
     Fed fed;
     EXPECT_FALSE(source.Open(ImageFileSource::kName).failed());
     source.Apply({1, 0, paperWidthMm, 0, true, false});
-    SourceProgress progress;
+    const auto progress = std::make_shared<SourceProgress>();
     for (SourcePage page = source.Next(progress);; page = source.Next(progress)) {
         if (page.ended()) {
             fed.end = page.end;
@@ -155,7 +155,7 @@ TEST(ImageFileSourceTest, ACancelEndsTheFeedAtTheNextPage) {
     ASSERT_TRUE(Filled(50, 50, QImage::Format_Grayscale8, 300).save(temp.File("2.png")));
     ImageFileSource source({temp.path()});
     ASSERT_FALSE(source.Open(ImageFileSource::kName).failed());
-    SourceProgress progress;
+    const auto progress = std::make_shared<SourceProgress>();
     EXPECT_FALSE(source.Next(progress).ended());
     source.Cancel();
     EXPECT_EQ(source.Next(progress).end, SourcePage::End::Cancelled);
@@ -169,7 +169,7 @@ TEST(ImageFileSourceTest, TheFolderOfRealScansIsFedWhole) {
     ASSERT_FALSE(source.Open(ImageFileSource::kName).failed());
     const QStringList pngs = QDir(scans).entryList({"*.png"}, QDir::Files, QDir::Name);
     ASSERT_EQ(source.pages().size(), std::size_t(pngs.size()));
-    SourceProgress progress;
+    const auto progress = std::make_shared<SourceProgress>();
     const SourcePage first = source.Next(progress);
     ASSERT_FALSE(first.ended());
     EXPECT_EQ(first.image.size(), QImage(QDir(scans).filePath(QFileInfo(source.pages()[0].path).fileName())).size());

@@ -30,14 +30,21 @@ public:
         : batches_(std::move(batches)), fault_(std::move(fault)) {}
     QList<ScannerChoice> Sources() override { return {{"batches", "Batch feeder"}}; }
     SourceFault Open(const QString&) override { return {}; }
-    SourceTook Apply(const SourceSettings& settings) override { return {settings.pixelType, settings.dpi, true, false}; }
-    SourcePage Next(SourceProgress&) override {
+    SourceTook Apply(const SourceSettings&) override {
+        SourceTook took;
+        took.feeder = took.hasFeeder = true;
+        return took;
+    }
+    SourcePage TakeIn(bool) override {
         if (batches_.empty()) return SourcePage::Ended(SourcePage::End::NoMorePaper);
         if (batches_.front().empty()) {
             batches_.pop_front();
             if (fault_.failed()) return SourcePage::Ended(SourcePage::End::Fault, std::exchange(fault_, {}));
             return SourcePage::Ended(SourcePage::End::NoMorePaper);
         }
+        return {};
+    }
+    SourcePage Next(const std::shared_ptr<SourceProgress>&) override {
         QImage page = batches_.front().front();
         batches_.front().erase(batches_.front().begin());
         return SourcePage::Page(page, 300);

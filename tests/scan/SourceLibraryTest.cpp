@@ -21,8 +21,8 @@ namespace quillon {
 namespace {
 
 // A feeder of text pages that ends as told: out of paper, or with a fault at
-// a page; a Cancel ends the page under way. A feeder takes its next sheet
-// during a page's step: at page cancelAt that sheet is held until the Cancel
+// a page; a Cancel ends the sheet under way. A feeder takes its next sheet in
+// after each page: the one after page cancelAt is held until the Cancel
 // comes, and WaitUntilHeld lets the test cancel just then, when the page
 // itself is already in.
 class ScriptedSource : public PageSource {
@@ -31,8 +31,12 @@ public:
         : pages_(pages), fault_(std::move(faultAfter)), cancelAt_(cancelAt) {}
     QList<ScannerChoice> Sources() override { return {{"scripted", "Scripted feeder"}}; }
     SourceFault Open(const QString&) override { return {}; }
-    SourceTook Apply(const SourceSettings& settings) override { return {settings.pixelType, settings.dpi, true, false}; }
-    SourcePage Next(SourceProgress&) override {
+    SourceTook Apply(const SourceSettings&) override {
+        SourceTook took;
+        took.feeder = took.hasFeeder = true;
+        return took;
+    }
+    SourcePage TakeIn(bool) override {
         std::unique_lock lock(mutex_);
         if (cancelAt_ > 0 && given_ == cancelAt_) {
             held_ = true;
@@ -43,8 +47,9 @@ public:
         if (given_ == pages_)
             return SourcePage::Ended(fault_.failed() ? SourcePage::End::Fault : SourcePage::End::NoMorePaper, fault_);
         ++given_;
-        return SourcePage::Page(page_, 300);
+        return {};
     }
+    SourcePage Next(const std::shared_ptr<SourceProgress>&) override { return SourcePage::Page(page_, 300); }
     void Cancel() override {
         const std::lock_guard lock(mutex_);
         cancelled_ = true;
@@ -87,8 +92,8 @@ TEST_P(SourceLibraryTest, TheJobEndsAsTheSourceDoes) {
     controls.states[OptionId::TryADFFirst] = 1;
     controls.states[OptionId::AllowMultiplePages] = 1;
     ScriptedSource source(run.pages, run.end, run.cancelAtPage);
-    dialogs.duringPage = [&](int page, ScanStep& task) {
-        if (page != run.cancelAtPage) return;
+    dialogs.duringStep = [&](const QString& caption, ScanStep& task) {
+        if (run.cancelAtPage == 0 || caption != QStringLiteral("Waiting for page %1...").arg(run.cancelAtPage + 1)) return;
         source.WaitUntilHeld();
         task.Cancel();
     };

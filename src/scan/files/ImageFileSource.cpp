@@ -98,14 +98,21 @@ SourceFault ImageFileSource::Open(const QString&) {
 SourceTook ImageFileSource::Apply(const SourceSettings& settings) {
     paperWidthMm_ = settings.widthMm;
     // Each page comes as stored: the document makes it what was asked.
-    return {-1, 0, true, false};
+    SourceTook took;
+    took.feeder = took.hasFeeder = true;
+    return took;
 }
 
-SourcePage ImageFileSource::Next(SourceProgress& progress) {
+SourcePage ImageFileSource::TakeIn(bool) {
+    if (cancelled_.exchange(false)) return SourcePage::Ended(SourcePage::End::Cancelled);
+    return next_ < pages_.size() ? SourcePage{} : SourcePage::Ended(SourcePage::End::NoMorePaper);
+}
+
+SourcePage ImageFileSource::Next(const std::shared_ptr<SourceProgress>& progress) {
     if (cancelled_.exchange(false)) return SourcePage::Ended(SourcePage::End::Cancelled);
     if (next_ >= pages_.size()) return SourcePage::Ended(SourcePage::End::NoMorePaper);
     const Page& page = pages_[next_++];
-    progress.expected = 1;
+    progress->expected = 1;
     int dpi = 0;
     QImage image = ReadImageFilePage(page.path, page.index, &dpi);
     if (image.isNull())
@@ -116,7 +123,7 @@ SourcePage ImageFileSource::Next(SourceProgress& progress) {
         const double widthMm = paperWidthMm_ > 0 ? paperWidthMm_ : kPaperWidthMm;
         dpi = std::max(kLeastDpi, int(std::lround(image.width() * 25.4 / widthMm)));
     }
-    progress.done = 1;
+    progress->done = 1;
     if (cancelled_.exchange(false)) return SourcePage::Ended(SourcePage::End::Cancelled);
     return SourcePage::Page(std::move(image), dpi);
 }

@@ -22,7 +22,9 @@ public:
     QList<ScannerChoice> Sources() override;
     SourceFault Open(const QString& name) override;
     SourceTook Apply(const SourceSettings& settings) override;
-    SourcePage Next(SourceProgress& progress) override;
+    // A sheet is in while a page is left; Next reads it.
+    SourcePage TakeIn(bool) override;
+    SourcePage Next(const std::shared_ptr<SourceProgress>& progress) override;
     void Cancel() override { cancelled_ = true; }
 
     // The pages found at Open, as file and page within it.

@@ -185,7 +185,7 @@ PageResult ReadStartedPage(SaneDevice& device, PageProgress& progress) {
     WidenDataPipe(device);
     FrameAssembler assembler;
     std::vector<SANE_Byte> buffer;  // only for lines that cannot go straight into the page
-    progress.bytesRead = 0;
+    progress.done = 0;
     for (int frame = 0;; ++frame) {
         SANE_Parameters parameters{};
         SANE_Status status = device.GetParameters(parameters);
@@ -193,7 +193,7 @@ PageResult ReadStartedPage(SaneDevice& device, PageProgress& progress) {
         if (!assembler.BeginFrame(parameters))
             return {assembler.outOfMemory() ? kScannerErrorNoMemory : kScannerErrorUnsupported, {}, assembler.error()};
         const int frames = IsChannelFrame(FrameType(parameters)) ? 3 : 1;
-        progress.bytesExpected =
+        progress.expected =
             parameters.lines > 0 ? static_cast<long long>(parameters.bytes_per_line) * parameters.lines * frames : -1;
         for (;;) {
             SANE_Int length = 0;
@@ -209,7 +209,7 @@ PageResult ReadStartedPage(SaneDevice& device, PageProgress& progress) {
                 assembler.AddDirect(length);
             else
                 assembler.Add(buffer.data(), length);
-            progress.bytesRead += length;
+            progress.done += length;
             if (progress.stopRequested) {
                 device.Cancel();
                 return {kScannerErrorCancelled, {}, QStringLiteral("cancelled by the user")};

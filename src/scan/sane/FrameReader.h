@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "scan/PageSource.h"
 #include "scan/sane/SaneDevice.h"
 
 #include <QByteArray>
@@ -51,12 +52,9 @@ private:
     bool outOfMemory_ = false;
 };
 
-// How far the current page has come, shared with the thread that shows it.
-struct PageProgress {
-    std::atomic<long long> bytesRead{0};
-    std::atomic<long long> bytesExpected{-1};  // -1: not known
-    std::atomic<bool> stopRequested{false};     // checked after every read
-};
+// How far the current page has come in bytes, shared with the thread that
+// shows it; a stop request is checked after every read.
+using PageProgress = SourceProgress;
 
 struct PageResult {
     int error = 0;  // a scanner-library error code; 0: the page is complete

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scan/sane/OptionNegotiation.h"
 
-#include "scan/ScanDocument.h"
 #include "scan/sane/SaneOptions.h"
 #include "scan/ScannerLog.h"
 
@@ -29,8 +28,8 @@ const char* FirstSettable(const SaneOptions& options, const std::array<const cha
 void OptionNegotiation::ApplyAll(SaneOptions& options) {
     if (request_.pixelType >= 0) ApplyMode(options);
     if (request_.dpi > 0) ApplyResolution(options);
-    if (paperCode_ >= 0) ApplyPaper(options);
-    ApplyEnhancements(&options);
+    if (request_.widthMm > 0) ApplyPaper(options);
+    ApplyEnhancements(options);
 }
 
 void OptionNegotiation::SetPixelType(SaneOptions& options, int pixelType) {
@@ -44,7 +43,6 @@ std::optional<double> OptionNegotiation::SetResolution(SaneOptions& options, dou
 }
 
 bool OptionNegotiation::SetPaper(SaneOptions& options, const PaperDimensions& paper) {
-    paperCode_ = paper.code;
     request_.widthMm = paper.widthMm;
     request_.heightMm = paper.heightMm;
     return ApplyPaper(options);
@@ -103,19 +101,18 @@ bool OptionNegotiation::ApplyPaper(SaneOptions& options) {
     const std::optional<double> height = options.SetNumber("br-y", inUnit("br-y", heightMm));
     const bool exact = width && height && std::fabs(*width - inUnit("br-x", widthMm)) < 1.0 &&
                        std::fabs(*height - inUnit("br-y", heightMm)) < 1.0;
-    if (!exact) log_.Write(QStringLiteral("paper size %1 only in part: the page is completed here").arg(paperCode_));
+    if (!exact) log_.Write(QStringLiteral("paper %1 x %2 mm only in part: the page is completed here").arg(widthMm).arg(heightMm));
     return width && height;
 }
 
-void OptionNegotiation::ApplyEnhancements(SaneOptions* options) {
+void OptionNegotiation::ApplyEnhancements(SaneOptions& options) {
     const auto apply = [&](const auto& deviceOptions, bool wanted, bool& byDevice) {
-        const char* option = options ? FirstSettable(*options, deviceOptions) : nullptr;
-        byDevice = option && options->SetBool(option, wanted) && wanted;
+        const char* option = FirstSettable(options, deviceOptions);
+        byDevice = option && options.SetBool(option, wanted) && wanted;
     };
     apply(kDeviceContrast, wantContrast_, deviceContrast_);
     apply(kDeviceCrop, wantCrop_, deviceCrop_);
     apply(kDeviceDeskew, wantDeskew_, deviceDeskew_);
-    session_.SetEnhancements(wantContrast_ && !deviceContrast_, wantCrop_ && !deviceCrop_, wantDeskew_ && !deviceDeskew_);
 }
 
 }  // namespace quillon

@@ -8,7 +8,6 @@
 
 namespace quillon {
 
-class ScanDocument;
 class SaneOptions;
 class ScannerLog;
 
@@ -21,12 +20,13 @@ class ScannerLog;
 // cannot do is left to the page's own processing.
 class OptionNegotiation {
 public:
-    OptionNegotiation(ScannerLog& log, ScanDocument& session) : log_(log), session_(session) {}
+    explicit OptionNegotiation(ScannerLog& log) : log_(log) {}
 
-    // A new job: nothing asked yet.
+    // A device opened: nothing asked of it yet.
     void Forget() {
         request_ = {};
-        paperCode_ = -1;
+        wantContrast_ = wantCrop_ = wantDeskew_ = false;
+        deviceContrast_ = deviceCrop_ = deviceDeskew_ = false;
     }
     // Everything asked so far, again.
     void ApplyAll(SaneOptions& options);
@@ -37,11 +37,12 @@ public:
     std::optional<double> SetResolution(SaneOptions& options, double dpi);
     // Whether the device took the scan area, wholly or in part.
     bool SetPaper(SaneOptions& options, const PaperDimensions& paper);
-    // The automatic functions: by the device where it offers them, else by
-    // the page's processing. options null: none is the device's.
-    void SetContrast(SaneOptions* options, bool on) { wantContrast_ = on, ApplyEnhancements(options); }
-    void SetCrop(SaneOptions* options, bool on) { wantCrop_ = on, ApplyEnhancements(options); }
-    void SetDeskew(SaneOptions* options, bool on) { wantDeskew_ = on, ApplyEnhancements(options); }
+    // The automatic functions: by the device where it offers them (said by
+    // deviceContrast() and the others), else by the page's processing.
+    void SetEnhancements(SaneOptions& options, bool contrast, bool crop, bool deskew) {
+        wantContrast_ = contrast, wantCrop_ = crop, wantDeskew_ = deskew;
+        ApplyEnhancements(options);
+    }
     bool deviceContrast() const { return deviceContrast_; }
     bool deviceCrop() const { return deviceCrop_; }
     bool deviceDeskew() const { return deviceDeskew_; }
@@ -55,12 +56,10 @@ private:
     bool ApplyMode(SaneOptions& options);
     std::optional<double> ApplyResolution(SaneOptions& options);
     bool ApplyPaper(SaneOptions& options);
-    void ApplyEnhancements(SaneOptions* options);
+    void ApplyEnhancements(SaneOptions& options);
 
     ScannerLog& log_;
-    ScanDocument& session_;
     PageRequest request_;
-    int paperCode_ = -1;
     bool wantContrast_ = false, wantCrop_ = false, wantDeskew_ = false;
     bool deviceContrast_ = false, deviceCrop_ = false, deviceDeskew_ = false;
 };

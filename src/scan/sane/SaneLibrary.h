@@ -1,65 +1,42 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "scan/DocumentOperations.h"
+#include "scan/SourceLibrary.h"
 
-#include <atomic>
 #include <chrono>
 #include <functional>
 #include <memory>
-#include <optional>
 
 namespace quillon {
 
-// Kept inside the library: SANE's own types stay behind these.
-class DeviceChoice;
-class OpenDevices;
-class OptionNegotiation;
 class SaneDevice;
-class SaneOptions;
-class ScannerLog;
+class SaneSource;
 
-// The scanner library on SANE. State numbers follow TWAIN: 1 nothing loaded,
-// 3 SANE initialised, 4 a device open, 5 scanning, 6 a page started and
-// waiting (the feeder's look-ahead), 7 a page being transferred.
-class SaneLibrary : public DocumentOperations {
+// The parts a SANE library is made of, made before the library over them.
+struct SaneLibraryParts {
+    SaneLibraryParts(ScannerDialogs& dialogs, QString settingsFolder, QString logPath);
+    ~SaneLibraryParts();
+    std::unique_ptr<ScannerLog> log;
+    std::unique_ptr<SaneSource> source;
+};
+
+// The scanner library on SANE: the library over a source of pages, with
+// SANE's devices as the source, and the choice of scanner a program makes
+// (a scanner named for its run, the search started ahead, the one
+// remembered). State numbers follow TWAIN: 1 nothing loaded, 3 a job begun,
+// 4 a device open, 5 scanning, 6 a page started and waiting (the feeder's
+// look-ahead), 7 a page being transferred.
+class SaneLibrary : private SaneLibraryParts, public SourceLibrary {
 public:
     // The chosen scanner is remembered in the folder given, and the log kept
     // at the path given; empty texts mean the program's own folders.
     explicit SaneLibrary(ScannerDialogs& dialogs, QString settingsFolder = {}, QString logPath = {});
     ~SaneLibrary() override;
 
-    int TWAIN_SelectImageSource(WindowHandle owner) override;
-    int TWAIN_OpenDefaultSource() override;
-    QString TWAIN_GetSourceName() override;
-    int TWAIN_OpenSource(const QString& name) override;
-    int TWAIN_CloseSource() override;
-    int TWAIN_DisableSource() override;
-    void TWAIN_UnloadSourceManager() override;
-    int TWAIN_State() override { return state_; }
-    int TWAIN_LogFile(int on) override;
-    int TWAIN_SetHideUI(int hide) override;
-    int TWAIN_SetPixelType(int pixelType) override;
-    int TWAIN_SetResolution(double dpi) override;
-    int TWAIN_SetAutoDeskew(int on) override;
-    int TWAIN_SetAutoCrop(int on) override;
-    int TWAIN_SetAutoContrast(int on) override;
-    int TWAIN_SetPaperSize(int paperCode) override;
-    int TWAIN_GetDuplexSupport() override;
-    int TWAIN_EnableDuplex(int on) override;
-    int TWAIN_HasFeeder() override;
-    int TWAIN_SelectFeeder(int feeder) override;
-    int TWAIN_SetAutoScan(int on) override;
-    int TWAIN_IsFeederLoaded() override;
-    int TWAIN_IsFeederSelected() override;
-    int TWAIN_SetXferCount(int count) override;
-    int TWAIN_SetMultiTransfer(int on) override;
-    ImageHandle TWAIN_Acquire(WindowHandle owner) override;
-
     // How a device is opened by name: null on failure, with SANE's status in
     // *status. A test may wrap the real one.
     using DeviceOpener = std::function<std::unique_ptr<SaneDevice>(const QString& name, int* status)>;
-    void SetDeviceOpener(DeviceOpener opener) { opener_ = std::move(opener); }
+    void SetDeviceOpener(DeviceOpener opener);
     // Which devices there are, in place of SANE's list; a test may name its own.
     using DeviceLister = std::function<QList<ScannerChoice>()>;
     void SetDeviceLister(DeviceLister lister);
@@ -70,7 +47,6 @@ public:
     // next choice of a scanner takes its result, and waits for it if need be
     // as a step that can be cancelled.
     void SearchAhead() override;
-    void JobEnded() override;
     // The scanner to use from now on, by any name SANE opens (a backend's name
     // alone opens its first device): no search for scanners, no dialog, and
     // the scanner chosen last stays as it was.
@@ -82,48 +58,12 @@ public:
     void ForgetChoices() override;
     // The longest a scanner may send nothing, while a page starts or is read,
     // before the scan ends with "The scanner stopped answering." (60 s).
-    void SetSilenceLimit(std::chrono::milliseconds limit) override { silenceLimit_ = limit; }
+    void SetSilenceLimit(std::chrono::milliseconds limit) override;
 
     // Sets any option of the open device by its SANE name, from text.
     bool SetDeviceOption(const QString& name, const QString& value);
     // The resolution the device reported after the last setting (0: not known).
-    int resolution() const { return dpi_; }
-
-private:
-    bool EnsureInitialised();
-    bool RefreshDevices();  // false: the wait for the search was cancelled
-    void ExitSane();
-    int OpenDevice(const QString& deviceName);
-    void CloseDevice();
-    void DropPendingPage() override;
-    void Note(const QString& line) override;
-    int StartPage(int pageNumber);  // SANE's status
-    void AbandonDevice();
-    void CancelDevice();
-    void ApplyRequest();  // what the job asked, again, after a change of source
-    QString CurrentSource() const;
-    bool SetSource(const QString& value);
-
-    DeviceOpener opener_;
-    std::unique_ptr<ScannerLog> log_;
-    std::unique_ptr<DeviceChoice> choice_;
-    std::unique_ptr<OptionNegotiation> negotiation_;  // what the job asked, kept for every change of source
-    int state_ = kStateNothing;
-    bool initialised_ = false;  // the source manager is loaded (for a job)
-    bool saneUp_ = false;       // sane_init done; kept under a search still under way
-    std::chrono::milliseconds silenceLimit_{60000};
-    QString openDevice_;
-    QString source_;
-    std::shared_ptr<SaneDevice> device_;  // shared with a device call left to end behind
-    std::shared_ptr<OpenDevices> open_;
-    std::unique_ptr<SaneOptions> options_;
-    bool pendingPage_ = false;
-    QString sourceWanted_;     // the source the job chose last
-    QString lastOpened_;       // to tell a reopen within one job
-    int dpi_ = 0;
-    int deliveredDpi_ = 0;     // the device's resolution when its page started
-    bool duplexWanted_ = false;
-    int transferCount_ = -1;
+    int resolution() const;
 };
 
 }  // namespace quillon
