@@ -24,16 +24,13 @@ struct SourceSettings {
     std::optional<bool> feeder;  // not asked: the source as it is
     std::optional<bool> duplex;
     bool contrast = false, crop = false, deskew = false;  // the automatic functions asked
-
-    bool operator==(const SourceSettings&) const = default;
 };
 
 // What the source took of those settings, and what it can do: a page may
 // still come otherwise (a scanner without black and white sends grey), and
 // the document makes it what was asked.
 struct SourceTook {
-    int pixelType = -1;  // -1: as each page comes
-    int dpi = 0;         // 0: as each page comes
+    int dpi = 0;            // 0: as each page comes
     bool dpiKnown = true;   // false: the source tells no resolution at all
     bool paper = true;      // the paper's area was taken, wholly or in part
     bool feeder = false;    // pages come from a feeder

@@ -10,6 +10,7 @@
 
 #include <atomic>
 #include <cmath>
+#include <utility>
 
 namespace quillon {
 namespace {
@@ -95,7 +96,7 @@ int SourceLibrary::TWAIN_SelectImageSource(WindowHandle) {
 
 int SourceLibrary::TWAIN_OpenDefaultSource() { return TWAIN_OpenSource(chosen_); }
 
-QString SourceLibrary::TWAIN_GetSourceName() { return open_.isEmpty() ? QString() : source_.LabelOf(open_); }
+QString SourceLibrary::TWAIN_GetSourceName() { return open_ ? source_.LabelOf(openName_) : QString(); }
 
 int SourceLibrary::TWAIN_OpenSource(const QString& name) {
     EnsureInitialised();
@@ -105,7 +106,8 @@ int SourceLibrary::TWAIN_OpenSource(const QString& name) {
         Fail(fault.error, fault.text);
         return Log("TWAIN_OpenSource(" + name + ")", 0);
     }
-    open_ = name.isEmpty() ? chosen_ : name;
+    open_ = true;
+    openName_ = name;
     state_ = kStateSourceOpen;
     // Reopened within a job (some scanners between flatbed pages), the
     // source is handed everything the job asked again.
@@ -115,8 +117,8 @@ int SourceLibrary::TWAIN_OpenSource(const QString& name) {
 
 int SourceLibrary::TWAIN_CloseSource() {
     DropPendingPage();
-    if (!open_.isEmpty()) source_.Close();
-    open_.clear();
+    if (std::exchange(open_, false)) source_.Close();
+    openName_.clear();
     took_ = {};
     if (initialised_) state_ = kStateManagerOpen;
     return Log("TWAIN_CloseSource", 1);
@@ -151,7 +153,7 @@ int SourceLibrary::TWAIN_LogFile(int on) {
 }
 
 void SourceLibrary::Apply() {
-    if (!open_.isEmpty()) took_ = source_.Apply(settings_);
+    if (open_) took_ = source_.Apply(settings_);
     // What the source does not do itself is done to each page.
     session_.SetEnhancements(settings_.contrast && !took_.contrast, settings_.crop && !took_.crop,
                              settings_.deskew && !took_.deskew);
@@ -197,23 +199,23 @@ int SourceLibrary::TWAIN_SetPaperSize(int paperCode) {
 }
 
 int SourceLibrary::TWAIN_GetDuplexSupport() {
-    return Log("TWAIN_GetDuplexSupport", open_.isEmpty() ? 0 : took_.duplexKind);
+    return Log("TWAIN_GetDuplexSupport", took_.duplexKind);
 }
 
 int SourceLibrary::TWAIN_EnableDuplex(int on) {
     settings_.duplex = on != 0;
     Apply();
-    return Log(QStringLiteral("TWAIN_EnableDuplex(%1)").arg(on), !open_.isEmpty() && took_.duplex == (on != 0) ? 1 : 0);
+    return Log(QStringLiteral("TWAIN_EnableDuplex(%1)").arg(on), open_ && took_.duplex == (on != 0) ? 1 : 0);
 }
 
-int SourceLibrary::TWAIN_HasFeeder() { return Log("TWAIN_HasFeeder", !open_.isEmpty() && took_.hasFeeder ? 1 : 0); }
+int SourceLibrary::TWAIN_HasFeeder() { return Log("TWAIN_HasFeeder", took_.hasFeeder ? 1 : 0); }
 
 int SourceLibrary::TWAIN_SelectFeeder(int feeder) {
     DropPendingPage();
     settings_.feeder = feeder != 0;
     Apply();
     return Log(QStringLiteral("TWAIN_SelectFeeder(%1)").arg(feeder),
-               !open_.isEmpty() && took_.feeder == (feeder != 0) ? 1 : 0);
+               open_ && took_.feeder == (feeder != 0) ? 1 : 0);
 }
 
 int SourceLibrary::TWAIN_IsFeederSelected() { return Log("TWAIN_IsFeederSelected", took_.feeder ? 1 : 0); }
@@ -235,7 +237,7 @@ SourcePage SourceLibrary::TakeIn(int pageNumber, bool first) {
 // or a failure is no empty feeder: the job goes on to its page, which ends
 // so.
 int SourceLibrary::TWAIN_IsFeederLoaded() {
-    if (open_.isEmpty() || !took_.feeder) return Log("TWAIN_IsFeederLoaded", 0);
+    if (!took_.feeder) return Log("TWAIN_IsFeederLoaded", 0);
     if (sheetIn_) return Log("TWAIN_IsFeederLoaded", 1);
     const SourcePage first = TakeIn(1, true);
     if (first.end == SourcePage::End::NoMorePaper) return Log("TWAIN_IsFeederLoaded", 0);
@@ -250,7 +252,7 @@ int SourceLibrary::TWAIN_IsFeederLoaded() {
 void SourceLibrary::DropPendingPage() {
     if (std::exchange(sheetIn_, false)) source_.Stop();
     pagesThisBatch_ = 0;
-    if (!open_.isEmpty()) state_ = kStateSourceOpen;
+    if (open_) state_ = kStateSourceOpen;
 }
 
 void SourceLibrary::Ended(const SourcePage& page) {
@@ -272,7 +274,7 @@ void SourceLibrary::Ended(const SourcePage& page) {
 }
 
 ImageHandle SourceLibrary::TWAIN_Acquire(WindowHandle) {
-    if (open_.isEmpty()) {
+    if (!open_) {
         Fail(kScannerErrorNoSource);
         Log("TWAIN_Acquire", 0);
         return {};

@@ -71,7 +71,9 @@ private:
     ScannerLog& log_;
     bool initialised_ = false;
     int state_ = kStateNothing;
-    QString chosen_, open_;
+    QString chosen_;
+    bool open_ = false;
+    QString openName_;  // as it was opened: empty for the source chosen last
     SourceSettings settings_;
     SourceTook took_;
     int transferCount_ = -1;

@@ -117,14 +117,16 @@ ChosenSource SaneSource::Choose(ScannerDialogs&) {
     return {chosen ? choice_->chosen() : QString(), fault};
 }
 
-QString SaneSource::LabelOf(const QString& name) { return choice_->LabelOf(name); }
+// No name: the device open, opened as the one chosen last.
+QString SaneSource::LabelOf(const QString& name) { return choice_->LabelOf(name.isEmpty() ? openDevice_ : name); }
 
 SourceFault SaneSource::Open(const QString& name) {
     CloseDevice();
     if (const SourceFault fault = StartSane(); fault.failed()) return fault;
-    // No name: the scanner chosen, or else the one chosen last.
-    QString deviceName = name.isEmpty() ? choice_->chosen() : QString();
-    if (!name.isEmpty() && name == choice_->chosen()) deviceName = name;
+    // No name: the scanner chosen, or else the one chosen last; any other
+    // name is looked up among the devices (a label will do).
+    const QString chosen = choice_->chosen();
+    QString deviceName = name.isEmpty() || name == chosen ? chosen : QString();
     if (deviceName.isEmpty() && !name.isEmpty()) {
         if (choice_->devices().isEmpty() && name != choice_->named() && !choice_->Refresh())
             return {kScannerErrorCancelled, QStringLiteral("while looking for scanners")};
@@ -309,12 +311,11 @@ SourcePage SaneSource::TakeIn(bool first) {
         return {};
     }
     device->Cancel();
-    log_.Write(QStringLiteral("sane_start: %1").arg(sane_strstatus(started)));
-    if (started == SANE_STATUS_NO_DOCS) return SourcePage::Ended(SourcePage::End::NoMorePaper);
-    if (started == SANE_STATUS_CANCELLED) return SourcePage::Ended(SourcePage::End::Cancelled);
-    // Only an empty feeder asks for paper: any other failure (a jam, too
-    // little memory) is the scan's.
-    return Fault(ScannerErrorOfStatus(started), QStringLiteral("sane_start: %1").arg(sane_strstatus(started)));
+    const QString said = QStringLiteral("sane_start: %1").arg(sane_strstatus(started));
+    if (started != SANE_STATUS_NO_DOCS && started != SANE_STATUS_CANCELLED)
+        return Fault(ScannerErrorOfStatus(started), said);  // a jam, too little memory: the scan's failure
+    log_.Write(said);
+    return SourcePage::Ended(started == SANE_STATUS_NO_DOCS ? SourcePage::End::NoMorePaper : SourcePage::End::Cancelled);
 }
 
 // The read is a device call of its own: a device that does not let go after
